@@ -1,0 +1,33 @@
+#pragma once
+// Text files in the local code page of the forms' users: GB18030 bytes, CR LF lines.
+// Every write goes through a temporary file and a rename, so a failed write leaves the
+// previous file intact.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace mf {
+
+QByteArray encodeGb18030(const QString& text);
+// Decodes GB18030; invalid bytes become U+FFFD and set *ok to false when given.
+QString decodeGb18030(const QByteArray& bytes, bool* ok = nullptr);
+
+// Splits text at CR LF, LF or a lone CR. A final line break does not add an empty line.
+QStringList splitLines(const QString& text);
+
+struct TextReadResult {
+    bool ok = false;          // the file could be opened and read
+    bool validEncoding = true; // every byte sequence was valid GB18030
+    QStringList lines;
+    QString error;            // reason when !ok
+};
+TextReadResult readTextLines(const QString& path);
+
+// Writes the lines, each followed by CR LF, as GB18030, atomically.
+// Returns false with a reason (in *error) when the file could not be written.
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Writes raw bytes atomically.
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+} // namespace mf
