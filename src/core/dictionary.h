@@ -1,0 +1,93 @@
+#pragma once
+// The read-only dictionary database: code lists, mineral lists, field maps and look-ups.
+// Opened once at start-up; every query binds its values as parameters.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+struct sqlite3;
+
+namespace mf {
+
+struct CodeRow {
+    qint16 Category = 0;
+    qint32 Code = 0;
+    QString Name;
+};
+
+struct MineralRow {
+    qint32 ClassCode = 0;
+    qint32 Code = 0;
+    QString Name;
+};
+
+struct MineralClassRow {
+    qint32 Code = 0;
+    QString Name;
+};
+
+struct FieldPair {
+    QString FieldName;
+    QString Value;   // text-file key or XML element name
+};
+
+// The pairs of one kind, in TRANCODE order; at most 101.
+struct KindFieldMap {
+    int Kind = 0;
+    QList<FieldPair> Pairs;
+    int count() const { return int(Pairs.size()); }
+};
+
+constexpr int kMaxCodeRows = 500;
+constexpr int kMaxMineralRows = 500;
+constexpr int kMaxMineralClassRows = 100;
+constexpr int kMaxFieldPairs = 101;
+
+class Dictionary {
+public:
+    Dictionary() = default;
+    ~Dictionary();
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
+
+    // Opens the database file read-only and loads the lists and both field maps.
+    // False (with a reason in *error) when the file cannot be opened or read, a table is
+    // missing or empty, a value is not a number, or a kind gets a 102nd field pair.
+    bool open(const QString& path, QString* error = nullptr);
+    bool isOpen() const { return db_ != nullptr; }
+    void close();
+    sqlite3* handle() const { return db_; }
+
+    const QList<CodeRow>& codeList() const { return codeList_; }
+    const QList<MineralRow>& mineralList() const { return mineralList_; }
+    const QList<MineralClassRow>& mineralClassList() const { return mineralClassList_; }
+    const KindFieldMap& textKeyMap(int kind) const { return textKeyMap_[kind]; }
+    const KindFieldMap& xmlNameMap(int kind) const { return xmlNameMap_[kind]; }
+
+    // Items of a code-list combo: "code. name" (withCode) or the name alone.
+    QStringList codeItems(int category, bool withCode) const;
+
+    QString GetRegionName(const QString& code) const;
+    QString GetRegionFullName(const QString& code) const;
+    QString GetMineralName(const QString& code) const;        // "未知" when unknown
+    QString GetMineralDesignScale(const QString& code) const; // "" when unknown
+    QString GetReserveUnit(const QString& code) const;        // "" when unknown
+
+private:
+    sqlite3* db_ = nullptr;
+    QList<CodeRow> codeList_;
+    QList<MineralRow> mineralList_;
+    QList<MineralClassRow> mineralClassList_;
+    std::array<KindFieldMap, 8> textKeyMap_{};
+    std::array<KindFieldMap, 8> xmlNameMap_{};
+};
+
+// The program's dictionary, opened by OpenDictionary at start-up.
+Dictionary& dictionary();
+// Opens DICT/系统词典.db under the program data folder.
+bool OpenDictionary(const QString& dataPath, QString* error = nullptr);
+
+QString StripTrailingPoint(const QString& s);
+
+} // namespace mf
