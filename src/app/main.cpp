@@ -1,0 +1,26 @@
+// Entry point of mining-filer.
+#include "core/ui/main_window.h"
+#include "core/ui/startup.h"
+#include "platform/dialogs.h"
+#include "platform/ui/qt_dialogs.h"
+#include "platform/ui/qt_setup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("岩契录件"));
+    mf::installTranslations(app);
+    mf::installFontSubstitutions();
+    mf::QtDialogs qtDialogs;
+    mf::setDialogs(&qtDialogs);
+
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    if (!main) return 1;
+    qtDialogs.setParentWidget(main.get());
+    main->show();
+    const int rc = app.exec();
+    mf::setDialogs(nullptr);
+    return rc;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What the commands and the editors need of the main window: toolbar availability and the
+// status bar. The main window implements it; tests use a recording fake.
+#include <QString>
+
+namespace mf {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Shows a toolbar button ("SAVE", "PRINT", "annex", "WIN", ...) available or not.
+    virtual void SetToolbarButtonState(const QString& key, bool available) = 0;
+    virtual bool toolbarButtonAvailable(const QString& key) const = 0;
+    // Status panel 1: the current activity.
+    virtual void setActivityText(const QString& text) = 0;
+    // Status panel 2: the file of the current kind.
+    virtual void setFileText(const QString& text) = 0;
+};
+
+// The shell of the run; a silent one until the main window sets itself.
+Shell& shell();
+void setShell(Shell* s);
+
+} // namespace mf

@@ -1,0 +1,346 @@
+#include "core/ui/main_window.h"
+
+#include "core/app_state.h"
+#include "core/main_window_rules.h"
+#include "core/ui/commands.h"
+#include "core/ui/toolbar_icons.h"
+#include "forms/ui/editor_window.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace mf {
+
+namespace {
+struct ButtonDef {
+    const char* caption;
+    const char* key;
+    const char* tip;
+};
+// The toolbar buttons in their stored order.
+const ButtonDef kButtons[] = {
+    {"新立", "NEW", "采矿权申请登记书"},
+    {"变更", "CHANGE", "采矿权变更申请登记书"},
+    {"延续", "CONT", "采矿权延续申请登记书"},
+    {"转让", "Cession", "采矿权转让申请登记书"},
+    {"注销", "DEL", "采矿权注销申请登记书"},
+    {"划矿", "DING", "划定矿区范围申请登记书"},
+    {"年检", "CHECK", "年度报告书"},
+    {"打开", "OPEN", "打开文件"},
+    {"保存", "SAVE", "保存文件"},
+    {"附件", "annex", "附件管理"},
+    {"设置", "PSET", "打印机设置"},
+    {"打印", "PRINT", "打印登记书"},
+    {"窗口", "WIN", "窗口层叠"},
+    {"退出", "EXIT", "退出璞石分台"},
+    {"帮助", "HELP", "帮助信息"},
+};
+
+int kindOfKey(const QString& key) {
+    for (int k = 1; k <= kKindCount; ++k)
+        if (kindToolbarKey(k) == key) return k;
+    return 0;
+}
+
+int twipsToPx(int t) { return t / 15; }
+} // namespace
+
+TabMain::TabMain(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("岩契录件主窗"));
+    setObjectName(QStringLiteral("TabMain"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &TabMain::onSubWindowActivated);
+    buildToolbar();
+    buildStatusBar();
+    resize(1024, 768);
+}
+
+TabMain::~TabMain() {
+    if (&shell() == static_cast<Shell*>(this)) setShell(nullptr);
+}
+
+void TabMain::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->setIconSize(QSize(32, 32));
+    for (const ButtonDef& b : kButtons) {
+        const QString key = QString::fromUtf8(b.key);
+        auto* a = new QAction(toolbarIcon(key), QString::fromUtf8(b.caption), this);
+        a->setObjectName(key);
+        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setData(key);
+        actions_.insert(key, a);
+        if (key == QLatin1String("SAVE")) {
+            auto* menu = new QMenu(this);
+            QAction* txt = menu->addAction(QStringLiteral("报盘文本文件(&T)"));
+            txt->setObjectName(QStringLiteral("SAVETXT"));
+            menu->addSeparator();
+            QAction* xml = menu->addAction(QStringLiteral("交换标准文件(&X)"));
+            xml->setObjectName(QStringLiteral("SAVEXML"));
+            actions_.insert(QStringLiteral("SAVETXT"), txt);
+            actions_.insert(QStringLiteral("SAVEXML"), xml);
+            connect(txt, &QAction::triggered, this, [this] { Toolbar_ButtonMenuClick(QStringLiteral("SAVETXT")); });
+            connect(xml, &QAction::triggered, this, [this] { Toolbar_ButtonMenuClick(QStringLiteral("SAVEXML")); });
+            a->setMenu(menu);
+            toolbar_->addAction(a);
+            if (auto* tb = qobject_cast<QToolButton*>(toolbar_->widgetForAction(a))) {
+                tb->setPopupMode(QToolButton::InstantPopup);
+                saveButton_ = tb;
+            }
+        } else {
+            connect(a, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+            toolbar_->addAction(a);
+        }
+        if (kindOfKey(key)) a->setCheckable(true);
+    }
+}
+
+void TabMain::buildStatusBar() {
+    panelActivity_ = new QLabel(this);
+    panelActivity_->setObjectName(QStringLiteral("SBarPanel1"));
+    panelFile_ = new QLabel(this);
+    panelFile_->setObjectName(QStringLiteral("SBarPanel2"));
+    panelDate_ = new QLabel(this);
+    panelDate_->setObjectName(QStringLiteral("SBarPanel3"));
+    mbar_ = new QProgressBar(this);
+    mbar_->setObjectName(QStringLiteral("MBar"));
+    mbar_->setTextVisible(false);
+    mbar_->setValue(0);
+    panelActivity_->setMinimumWidth(220);
+    statusBar()->addWidget(panelActivity_);
+    statusBar()->addWidget(panelFile_, 1);
+    statusBar()->addPermanentWidget(mbar_);
+    statusBar()->addPermanentWidget(panelDate_);
+}
+
+bool TabMain::MDIForm_Load() {
+    AppState& st = state();
+    loadBackground();
+
+    // The work area: one folder per run under the system's temporary location, with a
+    // subfolder per kind marker.
+    workArea_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mining-filer-XXXXXX"));
+    if (!workArea_->isValid()) {
+        dialogs().error(QStringLiteral("无法创建工作文件夹：") + workArea_->path());
+        return false;
+    }
+    st.TempZip = workArea_->path() + QStringLiteral("/tempZip/");
+    for (int k = 1; k <= kKindCount; ++k) {
+        st.KindMarker[k] = kindMarker(k);
+        const QString dir = st.TempZip + st.KindMarker[k] + QLatin1Char('/');
+        fs::makeDirPath(dir);
+        if (!QFileInfo(dir).isDir()) {
+            dialogs().error(QStringLiteral("无法创建工作文件夹：") + dir);
+            return false;
+        }
+        st.KindTempDir[k] = dir;
+    }
+
+    panelDate_->setText(statusDateText(QDate::currentDate()));
+    panelActivity_->setText(QStringLiteral("待命..."));
+    setProperty("HelpContextID", 4000);
+    SetToolbarButtonState(QStringLiteral("SAVE"), false);
+    SetToolbarButtonState(QStringLiteral("PRINT"), false);
+    SetToolbarButtonState(QStringLiteral("annex"), false);
+    SetToolbarButtonState(QStringLiteral("WIN"), false);
+    if (st.PrinterCount == 0) actions_.value(QStringLiteral("PSET"))->setEnabled(false);
+    setShell(this);
+    return true;
+}
+
+void TabMain::loadBackground() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const int width = screen ? int(screen->size().width() * screen->devicePixelRatio()) : 1024;
+    const QString path = state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width);
+    QPixmap pic(path);
+    // A missing picture leaves the window plain.
+    if (!pic.isNull()) mdi_->setBackground(QBrush(pic));
+}
+
+void TabMain::SetToolbarButtonState(const QString& key, bool available) {
+    if (QAction* a = actions_.value(key)) {
+        a->setEnabled(available);
+        if (key == QLatin1String("SAVE") && saveButton_) saveButton_->setEnabled(available);
+    }
+}
+
+bool TabMain::toolbarButtonAvailable(const QString& key) const {
+    QAction* a = actions_.value(key);
+    return a && a->isEnabled();
+}
+
+void TabMain::setActivityText(const QString& text) {
+    panelActivity_->setText(text);
+    panelActivity_->repaint();
+}
+
+void TabMain::setFileText(const QString& text) { panelFile_->setText(text); }
+QString TabMain::activityText() const { return panelActivity_->text(); }
+QString TabMain::fileText() const { return panelFile_->text(); }
+QString TabMain::dateText() const { return panelDate_->text(); }
+
+void TabMain::Toolbar_ButtonClick(const QString& key) {
+    // A button shown unavailable ignores clicks.
+    if (!toolbarButtonAvailable(key)) return;
+    if (const int kind = kindOfKey(key)) {
+        showEditor(kind);
+        return;
+    }
+    const int cur = state().CurrentKind;
+    const bool formActive = isKind(cur) && state().KindOpen[cur];
+    if (key == QLatin1String("OPEN")) {
+        openCommand();
+    } else if (key == QLatin1String("annex")) {
+        if (formActive) commands::showAttachments(this);
+    } else if (key == QLatin1String("PSET")) {
+        printerSetup();
+    } else if (key == QLatin1String("PRINT")) {
+        if (formActive) printCommand();
+    } else if (key == QLatin1String("WIN")) {
+        CascadeOpenForms();
+    } else if (key == QLatin1String("EXIT")) {
+        close();
+    } else if (key == QLatin1String("HELP")) {
+        helpCommand();
+    }
+}
+
+void TabMain::Toolbar_ButtonMenuClick(const QString& key) {
+    if (!toolbarButtonAvailable(QStringLiteral("SAVE"))) return;
+    const int cur = state().CurrentKind;
+    if (!isKind(cur) || !state().KindOpen[cur]) return;
+    if (key == QLatin1String("SAVETXT"))
+        commands::SaveText();
+    else if (key == QLatin1String("SAVEXML"))
+        commands::SaveXmlFile();
+}
+
+EditorWindow* TabMain::editor(int kind) const { return isKind(kind) ? editors_[kind].data() : nullptr; }
+
+EditorWindow* TabMain::showEditor(int kind) {
+    if (!isKind(kind)) return nullptr;
+    if (EditorWindow* e = editors_[kind]) {
+        QMdiSubWindow* sub = e->subWindow();
+        sub->showNormal();
+        mdi_->setActiveSubWindow(sub);
+        sub->setFocus();
+        return e;
+    }
+    auto* e = new EditorWindow(kind);
+    editors_[kind] = e;
+    QMdiSubWindow* sub = mdi_->addSubWindow(e);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    e->attachSubWindow(sub);
+    e->Form_Load();
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+    return e;
+}
+
+void TabMain::onSubWindowActivated(QMdiSubWindow* w) {
+    // Qt also reports activations that are no real change (after a modal dialog, or with
+    // nullptr while no editor is active); only a change of the active editor counts.
+    if (!w) return;
+    auto* e = qobject_cast<EditorWindow*>(w->widget());
+    if (!e || e->isClosing()) return;
+    if (lastActive_ == e && state().CurrentKind == e->kind()) return;
+    lastActive_ = e;
+    e->Form_Activate();
+}
+
+void TabMain::CascadeOpenForms() {
+    bool open[8] = {};
+    for (int k = 1; k <= kKindCount; ++k) open[k] = state().KindOpen[k] && editors_[k];
+    for (const CascadePlacement& p : cascadePlacements(open)) {
+        QMdiSubWindow* sub = editors_[p.kind]->subWindow();
+        sub->showNormal();
+        mdi_->setActiveSubWindow(sub);
+        sub->move(twipsToPx(p.topLeftTwips.x()), twipsToPx(p.topLeftTwips.y()));
+    }
+}
+
+void TabMain::openCommand() {
+    FileDialogRequest req;
+    req.title = QStringLiteral("打开");
+    req.fileName = lastOpenPath_;
+    req.filters = {QStringLiteral("报盘文本文件(*.txt *.TXT)"), QStringLiteral("带附件的报盘文件(*.xck *.XCK)"),
+                   QStringLiteral("交换标准文件(*.xml *.XML)")};
+    const FileDialogResult r = dialogs().openFile(req);
+    if (!r.accepted || r.path.isEmpty()) return;
+    lastOpenPath_ = r.path;
+    commands::OpenSubmissionFile(this, r.path);
+}
+
+void TabMain::printerSetup() { commands::printerSetup(this); }
+
+void TabMain::printCommand() {
+    setActivityText(QStringLiteral("打印输出申请表单..."));
+    commands::showPrintDialog(this);
+    // The save button follows the kind's unsaved changes, so they can still be saved.
+    const int cur = state().CurrentKind;
+    SetToolbarButtonState(QStringLiteral("SAVE"), isKind(cur) && state().KindChanged[cur]);
+    SetToolbarButtonState(QStringLiteral("WIN"), isKind(cur) && state().KindOpen[cur]);
+    setActivityText(QStringLiteral("待命..."));
+}
+
+void TabMain::helpCommand() {
+    const QString path = state().HelpFilePath;
+    if (!QFileInfo(path).isFile()) {
+        dialogs().info(QStringLiteral("帮助文件不存在：") + path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TabMain::closeEvent(QCloseEvent* ev) {
+    // Every editor closes first, each with its own save question; only then is the work
+    // area removed, so a save made while closing still finds the attachment lists.
+    for (int k = 1; k <= kKindCount; ++k) {
+        if (EditorWindow* e = editors_[k]) {
+            if (!e->subWindow()->close()) {
+                ev->ignore();
+                return;
+            }
+        }
+    }
+    for (int k = 1; k <= kKindCount; ++k) {
+        if (editors_[k] && state().KindOpen[k]) {
+            ev->ignore();
+            return;
+        }
+    }
+    if (workArea_) {
+        workArea_->remove();  // a failed removal is ignored
+        workArea_.reset();
+    }
+    ev->accept();
+}
+
+void TabMain::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (isMinimized()) return;
+    mbar_->setFixedWidth(twipsToPx(progressBarWidth(width() * 15)));
+}
+
+} // namespace mf

@@ -1,0 +1,83 @@
+#pragma once
+// TabMain: the main window, parent of the application editors, with the toolbar and the
+// status bar.
+#include "core/shell.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QProgressBar;
+class QToolBar;
+class QToolButton;
+
+namespace mf {
+
+class EditorWindow;
+
+class TabMain : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    explicit TabMain(QWidget* parent = nullptr);
+    ~TabMain() override;
+
+    // The window's load: work folders, toolbar, status bar, background. False when the
+    // work area could not be created (the message has been shown).
+    bool MDIForm_Load();
+
+    // Shell
+    void SetToolbarButtonState(const QString& key, bool available) override;
+    bool toolbarButtonAvailable(const QString& key) const override;
+    void setActivityText(const QString& text) override;
+    void setFileText(const QString& text) override;
+
+    // Runs a toolbar button or a menu item by its key, as a click would.
+    void Toolbar_ButtonClick(const QString& key);
+    void Toolbar_ButtonMenuClick(const QString& key);
+    void CascadeOpenForms();
+
+    // The editor of a kind: shows it (opening it when closed) and activates it.
+    EditorWindow* showEditor(int kind);
+    EditorWindow* editor(int kind) const;
+    QMdiArea* mdiArea() const { return mdi_; }
+
+    QString activityText() const;
+    QString fileText() const;
+    QString dateText() const;
+    QAction* action(const QString& key) const { return actions_.value(key); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildToolbar();
+    void buildStatusBar();
+    void loadBackground();
+    void onSubWindowActivated(QMdiSubWindow* w);
+    void openCommand();
+    void printerSetup();
+    void printCommand();
+    void helpCommand();
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QToolButton* saveButton_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QLabel* panelActivity_ = nullptr;
+    QLabel* panelFile_ = nullptr;
+    QLabel* panelDate_ = nullptr;
+    QProgressBar* mbar_ = nullptr;
+    std::unique_ptr<QTemporaryDir> workArea_;
+    QPointer<EditorWindow> editors_[8];
+    QPointer<EditorWindow> lastActive_;
+    QString lastOpenPath_;
+};
+
+} // namespace mf

@@ -1,0 +1,48 @@
+#include "core/ui/startup.h"
+
+#include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/ui/main_window.h"
+#include "core/ui/program_printer.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace mf {
+
+QString findDataPath(const QString& exeDir) {
+    if (QFileInfo(exeDir + QStringLiteral("/DICT")).isDir()) return exeDir;
+    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/mining-filer"));
+    if (QFileInfo(shared + QStringLiteral("/DICT")).isDir()) return shared;
+    return exeDir;
+}
+
+std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
+    AppState& st = state();
+    st.AppPath = appPath;
+    st.DataPath = dataPath;
+    fs::addProtectedDir(dataPath);
+    st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
+
+    if (!OpenDictionary(dataPath)) {
+        dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典..."));
+        return nullptr;
+    }
+
+    st.PendingFile.clear();
+    st.PrintScaleX = 1.5f;
+    st.PrintScaleY = 1.9f;
+    for (int k = 1; k <= kKindCount; ++k) {
+        st.KindFilePath[k].clear();
+        st.KindOpen[k] = false;
+    }
+    st.PrinterCount = countPrinters();
+
+    auto main = std::make_unique<TabMain>();
+    if (!main->MDIForm_Load()) return nullptr;
+    return main;
+}
+
+} // namespace mf

@@ -1,0 +1,51 @@
+#include "core/ui/toolbar_icons.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace mf {
+
+namespace {
+struct IconDef {
+    const char* key;
+    const char* glyph;
+    QRgb colour;
+};
+const IconDef kIcons[] = {
+    {"NEW", "新", 0x2e7d32},   {"CHANGE", "变", 0x1565c0}, {"CONT", "延", 0x00838f},
+    {"Cession", "转", 0x6a1b9a}, {"DEL", "注", 0xc62828},  {"DING", "划", 0xef6c00},
+    {"CHECK", "检", 0x4e342e}, {"OPEN", "开", 0x546e7a},  {"SAVE", "存", 0x283593},
+    {"annex", "附", 0x00695c}, {"PSET", "设", 0x5d4037},  {"PRINT", "印", 0x37474f},
+    {"WIN", "窗", 0x0277bd},   {"EXIT", "退", 0xb71c1c},  {"HELP", "?", 0x1b5e20},
+};
+} // namespace
+
+QIcon toolbarIcon(const QString& key) {
+    QRgb colour = 0x455a64;
+    QString glyph = key.left(1);
+    for (const IconDef& d : kIcons) {
+        if (key == QLatin1String(d.key)) {
+            colour = d.colour;
+            glyph = QString::fromUtf8(d.glyph);
+        }
+    }
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
+    p.fillPath(path, QColor(colour));
+    p.setPen(Qt::white);
+    QFont f(QStringLiteral("WenQuanYi Zen Hei"));
+    f.setPixelSize(36);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, glyph);
+    p.end();
+    return QIcon(pm);
+}
+
+} // namespace mf

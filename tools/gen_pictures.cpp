@@ -1,0 +1,55 @@
+// Draws the main window's background pictures ckq-1.jpg to ckq-4.jpg (one per screen
+// width class) into the given folder: a soft gradient with contour lines.
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <cstdio>
+
+static bool drawPicture(const QString& path, int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor(236, 242, 236));
+    g.setColorAt(1, QColor(205, 221, 212));
+    p.fillRect(img.rect(), g);
+    // Contour lines of an imagined hill.
+    const double cx = w * 0.68, cy = h * 0.58;
+    for (int ring = 1; ring <= 14; ++ring) {
+        QPainterPath path;
+        const double r = ring * std::min(w, h) * 0.045;
+        for (int i = 0; i <= 180; ++i) {
+            const double a = i * 2 * M_PI / 180;
+            const double wobble = 1 + 0.12 * std::sin(3 * a + ring * 0.7) + 0.06 * std::cos(5 * a - ring);
+            const QPointF pt(cx + r * 1.35 * wobble * std::cos(a), cy + r * wobble * std::sin(a));
+            if (i == 0) path.moveTo(pt); else path.lineTo(pt);
+        }
+        p.setPen(QPen(QColor(120, 150, 130, ring % 5 == 0 ? 120 : 60), ring % 5 == 0 ? 2.0 : 1.0));
+        p.drawPath(path);
+    }
+    p.end();
+    return img.save(path, "JPG", 85);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: gen_pictures <folder>\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    const int widths[] = {1000, 1200, 1400, 1920};
+    for (int i = 0; i < 4; ++i) {
+        const int w = widths[i];
+        if (!drawPicture(QStringLiteral("%1/ckq-%2.jpg").arg(dir).arg(i + 1), w, w * 3 / 4)) {
+            std::fprintf(stderr, "gen_pictures: cannot write ckq-%d.jpg\n", i + 1);
+            return 1;
+        }
+    }
+    return 0;
+}
