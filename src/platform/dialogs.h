@@ -46,8 +46,11 @@ public:
 };
 
 // The dialogs the program uses; set once at start-up (the Qt implementation) or by a test
-// (a scripted fake). Never null after start-up.
+// (a scripted fake). Until one is set (or after setDialogs(nullptr)) a stand-in logs every
+// box, answers questions No and cancels file dialogs.
 Dialogs& dialogs();
 void setDialogs(Dialogs* d);
+// The dialogs set by setDialogs, or nullptr.
+Dialogs* installedDialogs();
 
 } // namespace mf

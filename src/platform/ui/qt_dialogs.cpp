@@ -1,0 +1,94 @@
+#include "platform/ui/qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace mf {
+
+namespace {
+QMessageBox::Icon toQt(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget* parent, const QString& title,
+                                                       const QString& text, MsgIcon icon,
+                                                       MsgButtons buttons) {
+    const auto qtButtons = buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
+                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
+    auto box = std::make_unique<QMessageBox>(toQt(icon), title, text, qtButtons, parent);
+    // The texts are shown as written, never as rich text.
+    box->setTextFormat(Qt::PlainText);
+    // The first button is the default, as in the boxes of the forms' original run time.
+    box->setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    if (buttons == MsgButtons::YesNo)
+        box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
+MsgAnswer QtDialogs::message(const QString& title, const QString& text, MsgIcon icon,
+                             MsgButtons buttons) {
+    auto box = makeMessageBox(parent_, title, text, icon, buttons);
+    const int result = box->exec();
+    if (buttons == MsgButtons::YesNo)
+        return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    return MsgAnswer::Ok;
+}
+
+std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                                       bool save) {
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.directory);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    if (save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        // The caller asks about overwriting itself.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.filters.isEmpty()) {
+        dialog->setNameFilters(request.filters);
+        if (request.filterIndex >= 0 && request.filterIndex < request.filters.size())
+            dialog->selectNameFilter(request.filters.at(request.filterIndex));
+    }
+    if (!request.fileName.isEmpty())
+        dialog->selectFile(request.fileName);
+    return dialog;
+}
+
+FileDialogResult QtDialogs::resultOf(const QFileDialog& dialog, const FileDialogRequest& request,
+                                     bool accepted) {
+    FileDialogResult result;
+    result.filterIndex = request.filterIndex;
+    const int filter = request.filters.indexOf(dialog.selectedNameFilter());
+    if (filter >= 0)
+        result.filterIndex = filter;
+    const QStringList files = dialog.selectedFiles();
+    if (accepted && !files.isEmpty() && !files.first().isEmpty()) {
+        result.accepted = true;
+        result.path = QDir::fromNativeSeparators(files.first());
+    }
+    return result;
+}
+
+FileDialogResult QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
+    auto dialog = makeFileDialog(parent_, request, save);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    return resultOf(*dialog, request, accepted);
+}
+
+FileDialogResult QtDialogs::openFile(const FileDialogRequest& request) { return runFileDialog(request, false); }
+
+FileDialogResult QtDialogs::saveFile(const FileDialogRequest& request) { return runFileDialog(request, true); }
+
+} // namespace mf

@@ -1,0 +1,50 @@
+#include "platform/ui/qt_setup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace mf {
+
+bool installTranslations(QApplication& app) {
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), dir) &&
+        !translator->load(QStringLiteral("qtbase_zh_CN"), dir)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("黑体"),
+                               {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), {QStringLiteral("AR PL UKai CN")});
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), {QStringLiteral("AR PL UKai CN")});
+
+    const QString family = chineseUiFontFamily();
+    if (!family.isEmpty()) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies({family});
+        QGuiApplication::setFont(font);
+    }
+}
+
+QString chineseUiFontFamily() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"WenQuanYi Zen Hei", "Noto Sans CJK SC", "AR PL UMing CN"}) {
+        const QString f = QString::fromLatin1(family);
+        if (installed.contains(f, Qt::CaseInsensitive))
+            return f;
+    }
+    return QString();
+}
+
+} // namespace mf

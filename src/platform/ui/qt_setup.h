@@ -1,0 +1,23 @@
+#pragma once
+// Start-up settings of the Qt application: Chinese texts on the standard buttons and
+// fonts for the Chinese font names the form designs use.
+#include <QString>
+
+class QApplication;
+
+namespace mf {
+
+// Loads Qt's own zh_CN translation, so that standard buttons read 是/否/确定.
+// False when the translation could not be found.
+bool installTranslations(QApplication& app);
+
+// Maps the Windows font names of the form designs to the Chinese fonts of Debian
+// (宋体, 黑体, 仿宋_GB2312, 楷体_GB2312) and gives the application a default font that
+// shows Chinese text when one is installed.
+void installFontSubstitutions();
+
+// The installed family used as the application's default font; empty when none of the
+// Chinese families is installed.
+QString chineseUiFontFamily();
+
+} // namespace mf
