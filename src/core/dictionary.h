@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace mf {
 
@@ -74,13 +76,58 @@ public:
     QString GetMineralDesignScale(const QString& code) const; // "" when unknown
     QString GetReserveUnit(const QString& code) const;        // "" when unknown
 
+    // Number of queries run on the connection since it was opened (the load included); a
+    // query counts once it is stepped, so one left out for an invalid code does not.
+    int queryCount() const { return queryCount_; }
+
 private:
+    friend class DictQuery;
     sqlite3* db_ = nullptr;
+    mutable int queryCount_ = 0;
     QList<CodeRow> codeList_;
     QList<MineralRow> mineralList_;
     QList<MineralClassRow> mineralClassList_;
     std::array<KindFieldMap, 8> textKeyMap_{};
     std::array<KindFieldMap, 8> xmlNameMap_{};
+};
+
+// One read-only query on the dictionary connection: prepared, its values bound as
+// parameters, stepped forward and finalized when it goes out of scope. A query on a closed
+// dictionary, or one that does not prepare, yields no rows and reports failed().
+class DictQuery {
+public:
+    DictQuery(const Dictionary& dict, const char* sql);
+    ~DictQuery();
+    DictQuery(const DictQuery&) = delete;
+    DictQuery& operator=(const DictQuery&) = delete;
+
+    void bind(int index, qint64 value);
+    void bind(int index, const QString& value);
+    // Binds a code typed as text the way the dictionary compares codes, as a number
+    // ("0101" is 101). False, and the query yields no rows, when the text is not a number.
+    bool bindNumber(int index, const QString& code);
+
+    // Moves to the next row; false at the end of the rows or on an error.
+    bool next();
+    bool failed() const { return failed_; }
+    QString errorText() const { return error_; }
+
+    bool isNull(int column) const;
+    // The value as text; the empty text when it is NULL.
+    QString text(int column) const;
+    double real(int column) const;
+    // The value as a whole number in [lo, hi]: an integer, a real rounded half to even, or a
+    // numeric text. Empty when NULL, not a number or out of range.
+    std::optional<qint64> whole(int column, qint64 lo, qint64 hi) const;
+
+private:
+    void fail(const char* what);
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* stmt_ = nullptr;
+    int* counter_ = nullptr;
+    bool stepped_ = false;
+    bool failed_ = false;
+    QString error_;
 };
 
 // The program's dictionary, opened by OpenDictionary at start-up.

@@ -1,0 +1,365 @@
+// The dictionary database: opening, the lists and field maps held in memory, and the
+// small look-ups of the editors and file readers. Every query binds its values.
+#include "core/dictionary.h"
+
+#include "platform/vb.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+#include <sqlite3.h>
+
+namespace mf {
+
+// ---------------------------------------------------------------------------------------
+// DictQuery
+
+DictQuery::DictQuery(const Dictionary& dict, const char* sql) : db_(dict.db_), counter_(&dict.queryCount_) {
+    if (!db_) {
+        failed_ = true;
+        error_ = QStringLiteral("数据词典未打开");
+        return;
+    }
+    if (sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+        fail("prepare");
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+    }
+}
+
+DictQuery::~DictQuery() { sqlite3_finalize(stmt_); }
+
+void DictQuery::fail(const char* what) {
+    failed_ = true;
+    error_ = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(db_)));
+}
+
+void DictQuery::bind(int index, qint64 value) {
+    if (stmt_ && sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK)
+        fail("bind");
+}
+
+void DictQuery::bind(int index, const QString& value) {
+    if (!stmt_)
+        return;
+    const QByteArray utf8 = value.toUtf8();
+    if (sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+        fail("bind");
+}
+
+bool DictQuery::bindNumber(int index, const QString& code) {
+    // A number literal as the query text would hold it: sign, digits, one optional point.
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    const QString t = code.trimmed();
+    bool ok = number.match(t).hasMatch();
+    double v = ok ? t.toDouble(&ok) : 0.0;
+    if (!ok || !std::isfinite(v)) {
+        // Not a number: such a query matches no row.
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        return false;
+    }
+    if (!stmt_)
+        return true;
+    int rc;
+    if (v == std::floor(v) && std::fabs(v) < 9.0e15)
+        rc = sqlite3_bind_int64(stmt_, index, qint64(v));
+    else
+        rc = sqlite3_bind_double(stmt_, index, v);
+    if (rc != SQLITE_OK)
+        fail("bind");
+    return true;
+}
+
+bool DictQuery::next() {
+    if (!stmt_ || failed_)
+        return false;
+    if (!stepped_) {
+        stepped_ = true;
+        ++*counter_;
+    }
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        fail("step");
+    sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+    return false;
+}
+
+bool DictQuery::isNull(int column) const {
+    return !stmt_ || sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+QString DictQuery::text(int column) const {
+    if (isNull(column))
+        return {};
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QString::fromUtf8(p, sqlite3_column_bytes(stmt_, column));
+}
+
+double DictQuery::real(int column) const {
+    return stmt_ ? sqlite3_column_double(stmt_, column) : 0.0;
+}
+
+std::optional<qint64> DictQuery::whole(int column, qint64 lo, qint64 hi) const {
+    if (!stmt_)
+        return std::nullopt;
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_INTEGER: {
+        const qint64 v = sqlite3_column_int64(stmt_, column);
+        if (v < lo || v > hi)
+            return std::nullopt;
+        return v;
+    }
+    case SQLITE_FLOAT:
+        return vb::roundEven(sqlite3_column_double(stmt_, column), lo, hi);
+    case SQLITE_TEXT: {
+        bool ok = false;
+        const double v = text(column).trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return std::nullopt;
+        return vb::roundEven(v, lo, hi);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Dictionary
+
+namespace {
+
+// Where each kind takes its text-file key from: TRANCODE.类别 and the key column.
+struct KindSource {
+    const char* category;
+    int kind;
+    int keyColumn;   // column of the TRANCODE query below
+};
+// Query columns: 0 类别, 1 字段名, 2 英文名, 3 新立, 4 变更, 5 延续, 6 注销.
+constexpr KindSource kKindSources[] = {
+    {"1", 5, 3}, {"2", 1, 3}, {"2", 2, 4}, {"2", 3, 5}, {"2", 4, 6}, {"3", 6, 3}, {"4", 7, 3},
+};
+
+bool setError(QString* error, const QString& text) {
+    if (error)
+        *error = text;
+    return false;
+}
+
+} // namespace
+
+Dictionary::~Dictionary() { close(); }
+
+void Dictionary::close() {
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+bool Dictionary::open(const QString& path, QString* error) {
+    close();
+    queryCount_ = 0;
+    codeList_.clear();
+    mineralList_.clear();
+    mineralClassList_.clear();
+    for (int kind = 0; kind < int(textKeyMap_.size()); ++kind) {
+        textKeyMap_[kind] = KindFieldMap{kind, {}};
+        xmlNameMap_[kind] = KindFieldMap{kind, {}};
+    }
+
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close_v2(db);
+        return setError(error, QStringLiteral("无法打开数据词典 %1: %2").arg(path, reason));
+    }
+    db_ = db;
+
+    // Every failure below closes the connection again; the rows loaded so far stay.
+    auto failWith = [&](const QString& text) {
+        close();
+        return setError(error, text);
+    };
+    auto queryFailed = [&](const DictQuery& q, const char* table) {
+        return failWith(QStringLiteral("读取 %1 失败: %2").arg(QString::fromUtf8(table), q.errorText()));
+    };
+    auto notNumber = [&](const char* table, const char* column, int row) {
+        return failWith(QStringLiteral("%1.%2 第 %3 行不是有效的数值")
+                            .arg(QString::fromUtf8(table), QString::fromUtf8(column)).arg(row + 1));
+    };
+    auto noRows = [&](const char* table) {
+        return failWith(QStringLiteral("%1 没有数据").arg(QString::fromUtf8(table)));
+    };
+    constexpr qint64 kMin32 = std::numeric_limits<qint32>::min();
+    constexpr qint64 kMax32 = std::numeric_limits<qint32>::max();
+
+    // Minerals, grouped and ordered by class so that the minerals of a class stand together.
+    {
+        DictQuery q(*this, "select 矿类,矿产代码,矿产名称 from 矿产代码词表 "
+                           "group by 矿类,矿产代码,矿产名称 order by 矿类,矿产代码,矿产名称");
+        while (mineralList_.size() < kMaxMineralRows && q.next()) {
+            const int row = int(mineralList_.size());
+            const auto cls = q.whole(0, kMin32, kMax32);
+            if (!cls)
+                return notNumber("矿产代码词表", "矿类", row);
+            const auto code = q.whole(1, kMin32, kMax32);
+            if (!code)
+                return notNumber("矿产代码词表", "矿产代码", row);
+            mineralList_.append(MineralRow{qint32(*cls), qint32(*code), vb::trim(q.text(2))});
+        }
+        if (q.failed())
+            return queryFailed(q, "矿产代码词表");
+        if (mineralList_.isEmpty())
+            return noRows("矿产代码词表");
+    }
+
+    // Mineral classes.
+    {
+        DictQuery q(*this, "select 代码,矿类名称 from 矿类词表 group by 代码,矿类名称 order by 代码,矿类名称");
+        while (mineralClassList_.size() < kMaxMineralClassRows && q.next()) {
+            const int row = int(mineralClassList_.size());
+            const auto code = q.whole(0, kMin32, kMax32);
+            if (!code)
+                return notNumber("矿类词表", "代码", row);
+            if (q.isNull(1) || q.text(1).isEmpty())
+                return failWith(QStringLiteral("矿类词表.矿类名称 第 %1 行为空").arg(row + 1));
+            mineralClassList_.append(MineralClassRow{qint32(*code), q.text(1)});
+        }
+        if (q.failed())
+            return queryFailed(q, "矿类词表");
+        if (mineralClassList_.isEmpty())
+            return noRows("矿类词表");
+    }
+
+    // Code lists of the combos; an empty 类别 or 代码 counts as 0.
+    {
+        DictQuery q(*this, "select 类别,代码,名称 from 综合词表 order by 类别,代码");
+        while (codeList_.size() < kMaxCodeRows && q.next()) {
+            const int row = int(codeList_.size());
+            CodeRow r;
+            if (!q.isNull(0)) {
+                const auto cat = q.whole(0, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
+                if (!cat)
+                    return notNumber("综合词表", "类别", row);
+                r.Category = qint16(*cat);
+            }
+            if (!q.isNull(1)) {
+                const auto code = q.whole(1, kMin32, kMax32);
+                if (!code)
+                    return notNumber("综合词表", "代码", row);
+                r.Code = qint32(*code);
+            }
+            r.Name = vb::trim(q.text(2));
+            codeList_.append(r);
+        }
+        if (q.failed())
+            return queryFailed(q, "综合词表");
+        if (codeList_.isEmpty())
+            return noRows("综合词表");
+    }
+
+    // Field maps. Within one 类别 the rows keep the order in which they were stored.
+    {
+        DictQuery q(*this, "select 类别,字段名,英文名,新立,变更,延续,注销 from TRANCODE order by 类别, rowid");
+        while (q.next()) {
+            const QString category = q.text(0);
+            for (const KindSource& src : kKindSources) {
+                if (category != QLatin1String(src.category))
+                    continue;
+                const QString key = q.text(src.keyColumn);
+                if (key.isEmpty())
+                    continue;
+                KindFieldMap& text = textKeyMap_[src.kind];
+                KindFieldMap& xml = xmlNameMap_[src.kind];
+                if (text.count() >= kMaxFieldPairs)
+                    return failWith(QStringLiteral("TRANCODE 中第 %1 类申请的字段超过 %2 个")
+                                        .arg(src.kind).arg(kMaxFieldPairs));
+                const QString field = q.text(1);
+                text.Pairs.append(FieldPair{field, key});
+                xml.Pairs.append(FieldPair{field, q.text(2)});
+            }
+        }
+        if (q.failed())
+            return queryFailed(q, "TRANCODE");
+    }
+    if (error)
+        error->clear();
+    return true;
+}
+
+QStringList Dictionary::codeItems(int category, bool withCode) const {
+    QStringList items;
+    for (const CodeRow& r : codeList_) {
+        if (r.Category == category) {
+            if (r.Code != 0)
+                items.append(withCode ? QString::number(r.Code) + QStringLiteral(". ") + r.Name : r.Name);
+        } else if (!items.isEmpty()) {
+            break;   // the list is ordered by 类别: the category's run has ended
+        }
+    }
+    return items;
+}
+
+QString Dictionary::GetRegionName(const QString& code) const {
+    DictQuery q(*this, "select 名称 from 行政区代码 where 代码=?1");
+    if (!q.bindNumber(1, code) || !q.next())
+        return {};
+    return q.text(0);
+}
+
+QString Dictionary::GetRegionFullName(const QString& code) const {
+    if (code.right(4) == QLatin1String("0000"))
+        return GetRegionName(code);
+    QString name = GetRegionName(code.left(2) + QStringLiteral("0000"));
+    if (code.right(2) != QLatin1String("00"))
+        name += GetRegionName(code.left(4) + QStringLiteral("00"));
+    return name + GetRegionName(code);
+}
+
+QString Dictionary::GetMineralName(const QString& code) const {
+    const double v = vb::val(code);
+    for (const MineralRow& r : mineralList_) {
+        if (r.Code == v)
+            return vb::trim(r.Name);
+    }
+    return QStringLiteral("未知");
+}
+
+QString Dictionary::GetMineralDesignScale(const QString& code) const {
+    if (vb::trim(code).isEmpty())
+        return {};
+    DictQuery q(*this, "select 设计规模 from 矿产代码词表 where 矿产代码=?1 order by rowid limit 1");
+    if (!q.bindNumber(1, code) || !q.next())
+        return {};
+    return q.text(0);
+}
+
+QString Dictionary::GetReserveUnit(const QString& code) const {
+    if (vb::trim(code).isEmpty())
+        return {};
+    DictQuery q(*this, "select 储量单位 from 储量规模词表 where 矿产代码=?1 order by rowid limit 1");
+    if (!q.bindNumber(1, code) || !q.next())
+        return {};
+    return q.text(0);
+}
+
+// ---------------------------------------------------------------------------------------
+
+Dictionary& dictionary() {
+    static Dictionary instance;
+    return instance;
+}
+
+bool OpenDictionary(const QString& dataPath, QString* error) {
+    return dictionary().open(dataPath + QStringLiteral("/DICT/系统词典.db"), error);
+}
+
+QString StripTrailingPoint(const QString& s) {
+    return s.endsWith(QLatin1Char('.')) ? s.chopped(1) : s;
+}
+
+} // namespace mf
