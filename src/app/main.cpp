@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const QString exeDir = QCoreApplication::applicationDirPath();
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return 1;
-    qtDialogs.setParentWidget(main.get());
+    qtDialogs.setParent(main.get());
     main->show();
     const int rc = app.exec();
     mf::setDialogs(nullptr);

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class QMdiSubWindow;
+#include <QMdiSubWindow>
 
 namespace mf {
 
