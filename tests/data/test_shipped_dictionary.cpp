@@ -1,0 +1,380 @@
+// Rules the program relies on in the dictionary database that the build generates from
+// data/dict: code shapes, row limits, reachability of every region, unit and note texts
+// that survive the "unit note" split, and a field-map pair for every field of every form.
+#include "core/dictionary.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QHash>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextStream>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Row = std::vector<std::optional<QString>>;   // nullopt: NULL
+
+// The shipped database, opened read-only once for all tests.
+class ShippedDb : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const QByteArray path = mf::test::shippedDictionary().toUtf8();
+        ASSERT_EQ(sqlite3_open_v2(path.constData(), &db_, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK)
+            << path.constData();
+    }
+    static void TearDownTestSuite() {
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+
+    static std::vector<Row> rows(const char* sql) {
+        std::vector<Row> out;
+        sqlite3_stmt* st = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(db_, sql, -1, &st, nullptr), SQLITE_OK) << sql;
+        if (!st) return out;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            Row r;
+            for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                if (sqlite3_column_type(st, c) == SQLITE_NULL)
+                    r.emplace_back(std::nullopt);
+                else
+                    r.emplace_back(QString::fromUtf8(
+                        reinterpret_cast<const char*>(sqlite3_column_text(st, c))));
+            }
+            out.push_back(std::move(r));
+        }
+        sqlite3_finalize(st);
+        return out;
+    }
+    static qint64 count(const char* sql) {
+        auto r = rows(sql);
+        return r.empty() || !r[0][0] ? -1 : r[0][0]->toLongLong();
+    }
+
+    static sqlite3* db_;
+};
+sqlite3* ShippedDb::db_ = nullptr;
+
+QString val(const Row& r, size_t i) { return r[i].value_or(QString()); }
+
+bool trimmedNonEmpty(const QString& s) { return !s.isEmpty() && s == s.trimmed(); }
+
+// ---------------------------------------------------------------- regions
+
+TEST_F(ShippedDb, RegionCodesHaveSixDigitsAndNames) {
+    EXPECT_GT(count("select count(*) from 行政区代码"), 3000);
+    EXPECT_EQ(count("select count(*) from 行政区代码 where typeof(代码)<>'integer' "
+                    "or 代码<100000 or 代码>999999"), 0);
+    for (const Row& r : rows("select 代码,名称 from 行政区代码"))
+        EXPECT_TRUE(trimmedNonEmpty(val(r, 1))) << val(r, 0).toStdString();
+}
+
+TEST_F(ShippedDb, RegionTreeHasItsRootAndNoSkippedRows) {
+    // The tree root; without it no province or city would be shown.
+    EXPECT_EQ(count("select count(*) from 行政区代码 where 代码=100000"), 1);
+    // Rows the tree skips would be dead entries.
+    EXPECT_EQ(count("select count(*) from 行政区代码 where substr(代码,-2)='00' "
+                    "and substr(代码,1,2) in ('20','30')"), 0);
+}
+
+TEST_F(ShippedDb, EveryCountyIsReachableThroughItsCity) {
+    QSet<QString> all;
+    for (const Row& r : rows("select 代码 from 行政区代码")) all.insert(val(r, 0));
+
+    // Cities and provinces as the tree query selects them; each city under its province.
+    QStringList cities;
+    for (const Row& r : rows("select 代码 from 行政区代码 where substr(代码,-2)='00' order by 代码")) {
+        const QString code = val(r, 0);
+        if (code.endsWith(QLatin1String("0000"))) continue;
+        cities << code;
+        EXPECT_TRUE(all.contains(code.left(2) + QLatin1String("0000"))) << code.toStdString();
+    }
+    // Counties as the picker loads them on expanding each city.
+    QSet<QString> reached;
+    for (const QString& city : cities) {
+        const QByteArray sql = "select 代码 from 行政区代码 where substr(代码,-2)<>'00' and substr(代码,1,4)='"
+                               + city.left(4).toUtf8() + "'";
+        for (const Row& r : rows(sql.constData())) reached.insert(val(r, 0));
+    }
+    for (const QString& code : all) {
+        if (code.endsWith(QLatin1String("00"))) continue;
+        EXPECT_TRUE(reached.contains(code)) << "county " << code.toStdString() << " has no city row";
+    }
+}
+
+// ---------------------------------------------------------------- minerals
+
+TEST_F(ShippedDb, MineralClassesStayWithinTheLimitAndAreNamed) {
+    const auto classes = rows("select 代码,矿类名称 from 矿类词表");
+    ASSERT_FALSE(classes.empty());
+    // Fewer than 11 classes keep the mineral tree keys "B"+class+number unique.
+    EXPECT_LE(classes.size(), 10u);
+    EXPECT_LE(classes.size(), size_t(mf::kMaxMineralClassRows));
+    for (const Row& r : classes) EXPECT_TRUE(trimmedNonEmpty(val(r, 1)));
+    EXPECT_EQ(count("select count(*) from (select 代码 from 矿类词表 group by 代码 having count(*)>1)"), 0);
+}
+
+TEST_F(ShippedDb, MineralCodesHaveFiveDigitsAndAKnownClass) {
+    const auto minerals = rows("select 矿类,矿产代码,矿产名称,设计规模 from 矿产代码词表");
+    ASSERT_FALSE(minerals.empty());
+    EXPECT_LE(minerals.size(), size_t(mf::kMaxMineralRows));
+    QSet<QString> classes;
+    for (const Row& r : rows("select 代码 from 矿类词表")) classes.insert(val(r, 0));
+    QSet<QString> codes, names;
+    for (const Row& r : minerals) {
+        const QString code = val(r, 1), name = val(r, 2);
+        SCOPED_TRACE(code.toStdString());
+        // The forms take the first five characters of "code name" as the code.
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9][0-9]{4}$")).match(code).hasMatch());
+        EXPECT_TRUE(classes.contains(val(r, 0)));
+        EXPECT_EQ(val(r, 0), code.left(1));
+        // The search runs on typed text without a leading number.
+        EXPECT_TRUE(trimmedNonEmpty(name));
+        EXPECT_FALSE(name.at(0).isDigit());
+        EXPECT_TRUE(trimmedNonEmpty(val(r, 3))) << "设计规模";
+        EXPECT_FALSE(codes.contains(code)) << "repeated code";
+        EXPECT_FALSE(names.contains(name)) << "repeated name";
+        codes.insert(code);
+        names.insert(name);
+    }
+}
+
+// ---------------------------------------------------------------- reserve scale
+
+TEST_F(ShippedDb, ReserveRowsSplitBackIntoUnitAndNote) {
+    const auto reserve = rows("select 矿产代码,储量单位,说明,SST,SSX from 储量规模词表");
+    QSet<QString> minerals;
+    for (const Row& r : rows("select 矿产代码 from 矿产代码词表")) minerals.insert(val(r, 0));
+    QSet<QString> seen;
+    for (const Row& r : reserve) {
+        const QString code = val(r, 0), unit = val(r, 1), note = val(r, 2);
+        SCOPED_TRACE((code + QLatin1Char(' ') + unit + QLatin1Char(' ') + note).toStdString());
+        EXPECT_TRUE(minerals.contains(code));
+        // "unit note" is split at its first blank.
+        EXPECT_FALSE(unit.isEmpty());
+        EXPECT_FALSE(unit.contains(QLatin1Char(' ')));
+        // The note selects the row for the scale: present, unique per mineral, no quote.
+        EXPECT_TRUE(trimmedNonEmpty(note));
+        EXPECT_FALSE(note.contains(QLatin1Char('\'')));
+        const QString key = code + QLatin1Char('|') + note.toLower();
+        EXPECT_FALSE(seen.contains(key)) << "repeated note";
+        seen.insert(key);
+        if (r[3] && r[4]) EXPECT_GT(r[3]->toDouble(), r[4]->toDouble());
+        if (r[3]) EXPECT_GT(r[3]->toDouble(), 0.0);
+        if (!r[3]) EXPECT_FALSE(r[4].has_value()) << "SSX without SST is never used";
+    }
+    // Every mineral offers at least one unit.
+    for (const QString& code : minerals) {
+        bool found = false;
+        for (const Row& r : reserve) found = found || val(r, 0) == code;
+        EXPECT_TRUE(found) << code.toStdString();
+    }
+}
+
+// ---------------------------------------------------------------- code lists
+
+const QList<int> kWithCode = {1, 20, 21, 22, 53};
+const QList<int> kNamesOnly = {4, 5, 6, 7, 20, 22, 50};
+
+TEST_F(ShippedDb, CodeListsCoverEveryCategoryOfTheForms) {
+    EXPECT_LE(count("select count(*) from 综合词表"), mf::kMaxCodeRows);
+    EXPECT_EQ(count("select count(*) from 综合词表 where 类别 is null or 代码 is null or 代码=0 "
+                    "or typeof(类别)<>'integer' or typeof(代码)<>'integer'"), 0);
+    EXPECT_EQ(count("select count(*) from (select 1 from 综合词表 group by 类别,代码 having count(*)>1)"), 0);
+    for (int cat : {1, 4, 5, 6, 7, 20, 21, 22, 50, 53})
+        EXPECT_GT(count(QByteArray("select count(*) from 综合词表 where 类别=" + QByteArray::number(cat)).constData()), 0)
+            << "类别 " << cat;
+    for (const Row& r : rows("select 名称 from 综合词表")) EXPECT_TRUE(trimmedNonEmpty(val(r, 0)));
+}
+
+TEST_F(ShippedDb, CodedItemsCannotBeMistakenForOneAnother) {
+    // A stored code is matched back by the start of an item, so 11 must not meet "111. ...".
+    for (int cat : kWithCode) {
+        QSet<int> widths;
+        for (const Row& r : rows(QByteArray("select 代码 from 综合词表 where 类别=" + QByteArray::number(cat)).constData()))
+            widths.insert(int(val(r, 0).size()));
+        EXPECT_EQ(widths.size(), 1) << "类别 " << cat;
+    }
+    // A stored name is matched back by containment: no digits or blanks, and a name that is
+    // part of another name comes first.
+    for (int cat : kNamesOnly) {
+        const auto items = rows(QByteArray("select 代码,名称 from 综合词表 where 类别=" + QByteArray::number(cat)
+                                           + " order by 代码").constData());
+        for (size_t i = 0; i < items.size(); ++i) {
+            const QString name = val(items[i], 1);
+            EXPECT_FALSE(name.contains(QRegularExpression(QStringLiteral("[\\s0-9]")))) << name.toStdString();
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(name != val(items[j], 1) && val(items[j], 1).contains(name))
+                    << name.toStdString() << " is part of an earlier item";
+        }
+    }
+}
+
+// ---------------------------------------------------------------- field maps
+
+struct FormField {
+    int kind;
+    QString array;
+    QString field;
+};
+
+std::vector<FormField> formFields() {
+    std::vector<FormField> out;
+    QFile f(mf::test::sourceDir() + QStringLiteral("/data/dict/form_fields.tsv"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&f);
+    in.readLine();   // header
+    while (!in.atEnd()) {
+        const QStringList cols = in.readLine().split(QLatin1Char('\t'));
+        if (cols.size() < 4) continue;
+        out.push_back({cols[0].toInt(), cols[1], cols[3]});
+    }
+    return out;
+}
+
+// The pairs of one kind as the program loads them: 类别 "1" kind 5, "2" kinds 1-4 (one key
+// column each), "3" kind 6, "4" kind 7; a row enters when its key column is not empty.
+struct Pair {
+    QString field, key, element;
+};
+QMap<int, QList<Pair>> loadMaps(const std::vector<Row>& trancode) {
+    QMap<int, QList<Pair>> maps;
+    for (const Row& r : trancode) {
+        const QString cat = val(r, 0);
+        auto add = [&](int kind, size_t col) {
+            if (!val(r, col).isEmpty()) maps[kind].append({val(r, 1), val(r, col), val(r, 2)});
+        };
+        if (cat == QLatin1String("1")) add(5, 3);
+        if (cat == QLatin1String("2")) { add(1, 3); add(2, 4); add(3, 5); add(4, 6); }
+        if (cat == QLatin1String("3")) add(6, 3);
+        if (cat == QLatin1String("4")) add(7, 3);
+    }
+    return maps;
+}
+
+class ShippedFieldMaps : public ShippedDb {
+protected:
+    void SetUp() override {
+        trancode = rows("select 类别,字段名,英文名,新立,变更,延续,注销 from TRANCODE order by 类别, rowid");
+        maps = loadMaps(trancode);
+        fields = formFields();
+    }
+    std::vector<Row> trancode;
+    QMap<int, QList<Pair>> maps;
+    std::vector<FormField> fields;
+};
+
+TEST_F(ShippedFieldMaps, CategoriesAreTextAndEveryKindHasItsMap) {
+    EXPECT_EQ(count("select count(*) from TRANCODE where typeof(类别)<>'text' or 类别 not in ('1','2','3','4')"), 0);
+    for (int kind = 1; kind <= 7; ++kind) {
+        EXPECT_GT(maps[kind].size(), 0) << kind;
+        EXPECT_LE(maps[kind].size(), mf::kMaxFieldPairs) << kind;
+    }
+}
+
+TEST_F(ShippedFieldMaps, KeysAndElementsAreUniqueAndWellFormed) {
+    const QRegularExpression xmlName(QStringLiteral("^[A-Z][A-Z0-9]*$"));
+    const QSet<QString> header = {QStringLiteral("APP"), QStringLiteral("HEADER"), QStringLiteral("DATA"),
+                                  QStringLiteral("CLIENT")};
+    for (int kind = 1; kind <= 7; ++kind) {
+        QSet<QString> names, keys, elements;
+        for (const Pair& p : maps[kind]) {
+            SCOPED_TRACE(QStringLiteral("kind %1 %2").arg(kind).arg(p.field).toStdString());
+            EXPECT_FALSE(names.contains(p.field));
+            EXPECT_FALSE(keys.contains(p.key));
+            EXPECT_FALSE(elements.contains(p.element));
+            names.insert(p.field);
+            keys.insert(p.key);
+            elements.insert(p.element);
+            // A text-file line is split at its first "=" and the key trimmed.
+            EXPECT_FALSE(p.key.contains(QLatin1Char('=')));
+            EXPECT_TRUE(trimmedNonEmpty(p.key));
+            EXPECT_TRUE(xmlName.match(p.element).hasMatch());
+            EXPECT_FALSE(p.element.startsWith(QLatin1String("XML")));
+            EXPECT_FALSE(header.contains(p.element));
+        }
+    }
+}
+
+TEST_F(ShippedFieldMaps, EveryWrittenFieldOfEveryFormHasItsPair) {
+    ASSERT_FALSE(fields.empty());
+    QMap<int, QSet<QString>> expected;
+    for (const FormField& f : fields) {
+        if (f.array == QLatin1String("ChTXT") || f.array == QLatin1String("ChMEMO")
+            || f.array == QLatin1String("ChCBO")) {
+            expected[f.kind].insert(f.field);
+            bool found = false;
+            for (const Pair& p : maps[f.kind])
+                found = found || (p.field == f.field && p.key == f.field);
+            EXPECT_TRUE(found) << "kind " << f.kind << " " << f.field.toStdString();
+        }
+        if (f.array == QLatin1String("CheckTogether")) expected[f.kind].insert(QStringLiteral("共伴生类型"));
+        if (f.array == QLatin1String("CbCHK")) expected[f.kind].insert(QStringLiteral("变更类型"));
+    }
+    // Field names the file code recognises literally.
+    auto keyOf = [&](int kind, const QString& field) {
+        for (const Pair& p : maps[kind])
+            if (p.field == field) return p.key;
+        return QString();
+    };
+    for (int kind : {1, 2, 5}) {
+        EXPECT_EQ(keyOf(kind, QStringLiteral("共伴生类型")), QStringLiteral("共伴生类型")) << kind;
+        EXPECT_EQ(keyOf(kind, QStringLiteral("区域坐标")), QStringLiteral("矿区范围拐点坐标与标高的总行数")) << kind;
+        expected[kind].insert(QStringLiteral("区域坐标"));
+    }
+    EXPECT_EQ(keyOf(2, QStringLiteral("变更类型")), QStringLiteral("变更类型"));
+    // Nothing beyond the fields of the form.
+    for (int kind = 1; kind <= 7; ++kind)
+        for (const Pair& p : maps[kind])
+            EXPECT_TRUE(expected[kind].contains(p.field)) << "kind " << kind << " stray " << p.field.toStdString();
+}
+
+// ---------------------------------------------------------------- loaded by the program
+
+TEST(ShippedDictionaryLoad, LoadsWholeAndAnswersLookUps) {
+    mf::Dictionary dict;
+    QString error;
+    ASSERT_TRUE(dict.open(mf::test::shippedDictionary(), &error)) << error.toStdString();
+
+    // No row is cut off by the load limits.
+    sqlite3* db = dict.handle();
+    auto tableCount = [db](const char* sql) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+        int n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : -1;
+        sqlite3_finalize(st);
+        return n;
+    };
+    EXPECT_EQ(dict.mineralList().size(), tableCount("select count(*) from 矿产代码词表"));
+    EXPECT_EQ(dict.mineralClassList().size(), tableCount("select count(*) from 矿类词表"));
+    EXPECT_EQ(dict.codeList().size(), tableCount("select count(*) from 综合词表"));
+    for (int kind = 1; kind <= 7; ++kind) {
+        EXPECT_GT(dict.textKeyMap(kind).count(), 0);
+        EXPECT_EQ(dict.textKeyMap(kind).count(), dict.xmlNameMap(kind).count());
+    }
+
+    ASSERT_FALSE(dict.codeItems(1, true).isEmpty());
+    EXPECT_EQ(dict.codeItems(1, true).first(), QStringLiteral("110. 国有企业"));
+    EXPECT_EQ(dict.codeItems(4, false).first(), QStringLiteral("露天开采"));
+
+    // Full names join province, city and county; the added city rows make them whole.
+    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("110101")), QStringLiteral("北京市市辖区东城区"));
+    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("500229")), QStringLiteral("重庆市县城口县"));
+    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("419001")), QStringLiteral("河南省省直辖县级行政区划济源市"));
+    EXPECT_EQ(dict.GetRegionName(QStringLiteral("100000")), QStringLiteral("澄岭署"));
+
+    EXPECT_EQ(dict.GetMineralName(QStringLiteral("11001")), QStringLiteral("煤"));
+    EXPECT_EQ(dict.GetMineralDesignScale(QStringLiteral("11004")), QStringLiteral("亿立方米/年"));
+    // The main unit is the first row of the mineral, whatever the order of its notes.
+    EXPECT_EQ(dict.GetReserveUnit(QStringLiteral("52600")), QStringLiteral("吨"));
+    EXPECT_EQ(dict.GetReserveUnit(QStringLiteral("11001")), QStringLiteral("亿吨"));
+}
+
+} // namespace
