@@ -1,0 +1,99 @@
+#include "platform/ui/qt_dialogs.h"
+#include "platform/ui/qt_setup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace mf;
+
+TEST(QtDialogs, MessageBoxHasTitleTextIconAndButtons) {
+    auto box = QtDialogs::makeMessageBox(nullptr, QStringLiteral("提示"), QStringLiteral("保存吗?<b>"),
+                                         MsgIcon::Question, MsgButtons::YesNo);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("提示"));
+    EXPECT_EQ(box->text(), QStringLiteral("保存吗?<b>"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->icon(), QMessageBox::Question);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+
+    auto warn = QtDialogs::makeMessageBox(nullptr, QString(), QStringLiteral("x"), MsgIcon::Exclamation,
+                                          MsgButtons::Ok);
+    EXPECT_EQ(warn->windowTitle(), QString());
+    EXPECT_EQ(warn->icon(), QMessageBox::Warning);
+    EXPECT_EQ(warn->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(QtDialogs::makeMessageBox(nullptr, {}, {}, MsgIcon::Critical, MsgButtons::Ok)->icon(),
+              QMessageBox::Critical);
+    EXPECT_EQ(QtDialogs::makeMessageBox(nullptr, {}, {}, MsgIcon::None, MsgButtons::Ok)->icon(),
+              QMessageBox::NoIcon);
+}
+
+TEST(QtDialogs, AnswerIsTheButtonClicked) {
+    QtDialogs d;
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(d.message(QStringLiteral("提示"), QStringLiteral("保存吗?"), MsgIcon::Question, MsgButtons::YesNo),
+              MsgAnswer::No);
+}
+
+TEST(QtDialogs, SaveDialogDoesNotAskAboutOverwriting) {
+    QTemporaryDir dir;
+    FileDialogRequest req;
+    req.title = QStringLiteral("保存报盘文件");
+    req.directory = dir.path();
+    req.fileName = QStringLiteral("申请.txt");
+    req.filters = {QStringLiteral("报盘文本文件(*.txt)"), QStringLiteral("交换标准文件(*.xml)")};
+    req.filterIndex = 1;
+    auto save = QtDialogs::makeFileDialog(nullptr, req, true);
+    EXPECT_EQ(save->windowTitle(), req.title);
+    EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_TRUE(save->testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(save->nameFilters(), req.filters);
+    EXPECT_EQ(save->selectedNameFilter(), req.filters.at(1));
+    EXPECT_EQ(QtDialogs::resultOf(*save, req, false).accepted, false);
+    const FileDialogResult r = QtDialogs::resultOf(*save, req, true);
+    EXPECT_TRUE(r.accepted);
+    EXPECT_EQ(r.path, dir.filePath(QStringLiteral("申请.txt")));
+    EXPECT_EQ(r.filterIndex, 1);
+
+    auto open = QtDialogs::makeFileDialog(nullptr, req, false);
+    EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+}
+
+TEST(QtSetup, ButtonsReadChinese) {
+    ASSERT_TRUE(installTranslations(*qApp));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("提示"), QStringLiteral("x"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("是")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QStringLiteral("否")));
+    EXPECT_TRUE(box.button(QMessageBox::Ok)->text().contains(QStringLiteral("确定")));
+}
+
+TEST(QtSetup, WindowsFontNamesMapToInstalledChineseFonts) {
+    installFontSubstitutions();
+    auto substitutes = [](const char* family) { return QFont::substitutes(QString::fromUtf8(family)); };
+    EXPECT_TRUE(substitutes("宋体").contains(QStringLiteral("AR PL UMing CN"), Qt::CaseInsensitive));
+    EXPECT_TRUE(substitutes("黑体").contains(QStringLiteral("WenQuanYi Zen Hei"), Qt::CaseInsensitive));
+    EXPECT_TRUE(substitutes("仿宋_GB2312").contains(QStringLiteral("AR PL UKai CN"), Qt::CaseInsensitive));
+    EXPECT_TRUE(substitutes("楷体_GB2312").contains(QStringLiteral("AR PL UKai CN"), Qt::CaseInsensitive));
+    // The fonts the designs name resolve to the installed Chinese fonts.
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("宋体"))).family(), QStringLiteral("AR PL UMing CN"));
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("黑体"))).family(), QStringLiteral("WenQuanYi Zen Hei"));
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("仿宋_GB2312"))).family(), QStringLiteral("AR PL UKai CN"));
+
+    const QString family = chineseUiFontFamily();
+    ASSERT_FALSE(family.isEmpty()) << "no Chinese font installed";
+    EXPECT_TRUE(QApplication::font().families().contains(family));
+}

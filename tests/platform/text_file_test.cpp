@@ -1,0 +1,158 @@
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace mf;
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeRaw(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+TEST(Gb18030, GbkCharactersKeepTheirGbkBytes) {
+    // 采 = B2 C9, 矿 = BF F3; € is 0x80 in GBK but A2 E3 in GB18030.
+    EXPECT_EQ(encodeGb18030(QStringLiteral("采矿A")), QByteArray("\xB2\xC9\xBF\xF3" "A"));
+    EXPECT_EQ(decodeGb18030(QByteArray("\xB2\xC9\xBF\xF3")), QStringLiteral("采矿"));
+}
+
+TEST(Gb18030, CharactersOutsideGbkRoundTrip) {
+    const QString text = QStringLiteral("𠀀㐀€•🙂 and ASCII");
+    const QByteArray bytes = encodeGb18030(text);
+    EXPECT_FALSE(bytes.contains('?'));
+    bool ok = false;
+    EXPECT_EQ(decodeGb18030(bytes, &ok), text);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(encodeGb18030(QStringLiteral("𠀀")), QByteArray("\x95\x32\x82\x36"));
+}
+
+TEST(Gb18030, InvalidBytesAreReported) {
+    bool ok = true;
+    const QString text = decodeGb18030(QByteArray("A\xFF" "B"), &ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(text.startsWith(u'A'));
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+    EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\nc\rd")),
+              (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines(QStringLiteral("a\r\n")), QStringList{"a"});
+    EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
+    EXPECT_EQ(splitLines(QStringLiteral("\n\nx")), (QStringList{"", "", "x"}));
+    EXPECT_EQ(splitLines(QStringLiteral("a\n\rb")), (QStringList{"a", "", "b"}));   // LF then lone CR
+    EXPECT_TRUE(splitLines(QString()).isEmpty());
+    EXPECT_EQ(splitLines(QStringLiteral("no end")), QStringList{"no end"});
+}
+
+TEST(TextFile, WritesGb18030WithCrLfAndReadsItBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("申请.txt"));
+    const QStringList lines{QStringLiteral("[KVD]"), QStringLiteral("矿区名称=𠀀山矿"), QString(),
+                            QStringLiteral("面积=1.234")};
+    QString error;
+    ASSERT_TRUE(writeTextLines(path, lines, &error)) << error.toStdString();
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith("[KVD]\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n\r\n\xC3\xE6\xBB\xFD=1.234\r\n"));   // 面积 in GBK
+    EXPECT_EQ(bytes.count('\n'), 4);
+    EXPECT_EQ(bytes.count('\r'), 4);
+
+    const TextReadResult read = readTextLines(path);
+    ASSERT_TRUE(read.ok);
+    EXPECT_TRUE(read.validEncoding);
+    EXPECT_EQ(read.lines, lines);
+}
+
+TEST(TextFile, ReadsLfOnlyAndLoneCrFiles) {
+    QTemporaryDir dir;
+    const QString lf = dir.filePath(QStringLiteral("lf.txt"));
+    const QString cr = dir.filePath(QStringLiteral("cr.txt"));
+    writeRaw(lf, QByteArray("\xB2\xC9\xBF\xF3\nb\n"));
+    writeRaw(cr, QByteArray("a\r\xB2\xC9\xBF\xF3\rc"));
+    EXPECT_EQ(readTextLines(lf).lines, (QStringList{QStringLiteral("采矿"), "b"}));
+    EXPECT_EQ(readTextLines(cr).lines, (QStringList{"a", QStringLiteral("采矿"), "c"}));
+}
+
+TEST(TextFile, EmptyFileHasNoLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.txt"));
+    ASSERT_TRUE(writeTextLines(path, {}));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+    const TextReadResult read = readTextLines(path);
+    EXPECT_TRUE(read.ok);
+    EXPECT_TRUE(read.lines.isEmpty());
+}
+
+TEST(TextFile, MissingFileIsAnErrorWithReason) {
+    QTemporaryDir dir;
+    const TextReadResult read = readTextLines(dir.filePath(QStringLiteral("missing.txt")));
+    EXPECT_FALSE(read.ok);
+    EXPECT_FALSE(read.error.isEmpty());
+    EXPECT_FALSE(readTextLines(QString()).ok);
+    EXPECT_FALSE(readTextLines(dir.path()).ok);   // a folder
+}
+
+TEST(AtomicWrite, ReplacesTheWholeFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    ASSERT_TRUE(writeFileAtomic(path, QByteArray("a much longer old content")));
+    ASSERT_TRUE(writeFileAtomic(path, QByteArray("new")));
+    EXPECT_EQ(readAll(path), QByteArray("new"));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.txt"});
+}
+
+TEST(AtomicWrite, FailureReportsAReasonAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    QString error;
+    // A folder in the way: the write fails, the folder and its content stay.
+    const QString folder = dir.filePath(QStringLiteral("folder.txt"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeRaw(folder + QStringLiteral("/inside"), QByteArray("keep"));
+    EXPECT_FALSE(writeTextLines(folder, {QStringLiteral("x")}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(readAll(folder + QStringLiteral("/inside")), QByteArray("keep"));
+
+    // A folder on the way that does not exist.
+    error.clear();
+    EXPECT_FALSE(writeFileAtomic(dir.filePath(QStringLiteral("no/such/x.txt")), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // An empty path.
+    EXPECT_FALSE(writeFileAtomic(QString(), "x", &error));
+}
+
+TEST(AtomicWrite, NewContentArrivesByRenameNotInPlace) {
+    // A second name of the old file still sees the old bytes: the old file was never
+    // truncated or rewritten, so an interrupted write could not have damaged it.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("申请.txt"));
+    const QString second = dir.filePath(QStringLiteral("second-name"));
+    ASSERT_TRUE(writeTextLines(path, {QStringLiteral("旧内容")}));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()), 0);
+    ASSERT_TRUE(writeTextLines(path, {QStringLiteral("新内容")}));
+    EXPECT_EQ(readTextLines(path).lines, QStringList{QStringLiteral("新内容")});
+    EXPECT_EQ(readTextLines(second).lines, QStringList{QStringLiteral("旧内容")});
+}
+
+TEST(AtomicWrite, FailedWriteBelowAFileLeavesTheFileAlone) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.txt"));
+    ASSERT_TRUE(writeTextLines(old, {QStringLiteral("旧内容")}));
+    QString error;
+    EXPECT_FALSE(writeTextLines(old + QStringLiteral("/child.txt"), {QStringLiteral("new")}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readTextLines(old).lines, QStringList{QStringLiteral("旧内容")});
+}
