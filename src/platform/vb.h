@@ -7,6 +7,8 @@ namespace mf::vb {
 
 // Numeric value of a text: leading number only, blanks skipped, 0 when there is none.
 // "110. 名称" gives 110, "0101" gives 101, "abc" gives 0, " 1 2" gives 12.
+// Spaces, tabs and line feeds are skipped anywhere; sign, digits, one point and an exponent
+// (E or D) are read; no hex. A value beyond the range of a double gives 0.
 double val(const QString& s);
 
 // Removes ASCII blanks (space only, as the run time's Trim) at both ends.
@@ -21,11 +23,12 @@ std::optional<qint16> toInt16(double x);
 std::optional<qint32> toInt32(double x);
 
 // Format with a fixed number of decimals: formatFixed(2.5, 3) == "2.500".
-// Format "0.000" and the like; negative zero prints as "0.000".
+// Format "0.000" and the like. The value's 15 significant decimal digits are rounded,
+// halves away from zero (2.675 gives "2.68"); a result of zero never carries a sign.
 QString formatFixed(double x, int decimals);
 
 // The general number form: up to 15 significant digits, no trailing zeros, no exponent
-// for ordinary magnitudes ("12.5", "0.1", "1E+16" for very large values).
+// for ordinary magnitudes ("12.5", "0.1"; "1E+16" and "1.5E-07" outside 1E-4 to 1E+15).
 QString formatGeneral(double x);
 // The same for single precision values (7 significant digits).
 QString formatGeneralSingle(float x);
