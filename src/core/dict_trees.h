@@ -14,6 +14,7 @@ struct TreeNode {
     QString parentKey;   // "" for a top-level node
     QString key;
     QString text;
+    bool operator==(const TreeNode&) const = default;
 };
 
 // A tree of nodes addressed by unique keys, as a tree view keeps them.
