@@ -76,15 +76,6 @@ TEST_F(RegionTree, RootProvincesAndCitiesWithOnePlaceholderEach) {
     EXPECT_EQ(tree.size(), 1 + 2 + 3 + 3);
 }
 
-TEST_F(RegionTree, FillingTwiceAddsNothingNewAndRestartsPlaceholders) {
-    ASSERT_TRUE(LoadRegionTree(tree, dict));
-    const int size = tree.size();
-    ASSERT_TRUE(LoadRegionTree2(tree, dict));
-    // Root, provinces and cities are already there; only their new placeholders are
-    // rejected because their keys C0.. are taken too.
-    EXPECT_EQ(tree.size(), size);
-}
-
 TEST_F(RegionTree, CountiesLoadOnFirstExpansionWithOneQuery) {
     ASSERT_TRUE(LoadRegionTree(tree, dict));
     int before = dict.queryCount();
