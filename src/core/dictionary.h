@@ -55,7 +55,8 @@ public:
 
     // Opens the database file read-only and loads the lists and both field maps.
     // False (with a reason in *error) when the file cannot be opened or read, a table is
-    // missing or empty, a value is not a number, or a kind gets a 102nd field pair.
+    // missing or empty, a value is not a number, or a kind gets a 102nd field pair; the
+    // connection is then closed and the rows loaded before the failure stay.
     bool open(const QString& path, QString* error = nullptr);
     bool isOpen() const { return db_ != nullptr; }
     void close();
@@ -64,8 +65,9 @@ public:
     const QList<CodeRow>& codeList() const { return codeList_; }
     const QList<MineralRow>& mineralList() const { return mineralList_; }
     const QList<MineralClassRow>& mineralClassList() const { return mineralClassList_; }
-    const KindFieldMap& textKeyMap(int kind) const { return textKeyMap_[kind]; }
-    const KindFieldMap& xmlNameMap(int kind) const { return xmlNameMap_[kind]; }
+    // The maps of kind 1 to 7; any other kind gets an empty map.
+    const KindFieldMap& textKeyMap(int kind) const { return textKeyMap_[mapIndex(kind)]; }
+    const KindFieldMap& xmlNameMap(int kind) const { return xmlNameMap_[mapIndex(kind)]; }
 
     // Items of a code-list combo: "code. name" (withCode) or the name alone.
     QStringList codeItems(int category, bool withCode) const;
@@ -82,6 +84,7 @@ public:
 
 private:
     friend class DictQuery;
+    static int mapIndex(int kind) { return kind >= 1 && kind <= 7 ? kind : 0; }
     sqlite3* db_ = nullptr;
     mutable int queryCount_ = 0;
     QList<CodeRow> codeList_;

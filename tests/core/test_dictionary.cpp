@@ -123,7 +123,7 @@ TEST(DictionaryFieldMaps, ARowEntersEveryKindWhoseKeyColumnHoldsText) {
     }
     EXPECT_EQ(values(l.dict.textKeyMap(1)), QStringList{"矿山名称"});
     EXPECT_EQ(values(l.dict.textKeyMap(3)), QStringList{"矿山名"});
-    for (int kind : {2, 4, 5, 6, 7}) {
+    for (int kind : {2, 4, 5, 6, 7, 0, 8, -1}) {
         EXPECT_EQ(l.dict.textKeyMap(kind).count(), 0) << kind;
         EXPECT_EQ(l.dict.xmlNameMap(kind).count(), 0) << kind;
     }
