@@ -1,0 +1,327 @@
+#include "core/exchange_xml.h"
+
+#include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
+#include "core/text_submission.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+#include "platform/text_file.h"
+#include "platform/vb.h"
+
+#include <QFile>
+#include <string>
+
+namespace mf {
+
+namespace {
+
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+const QString kCrLf = QStringLiteral("\r\n");
+
+std::string utf8(const QString& s) { return s.toStdString(); }
+
+// XML 1.0 cannot hold C0 controls other than TAB, CR and LF: they are dropped. Line
+// breaks are written as CR LF.
+QString xmlText(const QString& s) {
+    QString r;
+    r.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c == u'\r') {
+            r += kCrLf;
+            if (i + 1 < s.size() && s.at(i + 1) == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            r += kCrLf;
+        } else if (c.unicode() >= 0x20 || c == u'\t') {
+            r += c;
+        }
+    }
+    return r;
+}
+
+// A comment may not hold "--" nor end with "-".
+QString commentText(const QString& s) {
+    QString r = xmlText(s);
+    while (r.contains(QStringLiteral("--")))
+        r.replace(QStringLiteral("--"), QStringLiteral("- -"));
+    if (r.endsWith(u'-'))
+        r += u' ';
+    return r;
+}
+
+bool isXmlName(const QString& name) {
+    if (name.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        const bool start = c.isLetter() || c == u'_' || c == u':';
+        const bool other = c.isDigit() || c == u'-' || c == u'.';
+        if (!(start || (i > 0 && other)))
+            return false;
+    }
+    return true;
+}
+
+const FieldPair* pairByFieldName(const KindFieldMap& map, const QString& fieldName) {
+    for (const FieldPair& p : map.Pairs)
+        if (p.FieldName == fieldName)
+            return &p;
+    return nullptr;
+}
+
+const FieldPair* pairByValue(const KindFieldMap& map, const QString& value) {
+    for (const FieldPair& p : map.Pairs)
+        if (p.Value == value)
+            return &p;
+    return nullptr;
+}
+
+// The text of a node as one string: every text and CDATA node below it, in order.
+QString nodeText(const pugi::xml_node& node) {
+    struct Collector : pugi::xml_tree_walker {
+        std::string text;
+        bool for_each(pugi::xml_node& n) override {
+            if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+                text += n.value();
+            return true;
+        }
+    } collector;
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+        return QString::fromUtf8(node.value());
+    pugi::xml_node handle = node;
+    handle.traverse(collector);
+    return QString::fromUtf8(collector.text);
+}
+
+bool parseBytes(const QByteArray& bytes, pugi::xml_document* doc, QString* error) {
+    const pugi::xml_parse_result r =
+        doc->load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default,
+                         pugi::encoding_utf8);
+    if (!r || !doc->document_element()) {
+        if (error)
+            *error = QStringLiteral("not a well-formed XML document: %1 at offset %2")
+                         .arg(QString::fromUtf8(r.description()))
+                         .arg(qint64(r.offset));
+        doc->reset();
+        return false;
+    }
+    return true;
+}
+
+bool readBytes(const QString& path, QByteArray* bytes, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    *bytes = file.readAll();
+    return true;
+}
+
+} // namespace
+
+QString xmlAppType(int kind) {
+    switch (kind) {
+    case 1: return QStringLiteral("采矿权新立");
+    case 2: return QStringLiteral("采矿权变更");
+    case 3: return QStringLiteral("采矿权延续");
+    case 4: return QStringLiteral("采矿权注销");
+    case 5: return QStringLiteral("划定矿区范围");
+    case 6: return QStringLiteral("采矿权转让");
+    case 7: return QStringLiteral("采矿权年检");
+    default: return {};
+    }
+}
+
+pugi::xml_node AddXmlChild(pugi::xml_node parent, const QString& name, const QString& text,
+                           const QString& comment, int level) {
+    const std::string indent(size_t(4 * level), ' ');
+    parent.append_child(pugi::node_pcdata).set_value(indent.c_str());
+    parent.append_child(pugi::node_comment).set_value(utf8(commentText(comment)).c_str());
+    parent.append_child(pugi::node_pcdata).set_value(("\r\n" + indent).c_str());
+    pugi::xml_node element = parent.append_child(utf8(name).c_str());
+    if (!text.isEmpty())
+        element.append_child(pugi::node_pcdata).set_value(utf8(xmlText(text)).c_str());
+    parent.append_child(pugi::node_pcdata).set_value("\r\n");
+    return element;
+}
+
+bool exchangeXmlBytes(const FormValues& values, const KindFieldMap& map, QByteArray* bytes,
+                      QString* error) {
+    const int kind = values.kind;
+    if (!isKind(kind)) {
+        if (error)
+            *error = QStringLiteral("no application kind");
+        return false;
+    }
+    // The data elements: (element name, value, field name) in writing order.
+    struct Item {
+        QString name, value, fieldName;
+    };
+    QList<Item> items;
+    QString appName;
+    for (const FieldValue& f : values.fields) {
+        if (f.array == ControlArray::ChTXT && f.index == 1)
+            appName = f.value;
+        if (f.array == ControlArray::ExistTXT || f.array == ControlArray::LabelXZQName)
+            continue;
+        const FieldPair* pair = pairByFieldName(map, f.fieldName);
+        if (!pair)
+            continue;
+        const QString value = f.array == ControlArray::ChCBO
+                                  ? storedComboValue(f.fieldName, f.value, StoreFormat::Xml)
+                                  : f.value;
+        items.append({pair->Value, value, f.fieldName});
+    }
+    const bool miningArea = kind == 1 || kind == 2 || kind == 5;
+    if (miningArea)
+        if (const FieldPair* p = pairByFieldName(map, kTogetherField))
+            items.append({p->Value,
+                          values.checkTogether.value_or(false) ? QStringLiteral("2")
+                                                               : QStringLiteral("1"),
+                          p->FieldName});
+    if (kind == 2)
+        if (const FieldPair* p = pairByFieldName(map, kChangeTypeField)) {
+            QString types = values.changeTypes.value_or(QString()).left(5);
+            while (types.size() < 5)
+                types += u'0';
+            items.append({p->Value, types, p->FieldName});
+        }
+    if (miningArea)
+        if (const FieldPair* p = pairByFieldName(map, kBoundaryField))
+            items.append({p->Value, values.boundary.value_or(QString()), p->FieldName});
+    for (const Item& item : items)
+        if (!isXmlName(item.name)) {
+            if (error)
+                *error = QStringLiteral("invalid XML element name \"%1\" for the field %2")
+                             .arg(item.name, item.fieldName);
+            return false;
+        }
+
+    pugi::xml_document doc;
+    pugi::xml_node app = doc.append_child("APP");
+    app.append_child(pugi::node_pcdata).set_value("\r\n");
+    pugi::xml_node header = AddXmlChild(app, QStringLiteral("HEADER"), kCrLf, {}, 1);
+    AddXmlChild(header, QStringLiteral("APP_NAME"), appName, {}, 2);
+    AddXmlChild(header, QStringLiteral("APP_CATEGORY"),
+                kind == 5 ? QStringLiteral("划定矿区范围") : QStringLiteral("采矿权"), {}, 2);
+    AddXmlChild(header, QStringLiteral("APP_TYPE"), xmlAppType(kind), {}, 2);
+    AddXmlChild(header, QStringLiteral("APP_DESC"), {}, {}, 2);
+    pugi::xml_node client = AddXmlChild(header, QStringLiteral("CLIENT"), kCrLf, {}, 2);
+    AddXmlChild(client, QStringLiteral("CLIENT_GOV_CODE"), {}, {}, 3);
+    AddXmlChild(client, QStringLiteral("CLIENT_VENDOR"), QStringLiteral("澄岭署数据所"), {}, 3);
+    AddXmlChild(client, QStringLiteral("CLIENT_ID"), QStringLiteral("HN00001"), {}, 3);
+    AddXmlChild(client, QStringLiteral("CLIENT_VERSION"), QStringLiteral("4.0"), {}, 3);
+    AddXmlChild(client, QStringLiteral("CLIENT_TITLE"), QStringLiteral("璞岩核准台"), {}, 3);
+    AddXmlChild(client, QStringLiteral("CLIENT_IP"), {}, {}, 3);
+    pugi::xml_node data = AddXmlChild(app, QStringLiteral("DATA"), kCrLf, QStringLiteral("数据区"), 1);
+    for (const Item& item : items)
+        AddXmlChild(data, item.name, item.value, item.fieldName, 2);
+
+    struct Writer : pugi::xml_writer {
+        QByteArray out;
+        void write(const void* d, size_t size) override {
+            out.append(static_cast<const char*>(d), qsizetype(size));
+        }
+    } writer;
+    writer.out = kDeclaration;
+    doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    writer.out += "\r\n";
+    *bytes = std::move(writer.out);
+    return true;
+}
+
+bool WriteExchangeXml(const QString& path, const FormValues& values, const KindFieldMap& map,
+                      QString* error) {
+    QByteArray bytes;
+    if (!exchangeXmlBytes(values, map, &bytes, error))
+        return false;
+    return writeFileAtomic(path, bytes, error);
+}
+
+QString GetXmlElementText(const pugi::xml_document& doc, const QString& name) {
+    struct Finder : pugi::xml_tree_walker {
+        std::string name;
+        pugi::xml_node last;
+        bool for_each(pugi::xml_node& n) override {
+            if (n.type() == pugi::node_element && name == n.name())
+                last = n;
+            return true;
+        }
+    } finder;
+    finder.name = utf8(name);
+    pugi::xml_node root = doc;
+    root.traverse(finder);
+    return finder.last ? nodeText(finder.last).trimmed() : QString();
+}
+
+int GetXmlFileKind(const QString& path) {
+    if (!fs::fileExists(path))
+        return 0;
+    QByteArray bytes;
+    pugi::xml_document doc;
+    int kind = 0;
+    if (readBytes(path, &bytes, nullptr) && parseBytes(bytes, &doc, nullptr)) {
+        const QString type = GetXmlElementText(doc, QStringLiteral("APP_TYPE"));
+        for (int k = 1; k <= kKindCount; ++k)
+            if (type == xmlAppType(k))
+                kind = k;
+    }
+    if (kind == 0) {
+        dialogs().error(QStringLiteral("该文件非系统认定报盘文件..."));
+        state().PendingFile.clear();
+        return 0;
+    }
+    return confirmFileKind(kind) ? kind : 0;
+}
+
+bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValues* values,
+                      QString* error) {
+    *values = FormValues{};
+    pugi::xml_document doc;
+    if (!parseBytes(bytes, &doc, error))
+        return false;
+    const QString type = GetXmlElementText(doc, QStringLiteral("APP_TYPE"));
+    for (int k = 1; k <= kKindCount; ++k)
+        if (type == xmlAppType(k))
+            values->kind = k;
+    for (pugi::xml_node data : doc.document_element().children("DATA")) {
+        for (pugi::xml_node node : data.children()) {
+            if (node.type() != pugi::node_element)
+                continue;
+            const QString value = nodeText(node);
+            if (vb::trim(value).isEmpty())
+                continue;
+            const FieldPair* pair = pairByValue(map, QString::fromUtf8(node.name()));
+            if (!pair)
+                continue;
+            if (pair->FieldName == kBoundaryField)
+                values->boundary = value;
+            else if (pair->FieldName == kChangeTypeField)
+                values->changeTypes = value;
+            else if (pair->FieldName == kTogetherField)
+                values->checkTogether = vb::val(value) == 2;
+            else
+                values->fields.append(FieldValue{pair->FieldName, value});
+        }
+    }
+    return true;
+}
+
+bool ReadExchangeXml(const QString& path, const KindFieldMap& map, FormValues* values,
+                     QString* error) {
+    QByteArray bytes;
+    if (!readBytes(path, &bytes, error))
+        return false;
+    if (!parseExchangeXml(bytes, map, values, error)) {
+        if (error)
+            *error = path + QStringLiteral(": ") + *error;
+        return false;
+    }
+    return true;
+}
+
+} // namespace mf

@@ -1,0 +1,211 @@
+#include "core/field_access.h"
+
+#include "core/dictionary.h"
+#include "core/exchange_xml.h"
+#include "core/grid_graph_access.h"
+#include "core/text_submission.h"
+#include "platform/fs.h"
+#include "platform/vb.h"
+
+namespace mf {
+
+namespace {
+
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool allDigits(const QString& s) {
+    if (s.isEmpty())
+        return false;
+    for (QChar c : s)
+        if (!isAsciiDigit(c))
+            return false;
+    return true;
+}
+
+// The code in front of a combo item's ". ", or "" when the item does not begin with one.
+QString itemCode(const QString& item) {
+    qsizetype i = 0;
+    while (i < item.size() && isAsciiDigit(item.at(i)))
+        ++i;
+    if (i == 0 || !item.mid(i).startsWith(QStringLiteral(". ")))
+        return {};
+    return item.left(i);
+}
+
+// The mineral code in front of the first blank of the main mineral's text.
+QString mineralCode(const QString& text) {
+    const qsizetype blank = text.indexOf(u' ');
+    const QString head = blank < 0 ? text : text.left(blank);
+    return allDigits(head) ? head : QString();
+}
+
+bool nonZeroCode(const QString& code) {
+    for (QChar c : code)
+        if (c != u'0')
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<FieldRef> FindControlByFieldName(const FormAccess& form, const QString& fieldName) {
+    for (ControlArray array : {ControlArray::ChTXT, ControlArray::ChMEMO, ControlArray::ChCBO,
+                               ControlArray::LabelXZQName}) {
+        for (int i : form.indexes(array))
+            if (form.fieldName(array, i) == fieldName)
+                return FieldRef{array, i};
+    }
+    return std::nullopt;
+}
+
+void ClearFormFields(FormAccess& form) {
+    for (int i : form.indexes(ControlArray::ChTXT))
+        form.setText(ControlArray::ChTXT, i, QString());
+    for (int i : form.indexes(ControlArray::ChMEMO))
+        form.setText(ControlArray::ChMEMO, i, QString());
+    for (int i : form.indexes(ControlArray::ChCBO)) {
+        if (form.comboIsCodeList(i))
+            form.setComboCurrentIndex(i, -1);
+        if (!form.text(ControlArray::ChCBO, i).isEmpty())
+            form.setText(ControlArray::ChCBO, i, QString());
+    }
+    for (int i : form.indexes(ControlArray::ExistTXT))
+        form.setText(ControlArray::ExistTXT, i, QString());
+    for (int i : form.indexes(ControlArray::LabelXZQName))
+        form.setText(ControlArray::LabelXZQName, i, QString());
+    if (form.hasCheckTogether())
+        form.setCheckTogether(false);
+    for (int i = 0; i < form.changeTypeCount(); ++i)
+        form.setChangeType(i, false);
+    if (GridGraphAccess* grid = form.gridGraph()) {
+        grid->setZB_Type(0);
+        grid->setZB_String(QString());
+        grid->init_grid_graph();
+    }
+}
+
+bool SelectListItemByCode(FormAccess& form, int comboIndex, const QString& code) {
+    if (code.isEmpty()) {
+        form.setComboCurrentIndex(comboIndex, -1);
+        return false;
+    }
+    const QStringList items = form.comboItems(comboIndex);
+    int found = -1;
+    if (allDigits(code) && nonZeroCode(code)) {
+        const QString prefix = code + QStringLiteral(". ");
+        for (int i = 0; i < items.size() && found < 0; ++i)
+            if (items.at(i).startsWith(prefix))
+                found = i;
+    }
+    for (int i = 0; i < items.size() && found < 0; ++i)
+        if (items.at(i) == code)
+            found = i;
+    for (int i = 0; i < items.size() && found < 0; ++i) {
+        const QString& item = items.at(i);
+        if (!item.contains(u' ') && item.contains(code))
+            found = i;
+    }
+    if (found >= 0) {
+        form.setComboCurrentIndex(comboIndex, found);
+        return true;
+    }
+    // A value that is not in the list is kept as the combo's text, so a later save does
+    // not lose it.
+    form.setComboCurrentIndex(comboIndex, -1);
+    form.setText(ControlArray::ChCBO, comboIndex, code);
+    return false;
+}
+
+QString storedComboValue(const QString& fieldName, const QString& text, StoreFormat format) {
+    const bool mainMineral = fieldName == kMainMineralField;
+    const QString code = mainMineral ? mineralCode(text) : itemCode(text);
+    if (!code.isEmpty() && nonZeroCode(code))
+        return code;
+    if (mainMineral && format == StoreFormat::Text)
+        return QStringLiteral("0");
+    return text;
+}
+
+void loadFieldValue(FormAccess& form, const FieldRef& ref, const QString& value,
+                    const MineralNameLookup& mineralName) {
+    if (ref.array != ControlArray::ChCBO) {
+        form.setText(ref.array, ref.index, value);
+        return;
+    }
+    if (form.fieldName(ControlArray::ChCBO, ref.index) == kMainMineralField) {
+        if (vb::val(value) == 0) {
+            form.setText(ControlArray::ChCBO, ref.index, QString());
+            return;
+        }
+        const QString name = mineralName ? mineralName(value) : QString();
+        form.setComboItems(ref.index, {value + u' ' + name});
+        form.setComboCurrentIndex(ref.index, 0);
+        return;
+    }
+    if (form.comboIsCodeList(ref.index)) {
+        SelectListItemByCode(form, ref.index, value);
+        return;
+    }
+    form.setText(ControlArray::ChCBO, ref.index, value);
+}
+
+FormValues collectFormValues(FormAccess& form) {
+    FormValues v;
+    v.kind = form.kind();
+    for (ControlArray array : {ControlArray::ChTXT, ControlArray::ChMEMO, ControlArray::ChCBO})
+        for (int i : form.indexes(array))
+            v.fields.append(FieldValue{form.fieldName(array, i), form.text(array, i), array, i});
+    if (form.hasCheckTogether())
+        v.checkTogether = form.checkTogether();
+    if (form.changeTypeCount() > 0) {
+        QString types;
+        for (int i = 0; i < form.changeTypeCount(); ++i)
+            types += form.changeType(i) ? u'1' : u'0';
+        v.changeTypes = types;
+    }
+    if (GridGraphAccess* grid = form.gridGraph())
+        v.boundary = grid->ZB_String();
+    return v;
+}
+
+void applyFormValues(FormAccess& form, const FormValues& values,
+                     const MineralNameLookup& mineralName) {
+    for (const FieldValue& f : values.fields)
+        if (const auto ref = FindControlByFieldName(form, f.fieldName))
+            loadFieldValue(form, *ref, f.value, mineralName);
+    if (values.checkTogether && form.hasCheckTogether())
+        form.setCheckTogether(*values.checkTogether);
+    if (values.changeTypes) {
+        // One box per character; a longer value is cut to the boxes there are.
+        const QString& t = *values.changeTypes;
+        for (int i = 0; i < form.changeTypeCount() && i < t.size(); ++i)
+            form.setChangeType(i, vb::val(t.mid(i, 1)) == 1);
+    }
+    if (values.boundary) {
+        if (GridGraphAccess* grid = form.gridGraph()) {
+            grid->setZB_String(*values.boundary);
+            grid->init_grid_graph();
+        }
+    }
+}
+
+int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
+                       const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName) {
+    if (!fs::fileExists(path))
+        return 0;
+    const QString ext = fs::extension(path);
+    FormValues values;
+    if (fs::sameName(ext, QStringLiteral("TXT"))) {
+        if (!ReadTextSubmission(path, textKeyMap, &values))
+            return 0;
+    } else if (fs::sameName(ext, QStringLiteral("XML"))) {
+        if (!ReadExchangeXml(path, xmlNameMap, &values))
+            return 0;
+    } else {
+        return 0;
+    }
+    applyFormValues(form, values, mineralName);
+    return -1;
+}
+
+} // namespace mf
