@@ -276,3 +276,60 @@ inline void fillForm(FakeForm& f) {
 }
 
 } // namespace mf::test
+
+#include "test_support.h"
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace mf::test {
+
+// A change application (kind 2) with every kind of field: empty fields, a memo with line
+// breaks, a code-list combo, a name combo, the main mineral, both check boxes and the grid.
+inline std::unique_ptr<FakeForm> goldenKind2Form() {
+    auto f = makeForm(2);
+    const QStringList txt = {"澄岭矿业有限公司", "东山铁矿", "张三", "C1000002010",
+                             "2024-5-6", "李四", "东山路1号", "100000", "010-12345678", "",
+                             "30", "120.5", "110101", "", "", "2010-1-1", "2020-1-1", "",
+                             "", "500", "200", "", "0.125", "万吨", "磁铁矿"};
+    for (int i = 0; i < txt.size(); ++i)
+        f->setText(ControlArray::ChTXT, i, txt.at(i));
+    f->setText(ControlArray::ChMEMO, 0, QStringLiteral("扩大规模\n增加 = 采区"));
+    f->setText(ControlArray::ChMEMO, 3, QStringLiteral("名称变更"));
+    f->setComboCurrentIndex(0, 0);   // 110. 国有企业
+    f->setComboCurrentIndex(1, 1);   // 地下
+    f->setComboItems(2, {QStringLiteral("12345 铁矿")});
+    f->setComboCurrentIndex(2, 0);
+    f->setText(ControlArray::ChCBO, 3, QStringLiteral("申请在先"));
+    f->together = true;
+    f->changeTypes = {true, false, false, true, false};
+    f->grid->setZB_String(QStringLiteral(
+        "1,3,1,3800000,38500000,2,3800100,38500000,3,3800100,38500100,500,200,主矿体,1,"));
+    f->grid->init_grid_graph();
+    return f;
+}
+
+// Compares bytes with a reference file under tests/fixtures; MF_REFRESH_GOLDEN=1 rewrites
+// the reference instead.
+inline void expectGolden(const QString& name, const QByteArray& bytes) {
+    const QString path = sourceDir() + QStringLiteral("/tests/fixtures/") + name;
+    if (qEnvironmentVariable("MF_REFRESH_GOLDEN") == QStringLiteral("1")) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        out.write(bytes);
+        return;
+    }
+    QFile in(path);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << "missing reference " << path.toStdString();
+    const QByteArray expected = in.readAll();
+    EXPECT_EQ(bytes, expected) << "differs from " << path.toStdString();
+}
+
+// The values a form would write, without the controls that no file carries.
+inline QList<QPair<QString, QString>> fieldTexts(FakeForm& f) {
+    QList<QPair<QString, QString>> r;
+    for (const FieldValue& v : collectFormValues(f).fields)
+        r.append({v.fieldName, v.value});
+    return r;
+}
+
+} // namespace mf::test
