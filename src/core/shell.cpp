@@ -11,6 +11,8 @@ public:
     bool toolbarButtonAvailable(const QString& key) const override { return state_.value(key, true); }
     void setActivityText(const QString&) override {}
     void setFileText(const QString&) override {}
+    void setKindButtonPressed(int, bool) override {}
+    bool saveForQuestion(int) override { return false; }
 
 private:
     QHash<QString, bool> state_;

@@ -15,6 +15,10 @@ public:
     virtual void setActivityText(const QString& text) = 0;
     // Status panel 2: the file of the current kind.
     virtual void setFileText(const QString& text) = 0;
+    // The kind's own toolbar button shown pressed or released.
+    virtual void setKindButtonPressed(int kind, bool pressed) = 0;
+    // The save a Yes to "保存吗?" starts for the kind; true when the file was written.
+    virtual bool saveForQuestion(int kind) = 0;
 };
 
 // The shell of the run; a silent one until the main window sets itself.

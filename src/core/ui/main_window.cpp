@@ -196,6 +196,12 @@ void TabMain::setActivityText(const QString& text) {
 }
 
 void TabMain::setFileText(const QString& text) { panelFile_->setText(text); }
+
+void TabMain::setKindButtonPressed(int kind, bool pressed) {
+    if (QAction* a = actions_.value(kindToolbarKey(kind))) a->setChecked(pressed);
+}
+
+bool TabMain::saveForQuestion(int kind) { return commands::SaveForClose(kind); }
 QString TabMain::activityText() const { return panelActivity_->text(); }
 QString TabMain::fileText() const { return panelFile_->text(); }
 QString TabMain::dateText() const { return panelDate_->text(); }
@@ -205,6 +211,8 @@ void TabMain::Toolbar_ButtonClick(const QString& key) {
     if (!toolbarButtonAvailable(key)) return;
     if (const int kind = kindOfKey(key)) {
         showEditor(kind);
+        // The button shows pressed while its editor is the active one.
+        setKindButtonPressed(kind, state().CurrentKind == kind);
         return;
     }
     const int cur = state().CurrentKind;

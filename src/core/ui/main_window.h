@@ -36,6 +36,8 @@ public:
     bool toolbarButtonAvailable(const QString& key) const override;
     void setActivityText(const QString& text) override;
     void setFileText(const QString& text) override;
+    void setKindButtonPressed(int kind, bool pressed) override;
+    bool saveForQuestion(int kind) override;
 
     // Runs a toolbar button or a menu item by its key, as a click would.
     void Toolbar_ButtonClick(const QString& key);

@@ -1,51 +1,319 @@
 #include "forms/ui/editor_window.h"
 
 #include "core/app_state.h"
+#include "core/boundary_walkers.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
 #include "core/main_window_rules.h"
 #include "core/shell.h"
+#include "core/work_lists.h"
+#include "forms/design_renderer.h"
+#include "forms/sketch_frame.h"
+#include "forms/ui/editor_page.h"
+#include "forms/ui/field_widgets.h"
+#include "forms/ui/grid_graph_widget.h"
+#include "platform/dialogs.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
-#include <QMdiSubWindow>
-#include <QVBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTreeWidget>
 
 namespace mf {
 
 namespace {
-const char* const kCaptions[] = {"",
-                                 "采矿权新立申请表",
-                                 "采矿权变更申请表",
-                                 "采矿权延续申请表",
-                                 "采矿权注销申请表",
-                                 "划定矿区范围表",
-                                 "采矿权转让申请表",
-                                 "矿产资源开发利用年度报告书"};
+
+// Status panel texts while a file is read and while the form is edited.
+struct StatusTexts {
+    const char* loading;
+    const char* editing;
+};
+const StatusTexts kStatus[] = {
+    {"", ""},
+    {"提取采矿权申请登记数据...", "编辑采矿权申请登记书..."},
+    {"提取采矿权变更申请登记数据...", "编辑采矿权变更申请登记书..."},
+    {"提取采矿权延续申请登记数据...", "编辑采矿权延续申请登记书..."},
+    {"提取采矿权注销申请登记数据...", "编辑采矿权注销申请登记书..."},
+    {"提取划定矿区范围申请登记数据...", "编辑采矿权划定矿区范围申请登记书..."},
+    {"提取采矿权转让登记数据...", "编辑采矿权转让登记书..."},
+    {"提取矿产资源开发利用年度报告书数据...", "编辑矿产资源开发利用年度报告书..."},
+};
+
+QString pageKeyName(int page) {
+    static const char* const keys[] = {"head", "explain", "first", "second", "Area_Range"};
+    return page >= 0 && page < 5 ? QString::fromLatin1(keys[page]) : QString();
 }
 
-EditorWindow::EditorWindow(int kind, QWidget* parent) : QWidget(parent), kind_(kind) {
-    setObjectName(kindFormName(kind));
-    setWindowTitle(caption());
-    auto* lay = new QVBoxLayout(this);
-    lay->addWidget(new QLabel(caption(), this));
-    resize(505, 545);
+Qt::Alignment alignmentOf(const DesignControl& c) {
+    switch (c.align) {
+    case HAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case HAlign::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case HAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+std::optional<ControlArray> dataArrayOf(const QString& name) {
+    if (name == QLatin1String("ChTXT")) return ControlArray::ChTXT;
+    if (name == QLatin1String("ChMEMO")) return ControlArray::ChMEMO;
+    if (name == QLatin1String("ChCBO")) return ControlArray::ChCBO;
+    if (name == QLatin1String("ExistTXT")) return ControlArray::ExistTXT;
+    return std::nullopt;
+}
+
+void applyLook(QWidget* w, const DesignControl& c) {
+    w->setFont(designFont(c.font, 1.0 / kTwipsPerPixel));
+    QPalette pal = w->palette();
+    if (c.foreColor.isValid()) {
+        pal.setColor(QPalette::WindowText, c.foreColor);
+        pal.setColor(QPalette::Text, c.foreColor);
+        pal.setColor(QPalette::ButtonText, c.foreColor);
+    }
+    if (c.backColor.isValid()) {
+        pal.setColor(QPalette::Window, c.backColor);
+        pal.setColor(QPalette::Base, c.backColor);
+    }
+    w->setPalette(pal);
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(int kind, QWidget* parent)
+    : QWidget(parent), kind_(kind), profile_(kindProfile(kind)) {
+    setObjectName(profile_.formName);
+    setWindowTitle(profile_.caption);
+    QString error;
+    design_ = loadFormDesign(profile_.designResource(), &error);
+    if (!design_.isValid()) dialogs().error(QStringLiteral("表单设计无法读取：") + error);
+    buildPages();
+    resize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight));
 }
 
 EditorWindow::~EditorWindow() = default;
 
-QString EditorWindow::caption() const { return QString::fromUtf8(kCaptions[isKind(kind_) ? kind_ : 0]); }
+void EditorWindow::buildPages() {
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    tabs_->setExpanding(false);
+    for (const TabSpec& t : profile_.tabs) {
+        const int i = tabs_->addTab(t.caption);
+        tabs_->setTabData(i, t.key);
+    }
+    tabs_->move(toPixels(profile_.pic1.left), std::max(0, toPixels(profile_.pic1.top) - 26));
+    tabs_->resize(toPixels(profile_.pic1.width), 26);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
+        if (i >= 0) TabStrip1_Click(tabs_->tabData(i).toString());
+    });
+
+    pic1_ = new QWidget(this);
+    pic1_->setObjectName(QStringLiteral("Pic1"));
+    pic1_->setGeometry(profile_.pic1.toPixels());
+    pic1_->setAutoFillBackground(true);
+
+    for (int i = 0; i < profile_.pageCount(); ++i) {
+        auto* page = new EditorPage(design_, i, pic1_);
+        const DesignPage* dp = design_.page(i);
+        const Twips w = dp ? dp->width : profile_.pageWidth;
+        const Twips h = dp ? dp->height : profile_.pageHeight;
+        page->setGeometry(toPixels(profile_.pageLeft), toPixels(profile_.pageTop), toPixels(w), toPixels(h));
+        page->setVisible(false);
+        if (i == 0) page->setGradient(QColor(255, 255, 255), QColor(200, 255, 200), true);
+        if (i == 1) page->setGradient(QColor(255, 255, 255), QColor(200, 240, 255), false);
+        if (i == 3 && !profile_.sketchTag.isEmpty()) page->paintExtra = [this](QPainter& p) { paintSketch(p); };
+        pages_.push_back(page);
+    }
+
+    // Frames first, so their members find their parent.
+    QHash<QString, QWidget*> frames;
+    for (const DesignControl& c : design_.controls) {
+        if (c.type != ControlType::Frame || c.page >= int(pages_.size())) continue;
+        QWidget* parent = pages_[c.page];
+        if (QWidget* w = createControl(c, parent)) frames.insert(c.displayName(), w);
+    }
+    for (const DesignControl& c : design_.controls) {
+        if (c.type == ControlType::Frame || c.page < 0 || c.page >= int(pages_.size())) continue;
+        QWidget* parent = c.container.isEmpty() ? pages_[c.page] : frames.value(c.container, pages_[c.page]);
+        createControl(c, parent);
+    }
+}
+
+QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
+    QWidget* w = nullptr;
+    const auto array = dataArrayOf(c.name);
+    switch (c.type) {
+    case ControlType::TextBox: {
+        if (c.multiLine || array == ControlArray::ChMEMO) {
+            auto* memo = new QPlainTextEdit(parent);
+            memo->setVerticalScrollBarPolicy(c.scrollBars & 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            w = memo;
+        } else {
+            auto* line = new QLineEdit(parent);
+            line->setAlignment(alignmentOf(c));
+            if (c.maxLength > 0) line->setMaxLength(c.maxLength);
+            line->setFrame(c.borderStyle != 0);
+            w = line;
+        }
+        break;
+    }
+    case ControlType::ComboBox: {
+        if (array == ControlArray::ChCBO) {
+            w = new FieldCombo(parent);
+        } else {
+            auto* cb = new QComboBox(parent);
+            cb->setEditable(c.comboStyle == 0);
+            w = cb;
+        }
+        break;
+    }
+    case ControlType::Label: {
+        auto* l = new QLabel(c.caption, parent);
+        l->setAlignment((alignmentOf(c) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+        l->setWordWrap(true);
+        l->setAutoFillBackground(!c.transparent && c.backColor.isValid());
+        if (c.borderStyle == 1 && !c.transparent && c.backColor.isValid()) l->setFrameShape(QFrame::Box);
+        w = l;
+        break;
+    }
+    case ControlType::CheckBox:
+        w = new CheckField(c.caption, parent);
+        break;
+    case ControlType::OptionButton:
+        w = new QRadioButton(c.caption, parent);
+        break;
+    case ControlType::CommandButton:
+        w = new QPushButton(c.caption, parent);
+        break;
+    case ControlType::Frame: {
+        if (c.caption.isEmpty()) {
+            auto* f = new QFrame(parent);
+            f->setFrameShape(c.borderStyle ? QFrame::Box : QFrame::NoFrame);
+            w = f;
+        } else {
+            w = new QGroupBox(c.caption, parent);
+        }
+        break;
+    }
+    case ControlType::Image:
+    case ControlType::PictureBox:
+        w = new QLabel(parent);
+        break;
+    case ControlType::TreeView: {
+        auto* t = new QTreeWidget(parent);
+        t->setHeaderHidden(true);
+        w = t;
+        break;
+    }
+    case ControlType::ListBox:
+        w = new QListWidget(parent);
+        break;
+    case ControlType::GridGraph: {
+        auto* g = new SimpleGridGraph(parent);
+        grid_ = g;
+        w = g;
+        break;
+    }
+    case ControlType::Line:
+    case ControlType::Shape:
+        return nullptr;  // drawn by the page
+    }
+    if (!w) return nullptr;
+    w->setObjectName(c.displayName());
+    applyLook(w, c);
+    // A control's geometry is relative to its container; the page's frames are children of
+    // the page, so the design's rectangle applies directly.
+    w->setGeometry(c.rect.toPixels());
+    w->setVisible(c.visible);
+    w->setEnabled(c.enabled);
+    if (!c.fieldName.isEmpty()) {
+        w->setToolTip(c.fieldName);
+        w->setProperty("fieldName", c.fieldName);
+    }
+    named_.insert(c.displayName(), w);
+    registerData(c, w);
+    return w;
+}
+
+void EditorWindow::registerData(const DesignControl& c, QWidget* w) {
+    const auto array = dataArrayOf(c.name);
+    if (array && c.index >= 0) {
+        fieldNames_[{int(*array), c.index}] = c.fieldName;
+        const ControlArray a = *array;
+        const int idx = c.index;
+        if (a == ControlArray::ChCBO) {
+            auto* combo = static_cast<FieldCombo*>(w);
+            chCbo_[idx] = combo;
+            combo->onClick = [this, idx] { comboClicked(idx); };
+            combo->onChange = [this, idx] { fieldChanged(ControlArray::ChCBO, idx); };
+        } else {
+            TextField* f = nullptr;
+            if (auto* line = qobject_cast<QLineEdit*>(w))
+                f = new TextField(line, this);
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(w))
+                f = new TextField(memo, this);
+            if (!f) return;
+            f->onChange = [this, a, idx] { fieldChanged(a, idx); };
+            auto& map = a == ControlArray::ChTXT ? chTxt_ : a == ControlArray::ChMEMO ? chMemo_ : existTxt_;
+            map[idx] = f;
+        }
+        w->installEventFilter(this);
+        return;
+    }
+    if (c.name == QLatin1String("LabelXZQName")) {
+        labelXzq_ = qobject_cast<QLabel*>(w);
+    } else if (c.name == QLatin1String("CheckTogether")) {
+        checkTogether_ = qobject_cast<CheckField*>(w);
+        if (checkTogether_) checkTogether_->onClick = [this] { checkTogetherClicked(); };
+    } else if (c.name == QLatin1String("CbCHK") && c.index >= 0) {
+        if (auto* box = qobject_cast<CheckField*>(w)) {
+            const int idx = c.index;
+            cbChk_[idx] = box;
+            box->onClick = [this, idx] { changeTypeClicked(idx); };
+        }
+    }
+}
+
+QSize EditorWindow::sizeHint() const {
+    return QSize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight));
+}
 
 void EditorWindow::attachSubWindow(QMdiSubWindow* sub) {
     sub_ = sub;
+    sub->setWindowIcon(QIcon(QPixmap(1, 1)));
+    sub->resize(sub->sizeHint());
     sub->setWindowTitle(caption());
     sub->installEventFilter(this);
 }
 
+EditorPage* EditorWindow::page(int index) const {
+    return index >= 0 && index < int(pages_.size()) ? pages_[index] : nullptr;
+}
+
+TextField* EditorWindow::textField(ControlArray array, int index) const {
+    const auto& map = array == ControlArray::ChTXT ? chTxt_ : array == ControlArray::ChMEMO ? chMemo_ : existTxt_;
+    const auto it = map.find(index);
+    return it == map.end() ? nullptr : it->second;
+}
+
+FieldCombo* EditorWindow::combo(int index) const {
+    const auto it = chCbo_.find(index);
+    return it == chCbo_.end() ? nullptr : it->second;
+}
+
+// ---- load, activation, closing ----
+
 void EditorWindow::Form_Load() {
     AppState& st = state();
-    setProperty("HelpContextID", 0);
+    setProperty("HelpContextID", profile_.helpContextId);
     st.KindOpen[kind_] = true;
     const int n = CountOtherOpenForms();
     st.CurrentKind = kind_;
+    ClearFormFields(*this);
     st.KindChanged[kind_] = false;
     shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
     shell().SetToolbarButtonState(QStringLiteral("annex"), true);
@@ -53,21 +321,70 @@ void EditorWindow::Form_Load() {
     shell().SetToolbarButtonState(QStringLiteral("WIN"), true);
     if (sub_) {
         const QPoint off = editorOpeningOffset(n);
-        sub_->move(off.x() / 15, off.y() / 15);
+        sub_->move(toPixels(Twips(off.x())), toPixels(Twips(off.y())));
     }
+    currentPage_ = 0;
+    RegionTreeLoaded = false;
+    MineralTreeLoaded = false;
+    AuthorityTreeLoaded = false;
+    {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(0);
+    }
+    ShowCurrentPage();
 }
 
-void EditorWindow::Form_Activate() {
+bool EditorWindow::Form_Activate() {
     AppState& st = state();
     st.CurrentKind = kind_;
+    bool loaded = false;
+    if (!st.PendingFile.isEmpty()) {
+        const QString path = st.PendingFile;
+        bool proceed = true;
+        if (st.KindChanged[kind_]) {
+            const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
+            // A Yes whose save does not complete abandons the load, so the changes stay.
+            if (dialogs().askYesNo(q) && !shell().saveForQuestion(kind_)) proceed = false;
+        }
+        if (proceed) {
+            shell().setActivityText(QString::fromUtf8(kStatus[kind_].loading));
+            ClearFormFields(*this);
+            const Dictionary& dict = dictionary();
+            const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
+                                              [&dict](const QString& code) { return dict.GetMineralName(code); });
+            if (rc == -1) {
+                st.KindFilePath[kind_] = path;
+                loaded = true;
+                selectTab(0);
+            } else {
+                dialogs().error(QStringLiteral("文件格式不正确,提取数据不完整..."));
+                // The form no longer holds that file: a later save must ask for a name.
+                st.KindFilePath[kind_].clear();
+            }
+        }
+        st.PendingFile.clear();
+        st.KindChanged[kind_] = false;
+        shell().SetToolbarButtonState(QStringLiteral("PRINT"), true);
+        shell().SetToolbarButtonState(QStringLiteral("WIN"), true);
+    }
     shell().SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind_]);
+    shell().setActivityText(QString::fromUtf8(kStatus[kind_].editing));
     shell().setFileText(st.KindFilePath[kind_]);
+    shell().setKindButtonPressed(kind_, true);
     shell().SetToolbarButtonState(QStringLiteral("annex"), true);
+    return loaded;
 }
 
 bool EditorWindow::Form_Unload() {
     AppState& st = state();
     st.CurrentKind = kind_;
+    if (st.KindChanged[kind_]) {
+        const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
+        if (dialogs().askYesNo(q) && !shell().saveForQuestion(kind_)) return false;
+    }
+    // The working attachment list goes only after the save, so a Yes keeps the package.
+    DeleteWorkXml(kind_);
+    shell().setKindButtonPressed(kind_, false);
     st.KindFilePath[kind_].clear();
     st.KindOpen[kind_] = false;
     bool other = false;
@@ -84,6 +401,172 @@ bool EditorWindow::Form_Unload() {
     }
     return true;
 }
+
+// ---- pages ----
+
+void EditorWindow::TabStrip1_Click(const QString& key) {
+    const int p = profile_.pageOfKey(key);
+    if (p >= 0) currentPage_ = p;
+    ShowCurrentPage();
+}
+
+void EditorWindow::selectTab(int page) {
+    if (page < 0 || page >= tabs_->count()) return;
+    if (tabs_->currentIndex() == page) return;  // nothing changes
+    tabs_->setCurrentIndex(page);
+}
+
+void EditorWindow::ShowCurrentPage() {
+    for (EditorPage* p : pages_) p->setVisible(false);
+    pic1_->setVisible(true);
+    if (EditorPage* p = page(currentPage_)) p->setVisible(true);
+}
+
+void EditorWindow::paintSketch(QPainter& p) {
+    if (!grid_) return;
+    SketchPointSet pts;
+    if (!BuildSketchPoints(grid_->ZB_String(), pts)) return;
+    const auto frame = parseSketchFrame(design_.page(3) ? design_.page(3)->tag : profile_.sketchTag);
+    if (!frame) return;
+    // Fit the points into the frame, north up, keeping their proportions.
+    qint32 maxX = 0, maxY = 0;
+    for (int i = 0; i < pts.count(); ++i) {
+        if (pts.SketchX[i] == -1 && pts.SketchY[i] == -1) continue;
+        maxX = std::max(maxX, pts.SketchX[i]);
+        maxY = std::max(maxY, pts.SketchY[i]);
+    }
+    const double fw = frame->x2 - frame->x1, fh = frame->y2 - frame->y1;
+    if (fw <= 0 || fh <= 0) return;
+    const double scale = std::min(maxX > 0 ? fw / maxX : 1e9, maxY > 0 ? fh / maxY : 1e9);
+    if (scale >= 1e9) return;
+    const double offX = frame->x1 + (fw - maxX * scale) / 2;
+    const double offY = frame->y1 + (fh - maxY * scale) / 2;
+    auto at = [&](int i) { return QPointF(offX + pts.SketchX[i] * scale, offY + (maxY - pts.SketchY[i]) * scale); };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 0, 0), 15));
+    QFont f = designFont(FontSpec{QStringLiteral("宋体"), 7.5, false}, 1.0);
+    p.setFont(f);
+    QPolygonF ring;
+    for (int i = 0; i < pts.count(); ++i) {
+        if (pts.SketchX[i] == -1 && pts.SketchY[i] == -1) {
+            p.drawPolyline(ring);
+            ring.clear();
+            continue;
+        }
+        ring << at(i);
+        if (!pts.SketchLabels[i].isEmpty() && (ring.size() == 1 || at(i) != ring.first()))
+            p.drawText(at(i) + QPointF(40, -40), pts.SketchLabels[i]);
+    }
+    if (!ring.isEmpty()) p.drawPolyline(ring);
+    p.restore();
+}
+
+// ---- handlers of the data fields ----
+
+void EditorWindow::markChanged() {
+    state().KindChanged[kind_] = true;
+    shell().SetToolbarButtonState(QStringLiteral("SAVE"), true);
+}
+
+void EditorWindow::fieldChanged(ControlArray array, int index) {
+    markChanged();
+    emit fieldEdited(int(array), index);
+}
+
+void EditorWindow::comboClicked(int index) {
+    markChanged();
+    emit fieldEdited(int(ControlArray::ChCBO), index);
+}
+
+void EditorWindow::checkTogetherClicked() { markChanged(); }
+
+void EditorWindow::changeTypeClicked(int) { markChanged(); }
+
+// ---- FormAccess ----
+
+QList<int> EditorWindow::indexes(ControlArray array) const {
+    QList<int> out;
+    switch (array) {
+    case ControlArray::ChTXT: for (const auto& [i, f] : chTxt_) out << i; break;
+    case ControlArray::ChMEMO: for (const auto& [i, f] : chMemo_) out << i; break;
+    case ControlArray::ExistTXT: for (const auto& [i, f] : existTxt_) out << i; break;
+    case ControlArray::ChCBO: for (const auto& [i, f] : chCbo_) out << i; break;
+    case ControlArray::LabelXZQName: if (labelXzq_) out << 0; break;
+    }
+    return out;
+}
+
+QString EditorWindow::fieldName(ControlArray array, int index) const {
+    if (array == ControlArray::LabelXZQName) return QString();
+    const auto it = fieldNames_.find({int(array), index});
+    return it == fieldNames_.end() ? QString() : it->second;
+}
+
+QString EditorWindow::text(ControlArray array, int index) const {
+    if (array == ControlArray::LabelXZQName) return labelXzq_ ? labelXzq_->text() : QString();
+    if (array == ControlArray::ChCBO) {
+        FieldCombo* c = combo(index);
+        return c ? c->currentText() : QString();
+    }
+    TextField* f = textField(array, index);
+    return f ? f->text() : QString();
+}
+
+void EditorWindow::setText(ControlArray array, int index, const QString& value) {
+    if (array == ControlArray::LabelXZQName) {
+        if (labelXzq_) labelXzq_->setText(value);
+        return;
+    }
+    if (array == ControlArray::ChCBO) {
+        if (FieldCombo* c = combo(index)) c->setFieldText(value);
+        return;
+    }
+    if (TextField* f = textField(array, index)) f->setText(value);
+}
+
+QStringList EditorWindow::comboItems(int index) const {
+    QStringList out;
+    if (FieldCombo* c = combo(index))
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+    return out;
+}
+
+void EditorWindow::setComboItems(int index, const QStringList& items) {
+    if (FieldCombo* c = combo(index)) c->setFieldItems(items);
+}
+
+int EditorWindow::comboCurrentIndex(int index) const {
+    FieldCombo* c = combo(index);
+    return c ? c->currentIndex() : -1;
+}
+
+void EditorWindow::setComboCurrentIndex(int index, int item) {
+    if (FieldCombo* c = combo(index)) c->setListIndex(item);
+}
+
+bool EditorWindow::comboIsCodeList(int index) const {
+    const DesignControl* c = design_.find(QStringLiteral("ChCBO"), index);
+    return c && c->comboStyle == 2;
+}
+
+bool EditorWindow::checkTogether() const { return checkTogether_ && checkTogether_->isChecked(); }
+
+void EditorWindow::setCheckTogether(bool ticked) {
+    if (checkTogether_) checkTogether_->setValue(ticked);
+}
+
+bool EditorWindow::changeType(int index) const {
+    const auto it = cbChk_.find(index);
+    return it != cbChk_.end() && it->second->isChecked();
+}
+
+void EditorWindow::setChangeType(int index, bool ticked) {
+    const auto it = cbChk_.find(index);
+    if (it != cbChk_.end()) it->second->setValue(ticked);
+}
+
+GridGraphAccess* EditorWindow::gridGraph() { return grid_; }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == sub_ && event->type() == QEvent::Close) {

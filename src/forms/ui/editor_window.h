@@ -1,42 +1,133 @@
 #pragma once
 // One editor window for the seven application kinds, driven by the kind's profile and
-// form design.
+// form design. It reaches the core through FormAccess and the shell.
+#include "core/form_access.h"
+#include "forms/form_design.h"
+#include "forms/kind_profile.h"
+
+#include <QHash>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+#include <map>
+#include <vector>
 
-#include <QMdiSubWindow>
+class QLabel;
+class QTabBar;
 
 namespace mf {
 
-class EditorWindow : public QWidget {
+class CheckField;
+class EditorPage;
+class FieldCombo;
+class GridGraphWidget;
+class TextField;
+
+class EditorWindow : public QWidget, public FormAccess {
     Q_OBJECT
 public:
     explicit EditorWindow(int kind, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
-    int kind() const { return kind_; }
-    QString caption() const;
+    const KindProfile& profile() const { return profile_; }
+    const FormDesign& design() const { return design_; }
+    QString caption() const { return profile_.caption; }
     QMdiSubWindow* subWindow() const { return sub_; }
     void attachSubWindow(QMdiSubWindow* sub);
+    // The designed client area of the kind.
+    QSize sizeHint() const override;
     bool isClosing() const { return closing_; }
 
-    // The window's load: marks the kind open and current, clears the fields and places
-    // the window by the number of other open editors.
+    // The window's load: marks the kind open and current, clears the fields, sets them up
+    // and places the window by the number of other open editors.
     void Form_Load();
-    // Activation: the kind becomes current, a pending file is loaded, toolbar and status
-    // bar follow the kind.
-    void Form_Activate();
-    // Closing: the save question, then the kind is released. False when a Yes-save did
-    // not complete, which cancels the close.
+    // Activation: the kind becomes current; a pending file is loaded; toolbar and status
+    // bar follow the kind. Returns true when a pending file was loaded successfully.
+    bool Form_Activate();
+    // Closing: the save question first, then the working attachment list is dropped and
+    // the kind released. False when a Yes-save did not complete: the close is cancelled.
     bool Form_Unload();
+
+    // Pages and tabs.
+    int CurrentPage() const { return currentPage_; }
+    void TabStrip1_Click(const QString& key);
+    void selectTab(int page);
+    QTabBar* tabStrip() const { return tabs_; }
+    EditorPage* page(int index) const;
+
+    // Controls by name: "ChTXT(18)", "CheckTogether", "CommandXZQ".
+    QWidget* control(const QString& displayName) const { return named_.value(displayName); }
+    TextField* textField(ControlArray array, int index) const;
+    FieldCombo* combo(int index) const;
+    CheckField* checkTogetherBox() const { return checkTogether_; }
+    GridGraphWidget* gridGraphWidget() const { return grid_; }
+
+    // Marks the kind changed and shows "SAVE" available.
+    void markChanged();
+
+    // FormAccess
+    int kind() const override { return kind_; }
+    QList<int> indexes(ControlArray array) const override;
+    QString fieldName(ControlArray array, int index) const override;
+    QString text(ControlArray array, int index) const override;
+    void setText(ControlArray array, int index, const QString& value) override;
+    QStringList comboItems(int index) const override;
+    void setComboItems(int index, const QStringList& items) override;
+    int comboCurrentIndex(int index) const override;
+    void setComboCurrentIndex(int index, int item) override;
+    bool comboIsCodeList(int index) const override;
+    bool hasCheckTogether() const override { return checkTogether_ != nullptr; }
+    bool checkTogether() const override;
+    void setCheckTogether(bool ticked) override;
+    int changeTypeCount() const override { return int(cbChk_.size()); }
+    bool changeType(int index) const override;
+    void setChangeType(int index, bool ticked) override;
+    GridGraphAccess* gridGraph() override;
+
+signals:
+    // A data field's handler ran (array, index); for the field rules and tests.
+    void fieldEdited(int array, int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildPages();
+    QWidget* createControl(const DesignControl& c, QWidget* parent);
+    void registerData(const DesignControl& c, QWidget* w);
+    void ShowCurrentPage();
+    void paintSketch(QPainter& p);
+    // The handlers of the data fields.
+    void fieldChanged(ControlArray array, int index);
+    void comboClicked(int index);
+    void checkTogetherClicked();
+    void changeTypeClicked(int index);
+
     int kind_;
+    const KindProfile& profile_;
+    FormDesign design_;
     bool closing_ = false;
     QPointer<QMdiSubWindow> sub_;
+
+    QTabBar* tabs_ = nullptr;
+    QWidget* pic1_ = nullptr;
+    std::vector<EditorPage*> pages_;
+    int currentPage_ = 0;
+
+    QHash<QString, QWidget*> named_;
+    std::map<int, TextField*> chTxt_, chMemo_, existTxt_;
+    std::map<int, FieldCombo*> chCbo_;
+    std::map<int, CheckField*> cbChk_;
+    std::map<std::pair<int, int>, QString> fieldNames_;
+    QLabel* labelXzq_ = nullptr;
+    CheckField* checkTogether_ = nullptr;
+    GridGraphWidget* grid_ = nullptr;
+
+public:
+    // Picker state of the form, reset by every load.
+    bool RegionTreeLoaded = false;
+    bool MineralTreeLoaded = false;
+    bool AuthorityTreeLoaded = false;
 };
 
 } // namespace mf

@@ -1,0 +1,118 @@
+#include "forms/ui/field_widgets.h"
+
+#include <QAbstractItemView>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+namespace mf {
+
+TextField::TextField(QLineEdit* line, QObject* parent) : QObject(parent), line_(line) {
+    connect(line_, &QLineEdit::textEdited, this, [this] {
+        if (onChange) onChange();
+    });
+}
+
+TextField::TextField(QPlainTextEdit* memo, QObject* parent) : QObject(parent), memo_(memo) {
+    // textChanged also fires for programmatic sets; those run the handler themselves.
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!setting_ && onChange) onChange();
+    });
+}
+
+QWidget* TextField::widget() const { return line_ ? static_cast<QWidget*>(line_) : memo_; }
+
+QString TextField::text() const { return line_ ? line_->text() : memo_->toPlainText(); }
+
+void TextField::setText(const QString& text) {
+    if (text == this->text()) return;
+    if (line_) {
+        const QSignalBlocker block(line_);
+        line_->setText(text);
+    } else {
+        setting_ = true;
+        memo_->setPlainText(text);
+        setting_ = false;
+    }
+    if (onChange) onChange();
+}
+
+void TextField::caretToStart() {
+    if (line_) {
+        line_->setCursorPosition(0);
+    } else {
+        QTextCursor c = memo_->textCursor();
+        c.movePosition(QTextCursor::Start);
+        memo_->setTextCursor(c);
+        memo_->ensureCursorVisible();
+    }
+}
+
+FieldCombo::FieldCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
+        if (onClick) onClick();
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (onChange) onChange();
+    });
+}
+
+void FieldCombo::setListIndex(int index) {
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(index);
+        if (index < 0) setEditText(QString());
+    }
+    if (onClick) onClick();
+}
+
+void FieldCombo::setFieldText(const QString& text) {
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(findText(text, Qt::MatchExactly));
+        setEditText(text);
+    }
+    if (onChange) onChange();
+}
+
+void FieldCombo::setFieldItems(const QStringList& items) {
+    const QSignalBlocker block(this);
+    clear();
+    addItems(items);
+    // Qt selects the first item added; the form starts without a selection.
+    setCurrentIndex(-1);
+    setEditText(QString());
+}
+
+void FieldCombo::clearField() {
+    const QSignalBlocker block(this);
+    setCurrentIndex(-1);
+    setEditText(QString());
+}
+
+void FieldCombo::showPopup() {
+    if (onDropDown) {
+        onDropDown();
+        return;
+    }
+    QComboBox::showPopup();
+}
+
+CheckField::CheckField(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    connect(this, &QCheckBox::clicked, this, [this] {
+        if (onClick) onClick();
+    });
+}
+
+void CheckField::setValue(bool ticked) {
+    if (ticked == isChecked()) return;
+    {
+        const QSignalBlocker block(this);
+        setChecked(ticked);
+    }
+    if (onClick) onClick();
+}
+
+} // namespace mf

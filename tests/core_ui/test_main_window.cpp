@@ -1,0 +1,156 @@
+#include "core/app_state.h"
+#include "core/ui/main_window.h"
+#include "core/ui/startup.h"
+#include "forms/ui/editor_window.h"
+#include "platform/scripted_dialogs.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mf;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state().reset();
+        dialogs_.install();
+        main_ = Main(test::binDir(), test::binDir());
+        ASSERT_TRUE(main_) << dialogs_.messageTexts().join("; ").toStdString();
+    }
+    void TearDown() override {
+        if (main_) main_->close();
+        main_.reset();
+        state().reset();
+    }
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<TabMain> main_;
+};
+
+} // namespace
+
+TEST(StartUp, MissingDictionaryEndsWithMessageAndNoWindow) {
+    state().reset();
+    ScriptedDialogs d;
+    d.install();
+    QTemporaryDir empty;
+    auto main = Main(empty.path(), empty.path());
+    EXPECT_FALSE(main);
+    ASSERT_EQ(d.messages().size(), 1);
+    EXPECT_EQ(d.messages()[0].title, "错误");
+    EXPECT_EQ(d.messages()[0].text, "缺少系统运行所必须的数据词典...");
+    EXPECT_EQ(d.messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(state().TempZip.isEmpty());  // no work folder was made
+}
+
+TEST(StartUp, CorruptDictionaryEndsWithMessage) {
+    state().reset();
+    ScriptedDialogs d;
+    d.install();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("DICT");
+    QFile f(dir.path() + "/DICT/系统词典.db");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a database, just some bytes\x01\x02\x03");
+    f.close();
+    EXPECT_FALSE(Main(dir.path(), dir.path()));
+    EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+}
+
+TEST_F(MainWindowTest, LoadSetsUpWorkFoldersStatusAndAvailability) {
+    EXPECT_EQ(main_->windowTitle(), "岩契录件主窗");
+    for (int k = 1; k <= kKindCount; ++k) {
+        EXPECT_EQ(state().KindMarker[k], kindMarker(k));
+        EXPECT_TRUE(QFileInfo(state().KindTempDir[k]).isDir()) << k;
+        EXPECT_TRUE(state().KindTempDir[k].endsWith("/" + kindMarker(k) + "/"));
+    }
+    for (const char* key : {"SAVE", "PRINT", "annex", "WIN"})
+        EXPECT_FALSE(main_->toolbarButtonAvailable(key)) << key;
+    for (const char* key : {"NEW", "CHANGE", "CONT", "Cession", "DEL", "DING", "CHECK", "OPEN", "PSET", "EXIT", "HELP"})
+        EXPECT_TRUE(main_->toolbarButtonAvailable(key)) << key;
+    EXPECT_EQ(main_->activityText(), "待命...");
+    EXPECT_TRUE(main_->dateText().endsWith("日"));
+    EXPECT_EQ(main_->action("NEW")->toolTip(), "采矿权申请登记书");
+    EXPECT_EQ(main_->action("EXIT")->toolTip(), "退出璞石分台");
+    EXPECT_EQ(main_->action("SAVETXT")->text(), "报盘文本文件(&T)");
+    EXPECT_EQ(main_->action("SAVEXML")->text(), "交换标准文件(&X)");
+    EXPECT_GE(state().PrinterCount, 1);  // printing to a PDF file is always offered
+}
+
+TEST_F(MainWindowTest, KindButtonsOpenOneEditorPerKindAndCloseResetsIdle) {
+    main_->Toolbar_ButtonClick("CHECK");
+    ASSERT_TRUE(main_->editor(7));
+    EXPECT_TRUE(state().KindOpen[7]);
+    EXPECT_EQ(state().CurrentKind, 7);
+    EXPECT_TRUE(main_->toolbarButtonAvailable("PRINT"));
+    EXPECT_TRUE(main_->toolbarButtonAvailable("annex"));
+    EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
+
+    main_->Toolbar_ButtonClick("Cession");
+    EditorWindow* cession = main_->editor(6);
+    ASSERT_TRUE(cession);
+    // A newly opened editor lies 450/250 twips on per other open editor.
+    EXPECT_EQ(cession->subWindow()->pos(), QPoint(30, 16));
+
+    // Clicking an open kind again brings the same window back, minimised or not.
+    cession->subWindow()->showMinimized();
+    main_->Toolbar_ButtonClick("Cession");
+    EXPECT_EQ(main_->editor(6), cession);
+    EXPECT_FALSE(cession->subWindow()->isMinimized());
+    EXPECT_EQ(main_->mdiArea()->subWindowList().size(), 2);
+
+    main_->editor(7)->subWindow()->close();
+    EXPECT_FALSE(state().KindOpen[7]);
+    EXPECT_TRUE(main_->toolbarButtonAvailable("PRINT"));  // another form is still open
+    cession->subWindow()->close();
+    EXPECT_EQ(state().CurrentKind, 0);
+    EXPECT_EQ(main_->activityText(), "待命...");
+    for (const char* key : {"SAVE", "PRINT", "annex", "WIN"})
+        EXPECT_FALSE(main_->toolbarButtonAvailable(key)) << key;
+}
+
+TEST_F(MainWindowTest, UnavailableButtonsIgnoreClicks) {
+    main_->Toolbar_ButtonClick("WIN");
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    main_->Toolbar_ButtonClick("PRINT");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(dialogs_.fileDialogs().isEmpty());
+}
+
+TEST_F(MainWindowTest, CascadePlacesFormsAndLeavesAnnualReport) {
+    main_->Toolbar_ButtonClick("NEW");
+    main_->Toolbar_ButtonClick("CHANGE");
+    main_->Toolbar_ButtonClick("CHECK");
+    QMdiSubWindow* check = main_->editor(7)->subWindow();
+    check->move(123, 45);
+    main_->Toolbar_ButtonClick("WIN");
+    EXPECT_EQ(main_->editor(2)->subWindow()->pos(), QPoint(0, 0));
+    EXPECT_EQ(main_->editor(1)->subWindow()->pos(), QPoint(400 / 15, 400 / 15));
+    EXPECT_EQ(check->pos(), QPoint(123, 45));
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), main_->editor(1)->subWindow());
+    EXPECT_EQ(state().CurrentKind, 1);
+}
+
+TEST_F(MainWindowTest, HelpWithoutHelpFileSaysSo) {
+    state().HelpFilePath = "/nonexistent/璞川录联机帮助.chm";
+    main_->Toolbar_ButtonClick("HELP");
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.messages()[0].text, "帮助文件不存在：/nonexistent/璞川录联机帮助.chm");
+    EXPECT_EQ(dialogs_.messages()[0].title, "提示");
+}
+
+TEST_F(MainWindowTest, ClosingRemovesTheWorkArea) {
+    const QString work = state().TempZip;
+    ASSERT_TRUE(QFileInfo(work).isDir());
+    main_->Toolbar_ButtonClick("NEW");
+    EXPECT_TRUE(main_->close());
+    EXPECT_FALSE(state().KindOpen[1]);
+    EXPECT_FALSE(QFileInfo(work).exists());
+    main_.reset();
+}
