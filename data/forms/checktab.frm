@@ -67,76 +67,76 @@ TextBox|ChTXT|42|2||1245|2445|1000|300|所在行政区||宋体,9|maxlen=6|ZN宋�
 CommandButton|CommandXZQ|-1|2||2275|2445|400|285||>>|宋体,9||
 TextBox|ChTXT|43|2||2705|2445|4210|300|所在行政区名称||宋体,9||ZN宋体,ZS12
 TreeView|TreeView1|-1|2||240|2750|2035|3400|||宋体,9|hidden|
-Label|LabelTree|0|2||240|2790|960|300||主采矿种|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|2|2||1245|2790|1120|300|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
+Label|LabelTree|0|2||240|2790|780|300||主采矿种|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|2|2||1065|2790|1300|300|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
 Label|Label1|20|2||2515|2790|1140|300||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|37|2||3700|2790|940|300|其它主矿种||宋体,9||ZN宋体,ZS12
 Label|Label1|21|2||4790|2790|1140|300||矿山企业规模|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|3|2||5975|2790|940|300|矿山企业规模||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|22|2||240|3135|960|300||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|38|2||1245|3135|390|300|设计规模||宋体,9||ZN宋体,ZS12
-Label|LabelGM|0|2||1665|3135|700|300||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|23|2||2515|3135|1140|300||实际开采能力|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|39|2||3700|3135|210|300|实际开采能力||宋体,9||ZN宋体,ZS12
-Label|LabelGM|7|2||3940|3135|700|300||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|24|2||4790|3135|1140|300||采矿权负责人|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|22|2||240|3135|780|300||设计年限|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|40|2||1065|3135|1030|300|设计年限||宋体,9||ZN宋体,ZS12
+Label|Label1|23|2||2125|3135|240|300||年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|24|2||2515|3135|1140|300||尚可服务年限|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|41|2||3700|3135|670|300|尚可服务年限||宋体,9||ZN宋体,ZS12
+Label|Label1|25|2||4400|3135|240|300||年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|26|2||4790|3135|1140|300||采矿权负责人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|44|2||5975|3135|940|300|采矿权负责人||宋体,9||ZN宋体,ZS12
-Label|Label1|25|2||240|3480|960|300||设计年限|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|40|2||1245|3480|850|300|设计年限||宋体,9||ZN宋体,ZS12
-Label|Label1|26|2||2125|3480|240|300||年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|27|2||2515|3480|1140|300||尚可服务年限|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|41|2||3700|3480|670|300|尚可服务年限||宋体,9||ZN宋体,ZS12
-Label|Label1|28|2||4400|3480|240|300||年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|29|2||4790|3480|1140|300||采矿权人日期|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|45|2||5975|3480|940|300|采矿权人日期||宋体,9||ZN宋体,ZS12
-Label|Label1|30|2||240|3825|960|300||年产矿石量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|13|2||1245|3825|670|300|年产矿石量||宋体,9||ZN宋体,ZS12
-Label|LabelGM|1|2||1945|3825|420|300||万吨|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|31|2||2515|3825|1140|300||工业总产值|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|14|2||3700|3825|490|300|工业总产值||宋体,9||ZN宋体,ZS12
-Label|LabelGM|2|2||4220|3825|420|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|32|2||4790|3825|1140|300||年销售收入|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|15|2||5975|3825|490|300|年销售收入||宋体,9||ZN宋体,ZS12
-Label|LabelGM|3|2||6495|3825|420|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
-TreeView|TreeView2|-1|2||1245|3090|2500|2500|||宋体,9|hidden|
-ListBox|List1|-1|2||1245|3090|2500|2000|||宋体,9|hidden|
-Label|Label1|33|2||1585|4170|1310|300||设计|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|34|2||2925|4170|1310|300||实际|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|35|2||4265|4170|1310|300||核定|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|36|2||5605|4170|1310|300||核定实际|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|37|2||240|4515|1300|300||回采率（%）|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|16|2||1585|4515|1310|300|设计回采率||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|17|2||2925|4515|1310|300|实际回采率||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|18|2||4265|4515|1310|300|核定回采率||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|19|2||5605|4515|1310|300|核定实际回采率||宋体,9|align=1|ZN宋体,ZS12
-Label|Label1|38|2||240|4860|1300|300||回收率（%）|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|20|2||1585|4860|1310|300|设计回收率||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|21|2||2925|4860|1310|300|实际回收率||宋体,9|align=1|ZN宋体,ZS12
-Label|Label1|39|2||1585|5205|1042|300||应缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|40|2||2657|5205|1042|300||减免|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|41|2||3729|5205|1042|300||实缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|42|2||4801|5205|1042|300||当年欠缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|43|2||5873|5205|1042|300||累计欠缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
-Label|Label1|44|2||240|5550|1300|300||补偿费（万元）|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|22|2||1585|5550|1042|300|应缴补偿费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|23|2||2657|5550|1042|300|减免补偿费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|24|2||3729|5550|1042|300|实缴补偿费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|25|2||4801|5550|1042|300|当年欠缴补偿费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|26|2||5873|5550|1042|300|累计欠缴补偿费||宋体,9|align=1|ZN宋体,ZS12
-Label|Label1|45|2||240|5895|1300|300||使用费（万元）|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|27|2||1585|5895|1042|300|应缴使用费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|28|2||2657|5895|1042|300|减免使用费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|29|2||3729|5895|1042|300|实缴使用费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|30|2||4801|5895|1042|300|当年欠缴使用费||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|31|2||5873|5895|1042|300|累计欠缴使用费||宋体,9|align=1|ZN宋体,ZS12
-Label|Label1|46|2||240|6240|1300|300||价款（万元）|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|32|2||1585|6240|1042|300|应缴价款||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|33|2||2657|6240|1042|300|减免价款||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|34|2||3729|6240|1042|300|实缴价款||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|35|2||4801|6240|1042|300|当年欠缴价款||宋体,9|align=1|ZN宋体,ZS12
-TextBox|ChTXT|36|2||5873|6240|1042|300|累计欠缴价款||宋体,9|align=1|ZN宋体,ZS12
-Label|Label1|47|2||240|6585|1500|620||开发方案实施情况|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|46|2||1785|6585|5130|620|开发方案实施情况||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
+Label|Label1|27|2||240|3480|960|300||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|38|2||1245|3480|1327|300|设计规模||宋体,9||ZN宋体,ZS12
+Label|LabelGM|0|2||2602|3480|900|300||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|28|2||3652|3480|1140|300||实际开采能力|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|39|2||4837|3480|1147|300|实际开采能力||宋体,9||ZN宋体,ZS12
+Label|LabelGM|7|2||6014|3480|900|300||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|29|2||240|3825|960|300||年产矿石量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|13|2||1245|3825|1327|300|年产矿石量||宋体,9||ZN宋体,ZS12
+Label|LabelGM|1|2||2602|3825|900|300||万吨|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|30|2||3652|3825|1140|300||工业总产值|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|14|2||4837|3825|1147|300|工业总产值||宋体,9||ZN宋体,ZS12
+Label|LabelGM|2|2||6014|3825|900|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|31|2||240|4170|960|300||年销售收入|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|15|2||1245|4170|1327|300|年销售收入||宋体,9||ZN宋体,ZS12
+Label|LabelGM|3|2||2602|4170|900|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|32|2||3652|4170|1140|300||采矿权人日期|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|45|2||4837|4170|2077|300|采矿权人日期||宋体,9||ZN宋体,ZS12
+TreeView|TreeView2|-1|2||1065|3090|2500|2500|||宋体,9|hidden|
+ListBox|List1|-1|2||1065|3090|2500|2000|||宋体,9|hidden|
+Label|Label1|33|2||1585|4515|1310|300||设计|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|34|2||2925|4515|1310|300||实际|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|35|2||4265|4515|1310|300||核定|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|36|2||5605|4515|1310|300||核定实际|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|37|2||240|4860|1300|300||回采率（%）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|16|2||1585|4860|1310|300|设计回采率||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|17|2||2925|4860|1310|300|实际回采率||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|18|2||4265|4860|1310|300|核定回采率||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|19|2||5605|4860|1310|300|核定实际回采率||宋体,9|align=1|ZN宋体,ZS12
+Label|Label1|38|2||240|5205|1300|300||回收率（%）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|20|2||1585|5205|1310|300|设计回收率||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|21|2||2925|5205|1310|300|实际回收率||宋体,9|align=1|ZN宋体,ZS12
+Label|Label1|39|2||1585|5550|1042|300||应缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|40|2||2657|5550|1042|300||减免|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|41|2||3729|5550|1042|300||实缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|42|2||4801|5550|1042|300||当年欠缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|43|2||5873|5550|1042|300||累计欠缴|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|44|2||240|5895|1300|300||补偿费（万元）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|22|2||1585|5895|1042|300|应缴补偿费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|23|2||2657|5895|1042|300|减免补偿费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|24|2||3729|5895|1042|300|实缴补偿费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|25|2||4801|5895|1042|300|当年欠缴补偿费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|26|2||5873|5895|1042|300|累计欠缴补偿费||宋体,9|align=1|ZN宋体,ZS12
+Label|Label1|45|2||240|6240|1300|300||使用费（万元）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|27|2||1585|6240|1042|300|应缴使用费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|28|2||2657|6240|1042|300|减免使用费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|29|2||3729|6240|1042|300|实缴使用费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|30|2||4801|6240|1042|300|当年欠缴使用费||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|31|2||5873|6240|1042|300|累计欠缴使用费||宋体,9|align=1|ZN宋体,ZS12
+Label|Label1|46|2||240|6585|1300|300||价款（万元）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|32|2||1585|6585|1042|300|应缴价款||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|33|2||2657|6585|1042|300|减免价款||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|34|2||3729|6585|1042|300|实缴价款||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|35|2||4801|6585|1042|300|当年欠缴价款||宋体,9|align=1|ZN宋体,ZS12
+TextBox|ChTXT|36|2||5873|6585|1042|300|累计欠缴价款||宋体,9|align=1|ZN宋体,ZS12
+Label|Label1|47|2||240|6930|1500|620||开发方案实施情况|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|46|2||1785|6930|5130|620|开发方案实施情况||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
 Label|Label1|48|3||240|150|6675|420||矿产资源开发利用年度报告书（续）|黑体,15,b|align=2 transparent|ZN黑体,ZS18
 Line|Line1|1|3||240|630|6915|630|||||
 Label|Label1|49|3||240|720|1500|680||变更情况|宋体,9|transparent|ZN宋体,ZS10.5

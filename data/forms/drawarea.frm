@@ -88,12 +88,12 @@ TextBox|ChMEMO|2|2||1785|5750|5130|700|探矿权取得方式||宋体,9|multiline
 Label|Label1|25|3||240|150|6675|420||划定矿区范围表（续）|黑体,15,b|align=2 transparent|ZN黑体,ZS18
 Line|Line1|1|3||240|630|6915|630|||||
 Label|Label1|26|3||240|720|780|300||开采深度|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|0|3||1065|720|753|300|采深上限||宋体,9||ZN宋体,ZS12
-Label|Label1|27|3||1848|720|240|300||至|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|1|3||2118|720|753|300|采深下限||宋体,9||ZN宋体,ZS12
-Label|Label1|28|3||2901|720|600|300||米标高|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|29|3||3652|720|780|300||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|2|3||4477|720|1627|300|矿区面积||宋体,9||ZN宋体,ZS12
+TextBox|ExistTXT|0|3||1065|720|986|300|采深上限||宋体,9||ZN宋体,ZS12
+Label|Label1|27|3||2081|720|240|300||至|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|1|3||2351|720|986|300|采深下限||宋体,9||ZN宋体,ZS12
+Label|Label1|28|3||3367|720|600|300||米标高|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|29|3||4118|720|780|300||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|2|3||4943|720|1161|300|矿区面积||宋体,9||ZN宋体,ZS12
 Label|Label1|30|3||6134|720|780|300||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|31|3||240|1125|1500|1100||规划生产能力|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChMEMO|3|3||1785|1125|5130|1100|规划生产能力||宋体,9|multiline scroll=2|ZN宋体,ZS10.5

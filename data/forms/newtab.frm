@@ -131,14 +131,14 @@ TextBox|ChMEMO|6|3||1885|3420|5030|380|探矿权取得方式||宋体,9|multiline
 Label|Label1|47|3||240|3860|1600|380||价款处置方式说明|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChMEMO|7|3||1885|3860|5030|380|价款处置方式说明||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
 Shape|Shape2|0|3||1500|4590|5400|2100|||||
-Label|Label1|48|3||240|4590|1200|600||矿区范围示意图|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|48|3||240|4590|1200|600||矿区范围\n示意图|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|49|3||240|6780|780|300||开采深度|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|0|3||1065|6780|753|300|采深上限||宋体,9||ZN宋体,ZS12
-Label|Label1|50|3||1848|6780|240|300||至|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|1|3||2118|6780|753|300|采深下限||宋体,9||ZN宋体,ZS12
-Label|Label1|51|3||2901|6780|600|300||米标高|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|52|3||3652|6780|780|300||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|2|3||4477|6780|1627|300|矿区面积||宋体,9||ZN宋体,ZS12
+TextBox|ExistTXT|0|3||1065|6780|986|300|采深上限||宋体,9||ZN宋体,ZS12
+Label|Label1|50|3||2081|6780|240|300||至|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|1|3||2351|6780|986|300|采深下限||宋体,9||ZN宋体,ZS12
+Label|Label1|51|3||3367|6780|600|300||米标高|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|52|3||4118|6780|780|300||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|2|3||4943|6780|1161|300|矿区面积||宋体,9||ZN宋体,ZS12
 Label|Label1|53|3||6134|6780|780|300||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|54|3||240|7125|1140|300||采矿权使用费|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ExistTXT|3|3||1425|7125|1267|300|采矿权使用费||宋体,9||ZN宋体,ZS12

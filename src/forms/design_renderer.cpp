@@ -74,11 +74,14 @@ void renderControl(QPainter& p, const DesignControl& c, const QRectF& r, const M
                    const FormDesign& d, const RenderOptions& o) {
     const double pad = m.len(45);
     switch (c.type) {
-    case ControlType::Label:
+    case ControlType::Label: {
         if (!c.transparent && c.backColor.isValid())
             p.fillRect(r, c.backColor);
-        drawText(p, r, c, shownText(c, o), m.s, false, fore(c));
+        // A label tall enough for several lines starts at its top, as on screen.
+        const bool tall = r.height() >= 2 * QFontMetricsF(designFont(c.font, m.s)).height();
+        drawText(p, r, c, shownText(c, o), m.s, tall, fore(c));
         break;
+    }
     case ControlType::TextBox: {
         drawBox(p, r, c, Qt::white);
         const QString t = shownText(c, o);
@@ -136,7 +139,11 @@ void renderControl(QPainter& p, const DesignControl& c, const QRectF& r, const M
         p.setBrush(QColor(230, 230, 230));
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
         p.restore();
-        drawText(p, r, c, c.caption, m.s, false, c.enabled ? fore(c) : QColor(150, 150, 150));
+        {
+            DesignControl centred = c;   // button captions are always centred
+            centred.align = HAlign::Center;
+            drawText(p, r, centred, c.caption, m.s, false, c.enabled ? fore(c) : QColor(150, 150, 150));
+        }
         break;
     case ControlType::Frame: {
         p.save();
