@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     mf::installTranslations(app);
-    mf::installFontSubstitutions();
+    mf::installApplicationFonts();
     mf::QtDialogs dialogs;
     mf::setDialogs(&dialogs);
     const QString exeDir = QCoreApplication::applicationDirPath();

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("岩契录件"));
     mf::installTranslations(app);
-    mf::installFontSubstitutions();
+    mf::installApplicationFonts();
     mf::QtDialogs qtDialogs;
     mf::setDialogs(&qtDialogs);
 

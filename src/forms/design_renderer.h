@@ -23,10 +23,6 @@ struct RenderOptions {
     bool drawBackground = true;   // fill the page white first
 };
 
-// Maps the font names of the designs (宋体, 黑体, 仿宋_GB2312, 楷体_GB2312) to installed
-// fonts. Idempotent.
-void installDesignFontSubstitutions();
-
 // The Qt font of a design font at the given scale (pixel size from points: 1 pt = 20 twips).
 QFont designFont(const FontSpec& font, double pixelsPerTwip);
 

@@ -82,7 +82,7 @@ TEST(QtSetup, ButtonsReadChinese) {
 }
 
 TEST(QtSetup, WindowsFontNamesMapToInstalledChineseFonts) {
-    installFontSubstitutions();
+    installApplicationFonts();
     auto substitutes = [](const char* family) { return QFont::substitutes(QString::fromUtf8(family)); };
     EXPECT_TRUE(substitutes("宋体").contains(QStringLiteral("AR PL UMing CN"), Qt::CaseInsensitive));
     EXPECT_TRUE(substitutes("黑体").contains(QStringLiteral("WenQuanYi Zen Hei"), Qt::CaseInsensitive));

@@ -1,5 +1,7 @@
 #include "platform/ui/qt_setup.h"
 
+#include "platform/fonts.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -21,13 +23,8 @@ bool installTranslations(QApplication& app) {
     return QCoreApplication::installTranslator(translator);
 }
 
-void installFontSubstitutions() {
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("黑体"),
-                               {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), {QStringLiteral("AR PL UKai CN")});
-    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), {QStringLiteral("AR PL UKai CN")});
+void installApplicationFonts() {
+    installFontSubstitutions();
 
     const QString family = chineseUiFontFamily();
     if (!family.isEmpty()) {

@@ -11,10 +11,9 @@ namespace mf {
 // False when the translation could not be found.
 bool installTranslations(QApplication& app);
 
-// Maps the Windows font names of the form designs to the Chinese fonts of Debian
-// (宋体, 黑体, 仿宋_GB2312, 楷体_GB2312) and gives the application a default font that
-// shows Chinese text when one is installed.
-void installFontSubstitutions();
+// Maps the Windows font names of the form designs to the Chinese fonts of Debian and gives
+// the application a default font that shows Chinese text when one is installed.
+void installApplicationFonts();
 
 // The installed family used as the application's default font; empty when none of the
 // Chinese families is installed.
