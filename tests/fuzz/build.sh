@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds the reader fuzz targets with clang's libFuzzer and AddressSanitizer. Not part of
+# the CMake build. Usage: tests/fuzz/build.sh [output folder]   (default build-fuzz)
+# Run:  build-fuzz/fuzz_text_reader -max_total_time=300 build-fuzz/corpus_text
+#       build-fuzz/fuzz_xml_reader  -max_total_time=300 build-fuzz/corpus_xml
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=${1:-$root/build-fuzz}
+mkdir -p "$out" "$out/corpus_text" "$out/corpus_xml"
+cxx=${CXX:-clang++}
+flags="-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -I$root/src $(pkg-config --cflags Qt6Core pugixml)"
+libs="$(pkg-config --libs Qt6Core pugixml)"
+common="$root/src/core/text_submission.cpp $root/src/core/exchange_xml.cpp
+        $root/src/core/field_access.cpp $root/src/core/boundary_walkers.cpp
+        $root/src/core/app_state.cpp $root/src/platform/vb.cpp $root/src/platform/text_file.cpp
+        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp"
+for t in text xml; do
+    $cxx $flags -o "$out/fuzz_${t}_reader" "$root/tests/fuzz/fuzz_${t}_reader.cpp" $common $libs
+done
+# Seeds: the reference files of the tests.
+cp "$root/tests/fixtures/kind2_submission.txt" "$out/corpus_text/" 2>/dev/null || true
+cp "$root/tests/fixtures/kind2_exchange.xml" "$out/corpus_xml/" 2>/dev/null || true
+echo "built $out/fuzz_text_reader $out/fuzz_xml_reader"
