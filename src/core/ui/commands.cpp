@@ -1,16 +1,202 @@
 #include "core/ui/commands.h"
 
+#include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/exchange_xml.h"
+#include "core/field_access.h"
+#include "core/packages.h"
+#include "core/text_submission.h"
 #include "core/ui/main_window.h"
 #include "core/ui/program_printer.h"
+#include "core/validation.h"
+#include "core/work_lists.h"
+#include "forms/ui/editor_window.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+#include "platform/text_file.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 
 namespace mf::commands {
 
-bool SaveText() { return false; }
-bool SaveXmlFile() { return false; }
-bool SaveForClose(int) { return false; }
-void OpenSubmissionFile(TabMain*, const QString&) {}
+namespace {
+
+const QString kAppTitle = QStringLiteral("岩契录件");
+const QString kReadError = QStringLiteral("文件格式不正确,提取数据不完整...");
+
+bool hasExtension(const QString& path, const char* ext) {
+    return fs::sameName(fs::extension(path), QString::fromLatin1(ext));
+}
+
+// Copies a file through a temporary name; copying a file onto itself changes nothing.
+bool copyFileAtomic(const QString& src, const QString& dst) {
+    const QFileInfo a(src), b(dst);
+    if (b.exists() && a.canonicalFilePath() == b.canonicalFilePath()) return true;
+    QFile in(src);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) return false;
+    return writeFileAtomic(dst, bytes);
+}
+
+// Hands a file whose kind is settled to the editor of that kind, which loads it at once.
+int handToEditor(TabMain* main, int kind, const QString& path) {
+    state().PendingFile = path;
+    const bool loaded = main->loadPendingFile(kind);
+    state().PendingFile.clear();
+    return loaded ? kind : 0;
+}
+
+// The package steps: p is the package list, given the path the user chose.
+void openPackage(TabMain* main, const QString& given, const QString& list) {
+    AppState& st = state();
+    bool listLoaded = false;
+    const QString name = ResolvePackageXml(list, &listLoaded);
+    if (!listLoaded) return;  // "XML文件不存在" has been shown
+
+    QString folder = DirOfPath(list);
+    folder.chop(1);
+    const QString src = name.isEmpty() ? QString() : fs::findInDir(folder, name + QStringLiteral(".txt"));
+    if (src.isEmpty() || !fs::fileExists(src)) {
+        dialogs().error(kReadError);
+        return;
+    }
+
+    // The kind is settled on the package's own copy before anything is written.
+    st.PendingFile = src;
+    const int kind = ReadTextFileKind(src);
+    if (!isKind(kind)) {
+        st.PendingFile.clear();
+        return;
+    }
+
+    // The application text file beside the folder takes the package's copy, so that the
+    // next save rewrites it and rebuilds the same package. Where that cannot be written
+    // (a read-only file or medium) the copy inside the package is loaded instead.
+    const QFileInfo folderInfo(folder);
+    const QString besideName = folderInfo.fileName() + QStringLiteral(".txt");
+    QString beside = fs::findInDir(folderInfo.absolutePath(), besideName);
+    if (beside.isEmpty()) beside = folderInfo.absolutePath() + QLatin1Char('/') + besideName;
+    QString loadPath = src;
+    if (QFileInfo(given).isWritable() && copyFileAtomic(src, beside)) loadPath = beside;
+
+    if (!handToEditor(main, kind, loadPath)) return;
+    if (kind == 2) ReadApplyType(loadPath);
+    // The package's list becomes the working attachment list of the kind.
+    const QString work = workXmlPath(kind);
+    if (!work.isEmpty()) copyFileAtomic(list, work);
+}
+
+} // namespace
+
+bool saveKind(TabMain* main, int kind, SaveFormat format) {
+    if (!main || !isKind(kind)) return false;
+    EditorWindow* form = main->editor(kind);
+    if (!form || !ValidateCurrentForm(form)) return false;
+
+    AppState& st = state();
+    const bool text = format == SaveFormat::Text;
+    const char* type = text ? "txt" : "xml";
+    const QString remembered = main->activityText();
+
+    // A file left for an editor's activation is never the target.
+    st.PendingFile.clear();
+    const QString current = st.KindFilePath[kind];
+    if (!current.isEmpty() && fs::fileExists(current) && hasExtension(current, type)) {
+        if (dialogs().askYesNo(QStringLiteral("是否覆盖当前文件内容?"))) st.PendingFile = current;
+    }
+    if (st.PendingFile.isEmpty()) {
+        FileDialogRequest req;
+        req.title = QStringLiteral("保存");
+        req.filters = {text ? QStringLiteral("报盘文本文件(*.txt)") : QStringLiteral("交换标准文件(*.xml)")};
+        main->setActivityText(QStringLiteral("形成岩勘录件文件..."));
+        const FileDialogResult r = dialogs().saveFile(req);
+        main->setActivityText(remembered);
+        if (!r.accepted || r.path.isEmpty()) return false;
+        QString path = r.path;
+        // The file always carries the command's extension, so it can be opened again and
+        // its package folder never collides with it.
+        if (!hasExtension(path, type)) path += QLatin1Char('.') + QString::fromLatin1(type);
+        if (QFileInfo::exists(path) && !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?")))
+            return false;
+        st.PendingFile = path;
+    }
+
+    const FormValues values = collectFormValues(*form);
+    const Dictionary& dict = dictionary();
+    QString reason;
+    const bool written = text ? WriteTextSubmission(st.PendingFile, values, dict.textKeyMap(kind), &reason)
+                              : WriteExchangeXml(st.PendingFile, values, dict.xmlNameMap(kind), &reason);
+    if (!written) {
+        st.PendingFile.clear();
+        main->setActivityText(remembered);
+        dialogs().error(QStringLiteral("文件保存失败：") + reason);
+        return false;
+    }
+
+    BuildPackage(st.PendingFile);
+    st.KindFilePath[kind] = st.PendingFile;
+    main->setFileText(st.KindFilePath[kind]);
+    st.PendingFile.clear();
+    st.KindChanged[kind] = false;
+    main->SetToolbarButtonState(QStringLiteral("SAVE"), false);
+    dialogs().info(QStringLiteral("报盘文件保存成功..."));
+    return true;
+}
+
+bool SaveText(TabMain* main) { return saveKind(main, state().CurrentKind, SaveFormat::Text); }
+bool SaveXmlFile(TabMain* main) { return saveKind(main, state().CurrentKind, SaveFormat::Xml); }
+
+bool SaveForClose(TabMain* main, int kind) {
+    if (!isKind(kind)) return false;
+    const bool xml = hasExtension(state().KindFilePath[kind], "xml");
+    return saveKind(main, kind, xml ? SaveFormat::Xml : SaveFormat::Text);
+}
+
+int LoadFileIntoForm(TabMain* main, const QString& path) {
+    AppState& st = state();
+    if (!main) return 0;
+    if (!fs::fileExists(path)) {
+        // Gone since it was chosen, or not a readable file.
+        dialogs().error(kReadError);
+        return 0;
+    }
+    st.PendingFile = path;
+    const int kind = hasExtension(path, "txt") ? ReadTextFileKind(path) : GetXmlFileKind(path);
+    if (!isKind(kind)) {
+        st.PendingFile.clear();
+        return 0;
+    }
+    return handToEditor(main, kind, path);
+}
+
+void OpenSubmissionFile(TabMain* main, const QString& path) {
+    if (!main || path.isEmpty()) return;
+    QString p = path;
+    auto packageList = [](const QString& folder) {
+        const QString list = fs::findInDir(folder, QStringLiteral("VOREL.xck"));
+        return QFileInfo(list).isFile() ? list : QString();
+    };
+    if (hasExtension(path, "txt")) {
+        // X.txt beside its package folder X opens the package.
+        const QString list = packageList(path.left(path.size() - 4));
+        if (!list.isEmpty()) p = list;
+    }
+    if (hasExtension(p, "txt")) {
+        // A text file inside a package folder opens that package.
+        const QString dir = DirOfPath(p);
+        const QString list = dir.isEmpty() ? QString() : packageList(dir);
+        if (!list.isEmpty()) p = list;
+    }
+    if (hasExtension(p, "txt") || hasExtension(p, "xml"))
+        LoadFileIntoForm(main, p);
+    else if (hasExtension(p, "xck"))
+        openPackage(main, path, p);
+    else
+        dialogs().message(kAppTitle, QStringLiteral("系统不支持该类型文件，请重新选择！"), MsgIcon::None);
+}
 
 void showAttachments(QWidget*) {}
 

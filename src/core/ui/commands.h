@@ -8,16 +8,25 @@ namespace mf {
 class TabMain;
 namespace commands {
 
-// "SAVETXT" and "SAVEXML": validate, choose the file, write, package, report.
-// True when the file was written.
-bool SaveText();
-bool SaveXmlFile();
-// The save asked for by "保存吗?": the exchange XML when the kind's file ends in .xml,
-// the submission text file otherwise.
-bool SaveForClose(int kind);
+enum class SaveFormat { Text, Xml };
 
-// Opens a chosen file (text, package or XML) into the editor of its kind.
+// "SAVETXT" and "SAVEXML" for the editor of CurrentKind: validate, choose the file, write,
+// package, report. True when the file was written.
+bool SaveText(TabMain* main);
+bool SaveXmlFile(TabMain* main);
+// The save road for the editor of a kind in one format.
+bool saveKind(TabMain* main, int kind, SaveFormat format);
+// The save asked for by "保存吗?": the exchange XML when the kind's file ends in .xml,
+// the submission text file otherwise. True when the file was written.
+bool SaveForClose(TabMain* main, int kind);
+
+// Opens a chosen file (text, package list or XML) into the editor of its kind. The path
+// is used as the user chose it.
 void OpenSubmissionFile(TabMain* main, const QString& path);
+// Checks the file's kind with the user and has the editor of that kind load it. Returns
+// the kind loaded; 0 when the file was refused, the kind declined or the load did not
+// complete.
+int LoadFileIntoForm(TabMain* main, const QString& path);
 
 void showAttachments(QWidget* parent);
 void printerSetup(QWidget* parent);

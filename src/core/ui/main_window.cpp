@@ -201,7 +201,7 @@ void TabMain::setKindButtonPressed(int kind, bool pressed) {
     if (QAction* a = actions_.value(kindToolbarKey(kind))) a->setChecked(pressed);
 }
 
-bool TabMain::saveForQuestion(int kind) { return commands::SaveForClose(kind); }
+bool TabMain::saveForQuestion(int kind) { return commands::SaveForClose(this, kind); }
 QString TabMain::activityText() const { return panelActivity_->text(); }
 QString TabMain::fileText() const { return panelFile_->text(); }
 QString TabMain::dateText() const { return panelDate_->text(); }
@@ -239,9 +239,9 @@ void TabMain::Toolbar_ButtonMenuClick(const QString& key) {
     const int cur = state().CurrentKind;
     if (!isKind(cur) || !state().KindOpen[cur]) return;
     if (key == QLatin1String("SAVETXT"))
-        commands::SaveText();
+        commands::SaveText(this);
     else if (key == QLatin1String("SAVEXML"))
-        commands::SaveXmlFile();
+        commands::SaveXmlFile(this);
 }
 
 EditorWindow* TabMain::editor(int kind) const { return isKind(kind) ? editors_[kind].data() : nullptr; }
@@ -274,7 +274,19 @@ void TabMain::onSubWindowActivated(QMdiSubWindow* w) {
     if (!e || e->isClosing()) return;
     if (lastActive_ == e && state().CurrentKind == e->kind()) return;
     lastActive_ = e;
-    e->Form_Activate();
+    activationLoaded_ = e->Form_Activate();
+}
+
+bool TabMain::loadPendingFile(int kind) {
+    activationLoaded_ = false;
+    EditorWindow* e = showEditor(kind);
+    if (!e) return false;
+    // Showing a closed editor or switching to an open one has run its activation already;
+    // an editor that was active already gets its activation run here.
+    if (state().PendingFile.isEmpty()) return activationLoaded_;
+    lastActive_ = e;
+    activationLoaded_ = e->Form_Activate();
+    return activationLoaded_;
 }
 
 void TabMain::CascadeOpenForms() {

@@ -47,6 +47,9 @@ public:
     // The editor of a kind: shows it (opening it when closed) and activates it.
     EditorWindow* showEditor(int kind);
     EditorWindow* editor(int kind) const;
+    // Shows or activates the editor of a kind and has it load PendingFile at once, also
+    // when it was the active editor already. True when the file was loaded.
+    bool loadPendingFile(int kind);
     QMdiArea* mdiArea() const { return mdi_; }
 
     QString activityText() const;
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<QTemporaryDir> workArea_;
     QPointer<EditorWindow> editors_[8];
     QPointer<EditorWindow> lastActive_;
+    bool activationLoaded_ = false;  // what the last activation's load step gave
     QString lastOpenPath_;
 };
 
