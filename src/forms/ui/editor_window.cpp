@@ -8,14 +8,21 @@
 #include "core/shell.h"
 #include "core/work_lists.h"
 #include "forms/design_renderer.h"
+#include "forms/field_rules.h"
 #include "forms/sketch_frame.h"
 #include "forms/ui/editor_page.h"
 #include "forms/ui/field_widgets.h"
 #include "forms/ui/grid_graph_widget.h"
+#include "forms/ui/mineral_picker.h"
+#include "forms/ui/mining_area_page.h"
+#include "forms/ui/region_picker.h"
+#include "forms/ui/reserve_labels.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/vb.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -82,16 +89,24 @@ void applyLook(QWidget* w, const DesignControl& c) {
     w->setPalette(pal);
 }
 
+EditorWindow::GridGraphFactory& gridGraphFactory() {
+    static EditorWindow::GridGraphFactory factory;
+    return factory;
+}
+
 } // namespace
 
+void EditorWindow::setGridGraphFactory(GridGraphFactory factory) { gridGraphFactory() = std::move(factory); }
+
 EditorWindow::EditorWindow(int kind, QWidget* parent)
-    : QWidget(parent), kind_(kind), profile_(kindProfile(kind)) {
+    : QWidget(parent), kind_(kind), profile_(kindProfile(kind)), table_(kindFieldTable(kind)) {
     setObjectName(profile_.formName);
     setWindowTitle(profile_.caption);
     QString error;
     design_ = loadFormDesign(profile_.designResource(), &error);
     if (!design_.isValid()) dialogs().error(QStringLiteral("表单设计无法读取：") + error);
     buildPages();
+    wireFieldParts();
     resize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight));
 }
 
@@ -210,10 +225,11 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
         break;
     }
     case ControlType::ListBox:
-        w = new QListWidget(parent);
+        w = new FieldList(parent);
         break;
     case ControlType::GridGraph: {
-        auto* g = new SimpleGridGraph(parent);
+        GridGraphWidget* g = gridGraphFactory() ? gridGraphFactory()(parent) : nullptr;
+        if (!g) g = new SimpleGridGraph(parent);
         grid_ = g;
         w = g;
         break;
@@ -248,7 +264,7 @@ void EditorWindow::registerData(const DesignControl& c, QWidget* w) {
         if (a == ControlArray::ChCBO) {
             auto* combo = static_cast<FieldCombo*>(w);
             chCbo_[idx] = combo;
-            combo->onClick = [this, idx] { comboClicked(idx); };
+            combo->onClick = [this, idx] { ChCBO_Click(idx); };
             combo->onChange = [this, idx] { fieldChanged(ControlArray::ChCBO, idx); };
         } else {
             TextField* f = nullptr;
@@ -327,6 +343,7 @@ void EditorWindow::Form_Load() {
     RegionTreeLoaded = false;
     MineralTreeLoaded = false;
     AuthorityTreeLoaded = false;
+    SetupFieldControls();
     {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(0);
@@ -355,12 +372,15 @@ bool EditorWindow::Form_Activate() {
             if (rc == -1) {
                 st.KindFilePath[kind_] = path;
                 loaded = true;
+                // The figure boxes are not stored: rebuild them from the page-4 fields.
+                if (area_) area_->ComputeAreaFields();
                 selectTab(0);
             } else {
                 dialogs().error(QStringLiteral("文件格式不正确,提取数据不完整..."));
                 // The form no longer holds that file: a later save must ask for a name.
                 st.KindFilePath[kind_].clear();
             }
+            if (reserve_) reserve_->UpdateMineralScaleLabels(true);
         }
         st.PendingFile.clear();
         st.KindChanged[kind_] = false;
@@ -471,17 +491,179 @@ void EditorWindow::markChanged() {
 
 void EditorWindow::fieldChanged(ControlArray array, int index) {
     markChanged();
+    if (array == ControlArray::ChTXT) textChanged(index);
+    if (array == ControlArray::ChCBO) comboChanged(index);
     emit fieldEdited(int(array), index);
 }
 
-void EditorWindow::comboClicked(int index) {
+// The dependent fields of a text box (its change mark is made).
+void EditorWindow::textChanged(int index) {
+    if (const RegionRule* rule = table_.regionRuleOf(index)) {
+        const QString name = regionNameForField(text(ControlArray::ChTXT, index));
+        if (rule->nameField < 0)
+            setText(ControlArray::LabelXZQName, 0, name);
+        else
+            setText(ControlArray::ChTXT, rule->nameField, name);
+    }
+    if (reserve_ && index == table_.reserve->total) reserve_->classify();
+    if (area_) area_->ComputeAreaFields();
+    if (index == table_.mineNameCopy) setText(ControlArray::ExistTXT, 0, text(ControlArray::ChTXT, index));
+}
+
+// Text typed into a combo (its change mark is made): the main mineral's name search.
+void EditorWindow::comboChanged(int index) {
+    if (index == 2 && mineralPicker_) mineralPicker_->ChCBO_Change();
+}
+
+void EditorWindow::ChCBO_Click(int index) {
     markChanged();
+    if (index == 2 && table_.mineralPicker) {
+        if (const auto code = chosenMineralCode(text(ControlArray::ChCBO, 2))) {
+            if (reserve_) reserve_->UpdateMineralScaleLabels(false);
+            if (table_.mineralUnitLabels) {
+                if (auto* l = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(0)"))))
+                    l->setText(vb::trim(dictionary().GetMineralDesignScale(*code)));
+                if (auto* l = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(7)"))))
+                    l->setText(dictionary().GetReserveUnit(*code));
+            }
+        }
+    }
     emit fieldEdited(int(ControlArray::ChCBO), index);
 }
 
-void EditorWindow::checkTogetherClicked() { markChanged(); }
+void EditorWindow::checkTogetherClicked() {
+    if (TextField* other = textField(ControlArray::ChTXT, table_.otherMineral)) {
+        if (checkTogether_->isChecked()) {
+            other->widget()->setEnabled(true);
+        } else {
+            other->setText(QString());
+            other->widget()->setEnabled(false);
+        }
+    }
+    markChanged();
+}
 
 void EditorWindow::changeTypeClicked(int) { markChanged(); }
+
+// ---- field set-up ----
+
+TwipsRect EditorWindow::designRect(const QString& name) const {
+    for (const DesignControl& c : design_.controls)
+        if (c.displayName() == name) return design_.absoluteRect(c);
+    return TwipsRect{};
+}
+
+void EditorWindow::placeHidden(const QString& name, const TwipsRect& r) {
+    if (QWidget* w = control(name)) {
+        w->setVisible(false);
+        w->setGeometry(r.toPixels());
+    }
+}
+
+// Builds the parts that serve the kind's pickers, labels and mining-area page from the
+// controls of the design; a part whose controls the design lacks is left out.
+void EditorWindow::wireFieldParts() {
+    for (const RegionPickerSpec& spec : table_.regionPickers) {
+        auto* button = qobject_cast<QPushButton*>(control(spec.button));
+        auto* tree = qobject_cast<QTreeWidget*>(control(spec.tree));
+        TextField* target = textField(ControlArray::ChTXT, spec.target);
+        if (!button || !tree || !target) continue;
+        RegionPicker::Host host;
+        host.writeTarget = [target](const QString& code) { target->setText(code); };
+        host.focusTarget = [target] { target->widget()->setFocus(Qt::OtherFocusReason); };
+        host.markChanged = [this] { markChanged(); };
+        bool* flag = spec.authority ? &AuthorityTreeLoaded : &RegionTreeLoaded;
+        regionPickers_.push_back(std::make_unique<RegionPicker>(spec, button, tree, flag, std::move(host)));
+    }
+    if (table_.mineralPicker) {
+        auto* tree = qobject_cast<QTreeWidget*>(control(QStringLiteral("TreeView2")));
+        auto* list = qobject_cast<FieldList*>(control(QStringLiteral("List1")));
+        FieldCombo* mineral = combo(2);
+        if (tree && list && mineral) {
+            MineralPicker::Host host;
+            host.markChanged = [this] { markChanged(); };
+            host.comboClick = [this] { ChCBO_Click(2); };
+            mineralPicker_ = std::make_unique<MineralPicker>(mineral, tree, list, &MineralTreeLoaded, std::move(host));
+            mineral->onDropDown = [this] { mineralPicker_->ChCBO_DropDown(); };
+        }
+    }
+    if (table_.reserve) {
+        const ReserveSpec& r = *table_.reserve;
+        ReserveLabels::Controls c;
+        c.designUnit = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(0)")));
+        c.reserveUnit = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(1)")));
+        c.scale = qobject_cast<QLabel*>(control(QStringLiteral("LabelCL")));
+        c.button = qobject_cast<QPushButton*>(control(QStringLiteral("CommandCL")));
+        c.list = qobject_cast<FieldList*>(control(QStringLiteral("ListCL")));
+        c.buttonRect = designRect(QStringLiteral("CommandCL"));
+        c.listRect = designRect(QStringLiteral("ListCL"));
+        c.total = textField(ControlArray::ChTXT, r.total);
+        c.unit = textField(ControlArray::ChTXT, r.unit);
+        c.oreType = textField(ControlArray::ChTXT, r.oreType);
+        c.mineralText = [this] { return text(ControlArray::ChCBO, 2); };
+        if (c.designUnit && c.reserveUnit && c.scale && c.button && c.list && c.total && c.unit && c.oreType)
+            reserve_ = std::make_unique<ReserveLabels>(r, std::move(c));
+    }
+    if (table_.area && grid_) {
+        const AreaSpec& a = *table_.area;
+        MiningAreaPage::Controls c;
+        c.grid = grid_;
+        c.areaCom = qobject_cast<QComboBox*>(control(QStringLiteral("AREACOM")));
+        c.grphCom = qobject_cast<QPushButton*>(control(QStringLiteral("GRPHCOM")));
+        c.calCom = qobject_cast<QPushButton*>(control(QStringLiteral("CALCOM")));
+        c.frame = control(QStringLiteral("ZFRAME2"));
+        c.upper = textField(ControlArray::ChTXT, a.upper);
+        c.lower = textField(ControlArray::ChTXT, a.lower);
+        c.area = textField(ControlArray::ChTXT, a.area);
+        for (int i = 0; i < 4; ++i) c.exist[i] = textField(ControlArray::ExistTXT, i);
+        if (!a.hasFee) c.exist[3] = nullptr;
+        c.markChanged = [this] { markChanged(); };
+        if (c.areaCom && c.grphCom && c.calCom && c.frame && c.upper && c.lower && c.area)
+            area_ = std::make_unique<MiningAreaPage>(a, std::move(c));
+    }
+}
+
+void EditorWindow::SetupFieldControls() {
+    // 1. The mining-area page: coordinate systems, an empty plane grid.
+    if (area_) area_->setup();
+    // 2. Region trees, hidden, from the caption label to the button.
+    for (const auto& p : regionPickers_) {
+        const RegionPickerSpec& s = p->spec();
+        placeHidden(s.tree, regionTreeRect(designRect(s.label), designRect(s.button), s.opensUp));
+    }
+    // 3. Mineral tree and match list, hidden, directly under the main-mineral combo.
+    if (mineralPicker_) {
+        const TwipsRect comboRect = designRect(QStringLiteral("ChCBO(2)"));
+        placeHidden(QStringLiteral("TreeView2"), mineralTreeRect(comboRect));
+        placeHidden(QStringLiteral("List1"), mineralListRect(comboRect));
+    }
+    if (reserve_) reserve_->controls().list->setVisible(false);
+    // 4. Code-list combos, 5. fixed lists; no item selected.
+    for (const CodeComboSpec& c : table_.codeCombos)
+        if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(dictionary().codeItems(c.category, c.withCode));
+    for (const FixedComboSpec& c : table_.fixedCombos)
+        if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(c.items);
+}
+
+// Keys of the text boxes and of the main-mineral combo, as the kind's table gives them.
+bool EditorWindow::handleFieldKey(QObject* watched, QKeyEvent* e) {
+    const KeySpec& keys = table_.keys;
+    const int key = e->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (FieldCombo* mineral = combo(2); mineral && watched == mineral) {
+        return keys.comboSwallowEnterEsc && (enter || key == Qt::Key_Escape);
+    }
+    bool isText = false;
+    for (const auto& [i, f] : chTxt_)
+        if (f->widget() == watched) isText = true;
+    if (!isText) return false;
+    if (keys.arrowsMoveFocus && (key == Qt::Key_Up || key == Qt::Key_Down || enter)) {
+        // Moves the focus after the key has been handled, as queued keystrokes would.
+        const bool next = key != Qt::Key_Up;
+        QMetaObject::invokeMethod(this, [this, next] { focusNextPrevChild(next); }, Qt::QueuedConnection);
+    }
+    return keys.swallowEnterEsc && (enter || key == Qt::Key_Escape);
+}
 
 // ---- FormAccess ----
 
@@ -546,8 +728,8 @@ void EditorWindow::setComboCurrentIndex(int index, int item) {
 }
 
 bool EditorWindow::comboIsCodeList(int index) const {
-    const DesignControl* c = design_.find(QStringLiteral("ChCBO"), index);
-    return c && c->comboStyle == 2;
+    // Every combo is editable; the ones filled from a list at set-up load by their items.
+    return table_.isListCombo(index);
 }
 
 bool EditorWindow::checkTogether() const { return checkTogether_ && checkTogether_->isChecked(); }
@@ -569,6 +751,17 @@ void EditorWindow::setChangeType(int index, bool ticked) {
 GridGraphAccess* EditorWindow::gridGraph() { return grid_; }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched != sub_)
+        return handleFieldKey(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusOut && isLostFocusReason(static_cast<QFocusEvent*>(event)->reason())) {
+        // A text box shows its text from the start once the focus has left it.
+        for (const auto* map : {&chTxt_, &chMemo_}) {
+            const bool wanted = map == &chTxt_ ? table_.keys.caretToStart : table_.keys.memoCaretToStart;
+            if (!wanted) continue;
+            for (const auto& [i, f] : *map)
+                if (f->widget() == watched) f->caretToStart();
+        }
+    }
     if (watched == sub_ && event->type() == QEvent::Close) {
         if (closing_) return false;
         if (!Form_Unload()) {

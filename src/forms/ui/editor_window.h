@@ -2,6 +2,7 @@
 // One editor window for the seven application kinds, driven by the kind's profile and
 // form design. It reaches the core through FormAccess and the shell.
 #include "core/form_access.h"
+#include "forms/field_tables.h"
 #include "forms/form_design.h"
 #include "forms/kind_profile.h"
 
@@ -9,7 +10,9 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -21,6 +24,10 @@ class CheckField;
 class EditorPage;
 class FieldCombo;
 class GridGraphWidget;
+class MineralPicker;
+class MiningAreaPage;
+class RegionPicker;
+class ReserveLabels;
 class TextField;
 
 class EditorWindow : public QWidget, public FormAccess {
@@ -65,6 +72,20 @@ public:
     // Marks the kind changed and shows "SAVE" available.
     void markChanged();
 
+    // What the kind does with its fields, and the parts that serve them.
+    const KindFieldTable& fieldTable() const { return table_; }
+    const std::vector<std::unique_ptr<RegionPicker>>& regionPickers() const { return regionPickers_; }
+    MineralPicker* mineralPicker() const { return mineralPicker_.get(); }
+    ReserveLabels* reserveLabels() const { return reserve_.get(); }
+    MiningAreaPage* miningArea() const { return area_.get(); }
+    // The combo's click handler (ChCBO_Click), as the pickers and loads raise it.
+    void ChCBO_Click(int index);
+
+    // The coordinate control the editors create on their mining-area page; tests and the
+    // real control replace the plain one through this.
+    using GridGraphFactory = std::function<GridGraphWidget*(QWidget* parent)>;
+    static void setGridGraphFactory(GridGraphFactory factory);
+
     // FormAccess
     int kind() const override { return kind_; }
     QList<int> indexes(ControlArray array) const override;
@@ -96,10 +117,16 @@ private:
     QWidget* createControl(const DesignControl& c, QWidget* parent);
     void registerData(const DesignControl& c, QWidget* w);
     void ShowCurrentPage();
+    void wireFieldParts();
+    void SetupFieldControls();
+    void placeHidden(const QString& name, const TwipsRect& r);
+    TwipsRect designRect(const QString& name) const;
+    bool handleFieldKey(QObject* watched, QKeyEvent* e);
     void paintSketch(QPainter& p);
     // The handlers of the data fields.
     void fieldChanged(ControlArray array, int index);
-    void comboClicked(int index);
+    void textChanged(int index);
+    void comboChanged(int index);
     void checkTogetherClicked();
     void changeTypeClicked(int index);
 
@@ -122,6 +149,12 @@ private:
     QLabel* labelXzq_ = nullptr;
     CheckField* checkTogether_ = nullptr;
     GridGraphWidget* grid_ = nullptr;
+
+    const KindFieldTable& table_;
+    std::vector<std::unique_ptr<RegionPicker>> regionPickers_;
+    std::unique_ptr<MineralPicker> mineralPicker_;
+    std::unique_ptr<ReserveLabels> reserve_;
+    std::unique_ptr<MiningAreaPage> area_;
 
 public:
     // Picker state of the form, reset by every load.

@@ -1,6 +1,8 @@
 #include "forms/ui/field_widgets.h"
 
 #include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTextCursor>
 
@@ -113,6 +115,73 @@ void CheckField::setValue(bool ticked) {
         setChecked(ticked);
     }
     if (onClick) onClick();
+}
+
+FieldList::FieldList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
+        if (onClick) onClick();
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) {
+        if (onDblClick) onDblClick();
+    });
+}
+
+void FieldList::setListIndex(int index) {
+    {
+        const QSignalBlocker block(this);
+        setCurrentRow(index);
+    }
+    if (onClick) onClick();
+}
+
+void FieldList::setFieldItems(const QStringList& items) {
+    const QSignalBlocker block(this);
+    clear();
+    addItems(items);
+    setCurrentRow(-1);
+}
+
+QStringList FieldList::fieldItems() const {
+    QStringList out;
+    for (int i = 0; i < count(); ++i) out << item(i)->text();
+    return out;
+}
+
+QString FieldList::selectedText() const {
+    const QListWidgetItem* it = currentRow() >= 0 ? currentItem() : nullptr;
+    return it ? it->text() : QString();
+}
+
+void FieldList::keyPressEvent(QKeyEvent* e) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != before && onClick) onClick();
+}
+
+bool isLostFocusReason(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+namespace {
+
+class LostFocusFilter : public QObject {
+public:
+    LostFocusFilter(QWidget* w, std::function<void()> h) : QObject(w), handler_(std::move(h)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut && isLostFocusReason(static_cast<QFocusEvent*>(e)->reason()) && handler_)
+            handler_();
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+} // namespace
+
+void onLostFocus(QWidget* widget, std::function<void()> handler) {
+    widget->installEventFilter(new LostFocusFilter(widget, std::move(handler)));
 }
 
 } // namespace mf

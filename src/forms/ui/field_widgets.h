@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <functional>
 
@@ -65,5 +66,33 @@ public:
     void setValue(bool ticked);
     std::function<void()> onClick;
 };
+
+// A list box: selecting an item from code runs onClick; so do the user's click on an item
+// (also on the item already selected) and a selection moved by a key. A double click runs
+// onDblClick after the click.
+class FieldList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FieldList(QWidget* parent = nullptr);
+    // Selects an item (-1: none) and runs onClick.
+    void setListIndex(int index);
+    // Replaces the items; no handler runs and no item is selected.
+    void setFieldItems(const QStringList& items);
+    QStringList fieldItems() const;
+    // The text of the selected item, "" when none is selected.
+    QString selectedText() const;
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// Runs a handler when the widget loses the focus to another control of the program. No
+// handler runs when another window or a pop-up takes the activation (a message box, a
+// menu, another program), as the forms' pickers expect.
+void onLostFocus(QWidget* widget, std::function<void()> handler);
+bool isLostFocusReason(Qt::FocusReason reason);
 
 } // namespace mf

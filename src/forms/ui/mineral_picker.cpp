@@ -1,0 +1,73 @@
+#include "forms/ui/mineral_picker.h"
+
+#include "core/dictionary.h"
+#include "forms/field_rules.h"
+#include "forms/ui/field_widgets.h"
+#include "platform/vb.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTreeWidget>
+
+namespace mf {
+
+MineralPicker::MineralPicker(FieldCombo* combo, QTreeWidget* tree, FieldList* list, bool* loaded, Host host,
+                             QObject* parent)
+    : QObject(parent), combo_(combo), tree_(tree), list_(list), loaded_(loaded), host_(std::move(host)),
+      sink_(tree) {
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* it, int) { TreeView2_NodeClick(it); });
+    list_->onClick = [this] { List1_Click(); };
+    onLostFocus(tree_, [this] { TreeView2_LostFocus(); });
+    onLostFocus(list_, [this] { List1_LostFocus(); });
+}
+
+void MineralPicker::ChCBO_DropDown() {
+    if (!*loaded_) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        LoadMineralTree(sink_);
+        QGuiApplication::restoreOverrideCursor();
+        *loaded_ = true;
+    }
+    tree_->raise();
+    tree_->setVisible(true);
+    tree_->setFocus(Qt::OtherFocusReason);
+}
+
+void MineralPicker::TreeView2_NodeClick(QTreeWidgetItem* node) {
+    // A class node, or the mineral the combo already shows: nothing; the tree stays open.
+    if (!node || node->childCount() > 0 || !node->parent()) return;
+    if (node->text(0) == combo_->currentText()) return;
+    tree_->setVisible(false);
+    combo_->setFieldItems({node->text(0)});
+    combo_->setListIndex(0);   // runs the combo's click handler
+    host_.markChanged();
+}
+
+void MineralPicker::ChCBO_Change() {
+    const QString text = combo_->currentText();
+    if (!qualifiesForMineralSearch(text)) {
+        list_->setVisible(false);
+        return;
+    }
+    list_->setFieldItems(mineralMatches(text, dictionary().mineralList()));
+    if (list_->count() == 0) return;   // the typed text stays, no list
+    list_->setListIndex(0);            // takes the first match into the combo at once
+    list_->raise();
+    list_->setVisible(true);
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
+void MineralPicker::List1_Click() {
+    // Setting the combo's text runs its change handler, which hides the list: the text now
+    // begins with the code.
+    combo_->setFieldText(vb::trim(list_->selectedText()));
+    list_->setVisible(false);
+    // The labels follow the mineral picked from the list on every form.
+    host_.comboClick();
+}
+
+void MineralPicker::TreeView2_LostFocus() { tree_->setVisible(false); }
+
+void MineralPicker::List1_LostFocus() { list_->setVisible(false); }
+
+} // namespace mf

@@ -1,0 +1,120 @@
+#include "forms/ui/mining_area_page.h"
+
+#include "core/boundary_walkers.h"
+#include "forms/field_rules.h"
+#include "forms/ui/field_widgets.h"
+#include "forms/ui/grid_graph_widget.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace mf {
+
+MiningAreaPage::MiningAreaPage(const AreaSpec& spec, Controls controls, QObject* parent)
+    : QObject(parent), spec_(spec), c_(std::move(controls)) {
+    connect(c_.areaCom, qOverload<int>(&QComboBox::activated), this, [this](int) { AREACOM_Click(); });
+    connect(c_.grphCom, &QPushButton::clicked, this, [this] { GRPHCOM_Click(); });
+    connect(c_.calCom, &QPushButton::clicked, this, [this] { CALCOM_Click(); });
+    // The control's events run at once, inside the control's own work, like its events.
+    connect(c_.grid, &GridGraphWidget::ZBChanged, this, [this] { Grid_Graph1_ZBChanged(); }, Qt::DirectConnection);
+    connect(c_.grid, &GridGraphWidget::EnableStatus, this, [this](bool f) { Grid_Graph1_EnableStatus(f); },
+            Qt::DirectConnection);
+    connect(c_.grid, &GridGraphWidget::SetZBType, this, [this](int t) { Grid_Graph1_SetZBType(t); },
+            Qt::DirectConnection);
+    connect(c_.grid, &GridGraphWidget::FrameZB, this, [this] { Grid_Graph1_FrameZB(); }, Qt::DirectConnection);
+}
+
+void MiningAreaPage::setup() {
+    {
+        const QSignalBlocker block(c_.areaCom);
+        c_.areaCom->clear();
+        c_.areaCom->addItem(QStringLiteral("直角坐标"));
+        c_.areaCom->addItem(QStringLiteral("经纬坐标"));
+    }
+    setAreaComIndex(0);
+    c_.grid->setZB_Type(0);
+    c_.grid->setZB_String(QString());
+    c_.grid->init_grid_graph();
+    Grid_Graph1_EnableStatus(false);
+}
+
+void MiningAreaPage::setAreaComIndex(int index) {
+    {
+        const QSignalBlocker block(c_.areaCom);
+        c_.areaCom->setCurrentIndex(index);
+    }
+    AREACOM_Click();
+}
+
+void MiningAreaPage::AREACOM_Click() {
+    c_.grid->setZB_Type(qint16(c_.areaCom->currentIndex()));
+    c_.grid->Coor_Select();
+}
+
+void MiningAreaPage::GRPHCOM_Click() {
+    c_.frame->setVisible(false);
+    c_.grphCom->setVisible(false);
+    c_.areaCom->setVisible(false);
+    // On a failed check the control stays on its table and raises FrameZB.
+    c_.grid->Graph_Draw(0);
+}
+
+void MiningAreaPage::CALCOM_Click() {
+    const ElevationRange r = GetElevationRange(c_.grid->ZB_String());
+    const QString from = elevationText(r.FromElevation);
+    c_.upper->setText(from);
+    setExist(0, from);
+    const QString to = elevationText(r.ToElevation);
+    c_.lower->setText(to);
+    setExist(1, to);
+    c_.grid->Area_Calc();
+    // A failed area check leaves the area and the fee as they were: the control's last
+    // area belongs to another grid.
+    if (!c_.grid->CheckZB()) return;
+    c_.area->setText(c_.grid->Area_Size());
+    if (existText(2).isEmpty()) {
+        setExist(2, c_.grid->Area_Size());
+        if (spec_.hasFee) setExist(3, usageFeeText(existText(2)));
+    }
+}
+
+void MiningAreaPage::ComputeAreaFields() {
+    setExist(0, c_.upper->text());
+    setExist(1, c_.lower->text());
+    const QString area = c_.area->text();
+    if (area.isEmpty()) return;
+    setExist(2, area);
+    if (spec_.hasFee) setExist(3, usageFeeText(existText(2)));
+}
+
+void MiningAreaPage::Grid_Graph1_ZBChanged() {
+    if (c_.markChanged) c_.markChanged();
+}
+
+void MiningAreaPage::Grid_Graph1_EnableStatus(bool flag) {
+    c_.calCom->setEnabled(flag);
+    c_.areaCom->setEnabled(!flag);
+    c_.grphCom->setEnabled(flag);
+}
+
+void MiningAreaPage::Grid_Graph1_SetZBType(int type) { setAreaComIndex(type); }
+
+void MiningAreaPage::Grid_Graph1_FrameZB() {
+    c_.frame->setVisible(true);
+    c_.grphCom->setVisible(true);
+    c_.areaCom->setVisible(true);
+    c_.frame->raise();
+    c_.grphCom->raise();
+    c_.areaCom->raise();
+}
+
+void MiningAreaPage::setExist(int i, const QString& text) {
+    if (i >= 0 && i < 4 && c_.exist[i]) c_.exist[i]->setText(text);
+}
+
+QString MiningAreaPage::existText(int i) const {
+    return i >= 0 && i < 4 && c_.exist[i] ? c_.exist[i]->text() : QString();
+}
+
+} // namespace mf
