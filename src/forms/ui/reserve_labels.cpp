@@ -19,7 +19,7 @@ ReserveLabels::ReserveLabels(const ReserveSpec& spec, Controls controls, QObject
 }
 
 void ReserveLabels::CommandCL_Click() {
-    if (c_.list->isVisible()) {
+    if (!c_.list->isHidden()) {
         c_.list->setVisible(false);
         return;
     }
