@@ -1,0 +1,173 @@
+// The mining-area page: coordinate system, plot, compute button and the figure boxes.
+#include "core/field_access.h"
+#include "core/text_submission.h"
+#include "field_fixture.h"
+#include "forms/ui/mining_area_page.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+using namespace mf;
+using namespace mf::test;
+
+namespace {
+
+class MiningAreaTest : public FieldTest {
+protected:
+    // One block of four plane points from elevation 1200 down to 350.5.
+    static QString planeBoundary() {
+        return "1,4,1,3000000,38000000,2,3000100,38000000,3,3000100,38000100,4,3000000,38000100,"
+               "1200,350.5,,1,";
+    }
+    static QPushButton* button(EditorWindow& e, const char* name) {
+        return qobject_cast<QPushButton*>(e.control(name));
+    }
+    static QComboBox* areaCom(EditorWindow& e) { return qobject_cast<QComboBox*>(e.control("AREACOM")); }
+};
+
+} // namespace
+
+TEST_F(MiningAreaTest, ComputeFillsDepthsAreaAndFee) {
+    auto e = open(1);
+    grid_->zb = planeBoundary();
+    grid_->nextArea = " 1.234";
+    emit grid_->EnableStatus(true);
+    ASSERT_TRUE(button(*e, "CALCOM")->isEnabled());
+    unmark(1);
+    button(*e, "CALCOM")->click();
+    EXPECT_EQ(txt(*e, 18), "1200");
+    EXPECT_EQ(txt(*e, 19), "350.5");
+    EXPECT_EQ(txt(*e, 20), " 1.234");
+    EXPECT_EQ(exist(*e, 0), "1200");
+    EXPECT_EQ(exist(*e, 1), "350.5");
+    EXPECT_EQ(exist(*e, 2), " 1.234");
+    EXPECT_EQ(exist(*e, 3), "1.5");
+    EXPECT_TRUE(changed(1));
+
+    // Again with the same grid: no field changes, so the form is not marked.
+    unmark(1);
+    e->miningArea()->CALCOM_Click();
+    EXPECT_FALSE(changed(1));
+
+    // A new area moves the figure box and the fee, whatever the box held.
+    grid_->nextArea = " 3.500";
+    e->miningArea()->CALCOM_Click();
+    EXPECT_EQ(exist(*e, 2), " 3.500");
+    EXPECT_EQ(exist(*e, 3), "4");
+}
+
+TEST_F(MiningAreaTest, AFailedAreaCheckWritesNoAreaOrFee) {
+    auto e = open(1);
+    grid_->zb = planeBoundary();
+    grid_->nextArea = " 2.000";
+    e->miningArea()->CALCOM_Click();
+    ASSERT_EQ(exist(*e, 3), "2");
+    // The grid changes into one whose check fails: depths follow, the old area does not
+    // pass for the new grid's.
+    grid_->zb = "1,4,1,3000000,38000000,2,3000100,38000000,3,3000100,38000100,4,3000000,38000100,900,100,,1,";
+    grid_->checkPasses = false;
+    e->miningArea()->CALCOM_Click();
+    EXPECT_EQ(txt(*e, 18), "900");
+    EXPECT_EQ(txt(*e, 19), "100");
+    EXPECT_EQ(txt(*e, 20), " 2.000");
+    EXPECT_EQ(exist(*e, 2), " 2.000");
+
+    // Before any successful computation a failed check leaves area and fee empty.
+    auto f = open(2);
+    grid_->zb = planeBoundary();
+    grid_->checkPasses = false;
+    grid_->area.clear();
+    unmark(2);
+    f->miningArea()->CALCOM_Click();
+    EXPECT_EQ(txt(*f, 22), "");
+    EXPECT_EQ(exist(*f, 2), "");
+    EXPECT_EQ(exist(*f, 3), "");
+    EXPECT_TRUE(changed(2));   // the depths changed
+}
+
+TEST_F(MiningAreaTest, ChangeFormNeverWritesItsPageFourFeeAndDelineationHasNone) {
+    auto two = open(2);
+    grid_->zb = planeBoundary();
+    grid_->nextArea = " 0.600";
+    two->setText(ControlArray::ChTXT, 21, "7");
+    two->miningArea()->CALCOM_Click();
+    EXPECT_EQ(txt(*two, 22), " 0.600");
+    EXPECT_EQ(exist(*two, 3), "1");
+    EXPECT_EQ(txt(*two, 21), "7");
+
+    auto five = open(5);
+    grid_->zb = planeBoundary();
+    grid_->nextArea = " 0.600";
+    five->miningArea()->CALCOM_Click();
+    EXPECT_EQ(txt(*five, 20), " 0.600");
+    EXPECT_EQ(exist(*five, 2), " 0.600");
+    EXPECT_TRUE(five->indexes(ControlArray::ExistTXT).size() == 3);
+}
+
+TEST_F(MiningAreaTest, FigureBoxesFollowThePageFourFields) {
+    auto e = open(1);
+    type(*e, 20, "2.3");
+    EXPECT_EQ(exist(*e, 2), "2.3");
+    EXPECT_EQ(exist(*e, 3), "2.5");
+    type(*e, 20, "");   // clearing the area keeps the figure box and fee
+    EXPECT_EQ(exist(*e, 2), "2.3");
+    EXPECT_EQ(exist(*e, 3), "2.5");
+    e->textField(ControlArray::ChTXT, 18)->setText("500");
+    e->setText(ControlArray::ExistTXT, 0, "手改");
+    type(*e, 0, "申请人");   // an unrelated field refreshes the depth boxes
+    EXPECT_EQ(exist(*e, 0), "500");
+}
+
+TEST_F(MiningAreaTest, ControlEventsDriveTheButtonsAndTheCombo) {
+    auto e = open(5);
+    MiningAreaPage& page = *e->miningArea();
+    page.Grid_Graph1_EnableStatus(true);
+    EXPECT_TRUE(button(*e, "CALCOM")->isEnabled());
+    EXPECT_TRUE(button(*e, "GRPHCOM")->isEnabled());
+    EXPECT_FALSE(areaCom(*e)->isEnabled());
+    page.Grid_Graph1_EnableStatus(false);
+    EXPECT_FALSE(button(*e, "CALCOM")->isEnabled());
+    EXPECT_TRUE(areaCom(*e)->isEnabled());
+
+    const int selects = grid_->coorSelects;
+    emit grid_->SetZBType(1);
+    EXPECT_EQ(areaCom(*e)->currentText(), "经纬坐标");
+    EXPECT_EQ(grid_->ZB_Type(), 1);
+    EXPECT_EQ(grid_->coorSelects, selects + 1);
+
+    unmark(5);
+    emit grid_->ZBChanged();
+    EXPECT_TRUE(changed(5));
+    EXPECT_TRUE(shell_.buttons["SAVE"]);
+}
+
+TEST_F(MiningAreaTest, PlotOnAnInvalidGridEndsInTheTableView) {
+    auto e = open(1);
+    grid_->zb = planeBoundary();
+    grid_->checkPasses = false;
+    e->miningArea()->GRPHCOM_Click();
+    for (const char* name : {"ZFRAME2", "GRPHCOM", "AREACOM"}) EXPECT_FALSE(e->control(name)->isHidden()) << name;
+    grid_->checkPasses = true;
+    e->miningArea()->GRPHCOM_Click();
+    for (const char* name : {"ZFRAME2", "GRPHCOM", "AREACOM"}) EXPECT_TRUE(e->control(name)->isHidden()) << name;
+    emit grid_->FrameZB();   // back from the plot
+    for (const char* name : {"ZFRAME2", "GRPHCOM", "AREACOM"}) EXPECT_FALSE(e->control(name)->isHidden()) << name;
+}
+
+TEST_F(MiningAreaTest, LoadingGeographicDataSetsTheComboAndDisablesIt) {
+    auto e = open(1);
+    e->setText(ControlArray::ChTXT, 0, "甲公司");
+    grid_->zb = "1,3,1,116.3000,39.5000,2,116.3100,39.5000,3,116.3100,39.5100,1200,350,,1,";
+    const QString path = work_.path() + "/geo.txt";
+    ASSERT_TRUE(WriteTextSubmission(path, collectFormValues(*e), dictionary().textKeyMap(1)));
+    state().KindOpen[1] = false;
+    e.reset();
+
+    auto f = open(1);
+    state().PendingFile = path;
+    ASSERT_TRUE(f->Form_Activate());
+    EXPECT_EQ(areaCom(*f)->currentText(), "经纬坐标");
+    EXPECT_FALSE(areaCom(*f)->isEnabled());
+    EXPECT_TRUE(button(*f, "CALCOM")->isEnabled());
+    EXPECT_FALSE(changed(1));
+}
