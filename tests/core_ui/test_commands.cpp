@@ -1,0 +1,261 @@
+#include "commands_fixture.h"
+
+#include "platform/text_file.h"
+
+#include <QDir>
+
+using namespace mf;
+using namespace mf::test;
+
+TEST_F(CommandsTest, TextRoundTripBringsEveryFieldBackOnAllKinds) {
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        EditorWindow* e = open(kind);
+        ASSERT_TRUE(e) << kind;
+        typeInto(e);
+        EXPECT_TRUE(state().KindChanged[kind]);
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+        const QStringList typed = snapshot(e);
+
+        const QString file = path(QStringLiteral("kind%1").arg(kind));
+        saveAs("SAVETXT", file);
+        EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...") << dialogs_.messageTexts().join("; ").toStdString();
+        EXPECT_EQ(state().KindFilePath[kind], file + ".txt");
+        ASSERT_TRUE(closeEditor(kind));
+        EXPECT_FALSE(main_->editor(kind));
+
+        openConfirmed(file + ".txt");
+        e = main_->editor(kind);
+        ASSERT_TRUE(e) << kind;
+        const QStringList loaded = snapshot(e);
+        for (int i = 0; i < qMin(typed.size(), loaded.size()); ++i)
+            EXPECT_EQ(loaded[i], typed[i]) << kind;
+        EXPECT_EQ(loaded.size(), typed.size());
+        EXPECT_FALSE(state().KindChanged[kind]);
+        EXPECT_EQ(state().KindFilePath[kind], file + ".txt");
+        ASSERT_TRUE(closeEditor(kind));
+    }
+}
+
+TEST_F(CommandsTest, XmlRoundTripBringsEveryFieldBackOnAllKinds) {
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        EditorWindow* e = open(kind);
+        ASSERT_TRUE(e) << kind;
+        typeInto(e);
+        const QStringList typed = snapshot(e);
+        const QString file = path(QStringLiteral("kind%1.XML").arg(kind));  // any case counts
+        saveAs("SAVEXML", file);
+        EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+        EXPECT_EQ(state().KindFilePath[kind], file);
+        EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
+        ASSERT_TRUE(closeEditor(kind));
+
+        openConfirmed(file);
+        e = main_->editor(kind);
+        ASSERT_TRUE(e) << kind;
+        EXPECT_EQ(snapshot(e), typed) << kind;
+        EXPECT_EQ(state().CurrentKind, kind);
+        EXPECT_EQ(main_->fileText(), file);
+        EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
+        ASSERT_TRUE(closeEditor(kind));
+    }
+    EXPECT_TRUE(dialogs_.scriptDone());
+}
+
+TEST_F(CommandsTest, SaveShowsTheWorkingTextWhileTheDialogIsOpenAndRestoresIt) {
+    EditorWindow* e = open(3);
+    e->setText(ControlArray::ChTXT, 0, "申请人甲");
+    const QString before = main_->activityText();
+    saveAs("SAVETXT", path("a.txt"));
+    ASSERT_EQ(dialogs_.activityDuringSave, QStringList{"形成岩勘录件文件..."});
+    EXPECT_EQ(main_->activityText(), before);
+    ASSERT_EQ(dialogs_.fileDialogs().size(), 1);
+    EXPECT_EQ(dialogs_.fileDialogs()[0].kind, FileDialogKind::Save);
+    EXPECT_EQ(dialogs_.fileDialogs()[0].request.filters, QStringList{"报盘文本文件(*.txt)"});
+    const ShownMessage ok = dialogs_.lastMessage();
+    EXPECT_EQ(ok.title, "提示");
+    EXPECT_EQ(ok.icon, MsgIcon::Information);
+    EXPECT_EQ(main_->fileText(), path("a.txt"));
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+}
+
+TEST_F(CommandsTest, CancelInTheSaveDialogEndsSilentlyAndChangesNothing) {
+    EditorWindow* e = open(4);
+    e->setText(ControlArray::ChTXT, 0, "申请人乙");
+    const QString before = main_->activityText();
+    dialogs_.cancelFile();
+    main_->Toolbar_ButtonMenuClick("SAVEXML");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(state().KindChanged[4]);
+    EXPECT_TRUE(state().KindFilePath[4].isEmpty());
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+    EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+    EXPECT_EQ(main_->activityText(), before);
+    EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+}
+
+TEST_F(CommandsTest, OverwriteQuestionYesRewritesTheCurrentFileNoAsksForANewOne) {
+    EditorWindow* e = open(1);
+    e->setText(ControlArray::ChTXT, 0, "第一版");
+    saveAs("SAVETXT", path("x.txt"));
+    dialogs_.clear();
+
+    // Yes: no dialog, the current file is rewritten.
+    e->setText(ControlArray::ChTXT, 0, "第二版");
+    dialogs_.answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    ASSERT_EQ(dialogs_.messages().size(), 2);
+    EXPECT_EQ(dialogs_.messages()[0].text, "是否覆盖当前文件内容?");
+    EXPECT_EQ(dialogs_.messages()[0].icon, MsgIcon::Question);
+    EXPECT_EQ(dialogs_.messages()[1].text, "报盘文件保存成功...");
+    EXPECT_TRUE(dialogs_.fileDialogs().isEmpty());
+    EXPECT_TRUE(decodeGb18030(fileBytes(path("x.txt"))).contains("第二版"));
+    EXPECT_FALSE(state().KindChanged[1]);
+
+    // No: the dialog; the new file becomes the kind's file.
+    dialogs_.clear();
+    e->setText(ControlArray::ChTXT, 0, "第三版");
+    dialogs_.answer(MsgAnswer::No).chooseFile(path("y.txt"));
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_EQ(dialogs_.fileDialogs().size(), 1);
+    EXPECT_EQ(state().KindFilePath[1], path("y.txt"));
+    EXPECT_EQ(main_->fileText(), path("y.txt"));
+    EXPECT_TRUE(QFileInfo::exists(path("x.txt")));
+    EXPECT_TRUE(dialogs_.scriptDone());
+
+    // Two saves in a row without a change both write.
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes);
+    EXPECT_TRUE(commands::SaveText(main_.get()));
+    EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+}
+
+TEST_F(CommandsTest, TheOverwriteOfferNeedsAnExistingFileOfTheCommandsType) {
+    EditorWindow* e = open(2);
+    e->setText(ControlArray::ChTXT, 0, "申请人");
+    saveAs("SAVEXML", path("c.xml"));
+    dialogs_.clear();
+    // Current file is XML: "SAVETXT" opens the dialog at once.
+    e->setText(ControlArray::ChTXT, 0, "申请人丙");
+    saveAs("SAVETXT", path("c.txt"));
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"报盘文件保存成功..."});
+    EXPECT_EQ(state().KindFilePath[2], path("c.txt"));
+    // The current text file deleted meanwhile: the dialog again.
+    QFile::remove(path("c.txt"));
+    dialogs_.clear();
+    e->setText(ControlArray::ChTXT, 0, "申请人丁");
+    saveAs("SAVETXT", path("d.txt"));
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"报盘文件保存成功..."});
+    EXPECT_EQ(state().KindFilePath[2], path("d.txt"));
+}
+
+TEST_F(CommandsTest, TheCommandsExtensionIsAppendedBeforeTheOverwriteQuestion) {
+    EditorWindow* e = open(6);
+    e->setText(ControlArray::ChTXT, 0, "转让人");
+    ASSERT_TRUE(writeBytes(path("old.txt"), "previous"));
+    // "old" becomes old.txt, which exists: the question, No keeps it.
+    dialogs_.chooseFile(path("old")).answer(MsgAnswer::No);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"文件已经存在,是否覆盖?"});
+    EXPECT_EQ(fileBytes(path("old.txt")), "previous");
+    EXPECT_TRUE(state().KindFilePath[6].isEmpty());
+    EXPECT_TRUE(state().KindChanged[6]);
+    EXPECT_FALSE(QFileInfo::exists(path("old")));
+    // Yes overwrites.
+    dialogs_.clear();
+    dialogs_.chooseFile(path("old")).answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_NE(fileBytes(path("old.txt")), "previous");
+    EXPECT_EQ(state().KindFilePath[6], path("old.txt"));
+    // Another extension gets the command's appended; an upper-case one is kept.
+    e->setText(ControlArray::ChTXT, 0, "转让人二");
+    saveAs("SAVEXML", path("n.dat"));
+    EXPECT_EQ(state().KindFilePath[6], path("n.dat.xml"));
+    e->setText(ControlArray::ChTXT, 0, "转让人三");
+    saveAs("SAVETXT", path("UP.TXT"));
+    EXPECT_EQ(state().KindFilePath[6], path("UP.TXT"));
+    EXPECT_TRUE(dialogs_.scriptDone());
+}
+
+TEST_F(CommandsTest, AFailedWriteSaysWhyAndChangesNothing) {
+    EditorWindow* e = open(7);
+    e->setText(ControlArray::ChTXT, 0, "采矿权人");
+    QDir(dir_.path()).mkdir("folder.txt");
+    struct Case {
+        QString target;
+        bool asksOverwrite;
+    };
+    const QList<Case> cases = {
+        {path("missing/sub/x.txt"), false},  // a folder that does not exist
+        {path("folder.txt"), true},          // a folder, not a file
+        {QStringLiteral("/proc/mf-save-test.txt"), false},  // a place nobody may write, root included
+    };
+    for (const Case& c : cases) {
+        dialogs_.clear();
+        dialogs_.chooseFile(c.target);
+        if (c.asksOverwrite) dialogs_.answer(MsgAnswer::Yes);
+        main_->Toolbar_ButtonMenuClick("SAVETXT");
+        const ShownMessage m = dialogs_.lastMessage();
+        EXPECT_TRUE(m.text.startsWith("文件保存失败：")) << m.text.toStdString();
+        EXPECT_GT(m.text.size(), QStringLiteral("文件保存失败：").size());
+        EXPECT_EQ(m.title, "错误");
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        EXPECT_TRUE(state().KindFilePath[7].isEmpty());
+        EXPECT_TRUE(state().KindChanged[7]);
+        EXPECT_TRUE(state().PendingFile.isEmpty());
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+        EXPECT_TRUE(dialogs_.scriptDone());
+    }
+    EXPECT_TRUE(QFileInfo(path("folder.txt")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(path("missing")));
+}
+
+TEST_F(CommandsTest, AFailedOverwriteKeepsTheCurrentFileAndState) {
+    EditorWindow* e = open(3);
+    e->setText(ControlArray::ChTXT, 0, "原申请人");
+    // A name so long that no temporary file can be made beside it.
+    const QString longName = QString(250, u'n') + ".txt";
+    const QByteArray saved = "[登记项目]\r\n";
+    ASSERT_TRUE(writeBytes(path(longName), saved));
+    state().KindFilePath[3] = path(longName);
+    e->setText(ControlArray::ChTXT, 0, "新申请人");
+    dialogs_.answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_EQ(dialogs_.messages()[0].text, "是否覆盖当前文件内容?");
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("文件保存失败：")) << dialogs_.lastMessage().text.toStdString();
+    EXPECT_EQ(state().KindFilePath[3], path(longName));
+    EXPECT_TRUE(state().KindChanged[3]);
+    EXPECT_EQ(fileBytes(path(longName)), saved);
+}
+
+TEST_F(CommandsTest, ValidationFailureShowsItsMessageAndNoDialog) {
+    EditorWindow* e = open(3);
+    e->setText(ControlArray::ChTXT, 4, "2010-2-30");
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.messages()[0].text, e->fieldName(ControlArray::ChTXT, 4) + "应填写日期型数据...");
+    EXPECT_TRUE(dialogs_.fileDialogs().isEmpty());
+    EXPECT_TRUE(state().KindChanged[3]);
+}
+
+TEST_F(CommandsTest, SavesNeedAnActiveForm) {
+    EXPECT_FALSE(commands::SaveText(main_.get()));
+    EXPECT_FALSE(commands::SaveXmlFile(main_.get()));
+    EXPECT_FALSE(commands::SaveForClose(main_.get(), 0));
+    EXPECT_FALSE(commands::SaveText(nullptr));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(dialogs_.fileDialogs().isEmpty());
+}
+
+TEST_F(CommandsTest, ValidatedFieldsCarryTheirNamesOnEveryForm) {
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        EditorWindow* e = open(kind);
+        ASSERT_TRUE(e);
+        const QList<int> present = e->indexes(ControlArray::ChTXT);
+        for (const auto* list : {&validatedDateFields(kind), &validatedNumberFields(kind)})
+            for (const CheckedField& f : *list) {
+                ASSERT_TRUE(present.contains(f.index)) << kind << " " << f.index;
+                EXPECT_EQ(e->fieldName(ControlArray::ChTXT, f.index), QString::fromUtf8(f.fieldName))
+                    << kind << " " << f.index;
+            }
+    }
+}
