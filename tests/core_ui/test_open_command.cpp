@@ -1,0 +1,275 @@
+#include "commands_fixture.h"
+#include "core/text_submission.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+
+using namespace mf;
+using namespace mf::test;
+
+namespace {
+
+const QString kReadError = QStringLiteral("文件格式不正确,提取数据不完整...");
+
+class OpenTest : public CommandsTest {
+protected:
+    // Saves an application of the kind whose applicant is the given text, then closes it.
+    QString savedFile(int kind, const QString& name, const QString& applicant) {
+        EditorWindow* e = open(kind);
+        e->setText(ControlArray::ChTXT, 0, applicant);
+        const bool xml = name.endsWith(".xml");
+        dialogs_.chooseFile(path(name));
+        main_->Toolbar_ButtonMenuClick(xml ? "SAVEXML" : "SAVETXT");
+        EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+        closeEditor(kind);
+        dialogs_.clear();
+        return path(name);
+    }
+    QString applicant(int kind) const { return main_->editor(kind)->text(ControlArray::ChTXT, 0); }
+};
+
+} // namespace
+
+TEST_F(OpenTest, UnsupportedFilesAreRefusedWithTheMessage) {
+    QDir(dir_.path()).mkpath("a.b");
+    for (const QString& f : {path("x.doc"), path("README"), path("a.b/x"), path("x.")}) {
+        writeBytes(f, "[登记项目]\r\n");
+        dialogs_.clear();
+        commands::OpenSubmissionFile(main_.get(), f);
+        ASSERT_EQ(dialogs_.messages().size(), 1) << f.toStdString();
+        EXPECT_EQ(dialogs_.messages()[0].text, "系统不支持该类型文件，请重新选择！");
+        EXPECT_EQ(dialogs_.messages()[0].title, "岩契录件");
+        EXPECT_EQ(dialogs_.messages()[0].icon, MsgIcon::None);
+    }
+    for (int k = 1; k <= kKindCount; ++k) EXPECT_FALSE(state().KindOpen[k]);
+}
+
+TEST_F(OpenTest, TheOpenButtonUsesThePathAsChosen) {
+    QDir(dir_.path()).mkpath("Mixed Case");
+    const QString file = savedFile(3, "Mixed Case/Antrag.TXT", "申请人甲");
+    dialogs_.chooseFile(file).answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonClick("OPEN");
+    ASSERT_TRUE(main_->editor(3));
+    EXPECT_EQ(state().KindFilePath[3], file);
+    EXPECT_EQ(main_->fileText(), file);
+    EXPECT_EQ(applicant(3), "申请人甲");
+    EXPECT_EQ(dialogs_.messages()[0].text, kindConfirmation(3));
+    // The dialog offers the three kinds of file and starts with the previous name.
+    ASSERT_EQ(dialogs_.fileDialogs().size(), 1);
+    EXPECT_EQ(dialogs_.fileDialogs()[0].request.filters.size(), 3);
+    dialogs_.clear();
+    dialogs_.cancelFile();
+    main_->Toolbar_ButtonClick("OPEN");
+    EXPECT_EQ(dialogs_.fileDialogs()[0].request.fileName, file);
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(OpenTest, DecliningTheKindLoadsNothingAndWritesNothing) {
+    const QString file = savedFile(5, "area.xml", "矿区甲");
+    const QByteArray bytes = fileBytes(file);
+    dialogs_.answer(MsgAnswer::No);
+    commands::OpenSubmissionFile(main_.get(), file);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(5)});
+    EXPECT_FALSE(state().KindOpen[5]);
+    EXPECT_FALSE(main_->editor(5));
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+    EXPECT_EQ(fileBytes(file), bytes);
+
+    // Declined for an open editor with changes: no question, the changes stay.
+    EditorWindow* e = open(5);
+    e->setText(ControlArray::ChTXT, 0, "未保存");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::No);
+    commands::OpenSubmissionFile(main_.get(), file);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(5)});
+    EXPECT_EQ(applicant(5), "未保存");
+    EXPECT_TRUE(state().KindChanged[5]);
+}
+
+TEST_F(OpenTest, FilesThatAreGoneOrNoFilesSaySoAndLoadNothing) {
+    const QString gone = savedFile(4, "gone.txt", "甲");
+    QFile::remove(gone);  // deleted between the dialog and the open
+    QDir(dir_.path()).mkdir("folder.txt");
+    for (const QString& f : {gone, path("folder.txt"), path("nothing.xml")}) {
+        dialogs_.clear();
+        commands::OpenSubmissionFile(main_.get(), f);
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kReadError}) << f.toStdString();
+        EXPECT_EQ(dialogs_.lastMessage().title, "错误");
+    }
+    for (int k = 1; k <= kKindCount; ++k) EXPECT_FALSE(state().KindOpen[k]);
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+}
+
+TEST_F(OpenTest, ForeignFilesAreRejectedByTheKindCheck) {
+    writeBytes(path("plain.txt"), "just some notes\r\nnothing else\r\n");
+    writeBytes(path("other.xml"), "<?xml version=\"1.0\"?><APP><HEADER><APP_TYPE>x</APP_TYPE></HEADER></APP>");
+    writeBytes(path("broken.xml"), "<APP><HEADER>");
+    for (const char* f : {"plain.txt", "other.xml", "broken.xml"}) {
+        dialogs_.clear();
+        commands::OpenSubmissionFile(main_.get(), path(f));
+        ASSERT_EQ(dialogs_.messages().size(), 1) << f;
+        EXPECT_EQ(dialogs_.messages()[0].title, "错误") << f;
+        EXPECT_TRUE(state().PendingFile.isEmpty());
+    }
+    for (int k = 1; k <= kKindCount; ++k) EXPECT_FALSE(state().KindOpen[k]);
+}
+
+TEST_F(OpenTest, AFailedReadForgetsTheFormerFileSoTheNextSaveAsksForAName) {
+    const QString good = savedFile(1, "good.txt", "甲公司");
+    openConfirmed(good);
+    ASSERT_EQ(state().KindFilePath[1], good);
+    // A kind-1 file whose corner-point block is cut short.
+    const QStringList lines = {kTextHeaderLine, textKindTitle(1), QString(), "申请人=乙公司",
+                               kCoordinateNoteLine, kCoordinateCountKey + "=5", "XY1=1,3800000,38500000"};
+    ASSERT_TRUE(writeTextLines(path("bad.txt"), lines));
+    dialogs_.clear();
+    openConfirmed(path("bad.txt"));
+    EXPECT_TRUE(dialogs_.messageTexts().contains(kReadError)) << dialogs_.messageTexts().join("; ").toStdString();
+    EXPECT_TRUE(state().KindFilePath[1].isEmpty());
+    EXPECT_TRUE(main_->fileText().isEmpty());
+    EXPECT_FALSE(state().KindChanged[1]);
+    EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+
+    dialogs_.clear();
+    main_->editor(1)->setText(ControlArray::ChTXT, 0, "丙公司");
+    dialogs_.cancelFile();
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());  // no overwrite offer for good.txt
+    EXPECT_EQ(dialogs_.fileDialogs().size(), 1);
+    EXPECT_TRUE(decodeGb18030(fileBytes(good)).contains("甲公司"));
+}
+
+TEST_F(OpenTest, OpeningIntoAnEditorWithUnsavedChangesAsksFirst) {
+    const QString a = savedFile(4, "a.txt", "甲");
+    const QString b = savedFile(4, "b.txt", "丁");
+    openConfirmed(a);
+    EditorWindow* e = main_->editor(4);
+    ASSERT_TRUE(e);
+    const QString question = "[采矿权注销申请表]已经发生改变,保存吗?";
+
+    // No: the file is loaded again and the changes are gone.
+    e->setText(ControlArray::ChTXT, 0, "乙");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    commands::OpenSubmissionFile(main_.get(), a);
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{kindConfirmation(4), question}));
+    EXPECT_EQ(applicant(4), "甲");
+    EXPECT_FALSE(state().KindChanged[4]);
+    EXPECT_EQ(main_->editor(4), e);
+
+    // Yes: the changes go to the current file first, then the other file is loaded.
+    e->setText(ControlArray::ChTXT, 0, "丙");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+    commands::OpenSubmissionFile(main_.get(), b);
+    EXPECT_EQ(dialogs_.messageTexts(),
+              (QStringList{kindConfirmation(4), question, "是否覆盖当前文件内容?", "报盘文件保存成功..."}));
+    EXPECT_TRUE(decodeGb18030(fileBytes(a)).contains("丙"));
+    EXPECT_EQ(applicant(4), "丁");
+    EXPECT_EQ(state().KindFilePath[4], b);
+    EXPECT_EQ(main_->fileText(), b);
+
+    // Yes, but the save is cancelled: nothing is loaded and the changes stay unsaved.
+    e->setText(ControlArray::ChTXT, 0, "戊");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes).answer(MsgAnswer::No).cancelFile();
+    commands::OpenSubmissionFile(main_.get(), a);
+    EXPECT_EQ(applicant(4), "戊");
+    EXPECT_EQ(state().KindFilePath[4], b);
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+    EXPECT_TRUE(dialogs_.scriptDone());
+}
+
+// Enabled once the editor's activation leaves the changed flag alone when it abandons a load.
+TEST_F(OpenTest, DISABLED_AnAbandonedLoadKeepsTheChangesMarked) {
+    const QString a = savedFile(4, "a.txt", "甲");
+    openConfirmed(a);
+    main_->editor(4)->setText(ControlArray::ChTXT, 0, "乙");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes).answer(MsgAnswer::No).cancelFile();
+    commands::OpenSubmissionFile(main_.get(), a);
+    EXPECT_EQ(applicant(4), "乙");
+    EXPECT_TRUE(state().KindChanged[4]);
+    EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+}
+
+TEST_F(OpenTest, SwitchingBetweenTwoFormsKeepsToolbarAndStatusRight) {
+    const QString a = savedFile(1, "new.txt", "新立人");
+    const QString b = savedFile(3, "cont.xml", "延续人");
+    openConfirmed(a);
+    openConfirmed(b);
+    main_->editor(3)->setText(ControlArray::ChTXT, 0, "延续人改");
+    EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+
+    main_->Toolbar_ButtonClick("NEW");
+    EXPECT_EQ(state().CurrentKind, 1);
+    EXPECT_EQ(main_->fileText(), a);
+    EXPECT_EQ(main_->activityText(), "编辑采矿权申请登记书...");
+    EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
+    EXPECT_TRUE(main_->action("NEW")->isChecked());
+    EXPECT_TRUE(main_->toolbarButtonAvailable("PRINT"));
+
+    main_->Toolbar_ButtonClick("CONT");
+    EXPECT_EQ(state().CurrentKind, 3);
+    EXPECT_EQ(main_->fileText(), b);
+    EXPECT_EQ(main_->activityText(), "编辑采矿权延续申请登记书...");
+    EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+    EXPECT_TRUE(main_->action("CONT")->isChecked());
+
+    // A save acts on the active form only.
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVEXML");
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"是否覆盖当前文件内容?", "报盘文件保存成功..."}));
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(b)).contains("延续人改"));
+    EXPECT_FALSE(state().KindChanged[3]);
+    EXPECT_EQ(state().KindFilePath[1], a);
+    EXPECT_TRUE(dialogs_.messages().size() == 2 && dialogs_.fileDialogs().isEmpty());
+}
+
+TEST_F(OpenTest, ClosingAChangedFormAsksAndYesSavesInTheFormatOfItsFile) {
+    const QString xml = savedFile(5, "area.xml", "矿区甲");
+    openConfirmed(xml);
+    main_->editor(5)->setText(ControlArray::ChTXT, 0, "矿区乙");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+    EXPECT_TRUE(closeEditor(5));
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"[划定矿区范围表]已经发生改变,保存吗?", "是否覆盖当前文件内容?",
+                                                    "报盘文件保存成功..."}));
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(xml)).contains("矿区乙"));  // still an XML file
+    EXPECT_FALSE(state().KindOpen[5]);
+
+    // No current file: the text file's dialog.
+    open(6)->setText(ControlArray::ChTXT, 0, "转让人");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).chooseFile(path("cession"));
+    EXPECT_TRUE(closeEditor(6));
+    EXPECT_EQ(dialogs_.fileDialogs()[0].request.filters, QStringList{"报盘文本文件(*.txt)"});
+    EXPECT_TRUE(decodeGb18030(fileBytes(path("cession.txt"))).contains("转让人"));
+    EXPECT_FALSE(state().KindOpen[6]);
+
+    // No: it closes and nothing is written.
+    open(7)->setText(ControlArray::ChTXT, 0, "年检人");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::No);
+    EXPECT_TRUE(closeEditor(7));
+    EXPECT_TRUE(dialogs_.fileDialogs().isEmpty());
+    EXPECT_FALSE(state().KindOpen[7]);
+}
+
+TEST_F(OpenTest, AYesWhoseSaveDoesNotCompleteKeepsTheFormOpen) {
+    open(2)->setText(ControlArray::ChTXT, 0, "变更人");
+    dialogs_.answer(MsgAnswer::Yes).cancelFile();
+    EXPECT_FALSE(main_->editor(2)->subWindow()->close());
+    EXPECT_TRUE(state().KindOpen[2]);
+    EXPECT_TRUE(state().KindChanged[2]);
+    EXPECT_EQ(applicant(2), "变更人");
+
+    // The main window's exit is cancelled as well.
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes).cancelFile();
+    EXPECT_FALSE(main_->close());
+    EXPECT_TRUE(state().KindOpen[2]);
+    EXPECT_TRUE(QFileInfo(state().TempZip).isDir());
+}
