@@ -174,8 +174,11 @@ inline std::unique_ptr<FakeForm> makeForm(int kind) {
     f->kindValue = kind;
     const KindShape s = kindShape(kind);
     auto fill = [&](ControlArray a, int n) {
-        for (int i = 0; i < n; ++i)
-            f->arrays[a].append(FakeControl{fixtureFieldName(kind, a, i)});
+        for (int i = 0; i < n; ++i) {
+            FakeControl c;
+            c.fieldName = fixtureFieldName(kind, a, i);
+            f->arrays[a].append(c);
+        }
     };
     fill(ControlArray::ChTXT, s.txt);
     fill(ControlArray::ChMEMO, s.memo);
