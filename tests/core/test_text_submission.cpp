@@ -71,8 +71,9 @@ TEST_F(TextSubmission, EveryKindRoundTrips) {
         EXPECT_EQ(fieldTexts(*target), fieldTexts(*source));
         EXPECT_EQ(target->together, source->together);
         EXPECT_EQ(target->changeTypes, source->changeTypes);
-        if (source->grid)
+        if (source->grid) {
             EXPECT_EQ(target->grid->ZB_String(), sampleBoundary());
+        }
     }
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
