@@ -72,17 +72,23 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
         return;
     }
 
-    // The application text file beside the folder takes the package's copy, so that the
-    // next save rewrites it and rebuilds the same package. Where that cannot be written
-    // (a read-only file or medium) the copy inside the package is loaded instead.
+    if (!handToEditor(main, kind, src)) return;
+
+    // Once loaded, the application text file beside the folder takes the package's copy
+    // and becomes the kind's file, so that the next save rewrites it and rebuilds the same
+    // package. Where that cannot be written (a read-only file or medium) the kind's file
+    // stays the copy inside the package. Nothing is written when the load did not happen.
     const QFileInfo folderInfo(folder);
     const QString besideName = folderInfo.fileName() + QStringLiteral(".txt");
     QString beside = fs::findInDir(folderInfo.absolutePath(), besideName);
     if (beside.isEmpty()) beside = folderInfo.absolutePath() + QLatin1Char('/') + besideName;
     QString loadPath = src;
-    if (QFileInfo(given).isWritable() && copyFileAtomic(src, beside)) loadPath = beside;
+    if (QFileInfo(given).isWritable() && copyFileAtomic(src, beside)) {
+        loadPath = beside;
+        st.KindFilePath[kind] = beside;
+        main->setFileText(beside);
+    }
 
-    if (!handToEditor(main, kind, loadPath)) return;
     if (kind == 2) ReadApplyType(loadPath);
     // The package's list becomes the working attachment list of the kind.
     const QString work = workXmlPath(kind);

@@ -1,0 +1,130 @@
+#include "commands_fixture.h"
+#include "core/packages.h"
+#include "core/text_submission.h"
+#include "core/work_lists.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+
+using namespace mf;
+using namespace mf::test;
+
+namespace {
+
+QByteArray packageList(const QString& name) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<offer id=\"VORELXL\" name=\"" + name.toUtf8() +
+           "\">\r\n  <attachments/>\r\n</offer>\r\n";
+}
+
+// dir/X.txt (applicant "外面") beside the package folder dir/X holding VOREL.xck and the
+// package's copy of the application (applicant "包内").
+class PackageTest : public CommandsTest {
+protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        ASSERT_TRUE(QDir(dir_.path()).mkdir("X"));
+        save(path("X/采矿权申请登记书.txt"), "包内");
+        save(path("X.txt"), "外面");
+        list_ = packageList("采矿权申请登记书");
+        ASSERT_TRUE(writeBytes(path("X/VOREL.xck"), list_));
+        inside_ = fileBytes(path("X/采矿权申请登记书.txt"));
+        beside_ = fileBytes(path("X.txt"));
+        ASSERT_NE(inside_, beside_);
+    }
+    void save(const QString& file, const QString& applicant) {
+        EditorWindow* e = open(1);
+        e->setText(ControlArray::ChTXT, 0, applicant);
+        saveAs("SAVETXT", file);
+        ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+        closeEditor(1);
+        dialogs_.clear();
+    }
+    QString applicant() const { return main_->editor(1)->text(ControlArray::ChTXT, 0); }
+    void expectPackageOpened(const QString& loadedFile) {
+        ASSERT_TRUE(main_->editor(1));
+        EXPECT_EQ(applicant(), "包内");
+        EXPECT_EQ(state().KindFilePath[1], loadedFile);
+        EXPECT_EQ(fileBytes(workXmlPath(1)), list_);
+        EXPECT_EQ(fileBytes(path("X/VOREL.xck")), list_);  // the package is never written
+        EXPECT_EQ(fileBytes(path("X/采矿权申请登记书.txt")), inside_);
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
+    }
+
+    QByteArray list_, inside_, beside_;
+};
+
+} // namespace
+
+TEST_F(PackageTest, TheTextFileBesideItsPackageFolderOpensThePackage) {
+    openConfirmed(path("X.txt"));
+    expectPackageOpened(path("X.txt"));
+    EXPECT_EQ(fileBytes(path("X.txt")), inside_);  // the package's copy replaced it
+}
+
+TEST_F(PackageTest, ATextFileInsideThePackageOrTheListItselfOpenThePackage) {
+    for (const char* chosen : {"X/采矿权申请登记书.txt", "X/VOREL.xck"}) {
+        ASSERT_TRUE(writeBytes(path("X.txt"), beside_));
+        openConfirmed(path(chosen));
+        expectPackageOpened(path("X.txt"));
+        EXPECT_EQ(fileBytes(path("X.txt")), inside_) << chosen;
+        closeEditor(1);
+        dialogs_.clear();
+    }
+}
+
+TEST_F(PackageTest, NamesInThePackageAreFoundWhateverTheirCase) {
+    QFile::rename(path("X/VOREL.xck"), path("X/vorel.XCK"));
+    QFile::rename(path("X/采矿权申请登记书.txt"), path("X/采矿权申请登记书.TXT"));
+    openConfirmed(path("X.txt"));
+    ASSERT_TRUE(main_->editor(1));
+    EXPECT_EQ(applicant(), "包内");
+    EXPECT_EQ(fileBytes(workXmlPath(1)), list_);
+}
+
+TEST_F(PackageTest, DecliningTheKindWritesNothing) {
+    dialogs_.answer(MsgAnswer::No);
+    commands::OpenSubmissionFile(main_.get(), path("X.txt"));
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
+    EXPECT_EQ(fileBytes(path("X.txt")), beside_);
+    EXPECT_FALSE(QFileInfo::exists(workXmlPath(1)));
+    EXPECT_FALSE(state().KindOpen[1]);
+    EXPECT_TRUE(state().PendingFile.isEmpty());
+}
+
+TEST_F(PackageTest, WhereNothingCanBeWrittenBesideTheFolderTheCopyInsideIsLoaded) {
+    QFile::remove(path("X.txt"));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("X.txt"));
+    openConfirmed(path("X/VOREL.xck"));
+    expectPackageOpened(path("X/采矿权申请登记书.txt"));
+    EXPECT_TRUE(QFileInfo(path("X.txt")).isDir());
+}
+
+TEST_F(PackageTest, AnUnreadableListOrAMissingCopyStopsTheOpen) {
+    ASSERT_TRUE(writeBytes(path("X/VOREL.xck"), "not xml at all"));
+    commands::OpenSubmissionFile(main_.get(), path("X.txt"));
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.messages()[0].text, "XML文件不存在");
+    EXPECT_EQ(dialogs_.messages()[0].title, "岩契录件");
+
+    // A list that names no copy, one that reaches outside the folder, a copy that is gone.
+    for (const QByteArray& list : {QByteArray("<offer id=\"VORELXL\"/>"), packageList("../X"), packageList("其他")}) {
+        ASSERT_TRUE(writeBytes(path("X/VOREL.xck"), list));
+        dialogs_.clear();
+        commands::OpenSubmissionFile(main_.get(), path("X.txt"));
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{"文件格式不正确,提取数据不完整..."}) << list.constData();
+    }
+    EXPECT_EQ(fileBytes(path("X.txt")), beside_);
+    EXPECT_FALSE(state().KindOpen[1]);
+    EXPECT_FALSE(QFileInfo::exists(workXmlPath(1)));
+}
+
+TEST_F(PackageTest, AFailedLoadKeepsTheWorkingListAsItWas) {
+    ASSERT_TRUE(writeBytes(workXmlPath(1), "<offer id=\"a\" name=\"b\"/>"));
+    const QStringList lines = {kTextHeaderLine, textKindTitle(1), QString(), "申请人=坏",
+                               kCoordinateNoteLine, kCoordinateCountKey + "=3"};
+    ASSERT_TRUE(writeTextLines(path("X/采矿权申请登记书.txt"), lines));
+    openConfirmed(path("X/VOREL.xck"));
+    EXPECT_TRUE(dialogs_.messageTexts().contains("文件格式不正确,提取数据不完整..."));
+    EXPECT_EQ(fileBytes(workXmlPath(1)), "<offer id=\"a\" name=\"b\"/>");
+    EXPECT_EQ(fileBytes(path("X.txt")), beside_);  // the user's file beside stays as it was
+}
