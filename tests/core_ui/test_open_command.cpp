@@ -2,7 +2,9 @@
 #include "core/text_submission.h"
 #include "platform/text_file.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMdiArea>
 
 using namespace mf;
 using namespace mf::test;
@@ -272,4 +274,19 @@ TEST_F(OpenTest, AYesWhoseSaveDoesNotCompleteKeepsTheFormOpen) {
     EXPECT_FALSE(main_->close());
     EXPECT_TRUE(state().KindOpen[2]);
     EXPECT_TRUE(QFileInfo(state().TempZip).isDir());
+}
+
+TEST_F(OpenTest, AFileForAnOpenButInactiveEditorIsLoadedOnce) {
+    const QString a = savedFile(1, "one.txt", "新立甲");
+    open(1);
+    open(3);
+    ASSERT_EQ(state().CurrentKind, 3);
+    openConfirmed(a);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
+    EXPECT_EQ(state().CurrentKind, 1);
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), main_->editor(1)->subWindow());
+    EXPECT_EQ(applicant(1), "新立甲");
+    EXPECT_EQ(main_->fileText(), a);
+    EXPECT_TRUE(main_->action("NEW")->isChecked());
+    EXPECT_TRUE(state().PendingFile.isEmpty());
 }
