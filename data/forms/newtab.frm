@@ -1,4 +1,4 @@
-# NewTab: 采矿权新立申请表 (kind 1). Generated layout; geometry in twips.
+# NewTab: 采矿权新立申请表 (kind 1), laid out as the paper form; geometry in twips.
 # type|name|index|page|container|left|top|width|height|field|caption|font|props|tag
 @form|NewTab|1|采矿权新立申请表
 @page|0|7155|7545|
@@ -6,152 +6,208 @@
 @page|2|7155|7545|
 @page|3|7155|7545|(1500,4590)-(6900,6690)
 @page|4|7155|7545|
-Label|Label1|0|0||240|1500|6675|720||采矿权新立申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
-Label|Label1|1|0||900|4000|1860|360||申请人：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|0|0||2820|4000|3450|360|申请人||宋体,12||X,ZN宋体,ZS12
-Label|Label1|2|0||900|4540|1860|360||矿山名称：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|1|0||2820|4540|3450|360|矿山名称||宋体,12||X,ZN宋体,ZS12
-Label|Label1|3|0||900|5080|1860|360||填表人：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|2|0||2820|5080|3450|360|填表人||宋体,12||X,ZN宋体,ZS12
-Label|Label1|4|0||900|5620|1860|360||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|3|0||2820|5620|3450|360|填表时间||宋体,12||X,ZN宋体,ZS12
-Label|lblHead|0|1||240|450|6675|600||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
-Label|lblHead|1|1||360|1350|1500|300||申请人|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|1|1||1920|1350|4995|570||填写申请单位全称（与营业执照一致）或申请人姓名。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|2|1||360|2070|1500|300||矿山名称|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|2|1||1920|2070|4995|300||填写矿山的全称，与有关批准文件一致。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|3|1||360|2520|1500|300||所在行政区|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|3|1||1920|2520|4995|570||填写矿山所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|4|1||360|3240|1500|300||开采主矿种|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|4|1||1920|3240|4995|570||点击下拉按钮从矿种列表中选取，也可输入矿种名称中的文字进行查找。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|5|1||360|3960|1500|300||矿区范围|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|5|1||1920|3960|4995|570||在“矿区范围”页逐点填写矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|6|1||360|4680|1500|300||数值栏目|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|6|1||1920|4680|4995|570||只填写数字，计量单位见栏目后的说明；比率以百分数填写。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|7|1||360|5400|1500|300||填表时间|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|7|1||1920|5400|4995|570||按“年-月-日”的格式填写，如2004-05-18。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|Label1|5|2||240|150|6675|420||采矿权新立申请表|黑体,15,b|align=2 transparent|ZN黑体,ZS18
-Line|Line1|0|2||240|630|6915|630|||||
-Label|Label1|6|2||240|720|1320|300||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|10|2||1605|720|1897|300|法定代表人||宋体,9||ZN宋体,ZS12
-Label|Label1|7|2||3652|720|960|300||电话|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||4657|720|2257|300|电话||宋体,9||ZN宋体,ZS12
-Label|Label1|8|2||240|1065|1320|300||地址|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|5|2||1605|1065|1897|300|地址||宋体,9||ZN宋体,ZS12
-Label|Label1|9|2||3652|1065|960|300||邮编|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|6|2||4657|1065|2257|300|邮编||宋体,9||ZN宋体,ZS12
-Label|Label1|10|2||240|1410|1320|300||开户银行|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|8|2||1605|1410|1897|300|开户银行||宋体,9||ZN宋体,ZS12
-Label|Label1|11|2||3652|1410|960|300||帐号|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|14|2||4657|1410|2257|300|帐号||宋体,9||ZN宋体,ZS12
-Label|Label1|12|2||240|1755|1320|300||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|0|2||1605|1755|1897|300|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
-Label|Label1|13|2||3652|1755|960|300||资金来源|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|1|2||4657|1755|2257|300|资金来源||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|14|2||240|2100|1320|300||注册资金|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|15|2||1605|2100|967|300|注册资金||宋体,9||ZN宋体,ZS12
-ComboBox|ChCBO|8|2||2602|2100|900|300|注册资金单位||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|15|2||3652|2100|960|300||投资额|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|16|2||4657|2100|1327|300|投资额||宋体,9||ZN宋体,ZS12
-ComboBox|ChCBO|9|2||6014|2100|900|300|投资额单位||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|16|2||240|2445|1320|300||项目审批机关|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|17|2||1605|2445|1897|300|项目审批机关||宋体,9||ZN宋体,ZS12
-Label|Label1|17|2||3652|2445|960|300||批准文号|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|4|2||4657|2445|2257|300|批准文号||宋体,9||ZN宋体,ZS12
-Label|Label1|18|2||240|2790|1320|300||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|7|2||1605|2790|1897|300|勘查许可证号||宋体,9||ZN宋体,ZS12
-Label|Label1|19|2||3652|2790|960|300||划矿备案号|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|26|2||4657|2790|2257|300|划矿备案号||宋体,9||ZN宋体,ZS12
-Label|Label1|20|2||240|3135|1320|300||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|3|2||1605|3135|1897|300|采矿权取得方式||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|21|2||3652|3135|960|300||设计年限|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|27|2||4657|3135|1987|300|设计年限||宋体,9||ZN宋体,ZS12
-Label|Label1|22|2||6674|3135|240|300||年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|LabelTree|0|2||240|3480|960|300||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|2|2||1245|3480|2257|300|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
-CheckBox|CheckTogether|-1|2||3652|3480|900|300|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
-Label|Label1|23|2||4582|3480|960|300||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|11|2||5572|3480|1342|300|其它主矿种||宋体,9||ZN宋体,ZS12
-TreeView|TreeView2|-1|2||1245|3780|2500|2500|||宋体,9|hidden|
-ListBox|List1|-1|2||1245|3780|2500|2000|||宋体,9|hidden|
-TextBox|KCDM|-1|2||6400|3480|500|300|||宋体,9|hidden|
-Label|Label1|24|2||240|3825|780|300||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|12|2||1065|3825|1300|300|设计规模||宋体,9||ZN宋体,ZS12
-Label|LabelGM|0|2||2395|3825|1500|300||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|25|2||4305|3825|780|300||储量规模|宋体,9|transparent|ZN宋体,ZS10.5
-Label|LabelCL|-1|2||5130|3825|1785|300|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
-Label|Label1|26|2||240|4170|780|300||总储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|13|2||1065|4170|1300|300|总储量||宋体,9||ZN宋体,ZS12
-Label|LabelGM|1|2||2395|4170|1450|300||万吨|宋体,9|transparent|ZN宋体,ZS10.5
-CommandButton|CommandCL|-1|2||3875|4170|255|255||▼|宋体,9||
-TextBox|ChTXT|28|2||4305|4170|1290|300|储量单位||宋体,9|hidden disabled|
-TextBox|ChTXT|29|2||5625|4170|1290|300|矿石类型||宋体,9|hidden disabled|
-ListBox|ListCL|-1|2||880|4425|3300|1320|||宋体,9|hidden|
-Label|LabelTree|1|2||240|4515|960|300||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|25|2||1245|4515|1000|300|所在行政区||宋体,9|maxlen=6|ZN宋体,ZS12
-CommandButton|CommandXZQ|-1|2||2275|4515|400|285||>>|宋体,9||
-Label|LabelXZQName|-1|2||2705|4515|4210|300|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
-TreeView|TreeView1|-1|2||240|4820|2035|2695|||宋体,9|hidden|
-Label|Label1|27|2||240|4860|1500|600||地质报告审批情况|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|0|2||1785|4860|5130|600|地质报告审批情况||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|28|2||240|5520|1500|600||探明地质储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|1|2||1785|5520|5130|600|探明地质储量||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|29|2||240|6180|1500|600||设计利用储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|2|2||1785|6180|5130|600|设计利用储量||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|30|3||240|150|6675|420||采矿权新立申请表（续）|黑体,15,b|align=2 transparent|ZN黑体,ZS18
-Line|Line1|1|3||240|630|6915|630|||||
-Label|Label1|31|3||240|720|1500|300||开采方式|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|4|3||1785|720|1717|300|开采方式||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|32|3||3652|720|1140|300||采矿方法|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|5|3||4837|720|2077|300|采矿方法||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|33|3||240|1065|1500|300||选矿方法|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|6|3||1785|1065|1717|300|选矿方法||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|34|3||3652|1065|1140|300||采矿回采率|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|21|3||4837|1065|1807|300|采矿回采率||宋体,9||ZN宋体,ZS12
-Label|Label1|35|3||6674|1065|240|300||%|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|36|3||240|1410|1500|300||矿石贫化率|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|22|3||1785|1410|1447|300|矿石贫化率||宋体,9||ZN宋体,ZS12
-Label|Label1|37|3||3262|1410|240|300||%|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|38|3||3652|1410|1140|300||选矿回收率|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|23|3||4837|1410|1807|300|选矿回收率||宋体,9||ZN宋体,ZS12
-Label|Label1|39|3||6674|1410|240|300||%|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|40|3||240|1755|1500|300||应缴纳采矿权价款|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|24|3||1785|1755|1267|300|应缴纳采矿权价款||宋体,9||ZN宋体,ZS12
-Label|Label1|41|3||3082|1755|420|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|42|3||3652|1755|1140|300||价款处置方式|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|7|3||4837|1755|2077|300|价款处置方式||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|43|3||240|2100|1600|380||矿石品位|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|3|3||1885|2100|5030|380|矿石品位||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|44|3||240|2540|1600|380||综合回收|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|4|3||1885|2540|5030|380|综合回收||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|45|3||240|2980|1600|380||最终产品|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|5|3||1885|2980|5030|380|最终产品||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|46|3||240|3420|1600|380||探矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|6|3||1885|3420|5030|380|探矿权取得方式||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|47|3||240|3860|1600|380||价款处置方式说明|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|7|3||1885|3860|5030|380|价款处置方式说明||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Shape|Shape2|0|3||1500|4590|5400|2100|||||
-Label|Label1|48|3||240|4590|1200|600||矿区范围\n示意图|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|49|3||240|6780|780|300||开采深度|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|0|3||1065|6780|986|300|采深上限||宋体,9||ZN宋体,ZS12
-Label|Label1|50|3||2081|6780|240|300||至|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|1|3||2351|6780|986|300|采深下限||宋体,9||ZN宋体,ZS12
-Label|Label1|51|3||3367|6780|600|300||米标高|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|52|3||4118|6780|780|300||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|2|3||4943|6780|1161|300|矿区面积||宋体,9||ZN宋体,ZS12
-Label|Label1|53|3||6134|6780|780|300||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|54|3||240|7125|1140|300||采矿权使用费|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|3|3||1425|7125|1267|300|采矿权使用费||宋体,9||ZN宋体,ZS12
-Label|Label1|55|3||2722|7125|780|300||千元/年|宋体,9|transparent|ZN宋体,ZS10.5
-GridGraph|Grid_Graph1|-1|4||60|60|7035|5900|||宋体,9||
-Frame|ZFRAME2|-1|4||60|6020|5460|1460|||宋体,9||
-Label|ZLAB1|-1|4|ZFRAME2|120|170|780|300||开采深度|宋体,9|transparent|
-TextBox|ChTXT|18|4|ZFRAME2|930|170|1000|300|采深上限||宋体,9||
-Label|ZLAB2|-1|4|ZFRAME2|1960|170|300|300||至|宋体,9|align=2 transparent|
-TextBox|ChTXT|19|4|ZFRAME2|2290|170|1000|300|采深下限||宋体,9||
-Label|ZLAB3|-1|4|ZFRAME2|3320|170|700|300||米标高|宋体,9|transparent|
-CommandButton|CALCOM|-1|4|ZFRAME2|4240|170|1080|400||计 算|宋体,9||
-Label|ZLAB8|-1|4|ZFRAME2|120|560|2100|300||矿区面积：（平方公里）|宋体,9|transparent|
-TextBox|ChTXT|20|4|ZFRAME2|2250|560|1200|300|矿区面积||宋体,9||
-CommandButton|GRPHCOM|-1|4||5640|6100|1400|400||图 形|宋体,9||
-ComboBox|AREACOM|-1|4||5640|6620|1400|300|||宋体,9|style=2|
+Label|Label1|0|0||4330|371|940|188||编    号|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Shape|Shape2|0|0||4300|300|2615|660|||||
+Line|Line1|0|0||4300|630|6915|630|||||
+Line|Line1|1|0||5300|300|5300|960|||||
+Label|Label1|2|0||240|1500|6675|840||采矿权新立申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|2|0||2820|4060|6420|4060|||||
+Label|Label1|4|0||600|4320|2160|340||矿山名称：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|1|0||2820|4300|3600|360|矿山名称||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|3|0||2820|4660|6420|4660|||||
+Label|Label1|5|0||600|4920|2160|340||填表人：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|2|0||2820|4900|3600|360|填表人||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|4|0||2820|5260|6420|5260|||||
+Label|Label1|6|0||600|5520|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|5|0||2820|5860|6420|5860|||||
+Label|Label1|7|0||240|6545|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
+Label|Label1|8|1||360|1120|6555|376||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||360|1646|1620|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2040|1646|4875|376||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||360|2132|1620|251||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2040|2132|4875|376||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||360|2618|1620|251||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2040|2618|4875|376||按企业登记注册类型从下拉列表中选取；资金来源、采矿权取得方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||360|3104|1620|251||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2040|3104|4875|564||点击下拉按钮从矿种目录中选取，也可输入矿种名称中的文字查找；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||360|3778|1620|251||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2040|3778|4875|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||360|4264|1620|251||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2040|4264|4875|376||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||360|4750|1620|251||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2040|4750|4875|376||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||360|5236|1620|251||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2040|5236|4875|376||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||360|5722|1620|251||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2040|5722|4875|376||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||360|6208|1620|251||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2040|6208|4875|376||只填写数字；比率以百分数填写，金额以万元计，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|11|1||360|6694|1620|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|11|1||2040|6694|4875|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|9|2||240|150|6675|420||采矿权新立申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
+Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|10|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|11|2||3607|698|1340|188||电话|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|9|2||5007|650|1878|285|电话||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|12|2||270|1044|1340|188||地址|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|5|2||1670|995|1877|285|地址||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|13|2||3607|1044|1340|188||邮编|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|6|2||5007|995|1878|285|邮编||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|14|2||270|1388|1340|188||开户银行|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|8|2||1670|1340|1877|285|开户银行||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|15|2||3607|1388|1340|188||帐号|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|14|2||5007|1340|1878|285|帐号||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|16|2||270|1734|1340|188||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|0|2||1670|1685|1877|285|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
+Label|Label1|17|2||3607|1734|1340|188||资金来源|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|1|2||5007|1685|1878|285|资金来源||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|18|2||270|2078|1340|188||注册资金|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|15|2||1670|2030|1027|285|注册资金||宋体,9|border=0|ZN宋体,ZS12
+ComboBox|ChCBO|8|2||2727|2030|820|285|注册资金单位||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|19|2||3607|2078|1340|188||投资额|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|16|2||5007|2030|1028|285|投资额||宋体,9|border=0|ZN宋体,ZS12
+ComboBox|ChCBO|9|2||6065|2030|820|285|投资额单位||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|20|2||270|2424|1340|188||项目审批机关|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|17|2||1670|2375|1877|285|项目审批机关||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|21|2||3607|2424|1340|188||批准文号|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|4|2||5007|2375|1878|285|批准文号||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|22|2||270|2768|1340|188||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|7|2||1670|2720|1877|285|勘查许可证号||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|23|2||3607|2768|1340|188||划矿备案号|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|26|2||5007|2720|1878|285|划矿备案号||宋体,9|border=0|ZN宋体,ZS12
+Label|LabelTree|1|2||270|3114|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|25|2||1670|3065|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
+Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
+Label|LabelTree|0|2||270|3458|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|2|2||1670|3410|1877|285|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
+CheckBox|CheckTogether|-1|2||3607|3410|800|285|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
+TextBox|KCDM|-1|2||4437|3410|500|285|||宋体,9|hidden|
+Label|Label1|24|2||4467|3458|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|11|2||5417|3410|1468|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|25|2||270|3804|1340|188||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|3|2||1670|3755|1877|285|采矿权取得方式||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|26|2||3607|3804|1340|188||设计年限|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|27|2||5007|3755|1648|285|设计年限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|27|2||6685|3804|200|188||年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|28|2||270|4148|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|12|2||1670|4100|850|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
+Label|LabelGM|0|2||2550|4115|1097|255||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|29|2||3607|4148|1340|188||储量规模|宋体,9|transparent|ZN宋体,ZS10.5
+Label|LabelCL|-1|2||5007|4115|1970|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
+Label|Label1|30|2||270|4494|1340|188||总储量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|13|2||1670|4445|850|285|总储量||宋体,9|border=0|ZN宋体,ZS12
+Label|LabelGM|1|2||2550|4445|1900|285||万吨|宋体,9|transparent|ZN宋体,ZS10.5
+CommandButton|CommandCL|-1|2||4480|4460|255|255||▼|宋体,9||
+TextBox|ChTXT|28|2||4765|4445|1100|285|储量单位||宋体,9|hidden disabled|
+TextBox|ChTXT|29|2||4765|4445|1100|285|矿石类型||宋体,9|hidden disabled|
+Label|Label1|31|2||270|5002|1340|376||地质报告\n审批情况|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|0|2||1670|4790|5215|800|地质报告审批情况||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|32|2||270|5956|1340|188||探明地质储量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|1|2||1670|5650|5215|800|探明地质储量||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|33|2||270|6816|1340|188||设计利用储量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|2|2||1670|6510|5215|800|设计利用储量||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Shape|Shape2|1|2||240|620|6675|6720||||linewidth=2|
+Line|Line1|6|2||240|965|6915|965|||||
+Line|Line1|7|2||240|1310|6915|1310|||||
+Line|Line1|8|2||240|1655|6915|1655|||||
+Line|Line1|9|2||240|2000|6915|2000|||||
+Line|Line1|10|2||240|2345|6915|2345|||||
+Line|Line1|11|2||240|2690|6915|2690|||||
+Line|Line1|12|2||240|3035|6915|3035|||||
+Line|Line1|13|2||240|3380|6915|3380|||||
+Line|Line1|14|2||240|3725|6915|3725|||||
+Line|Line1|15|2||240|4070|6915|4070|||||
+Line|Line1|16|2||240|4415|6915|4415|||||
+Line|Line1|17|2||240|4760|6915|4760|||||
+Line|Line1|18|2||240|5620|6915|5620|||||
+Line|Line1|19|2||240|6480|6915|6480|||||
+Line|Line1|20|2||1640|620|1640|7340|||||
+Line|Line1|21|2||3577|620|3577|3035|||||
+Line|Line1|22|2||3577|3380|3577|4415|||||
+Line|Line1|23|2||4437|3380|4437|3725|||||
+Line|Line1|24|2||4977|620|4977|3035|||||
+Line|Line1|25|2||4977|3725|4977|4415|||||
+TreeView|TreeView2|-1|2||1670|3695|2500|2500|||宋体,9|hidden|
+ListBox|List1|-1|2||1670|3695|2500|2000|||宋体,9|hidden|
+ListBox|ListCL|-1|2||1485|4715|3300|1320|||宋体,9|hidden|
+TreeView|TreeView1|-1|2||270|3370|2330|3400|||宋体,9|hidden|
+Label|Label1|34|3||240|150|6675|420||采矿权新立申请表（续）|黑体,14,b|align=2 transparent|ZN黑体,ZS18
+Label|Label1|35|3||270|698|1500|188||开采方式|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|4|3||1830|650|1717|285|开采方式||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|36|3||3607|698|1280|188||采矿方法|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|5|3||4947|650|1938|285|采矿方法||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|37|3||270|1044|1500|188||选矿方法|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|6|3||1830|995|1717|285|选矿方法||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|38|3||3607|1044|1280|188||采矿回采率|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|21|3||4947|995|1728|285|采矿回采率||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|39|3||6705|1044|180|188||%|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|40|3||270|1388|1500|188||矿石贫化率|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|22|3||1830|1340|1507|285|矿石贫化率||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|41|3||3367|1388|180|188||%|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|42|3||3607|1388|1280|188||选矿回收率|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|23|3||4947|1340|1728|285|选矿回收率||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|43|3||6705|1388|180|188||%|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|44|3||270|1734|1500|188||应缴纳采矿权价款|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|24|3||1830|1685|1307|285|应缴纳采矿权价款||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|45|3||3167|1734|380|188||万元|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|46|3||3607|1734|1280|188||价款处置方式|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|7|3||4947|1685|1938|285|价款处置方式||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|47|3||270|2165|1500|188||矿石品位|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|3|3||1830|2030|5055|458|矿石品位||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|48|3||270|2683|1500|188||综合回收|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|4|3||1830|2548|5055|458|综合回收||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|49|3||270|3201|1500|188||最终产品|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|5|3||1830|3066|5055|458|最终产品||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|50|3||270|3719|1500|188||探矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|6|3||1830|3584|5055|458|探矿权取得方式||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|51|3||270|4237|1500|188||价款处置方式说明|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|7|3||1830|4102|5055|458|价款处置方式说明||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|52|3||270|5452|1200|376||矿区范围\n示意图|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|53|3||270|6786|1200|188||开采深度|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|0|3||1530|6738|875|285|采深上限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|54|3||2435|6786|200|188||至|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|1|3||2665|6738|875|285|采深下限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|55|3||3570|6786|600|188||米标高|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|56|3||4230|6786|900|188||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|2|3||5190|6738|905|285|矿区面积||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|57|3||6125|6786|760|188||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|58|3||270|7166|1200|188||采矿权使用费|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|3|3||1530|7118|1240|285|采矿权使用费||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|59|3||2800|7166|740|188||千元/年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|60|3||3570|7166|3315|188||（按矿区面积每平方公里每年一千元计）|宋体,9|transparent|ZN宋体,ZS10.5
+Shape|Shape2|2|3||240|620|6675|6830||||linewidth=2|
+Line|Line1|26|3||240|965|6915|965|||||
+Line|Line1|27|3||240|1310|6915|1310|||||
+Line|Line1|28|3||240|1655|6915|1655|||||
+Line|Line1|29|3||240|2000|6915|2000|||||
+Line|Line1|30|3||240|2518|6915|2518|||||
+Line|Line1|31|3||240|3036|6915|3036|||||
+Line|Line1|32|3||240|3554|6915|3554|||||
+Line|Line1|33|3||240|4072|6915|4072|||||
+Line|Line1|34|3||240|4590|6915|4590|||||
+Line|Line1|35|3||240|6690|6915|6690|||||
+Line|Line1|36|3||240|7070|6915|7070|||||
+Line|Line1|37|3||1500|4590|1500|7450|||||
+Line|Line1|38|3||1800|620|1800|4590|||||
+Line|Line1|39|3||3577|620|3577|2000|||||
+Line|Line1|40|3||4200|6690|4200|7070|||||
+Line|Line1|41|3||4917|620|4917|2000|||||
+Line|Line1|42|3||5160|6690|5160|7070|||||
+GridGraph|Grid_Graph1|-1|4||60|60|7035|5880|||宋体,9||
+Frame|ZFRAME2|-1|4||60|6000|5400|1040|||宋体,9||
+Label|ZLAB1|-1|4|ZFRAME2|120|180|800|255||开采深度|宋体,9|transparent|
+TextBox|ChTXT|18|4|ZFRAME2|930|150|1000|300|采深上限||宋体,9|border=1|
+Label|ZLAB2|-1|4|ZFRAME2|1960|180|300|255||至|宋体,9|align=2 transparent|
+TextBox|ChTXT|19|4|ZFRAME2|2290|150|1000|300|采深下限||宋体,9|border=1|
+Label|ZLAB3|-1|4|ZFRAME2|3320|180|700|255||米标高|宋体,9|transparent|
+Label|ZLAB8|-1|4|ZFRAME2|120|585|2100|255||矿区面积：（平方公里）|宋体,9|transparent|
+TextBox|ChTXT|20|4|ZFRAME2|2250|555|1200|300|矿区面积||宋体,9|border=1|
+CommandButton|CALCOM|-1|4|ZFRAME2|4140|150|1080|400||计 算|宋体,9||
+CommandButton|GRPHCOM|-1|4||5580|6100|1460|420||图 形|宋体,9||
+ComboBox|AREACOM|-1|4||5580|6640|1460|300|||宋体,9|style=2|
