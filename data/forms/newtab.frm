@@ -24,7 +24,7 @@ Line|Line1|4|0||2820|5260|6420|5260|||||
 Label|Label1|6|0||600|5520|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|5|0||2820|5860|6420|5860|||||
-Label|Label1|7|0||240|6545|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|8|1||360|1120|6555|376||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|1|1||360|1646|1620|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
@@ -97,7 +97,7 @@ TextBox|ChTXT|27|2||5007|3755|1648|285|设计年限||宋体,9|border=0|ZN宋体,
 Label|Label1|27|2||6685|3804|200|188||年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|28|2||270|4148|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|12|2||1670|4100|850|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
-Label|LabelGM|0|2||2550|4115|1097|255||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
+Label|LabelGM|0|2||2550|4115|997|255||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|29|2||3607|4148|1340|188||储量规模|宋体,9|transparent|ZN宋体,ZS10.5
 Label|LabelCL|-1|2||5007|4115|1970|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|Label1|30|2||270|4494|1340|188||总储量|宋体,9|transparent|ZN宋体,ZS10.5
@@ -170,17 +170,17 @@ Label|Label1|51|3||270|4237|1500|188||价款处置方式说明|宋体,9|transpar
 TextBox|ChMEMO|7|3||1830|4102|5055|458|价款处置方式说明||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
 Label|Label1|52|3||270|5452|1200|376||矿区范围\n示意图|宋体,9|align=2 transparent|ZN宋体,ZS10.5
 Label|Label1|53|3||270|6786|1200|188||开采深度|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|0|3||1530|6738|875|285|采深上限||宋体,9|border=0|ZN宋体,ZS12
-Label|Label1|54|3||2435|6786|200|188||至|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|1|3||2665|6738|875|285|采深下限||宋体,9|border=0|ZN宋体,ZS12
-Label|Label1|55|3||3570|6786|600|188||米标高|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|56|3||4230|6786|900|188||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|2|3||5190|6738|905|285|矿区面积||宋体,9|border=0|ZN宋体,ZS12
-Label|Label1|57|3||6125|6786|760|188||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|58|3||270|7166|1200|188||采矿权使用费|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ExistTXT|3|3||1530|7118|1240|285|采矿权使用费||宋体,9|border=0|ZN宋体,ZS12
-Label|Label1|59|3||2800|7166|740|188||千元/年|宋体,9|transparent|ZN宋体,ZS10.5
-Label|Label1|60|3||3570|7166|3315|188||（按矿区面积每平方公里每年一千元计）|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|0|3||1530|6738|1300|285|采深上限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|54|3||2860|6786|240|188||至|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|1|3||3130|6738|1300|285|采深下限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|55|3||4460|6786|700|188||米标高|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|56|3||5190|6786|1695|188|||宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|57|3||270|7166|1200|188||矿区面积|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|2|3||1530|7118|1087|285|矿区面积||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|58|3||2647|7166|760|188||平方公里|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|59|3||3467|7166|1340|188||采矿权使用费|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ExistTXT|3|3||4867|7118|1248|285|采矿权使用费||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|60|3||6145|7166|740|188||千元/年|宋体,9|transparent|ZN宋体,ZS10.5
 Shape|Shape2|2|3||240|620|6675|6830||||linewidth=2|
 Line|Line1|26|3||240|965|6915|965|||||
 Line|Line1|27|3||240|1310|6915|1310|||||
@@ -195,10 +195,10 @@ Line|Line1|35|3||240|6690|6915|6690|||||
 Line|Line1|36|3||240|7070|6915|7070|||||
 Line|Line1|37|3||1500|4590|1500|7450|||||
 Line|Line1|38|3||1800|620|1800|4590|||||
-Line|Line1|39|3||3577|620|3577|2000|||||
-Line|Line1|40|3||4200|6690|4200|7070|||||
-Line|Line1|41|3||4917|620|4917|2000|||||
-Line|Line1|42|3||5160|6690|5160|7070|||||
+Line|Line1|39|3||3437|7070|3437|7450|||||
+Line|Line1|40|3||3577|620|3577|2000|||||
+Line|Line1|41|3||4837|7070|4837|7450|||||
+Line|Line1|42|3||4917|620|4917|2000|||||
 GridGraph|Grid_Graph1|-1|4||60|60|7035|5880|||宋体,9||
 Frame|ZFRAME2|-1|4||60|6000|5400|1040|||宋体,9||
 Label|ZLAB1|-1|4|ZFRAME2|120|180|800|255||开采深度|宋体,9|transparent|
