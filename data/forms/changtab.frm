@@ -30,28 +30,28 @@ Line|Line1|6|0||2820|6460|6420|6460|||||
 Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|9|1||360|1120|6555|376||本表用于已取得采矿许可证的采矿权人申请变更采矿许可证载明的事项。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章后报送原登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||360|1646|1620|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|1|1||2040|1646|4875|376||填写采矿权人全称，应与原采矿许可证及营业执照一致；变更矿山企业名称的，填写变更后的名称。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||360|2132|1620|251||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|2|1||2040|2132|4875|376||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||360|2618|1620|251||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2040|2618|4875|188||在申请变更的事项前打“√”，可同时选择多项。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||360|2979|1620|251||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2040|2979|4875|376||逐项写明变更前后的情况，如矿山企业名称、开采主矿种、开采方式、矿区范围的变化。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||360|3465|1620|251||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2040|3465|4875|376||简要说明申请变更的理由，并列明有关批准文件的名称和文号。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||360|3951|1620|251||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|6|1||2040|3951|4875|376||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||360|4437|1620|251||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|7|1||2040|4437|4875|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||360|4923|1620|251||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|8|1||2040|4923|4875|376||在“矿区范围”页录入变更后的矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||360|5409|1620|251||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2040|5409|4875|376||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||360|5895|1620|251||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2040|5895|4875|376||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||360|6381|1620|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|11|1||2040|6381|4875|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1646|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1646|4795|376||填写采矿权人全称，应与原采矿许可证及营业执照一致；变更矿山企业名称的，填写变更后的名称。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2132|1760|251||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2132|4795|376||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2618|1760|251||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2618|4795|188||在申请变更的事项前打“√”，可同时选择多项。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|2979|1760|251||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|2979|4795|376||逐项写明变更前后的情况，如矿山企业名称、开采主矿种、开采方式、矿区范围的变化。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3465|1760|251||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3465|4795|376||简要说明申请变更的理由，并列明有关批准文件的名称和文号。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|3951|1760|251||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|3951|4795|376||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|4437|1760|251||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|4437|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|4923|1760|251||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|4923|4795|376||在“矿区范围”页录入变更后的矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|5409|1760|251||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|5409|4795|376||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|5895|1760|251||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|5895|4795|376||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|11|1||300|6381|1760|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|11|1||2120|6381|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权变更申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|5|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12

@@ -1,70 +1,114 @@
-# ContTab: 采矿权延续申请表 (kind 3). Generated layout; geometry in twips.
+# ContTab: 采矿权延续申请表 (kind 3), laid out as the paper form; geometry in twips.
 # type|name|index|page|container|left|top|width|height|field|caption|font|props|tag
 @form|ContTab|3|采矿权延续申请表
 @page|0|7155|7545|
 @page|1|7155|7545|
 @page|2|7155|7545|
-Label|Label1|0|0||240|1500|6675|720||采矿权延续申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
-Label|Label1|1|0||900|4000|1860|360||申请人：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|0|0||2820|4000|3450|360|申请人||宋体,12||X,ZN宋体,ZS12
-Label|Label1|2|0||900|4540|1860|360||矿山名称：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|1|0||2820|4540|3450|360|矿山名称||宋体,12||X,ZN宋体,ZS12
-Label|Label1|3|0||900|5080|1860|360||原许可证号：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|3|0||2820|5080|3450|360|原许可证号||宋体,12||X,ZN宋体,ZS12
-Label|Label1|4|0||900|5620|1860|360||填表人：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|2|0||2820|5620|3450|360|填表人||宋体,12||X,ZN宋体,ZS12
-Label|Label1|5|0||900|6160|1860|360||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
-TextBox|ChTXT|4|0||2820|6160|3450|360|填表时间||宋体,12||X,ZN宋体,ZS12
-Label|lblHead|0|1||240|450|6675|600||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
-Label|lblHead|1|1||360|1350|1500|300||申请人|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|1|1||1920|1350|4995|570||填写申请单位全称（与营业执照一致）或申请人姓名。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|2|1||360|2070|1500|300||矿山名称|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|2|1||1920|2070|4995|300||填写矿山的全称，与有关批准文件一致。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|3|1||360|2520|1500|300||原许可证号|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|3|1||1920|2520|4995|300||填写原采矿许可证的证号。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|4|1||360|2970|1500|300||所在行政区|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|4|1||1920|2970|4995|570||填写矿山所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|5|1||360|3690|1500|300||数值栏目|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|5|1||1920|3690|4995|570||只填写数字，计量单位见栏目后的说明；比率以百分数填写。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|lblHead|6|1||360|4410|1500|300||填表时间|黑体,10.5,b|transparent|ZN黑体,ZS12
-Label|lblExplain|6|1||1920|4410|4995|570||按“年-月-日”的格式填写，如2004-05-18。|宋体,10.5|transparent|ZN宋体,ZS12
-Label|Label1|6|2||240|150|6675|420||采矿权延续申请表|黑体,15,b|align=2 transparent|ZN黑体,ZS18
-Line|Line1|0|2||240|630|6915|630|||||
-Label|Label1|7|2||240|720|1500|300||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|5|2||1785|720|1717|300|法定代表人||宋体,9||ZN宋体,ZS12
-Label|Label1|8|2||3652|720|1140|300||电话|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|8|2||4837|720|2077|300|电话||宋体,9||ZN宋体,ZS12
-Label|Label1|9|2||240|1065|1500|300||地址|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|6|2||1785|1065|1717|300|地址||宋体,9||ZN宋体,ZS12
-Label|Label1|10|2||3652|1065|1140|300||邮编|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|7|2||4837|1065|2077|300|邮编||宋体,9||ZN宋体,ZS12
-Label|Label1|11|2||240|1410|1500|300||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|0|2||1785|1410|1717|300|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
-Label|Label1|12|2||3652|1410|1140|300||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||4837|1410|2077|300|设计规模||宋体,9||ZN宋体,ZS12
-Label|Label1|13|2||240|1755|1500|300||总储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|10|2||1785|1755|1717|300|总储量||宋体,9||ZN宋体,ZS12
-Label|Label1|14|2||3652|1755|1140|300||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|11|2||4837|1755|2077|300|勘查许可证号||宋体,9||ZN宋体,ZS12
-Label|Label1|15|2||240|2100|1500|300||原有效期起|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|13|2||1785|2100|1717|300|原有效期起||宋体,9||ZN宋体,ZS12
-Label|Label1|16|2||3652|2100|1140|300||原有效期止|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|14|2||4837|2100|2077|300|原有效期止||宋体,9||ZN宋体,ZS12
-Label|Label1|17|2||240|2445|1500|300||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|1|2||1785|2445|1717|300|采矿权取得方式||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|18|2||3652|2445|1140|300||价款处置方式|宋体,9|transparent|ZN宋体,ZS10.5
-ComboBox|ChCBO|2|2||4837|2445|2077|300|价款处置方式||宋体,9|style=0|ZN宋体,ZS12
-Label|Label1|19|2||240|2790|1500|300||应缴纳采矿权价款|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|12|2||1785|2790|1267|300|应缴纳采矿权价款||宋体,9||ZN宋体,ZS12
-Label|Label1|20|2||3082|2790|420|300||万元|宋体,9|transparent|ZN宋体,ZS10.5
-Label|LabelTree|0|2||240|3135|960|300||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|15|2||1245|3135|1000|300|所在行政区||宋体,9|maxlen=6|ZN宋体,ZS12
-CommandButton|CommandXZQ|-1|2||2275|3135|400|285||>>|宋体,9||
-Label|LabelXZQName|-1|2||2705|3135|4210|300|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
-TreeView|TreeView1|-1|2||240|3440|2035|3400|||宋体,9|hidden|
-Label|Label1|21|2||240|3540|1500|1000||申请原因|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|0|2||1785|3540|5130|1000|申请原因||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|22|2||240|4600|1500|1000||设计利用储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|1|2||1785|4600|5130|1000|设计利用储量||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
-Label|Label1|23|2||240|5660|1500|1000||备注|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChMEMO|2|2||1785|5660|5130|1000|备注||宋体,9|multiline scroll=2|ZN宋体,ZS10.5
+Label|Label1|0|0||4330|371|940|188||编    号|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN宋体,ZS10.5
+Shape|Shape2|0|0||4300|300|2615|660|||||
+Line|Line1|0|0||4300|630|6915|630|||||
+Line|Line1|1|0||5300|300|5300|960|||||
+Label|Label1|2|0||240|1500|6675|840||采矿权延续申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|2|0||2820|4060|6420|4060|||||
+Label|Label1|4|0||600|4320|2160|340||矿山名称：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|1|0||2820|4300|3600|360|矿山名称||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|3|0||2820|4660|6420|4660|||||
+Label|Label1|5|0||600|4920|2160|340||原许可证号：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|3|0||2820|4900|3600|360|原许可证号||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|4|0||2820|5260|6420|5260|||||
+Label|Label1|6|0||600|5520|2160|340||填表人：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|2|0||2820|5500|3600|360|填表人||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|5|0||2820|5860|6420|5860|||||
+Label|Label1|7|0||600|6120|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
+TextBox|ChTXT|4|0||2820|6100|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
+Line|Line1|6|0||2820|6460|6420|6460|||||
+Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
+Label|Label1|9|1||360|1120|6555|564||采矿许可证有效期届满需要继续开采的，采矿权人应在有效期届满三十日前申请办理延续登记，并填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1834|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1834|4795|188||填写采矿权人全称，应与原采矿许可证及营业执照一致。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2195|1760|251||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2195|4795|188||填写原采矿许可证载明的矿山名称。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2556|1760|251||3．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2556|4795|376||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|3042|1760|251||4．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|3042|4795|376||按企业登记注册类型从下拉列表中选取；采矿权取得方式、价款处置方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3528|1760|251||5．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3528|4795|376||设计规模、总储量按批准的开发利用方案及最近一次经评审备案的储量核实报告填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|4014|1760|251||6．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|4014|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|4500|1760|251||7．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|4500|4795|376||说明需要延续开采的理由、剩余资源储量及申请延续的期限。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|4986|1760|251||8．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|4986|4795|188||填写剩余的设计利用资源储量，包括矿石量及平均品位。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|5347|1760|251||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|5347|4795|376||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|5833|1760|251||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|5833|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|10|2||240|150|6675|420||采矿权延续申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
+Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|5|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|12|2||3607|698|1340|188||电话|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|8|2||5007|650|1878|285|电话||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|13|2||270|1044|1340|188||地址|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|6|2||1670|995|1877|285|地址||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|14|2||3607|1044|1340|188||邮编|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|7|2||5007|995|1878|285|邮编||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|15|2||270|1388|1340|188||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|0|2||1670|1340|1877|285|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
+Label|Label1|16|2||3607|1388|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|9|2||5007|1340|1878|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|17|2||270|1734|1340|188||总储量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|10|2||1670|1685|1877|285|总储量||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|18|2||3607|1734|1340|188||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|11|2||5007|1685|1878|285|勘查许可证号||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|19|2||270|2078|1340|188||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|1|2||1670|2030|1877|285|采矿权取得方式||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|20|2||3607|2078|1340|188||价款处置方式|宋体,9|transparent|ZN宋体,ZS10.5
+ComboBox|ChCBO|2|2||5007|2030|1878|285|价款处置方式||宋体,9|style=0|ZN宋体,ZS12
+Label|Label1|21|2||270|2424|1340|188||原有效期|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|13|2||1670|2375|1300|285|原有效期起||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|22|2||3000|2424|240|188||至|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|14|2||3270|2375|1300|285|原有效期止||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|23|2||4600|2424|2285|188|||宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|24|2||270|2768|1500|188||应缴纳采矿权价款|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|12|2||1830|2720|1500|285|应缴纳采矿权价款||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|25|2||3360|2768|400|188||万元|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|26|2||3790|2768|3095|188|||宋体,9|transparent|ZN宋体,ZS10.5
+Label|LabelTree|0|2||270|3114|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|15|2||1670|3065|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
+Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
+Label|Label1|27|2||270|3862|1340|188||申请原因|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|0|2||1670|3410|5215|1093|申请原因||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|28|2||270|5016|1340|188||设计利用储量|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|1|2||1670|4563|5215|1093|设计利用储量||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|29|2||270|6168|1340|188||备注|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChMEMO|2|2||1670|5716|5215|1093|备注||宋体,9|multiline scroll=2 border=0|ZN宋体,ZS10.5
+Label|Label1|30|2||270|7025|1740|188||申请人（签章）|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|31|2||3970|7025|840|188||日期|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|32|2||4870|7025|2015|188||年    月    日|宋体,9|align=1 transparent|ZN宋体,ZS10.5
+Shape|Shape2|1|2||240|620|6675|6779||||linewidth=2|
+Line|Line1|7|2||240|965|6915|965|||||
+Line|Line1|8|2||240|1310|6915|1310|||||
+Line|Line1|9|2||240|1655|6915|1655|||||
+Line|Line1|10|2||240|2000|6915|2000|||||
+Line|Line1|11|2||240|2345|6915|2345|||||
+Line|Line1|12|2||240|2690|6915|2690|||||
+Line|Line1|13|2||240|3035|6915|3035|||||
+Line|Line1|14|2||240|3380|6915|3380|||||
+Line|Line1|15|2||240|4533|6915|4533|||||
+Line|Line1|16|2||240|5686|6915|5686|||||
+Line|Line1|17|2||240|6839|6915|6839|||||
+Line|Line1|18|2||1640|620|1640|2690|||||
+Line|Line1|19|2||1640|3035|1640|6839|||||
+Line|Line1|20|2||1800|2690|1800|3035|||||
+Line|Line1|21|2||2040|6839|2040|7399|||||
+Line|Line1|22|2||3577|620|3577|2345|||||
+Line|Line1|23|2||3940|6839|3940|7399|||||
+Line|Line1|24|2||4840|6839|4840|7399|||||
+Line|Line1|25|2||4977|620|4977|2345|||||
+TreeView|TreeView1|-1|2||270|3370|2330|3400|||宋体,9|hidden|

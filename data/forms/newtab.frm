@@ -27,28 +27,28 @@ Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|8|1||360|1120|6555|376||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||360|1646|1620|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|1|1||2040|1646|4875|376||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||360|2132|1620|251||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|2|1||2040|2132|4875|376||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||360|2618|1620|251||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2040|2618|4875|376||按企业登记注册类型从下拉列表中选取；资金来源、采矿权取得方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||360|3104|1620|251||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2040|3104|4875|564||点击下拉按钮从矿种目录中选取，也可输入矿种名称中的文字查找；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||360|3778|1620|251||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2040|3778|4875|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||360|4264|1620|251||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|6|1||2040|4264|4875|376||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||360|4750|1620|251||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|7|1||2040|4750|4875|376||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||360|5236|1620|251||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|8|1||2040|5236|4875|376||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||360|5722|1620|251||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2040|5722|4875|376||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||360|6208|1620|251||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2040|6208|4875|376||只填写数字；比率以百分数填写，金额以万元计，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||360|6694|1620|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|11|1||2040|6694|4875|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1646|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1646|4795|376||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2132|1760|251||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2132|4795|376||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2618|1760|251||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2618|4795|376||按企业登记注册类型从下拉列表中选取；资金来源、采矿权取得方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|3104|1760|251||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|3104|4795|564||点击下拉按钮从矿种目录中选取，也可输入矿种名称中的文字查找；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3778|1760|251||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3778|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|4264|1760|251||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|4264|4795|376||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|4750|1760|251||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|4750|4795|564||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|5424|1760|251||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|5424|4795|376||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|5910|1760|251||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|5910|4795|376||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|6396|1760|251||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|6396|4795|376||只填写数字；比率以百分数填写，金额以万元计，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|11|1||300|6882|1760|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|11|1||2120|6882|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|9|2||240|150|6675|420||采矿权新立申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
