@@ -1,9 +1,14 @@
 // Starts the program as a user would, opens an editor on a page and saves a picture of the
 // main window, for checking the screens by eye:
-//   ui_snapshot <out.png> [kind 1-7] [page]
+//   ui_snapshot <out.png> [kind 1-7] [page] [action]
+// action: "region" opens the region tree with the first city expanded; "mineral:<text>"
+// types the text into the main-mineral combo; "minerals" drops the mineral tree down.
+#include "core/app_state.h"
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "forms/ui/editor_window.h"
+#include "forms/ui/field_widgets.h"
+#include "forms/ui/region_picker.h"
 #include "platform/dialogs.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
@@ -11,6 +16,7 @@
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <QTreeWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -34,10 +40,27 @@ int main(int argc, char** argv) {
     if (kind) {
         mf::EditorWindow* e = main->showEditor(kind);
         if (e) e->selectTab(page);
+        const QString action = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+        if (e && action == QLatin1String("region") && !e->regionPickers().empty()) {
+            mf::RegionPicker& p = *e->regionPickers().front();
+            p.CommandXZQ_Click();
+            if (QTreeWidgetItem* root = p.nodes().item(QStringLiteral("root"))) root->setExpanded(true);
+            if (QTreeWidgetItem* prov = p.nodes().item(QStringLiteral("A11"))) prov->setExpanded(true);
+            if (QTreeWidgetItem* city = p.nodes().item(QStringLiteral("B1101"))) city->setExpanded(true);
+        } else if (e && action.startsWith(QLatin1String("mineral:")) && e->combo(2)) {
+            const QString text = action.mid(8);
+            e->combo(2)->setFocus();
+            e->combo(2)->lineEdit()->setText(text);
+            emit e->combo(2)->lineEdit()->textEdited(text);
+        } else if (e && action == QLatin1String("minerals") && e->combo(2)) {
+            e->combo(2)->showPopup();
+        }
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QTimer::singleShot(400, [&] {
         main->grab().save(out);
+        // Whatever the action changed is not to be saved: close without the question.
+        for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
         main->close();
         app.quit();
     });

@@ -15,6 +15,7 @@ MineralPicker::MineralPicker(FieldCombo* combo, QTreeWidget* tree, FieldList* li
                              QObject* parent)
     : QObject(parent), combo_(combo), tree_(tree), list_(list), loaded_(loaded), host_(std::move(host)),
       sink_(tree) {
+    tree_->setIndentation(12);
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* it, int) { TreeView2_NodeClick(it); });
     list_->onClick = [this] { List1_Click(); };
     onLostFocus(tree_, [this] { TreeView2_LostFocus(); });

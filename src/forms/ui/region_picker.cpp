@@ -11,6 +11,8 @@ RegionPicker::RegionPicker(const RegionPickerSpec& spec, QPushButton* button, QT
                            bool* loaded, Host host, QObject* parent)
     : QObject(parent), spec_(spec), button_(button), tree_(tree), loaded_(loaded), host_(std::move(host)),
       sink_(tree) {
+    // The tree is narrow (caption to button): a small indentation keeps the names readable.
+    tree_->setIndentation(10);
     connect(button_, &QPushButton::clicked, this, [this] { CommandXZQ_Click(); });
     connect(tree_, &QTreeWidget::itemExpanded, this,
             [this](QTreeWidgetItem* it) { TreeView_Expand(TreeWidgetSink::keyOf(it)); });
