@@ -184,7 +184,7 @@ TEST_F(OpenTest, OpeningIntoAnEditorWithUnsavedChangesAsksFirst) {
 }
 
 // Enabled once the editor's activation leaves the changed flag alone when it abandons a load.
-TEST_F(OpenTest, DISABLED_AnAbandonedLoadKeepsTheChangesMarked) {
+TEST_F(OpenTest, AnAbandonedLoadKeepsTheChangesMarked) {
     const QString a = savedFile(4, "a.txt", "甲");
     openConfirmed(a);
     main_->editor(4)->setText(ControlArray::ChTXT, 0, "乙");

@@ -381,9 +381,10 @@ bool EditorWindow::Form_Activate() {
                 st.KindFilePath[kind_].clear();
             }
             if (reserve_) reserve_->UpdateMineralScaleLabels(true);
+            // Filling the fields ran their handlers; the freshly loaded form is unchanged.
+            st.KindChanged[kind_] = false;
         }
         st.PendingFile.clear();
-        st.KindChanged[kind_] = false;
         shell().SetToolbarButtonState(QStringLiteral("PRINT"), true);
         shell().SetToolbarButtonState(QStringLiteral("WIN"), true);
     }
