@@ -39,6 +39,17 @@ struct KindFieldMap {
     int Kind = 0;
     QList<FieldPair> Pairs;
     int count() const { return int(Pairs.size()); }
+    // The pair of a field name, or of a key / element name; null when there is none.
+    const FieldPair* byFieldName(const QString& fieldName) const {
+        for (const FieldPair& p : Pairs)
+            if (p.FieldName == fieldName) return &p;
+        return nullptr;
+    }
+    const FieldPair* byValue(const QString& value) const {
+        for (const FieldPair& p : Pairs)
+            if (p.Value == value) return &p;
+        return nullptr;
+    }
 };
 
 constexpr int kMaxCodeRows = 500;

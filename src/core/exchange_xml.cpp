@@ -64,20 +64,6 @@ bool isXmlName(const QString& name) {
     return true;
 }
 
-const FieldPair* pairByFieldName(const KindFieldMap& map, const QString& fieldName) {
-    for (const FieldPair& p : map.Pairs)
-        if (p.FieldName == fieldName)
-            return &p;
-    return nullptr;
-}
-
-const FieldPair* pairByValue(const KindFieldMap& map, const QString& value) {
-    for (const FieldPair& p : map.Pairs)
-        if (p.Value == value)
-            return &p;
-    return nullptr;
-}
-
 // The text of a node as one string: every text and CDATA node below it, in order.
 QString nodeText(const pugi::xml_node& node) {
     struct Collector : pugi::xml_tree_walker {
@@ -168,7 +154,7 @@ bool exchangeXmlBytes(const FormValues& values, const KindFieldMap& map, QByteAr
             appName = f.value;
         if (f.array == ControlArray::ExistTXT || f.array == ControlArray::LabelXZQName)
             continue;
-        const FieldPair* pair = pairByFieldName(map, f.fieldName);
+        const FieldPair* pair = map.byFieldName(f.fieldName);
         if (!pair)
             continue;
         const QString value = f.array == ControlArray::ChCBO
@@ -178,20 +164,20 @@ bool exchangeXmlBytes(const FormValues& values, const KindFieldMap& map, QByteAr
     }
     const bool miningArea = kind == 1 || kind == 2 || kind == 5;
     if (miningArea)
-        if (const FieldPair* p = pairByFieldName(map, kTogetherField))
+        if (const FieldPair* p = map.byFieldName(kTogetherField))
             items.append({p->Value,
                           values.checkTogether.value_or(false) ? QStringLiteral("2")
                                                                : QStringLiteral("1"),
                           p->FieldName});
     if (kind == 2)
-        if (const FieldPair* p = pairByFieldName(map, kChangeTypeField)) {
+        if (const FieldPair* p = map.byFieldName(kChangeTypeField)) {
             QString types = values.changeTypes.value_or(QString()).left(5);
             while (types.size() < 5)
                 types += u'0';
             items.append({p->Value, types, p->FieldName});
         }
     if (miningArea)
-        if (const FieldPair* p = pairByFieldName(map, kBoundaryField))
+        if (const FieldPair* p = map.byFieldName(kBoundaryField))
             items.append({p->Value, values.boundary.value_or(QString()), p->FieldName});
     for (const Item& item : items)
         if (!isXmlName(item.name)) {
@@ -295,7 +281,7 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
             const QString value = nodeText(node);
             if (vb::trim(value).isEmpty())
                 continue;
-            const FieldPair* pair = pairByValue(map, QString::fromUtf8(node.name()));
+            const FieldPair* pair = map.byValue(QString::fromUtf8(node.name()));
             if (!pair)
                 continue;
             if (pair->FieldName == kBoundaryField)

@@ -24,20 +24,6 @@ const QString kNotRecognised = QStringLiteral("该文件非系统认定文件...
 // file chosen by mistake is not read whole.
 constexpr qint64 kKindSniffBytes = 64 * 1024;
 
-const FieldPair* pairByFieldName(const KindFieldMap& map, const QString& fieldName) {
-    for (const FieldPair& p : map.Pairs)
-        if (p.FieldName == fieldName)
-            return &p;
-    return nullptr;
-}
-
-const FieldPair* pairByValue(const KindFieldMap& map, const QString& value) {
-    for (const FieldPair& p : map.Pairs)
-        if (p.Value == value)
-            return &p;
-    return nullptr;
-}
-
 void coordinateError() {
     dialogs().message(QStringLiteral("提示"), kCoordinateError, MsgIcon::Exclamation);
 }
@@ -156,7 +142,7 @@ QStringList textSubmissionLines(const FormValues& values, const KindFieldMap& ma
             continue;
         if (f.value.isEmpty())
             continue;
-        const FieldPair* pair = pairByFieldName(map, f.fieldName);
+        const FieldPair* pair = map.byFieldName(f.fieldName);
         if (!pair)
             continue;
         const QString value = f.array == ControlArray::ChCBO
@@ -166,12 +152,12 @@ QStringList textSubmissionLines(const FormValues& values, const KindFieldMap& ma
     }
     const bool miningArea = kind == 1 || kind == 2 || kind == 5;
     if (miningArea) {
-        if (const FieldPair* pair = pairByFieldName(map, kTogetherField))
+        if (const FieldPair* pair = map.byFieldName(kTogetherField))
             lines.append(pair->Value + u'=' +
                          (values.checkTogether.value_or(false) ? u'2' : u'1'));
     }
     if (kind == 2) {
-        if (const FieldPair* pair = pairByFieldName(map, kChangeTypeField)) {
+        if (const FieldPair* pair = map.byFieldName(kChangeTypeField)) {
             QString types = values.changeTypes.value_or(QString()).left(5);
             while (types.size() < 5)
                 types += u'0';
@@ -309,7 +295,7 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
                 return false;
             i += *count;
         }
-        const FieldPair* pair = pairByValue(map, key);
+        const FieldPair* pair = map.byValue(key);
         if (!pair)
             continue;
         if (key == kCoordinateCountKey) {

@@ -1,6 +1,9 @@
 #pragma once
 // A small dictionary database made by a test: the shipped schema plus the rows it gives.
+#include "core/dictionary.h"
 #include "test_support.h"
+
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QString>
@@ -56,6 +59,19 @@ private:
     QTemporaryDir dir_;
     QString path_;
     QString error_;
+};
+
+// A test with a dictionary opened on the schema and the given rows.
+class OpenedDictTest : public ::testing::Test {
+protected:
+    explicit OpenedDictTest(const QString& rows) : fixture(rows) {}
+    void SetUp() override {
+        ASSERT_TRUE(fixture.error().isEmpty()) << fixture.error().toStdString();
+        QString error;
+        ASSERT_TRUE(dict.open(fixture.path(), &error)) << error.toStdString();
+    }
+    DictFixture fixture;
+    Dictionary dict;
 };
 
 // SQL text inserting count rows produced by make(i), i from 0.

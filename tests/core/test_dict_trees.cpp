@@ -40,15 +40,9 @@ const char* kRegions =
     "INSERT INTO 行政区代码 VALUES (410200,'开封市');"
     "INSERT INTO 行政区代码 VALUES (420100,'武汉市');";      // no province row
 
-class RegionTree : public ::testing::Test {
+class RegionTree : public mf::test::OpenedDictTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(fixture.error().isEmpty()) << fixture.error().toStdString();
-        QString error;
-        ASSERT_TRUE(dict.open(fixture.path(), &error)) << error.toStdString();
-    }
-    DictFixture fixture{baseDictRows() + QString::fromUtf8(kRegions)};
-    Dictionary dict;
+    RegionTree() : OpenedDictTest(baseDictRows() + QString::fromUtf8(kRegions)) {}
     MemoryTree tree;
 };
 

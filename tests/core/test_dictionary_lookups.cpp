@@ -11,14 +11,9 @@ using mf::test::DictFixture;
 
 namespace {
 
-class DictionaryLookups : public ::testing::Test {
+class DictionaryLookups : public mf::test::OpenedDictTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(fixture.error().isEmpty()) << fixture.error().toStdString();
-        QString error;
-        ASSERT_TRUE(dict.open(fixture.path(), &error)) << error.toStdString();
-    }
-    DictFixture fixture{baseDictRows() + QStringLiteral(
+    DictionaryLookups() : OpenedDictTest(baseDictRows() + QStringLiteral(
         "INSERT INTO 行政区代码 VALUES (100000,'澄岭署');"
         "INSERT INTO 行政区代码 VALUES (410000,'河南省');"
         "INSERT INTO 行政区代码 VALUES (410100,'郑州市');"
@@ -34,8 +29,7 @@ protected:
         "INSERT INTO 矿产代码词表 VALUES (3,32007,'铅矿',NULL);"
         "INSERT INTO 储量规模词表 VALUES (32006,'万吨','金属',50,10);"
         "INSERT INTO 储量规模词表 VALUES (32006,'亿吨','矿石',NULL,NULL);"
-        "INSERT INTO 储量规模词表 VALUES (32007,NULL,'金属',NULL,NULL);")};
-    Dictionary dict;
+        "INSERT INTO 储量规模词表 VALUES (32007,NULL,'金属',NULL,NULL);")) {}
 };
 
 } // namespace

@@ -10,22 +10,16 @@ using mf::test::DictFixture;
 
 namespace {
 
-class ReserveScale : public ::testing::Test {
+class ReserveScale : public mf::test::OpenedDictTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(fixture.error().isEmpty()) << fixture.error().toStdString();
-        QString error;
-        ASSERT_TRUE(dict.open(fixture.path(), &error)) << error.toStdString();
-    }
-    DictFixture fixture{baseDictRows() + QStringLiteral(
+    ReserveScale() : OpenedDictTest(baseDictRows() + QStringLiteral(
         "INSERT INTO 储量规模词表 VALUES (32006,'万吨','金属',100,10);"
         "INSERT INTO 储量规模词表 VALUES (32006,'亿吨','矿石',NULL,NULL);"
         "INSERT INTO 储量规模词表 VALUES (32006,'吨',NULL,NULL,NULL);"
         "INSERT INTO 储量规模词表 VALUES (32007,'万吨','金属',100,NULL);"
         "INSERT INTO 储量规模词表 VALUES (32008,'万吨','金属',NULL,10);"
         "INSERT INTO 储量规模词表 VALUES (32009,'万吨','O''Neil',100,10);"
-        "INSERT INTO 储量规模词表 VALUES (32010,'万吨','Ore',0.3,0.1);")};
-    Dictionary dict;
+        "INSERT INTO 储量规模词表 VALUES (32010,'万吨','Ore',0.3,0.1);")) {}
 };
 
 } // namespace

@@ -19,15 +19,24 @@
 
 namespace mf::test {
 
-class FieldShell : public Shell {
+// Records what an editor asks of the main window.
+class RecordingShell : public Shell {
 public:
     void SetToolbarButtonState(const QString& key, bool available) override { buttons[key] = available; }
     bool toolbarButtonAvailable(const QString& key) const override { return buttons.value(key, true); }
-    void setActivityText(const QString&) override {}
-    void setFileText(const QString&) override {}
-    void setKindButtonPressed(int, bool) override {}
-    bool saveForQuestion(int) override { return true; }
+    void setActivityText(const QString& t) override { activity = t; }
+    void setFileText(const QString& t) override { file = t; }
+    void setKindButtonPressed(int kind, bool pressed) override { pressedKind[kind] = pressed; }
+    bool saveForQuestion(int kind) override {
+        savedKinds << kind;
+        if (saveSucceeds) state().KindChanged[kind] = false;
+        return saveSucceeds;
+    }
     QHash<QString, bool> buttons;
+    QString activity, file;
+    QHash<int, bool> pressedKind;
+    QList<int> savedKinds;
+    bool saveSucceeds = true;
 };
 
 // The coordinate control's members and events as the page uses them.
@@ -115,7 +124,7 @@ protected:
 
     QTemporaryDir work_;
     ScriptedDialogs dialogs_;
-    FieldShell shell_;
+    RecordingShell shell_;
     FakeGrid* grid_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "forms/ui/editor_page.h"
 #include "forms/ui/editor_window.h"
 #include "forms/ui/field_widgets.h"
+#include "field_fixture.h"
 #include "platform/scripted_dialogs.h"
 #include "test_support.h"
 
@@ -19,25 +20,7 @@ using namespace mf;
 
 namespace {
 
-// Records what the editors ask of the main window.
-class RecordingShell : public Shell {
-public:
-    void SetToolbarButtonState(const QString& key, bool available) override { buttons[key] = available; }
-    bool toolbarButtonAvailable(const QString& key) const override { return buttons.value(key, true); }
-    void setActivityText(const QString& t) override { activity = t; }
-    void setFileText(const QString& t) override { file = t; }
-    void setKindButtonPressed(int kind, bool pressed) override { pressedKind[kind] = pressed; }
-    bool saveForQuestion(int kind) override {
-        savedKinds << kind;
-        if (saveSucceeds) state().KindChanged[kind] = false;
-        return saveSucceeds;
-    }
-    QHash<QString, bool> buttons;
-    QString activity, file;
-    QHash<int, bool> pressedKind;
-    QList<int> savedKinds;
-    bool saveSucceeds = true;
-};
+using test::RecordingShell;
 
 class EditorTest : public ::testing::Test {
 protected:
