@@ -29,29 +29,29 @@ TextBox|ChTXT|4|0||2820|6100|3600|360|填表时间||宋体,12|border=0|X,ZN宋�
 Line|Line1|6|0||2820|6460|6420|6460|||||
 Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
-Label|Label1|9|1||360|1120|6555|376||本表用于已取得采矿许可证的采矿权人申请变更采矿许可证载明的事项。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章后报送原登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1646|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|1|1||2120|1646|4795|376||填写采矿权人全称，应与原采矿许可证及营业执照一致；变更矿山企业名称的，填写变更后的名称。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2132|1760|251||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|2|1||2120|2132|4795|376||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2618|1760|251||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2120|2618|4795|188||在申请变更的事项前打“√”，可同时选择多项。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2979|1760|251||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2120|2979|4795|376||逐项写明变更前后的情况，如矿山企业名称、开采主矿种、开采方式、矿区范围的变化。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3465|1760|251||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2120|3465|4795|376||简要说明申请变更的理由，并列明有关批准文件的名称和文号。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3951|1760|251||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|6|1||2120|3951|4795|376||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4437|1760|251||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|7|1||2120|4437|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4923|1760|251||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|8|1||2120|4923|4795|376||在“矿区范围”页录入变更后的矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5409|1760|251||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2120|5409|4795|376||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5895|1760|251||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2120|5895|4795|376||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|6381|1760|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|11|1||2120|6381|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|9|1||360|1120|6555|375||本表用于已取得采矿许可证的采矿权人申请变更采矿许可证载明的事项。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章后报送原登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1645|4795|375||填写采矿权人全称，应与原采矿许可证及营业执照一致；变更矿山企业名称的，填写变更后的名称。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2115|1760|242||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2115|4795|375||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2585|1760|242||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2585|4795|195||在申请变更的事项前打“√”，可同时选择多项。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|2922|1760|242||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|2922|4795|375||逐项写明变更前后的情况，如矿山企业名称、开采主矿种、开采方式、矿区范围的变化。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3392|1760|242||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3392|4795|375||简要说明申请变更的理由，并列明有关批准文件的名称和文号。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|3862|1760|242||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|3862|4795|375||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|4332|1760|242||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|4332|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|4802|1760|242||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|4802|4795|375||在“矿区范围”页录入变更后的矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|5272|1760|242||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|5272|4795|375||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|5742|1760|242||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|5742|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|11|1||300|6212|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|11|1||2120|6212|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权变更申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|5|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
@@ -89,9 +89,9 @@ CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3458|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|2|2||1670|3410|1877|285|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
-CheckBox|CheckTogether|-1|2||3607|3410|780|285||共伴生|宋体,9||ZN宋体,ZS10.5
-Label|Label1|27|2||4467|3458|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||5417|3410|1468|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
+CheckBox|CheckTogether|-1|2||3607|3410|900|285||共伴生|宋体,9||ZN宋体,ZS10.5
+Label|Label1|27|2||4567|3458|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|9|2||5517|3410|1368|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|28|2||270|3804|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||1670|3755|850|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
 Label|LabelGM|0|2||2550|3770|997|255||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
@@ -135,7 +135,7 @@ Line|Line1|24|2||3577|620|3577|2000|||||
 Line|Line1|25|2||3577|2345|3577|2690|||||
 Line|Line1|26|2||3577|3380|3577|4070|||||
 Line|Line1|27|2||4377|2000|4377|2345|||||
-Line|Line1|28|2||4437|3380|4437|3725|||||
+Line|Line1|28|2||4537|3380|4537|3725|||||
 Line|Line1|29|2||4977|620|4977|2000|||||
 Line|Line1|30|2||4977|2345|4977|2690|||||
 Line|Line1|31|2||4977|3725|4977|4070|||||

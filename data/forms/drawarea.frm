@@ -26,27 +26,27 @@ TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋�
 Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
-Label|Label1|8|1||360|1120|6555|376||申请划定矿区范围的，应在办理采矿登记前填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1646|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|1|1||2120|1646|4795|376||填写申请划定矿区范围的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2132|1760|251||2．矿区名称|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|2|1||2120|2132|4795|188||填写拟设矿区的名称，应与地质勘查报告中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2493|1760|251||3．勘查许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2120|2493|4795|376||以探矿权申请划定矿区范围的，填写勘查许可证号及其有效期起止日期，并说明探矿权的取得方式。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2979|1760|251||4．保留期限|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2120|2979|4795|188||填写申请保留矿区范围的期限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3340|1760|251||5．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2120|3340|4795|376||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3826|1760|251||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|6|1||2120|3826|4795|564||规划规模、总储量、地质储量和可采储量按经评审备案的储量报告填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4500|1760|251||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|7|1||2120|4500|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4986|1760|251||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|8|1||2120|4986|4795|564||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5660|1760|251||9．规划生产能力|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2120|5660|4795|188||填写矿山规划的生产能力和服务年限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|6021|1760|251||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2120|6021|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|8|1||360|1120|6555|375||申请划定矿区范围的，应在办理采矿登记前填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1645|4795|375||填写申请划定矿区范围的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2115|1760|242||2．矿区名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2115|4795|195||填写拟设矿区的名称，应与地质勘查报告中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2452|1760|242||3．勘查许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2452|4795|375||以探矿权申请划定矿区范围的，填写勘查许可证号及其有效期起止日期，并说明探矿权的取得方式。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|2922|1760|242||4．保留期限|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|2922|4795|195||填写申请保留矿区范围的期限。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3259|1760|242||5．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3259|4795|375||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|3729|1760|242||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|3729|4795|555||规划规模、总储量、地质储量和可采储量按经评审备案的储量报告填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|4379|1760|242||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|4379|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|4849|1760|242||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|4849|4795|555||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|5499|1760|242||9．规划生产能力|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|5499|4795|195||填写矿山规划的生产能力和服务年限。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|5836|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|5836|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|9|2||240|150|6675|420||划定矿区范围表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|4|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
@@ -79,10 +79,10 @@ CommandButton|CommandXZQ|-1|2||2600|2720|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|2735|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3114|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|2|2||1670|3065|1877|285|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
-CheckBox|CheckTogether|-1|2||3607|3065|800|285|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
-TextBox|KCDM|-1|2||4437|3065|500|285|||宋体,9|hidden|
-Label|Label1|23|2||4467|3114|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||5417|3065|1468|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
+CheckBox|CheckTogether|-1|2||3607|3065|900|285|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
+TextBox|KCDM|-1|2||4537|3065|500|285|||宋体,9|hidden|
+Label|Label1|23|2||4567|3114|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|9|2||5517|3065|1368|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|24|2||270|3458|1340|188||规划规模|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||1670|3410|850|285|规划规模||宋体,9|border=0|ZN宋体,ZS12
 Label|LabelGM|0|2||2550|3425|997|255||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
@@ -116,7 +116,7 @@ Line|Line1|17|2||240|6290|6915|6290|||||
 Line|Line1|18|2||1640|620|1640|7400|||||
 Line|Line1|19|2||3577|620|3577|2345|||||
 Line|Line1|20|2||3577|3035|3577|3725|||||
-Line|Line1|21|2||4437|3035|4437|3380|||||
+Line|Line1|21|2||4537|3035|4537|3380|||||
 Line|Line1|22|2||4977|620|4977|2345|||||
 Line|Line1|23|2||4977|3380|4977|3725|||||
 TreeView|TreeView2|-1|2||1670|3350|2500|2500|||宋体,9|hidden|

@@ -26,29 +26,29 @@ TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋�
 Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
-Label|Label1|8|1||360|1120|6555|376||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1646|1760|251||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|1|1||2120|1646|4795|376||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2132|1760|251||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|2|1||2120|2132|4795|376||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2618|1760|251||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2120|2618|4795|376||按企业登记注册类型从下拉列表中选取；资金来源、采矿权取得方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|3104|1760|251||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2120|3104|4795|564||点击下拉按钮从矿种目录中选取，也可输入矿种名称中的文字查找；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3778|1760|251||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2120|3778|4795|376||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|4264|1760|251||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|6|1||2120|4264|4795|376||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4750|1760|251||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|7|1||2120|4750|4795|564||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|5424|1760|251||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|8|1||2120|5424|4795|376||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5910|1760|251||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2120|5910|4795|376||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|6396|1760|251||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2120|6396|4795|376||只填写数字；比率以百分数填写，金额以万元计，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|6882|1760|251||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|11|1||2120|6882|4795|188||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|Label1|8|1||360|1120|6555|375||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|1|1||2120|1645|4795|375||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|2|1||300|2115|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|2|1||2120|2115|4795|375||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|3|1||300|2585|1760|242||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|3|1||2120|2585|4795|375||经济类型、资金来源、采矿权取得方式等栏目从下拉列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|4|1||300|3055|1760|242||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|4|1||2120|3055|4795|555||点击下拉按钮从矿种目录中选取，也可输入矿种名称查找；有共生、伴生矿产的，勾选“共伴生”并填写“其它主矿种”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|5|1||300|3705|1760|242||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|5|1||2120|3705|4795|555||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|6|1||300|4355|1760|242||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|6|1||2120|4355|4795|555||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|7|1||300|5005|1760|242||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|7|1||2120|5005|4795|555||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|8|1||300|5655|1760|242||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|8|1||2120|5655|4795|375||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|9|1||300|6125|1760|242||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|9|1||2120|6125|4795|375||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|10|1||300|6595|1760|242||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|10|1||2120|6595|4795|375||只填写数字，比率以百分数填写，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblHead|11|1||300|7065|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblExplain|11|1||2120|7065|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|9|2||240|150|6675|420||采矿权新立申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||1670|650|1877|285|法定代表人||宋体,9|border=0|ZN宋体,ZS12
@@ -86,10 +86,10 @@ CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3458|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|2|2||1670|3410|1877|285|开采主矿种||宋体,9|style=0|Y,ZN宋体,ZS12
-CheckBox|CheckTogether|-1|2||3607|3410|800|285|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
-TextBox|KCDM|-1|2||4437|3410|500|285|||宋体,9|hidden|
-Label|Label1|24|2||4467|3458|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|11|2||5417|3410|1468|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
+CheckBox|CheckTogether|-1|2||3607|3410|900|285|共伴生类型|共伴生|宋体,9||ZN宋体,ZS10.5
+TextBox|KCDM|-1|2||4537|3410|500|285|||宋体,9|hidden|
+Label|Label1|24|2||4567|3458|920|188||其它主矿种|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|11|2||5517|3410|1368|285|其它主矿种||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|25|2||270|3804|1340|188||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|3|2||1670|3755|1877|285|采矿权取得方式||宋体,9|style=0|ZN宋体,ZS12
 Label|Label1|26|2||3607|3804|1340|188||设计年限|宋体,9|transparent|ZN宋体,ZS10.5
@@ -130,7 +130,7 @@ Line|Line1|19|2||240|6480|6915|6480|||||
 Line|Line1|20|2||1640|620|1640|7340|||||
 Line|Line1|21|2||3577|620|3577|3035|||||
 Line|Line1|22|2||3577|3380|3577|4415|||||
-Line|Line1|23|2||4437|3380|4437|3725|||||
+Line|Line1|23|2||4537|3380|4537|3725|||||
 Line|Line1|24|2||4977|620|4977|3035|||||
 Line|Line1|25|2||4977|3725|4977|4415|||||
 TreeView|TreeView2|-1|2||1670|3695|2500|2500|||宋体,9|hidden|
