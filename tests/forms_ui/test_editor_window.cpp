@@ -20,33 +20,17 @@ using namespace mf;
 
 namespace {
 
-using test::RecordingShell;
-
-class EditorTest : public ::testing::Test {
+// The editor fixture with the kinds' work folders laid out.
+class EditorTest : public test::FieldTest {
 protected:
     void SetUp() override {
-        state().reset();
-        dialogs_.install();
-        setShell(&shell_);
-        ASSERT_TRUE(dictionary().isOpen() || OpenDictionary(test::binDir()));
+        FieldTest::SetUp();
         for (int k = 1; k <= kKindCount; ++k) {
             state().KindMarker[k] = kindMarker(k);
             state().KindTempDir[k] = work_.path() + "/" + kindMarker(k) + "/";
             QDir().mkpath(state().KindTempDir[k]);
         }
     }
-    void TearDown() override {
-        setShell(nullptr);
-        state().reset();
-    }
-    std::unique_ptr<EditorWindow> open(int kind) {
-        auto e = std::make_unique<EditorWindow>(kind);
-        e->Form_Load();
-        return e;
-    }
-    QTemporaryDir work_;
-    ScriptedDialogs dialogs_;
-    RecordingShell shell_;
 };
 
 } // namespace
