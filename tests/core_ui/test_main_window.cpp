@@ -154,3 +154,17 @@ TEST_F(MainWindowTest, ClosingRemovesTheWorkArea) {
     EXPECT_FALSE(QFileInfo(work).exists());
     main_.reset();
 }
+
+TEST(MainWindowLoad, NoPrinterDisablesPrinterSetupOnly) {
+    state().reset();
+    ScriptedDialogs d;
+    d.install();
+    state().DataPath = test::binDir();
+    state().PrinterCount = 0;
+    TabMain main;
+    ASSERT_TRUE(main.MDIForm_Load());
+    EXPECT_FALSE(main.toolbarButtonAvailable("PSET"));
+    EXPECT_TRUE(main.toolbarButtonAvailable("OPEN"));
+    main.close();
+    state().reset();
+}
