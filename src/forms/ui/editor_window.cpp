@@ -166,6 +166,7 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
         if (c.multiLine || array == ControlArray::ChMEMO) {
             auto* memo = new QPlainTextEdit(parent);
             memo->setVerticalScrollBarPolicy(c.scrollBars & 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            if (c.borderStyle == 0) memo->setFrameShape(QFrame::NoFrame);
             w = memo;
         } else {
             auto* line = new QLineEdit(parent);
