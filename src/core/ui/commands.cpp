@@ -7,7 +7,7 @@
 #include "core/packages.h"
 #include "core/text_submission.h"
 #include "core/ui/main_window.h"
-#include "core/ui/program_printer.h"
+#include "platform/ui/program_printer.h"
 #include "core/validation.h"
 #include "core/work_lists.h"
 #include "forms/ui/editor_window.h"

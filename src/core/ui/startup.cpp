@@ -3,7 +3,7 @@
 #include "core/app_state.h"
 #include "core/dictionary.h"
 #include "core/ui/main_window.h"
-#include "core/ui/program_printer.h"
+#include "platform/ui/program_printer.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 

@@ -1,4 +1,4 @@
-#include "core/ui/program_printer.h"
+#include "platform/ui/program_printer.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
