@@ -6,7 +6,7 @@
 #include "core/shell.h"
 #include "forms/ui/editor_window.h"
 #include "forms/ui/field_widgets.h"
-#include "forms/ui/grid_graph_widget.h"
+#include "gridgraph/ui/grid_graph_widget.h"
 #include "platform/scripted_dialogs.h"
 #include "test_support.h"
 

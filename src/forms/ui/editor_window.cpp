@@ -12,7 +12,7 @@
 #include "forms/sketch_frame.h"
 #include "forms/ui/editor_page.h"
 #include "forms/ui/field_widgets.h"
-#include "forms/ui/grid_graph_widget.h"
+#include "gridgraph/ui/grid_graph_widget.h"
 #include "forms/ui/mineral_picker.h"
 #include "forms/ui/mining_area_page.h"
 #include "forms/ui/region_picker.h"

@@ -3,7 +3,7 @@
 #include "core/boundary_walkers.h"
 #include "forms/field_rules.h"
 #include "forms/ui/field_widgets.h"
-#include "forms/ui/grid_graph_widget.h"
+#include "gridgraph/ui/grid_graph_widget.h"
 
 #include <QComboBox>
 #include <QPushButton>

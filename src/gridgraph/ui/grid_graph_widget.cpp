@@ -1,4 +1,4 @@
-#include "forms/ui/grid_graph_widget.h"
+#include "gridgraph/ui/grid_graph_widget.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
