@@ -1,0 +1,210 @@
+#include "gridgraph/block_ops.h"
+
+#include "gridgraph/messages.h"
+#include "platform/vb.h"
+
+#include <QStringList>
+
+namespace mf::blockops {
+
+using namespace gridmsg;
+
+namespace {
+
+constexpr int kCols = CoordGrid::kCols;
+
+bool wholeRows(const CoordGrid& g) { return g.left() == 1 && g.right() == kCols - 1; }
+
+// The fields of one pasted line: split at ","; the last field is cut at its first CR.
+QStringList lineFields(const QString& line) {
+    QStringList f = line.split(u',');
+    QString& last = f.last();
+    const qsizetype cr = last.indexOf(u'\r');
+    if (cr >= 0)
+        last.truncate(cr);
+    return f;
+}
+
+} // namespace
+
+CopyResult copyBlock(const CoordGrid& g) {
+    CopyResult res;
+    if (g.row_ == g.rows() - 1 || g.rowSel_ == g.rows() - 1) {
+        res.error = kBlockOnEntryRow;
+        return res;
+    }
+    if (g.right() >= 4 && !wholeRows(g)) {
+        res.error = kCopyColumns;
+        return res;
+    }
+    QString t = QStringLiteral("STACOL=") + QString::number(g.left()) + QStringLiteral(";ENDCOL=") +
+                QString::number(g.right()) + QStringLiteral(";ROWS=") + QString::number(g.bottom() - g.top() + 1) +
+                QStringLiteral("\r\n");
+    for (int r = g.top(); r <= g.bottom(); ++r) {
+        for (int c = g.left(); c <= g.right(); ++c) {
+            QString cell = g.cell(r, c);
+            cell.replace(u',', QStringLiteral("，"));
+            cell.remove(u'\r');
+            cell.remove(u'\n');
+            t += cell.isEmpty() ? QStringLiteral(" ") : cell;
+            t += c < g.right() ? QStringLiteral(",") : QStringLiteral("\r\n");
+        }
+    }
+    res.block = t;
+    return res;
+}
+
+PasteResult paste(CoordGrid& g, const QString& clipboard) {
+    PasteResult res;
+    QString t = vb::trim(clipboard);
+    if (t.isEmpty()) {
+        res.error = kNothingToPaste;
+        return res;
+    }
+    if (!t.endsWith(u'\n') && !t.endsWith(u'\r'))
+        t += u'\n';
+    if (!t.contains(u'\n'))
+        return res;
+    QString h = t.left(t.indexOf(u'\n'));
+    bool columnBlock = false;
+    int staCol = 1;
+    if (h.contains(QLatin1String("STACOL="))) {
+        t = t.mid(t.indexOf(u'\n') + 1);
+        auto readField = [&](QString& text, int& out) {
+            const qsizetype eq = text.indexOf(u'='), semi = text.indexOf(u';');
+            if (eq < 0 || semi <= eq)
+                return false;
+            const auto v = vb::toInt16(vb::val(text.mid(eq + 1, semi - eq - 1)));
+            if (!v)
+                return false;
+            out = *v;
+            text = text.mid(semi + 1);
+            return true;
+        };
+        int endCol = 0;
+        if (!readField(h, staCol) || !readField(h, endCol)) {
+            res.error = kBadClipboard;
+            res.exclamation = true;
+            return res;
+        }
+        columnBlock = endCol != kCols - 1 || staCol != 1;
+    }
+    QStringList lines;
+    for (qsizetype lf = t.indexOf(u'\n'); lf >= 0; lf = t.indexOf(u'\n')) {
+        lines << t.left(lf);
+        t = t.mid(lf + 1);
+    }
+
+    if (columnBlock) {
+        if (g.col_ != staCol) {
+            res.error = kWrongStartColumn;
+            return res;
+        }
+        if (g.row_ == g.rows() - 1)
+            return res;
+        int r = g.row_;
+        for (const QString& line : lines) {
+            if (r > g.rows() - 2)
+                break;
+            const QStringList f = lineFields(line);
+            int c = staCol;
+            for (const QString& v : f) {
+                if (c >= kCols || c < 1)
+                    break;
+                g.setCell(r, c, vb::trim(v));
+                ++c;
+            }
+            ++r;
+        }
+        res.changed = true;
+    } else {
+        // Parse first: only the lines before the first line without a comma are inserted.
+        std::vector<CoordGrid::Row> rows;
+        for (const QString& line : lines) {
+            if (!line.contains(u','))
+                break;
+            const QStringList f = lineFields(line);
+            CoordGrid::Row row;
+            for (int k = 0; k < f.size() && k + 1 < kCols; ++k) {
+                const QString v = vb::trim(f[k]);
+                row[size_t(k + 1)] = (v == QLatin1String("*") || v == QLatin1String("标高")) ? QStringLiteral("*") : v;
+            }
+            rows.push_back(row);
+        }
+        if (rows.empty())
+            return res;   // nothing to insert: the grid stays as it was
+        if (g.col_ != g.colSel_ || g.row_ != g.rowSel_) {
+            const int top = g.top();
+            int bottom = g.bottom();
+            if (bottom == g.rows() - 1)
+                --bottom;
+            if (top <= bottom) {
+                g.removeRows(top, bottom - top + 1);
+                g.setCurrent(top, 1);
+            }
+        }
+        const int r0 = std::clamp(g.row_, 1, g.rows() - 1);
+        g.insertRows(r0, int(rows.size()));
+        for (size_t k = 0; k < rows.size(); ++k)
+            for (int c = 1; c < kCols; ++c)
+                g.setCell(r0 + int(k), c, rows[k][size_t(c)]);
+        g.setCurrent(r0, g.col_);
+        res.changed = true;
+    }
+    g.renumber();
+    if (g.rows() != 2)
+        res.detectedType = detectType(g, g.row_);
+    return res;
+}
+
+std::optional<int> detectType(const CoordGrid& g, int r) {
+    if (g.isEndRow(r) || !vb::isNumeric(g.cell(r, 2)) || !vb::isNumeric(g.cell(r, 3)))
+        return std::nullopt;
+    const double x = vb::val(g.cell(r, 2)), y = vb::val(g.cell(r, 3));
+    return (x > 1000000 && x < 10000000 && y > 10000000 && y < 100000000) ? 0 : 1;
+}
+
+QString insertRow(CoordGrid& g) {
+    if (g.row_ > g.lastDataRow())
+        return kCannotInsertHere;
+    if (g.row_ != g.rowSel_)
+        return kInsertMultiRow;
+    g.insertRows(g.row_, 1);
+    g.renumber();
+    return {};
+}
+
+DeletePlan planDelete(const CoordGrid& g, bool del) {
+    DeletePlan p;
+    const int entry = g.rows() - 1;
+    if (g.row_ == entry && g.rowSel_ == entry) {
+        p.error = kDeleteEntryRow;
+        return p;
+    }
+    if (del && std::abs(g.col_ - g.colSel_) != kCols - 2) {
+        p.silent = true;
+        return p;
+    }
+    int bottom = g.bottom();
+    if (bottom == entry)
+        --bottom;
+    p.top = g.top();
+    p.count = bottom - p.top + 1;
+    p.question = p.count == 1 ? kDeleteOne : deleteMany(g.row_ > g.rowSel_, p.count);
+    return p;
+}
+
+void deleteRows(CoordGrid& g, const DeletePlan& p) {
+    if (p.count <= 0)
+        return;
+    const int bottom = p.top + p.count - 1;
+    int current;
+    if (bottom != g.rows() - 2)
+        current = p.top;
+    else
+        current = p.top - 1 < 1 ? 1 : p.top - 1;
+    g.removeRows(p.top, p.count);
+    g.setCurrent(current, 1);
+}
+
+} // namespace mf::blockops

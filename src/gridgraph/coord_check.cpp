@@ -1,0 +1,113 @@
+#include "gridgraph/coord_check.h"
+
+#include "gridgraph/geo.h"
+#include "gridgraph/messages.h"
+#include "platform/dialogs.h"
+#include "platform/vb.h"
+
+namespace mf {
+
+using namespace gridmsg;
+
+namespace {
+
+// A packed angle the projection can take: its degrees fit the 16-bit conversion.
+bool packedAngleUsable(const QString& text) { return geo::Deg_To_Rad(vb::val(text)).has_value(); }
+
+} // namespace
+
+CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs) {
+    if (mode != 1 && mode != 2)
+        mode = 0;
+    CheckResult res;
+    auto error = [&](const QString& text) {
+        dialogs.message(kTitleError, text, MsgIcon::Exclamation, MsgButtons::Ok);
+        return res;
+    };
+    auto warnStops = [&](const QString& text) {
+        return dialogs.message(kTitleWarning, text, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes;
+    };
+    int pointsInRegion = 0;
+    bool havePrev = false;
+    double prevX = -1, prevY = -1;
+
+    if (mode != 2 && grid.rows() < 3)
+        return error(kIncomplete);
+
+    for (int r = 1; r <= grid.lastDataRow(); ++r) {
+        const QString c1 = grid.cell(r, 1);
+        if (c1.isEmpty())
+            return error(rowText(r, kPointNoMissing));
+        if (vb::trim(c1) == QLatin1String("*")) {
+            if (pointsInRegion < 3)
+                return error(rowText(r, kFewPoints));
+            if (vb::trim(grid.cell(r, 5)).isEmpty())
+                grid.setCell(r, 5, QStringLiteral("1"));
+            const QString natureText = grid.cell(r, 5);
+            const auto nature = vb::isNumeric(natureText) ? vb::toInt16(vb::val(natureText)) : std::nullopt;
+            if (!nature || *nature < -1 || *nature > 1)
+                return error(rowText(r, kBadNature));
+            const bool fromNum = vb::isNumeric(grid.cell(r, 2));
+            const bool toNum = vb::isNumeric(grid.cell(r, 3));
+            if (fromNum && toNum) {
+                if (vb::val(grid.cell(r, 3)) >= vb::val(grid.cell(r, 2)) && mode == 0)
+                    return error(rowText(r, kElevOrder));
+            } else if (mode != 1) {
+                if (warnStops(rowText(r, kElevIncomplete)))
+                    return res;
+            }
+            if (res.regionCount >= kMaxRegions)
+                return error(kTooManyRegions);
+            havePrev = false;
+            ++res.regionCount;
+            pointsInRegion = 0;
+            continue;
+        }
+        if (vb::byteLength(c1) > 8)
+            return error(rowText(r, kPointNoLong));
+        if (mode == 2) {
+            ++pointsInRegion;
+            continue;
+        }
+        const QString c2 = grid.cell(r, 2), c3 = grid.cell(r, 3);
+        if (!vb::isNumeric(c2) || !vb::isNumeric(c3))
+            return error(rowText(r, kCoordMissing));
+        if (type != 0) {
+            // A negative packed angle is out of range (its minutes would count the wrong way).
+            const double lon = geo::Get_Divi_Degree(vb::trim(c2));
+            const double lat = geo::Get_Divi_Degree(vb::trim(c3));
+            if (vb::val(c2) < 0 || !(lon >= 70 && lon <= 140) || !packedAngleUsable(c2))
+                return error(rowText(r, kLonRange));
+            if (vb::val(c3) < 0 || !(lat >= 0 && lat <= 55) || !packedAngleUsable(c3))
+                return error(rowText(r, kLatRange));
+            ++pointsInRegion;
+        } else {
+            const double x = vb::val(c2), y = vb::val(c3);
+            if (!(x >= 1000000 && x <= 10000000))
+                return error(rowText(r, kXRange));
+            if (!(y >= 10000000 && y <= 100000000))
+                return error(rowText(r, kYRange));
+            if (havePrev) {
+                const double d = geo::PointDistance(x, y, prevX, prevY);
+                if (d > 5000 && warnStops(rowText(r, kTooFar)))
+                    return res;
+                if (d == 0 && warnStops(rowText(r, kSamePoint)))
+                    return res;
+            }
+            havePrev = true;
+            prevX = x;
+            prevY = y;
+            ++pointsInRegion;
+        }
+    }
+    if (grid.rows() >= 3 && grid.isEndRow(grid.lastDataRow())) {
+        res.ok = true;
+    } else if (mode == 2) {
+        res.ok = true;
+    } else {
+        return error(kNoEndMarker);
+    }
+    return res;
+}
+
+} // namespace mf

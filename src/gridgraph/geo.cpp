@@ -1,0 +1,87 @@
+#include "gridgraph/geo.h"
+
+#include "platform/vb.h"
+
+#include <cmath>
+
+namespace mf::geo {
+
+double Get_Divi_Degree(const QString& text) {
+    if (text.isEmpty())
+        return 0;
+    const qsizetype dot = text.indexOf(u'.');
+    if (dot < 0)
+        return vb::val(text);
+    QString decimals = text.mid(dot + 1);
+    while (decimals.size() < 4)
+        decimals += u'0';
+    const double degrees = vb::val(text.left(dot));
+    const double minutes = vb::val(decimals.left(2));
+    const double seconds = vb::val(decimals.mid(2, 2));
+    return degrees + minutes / 60 + seconds / 3600;
+}
+
+std::optional<double> Deg_To_Rad(double x) {
+    const QString s = vb::formatFixed(x, 6);
+    const qsizetype dot = s.indexOf(u'.');
+    if (dot < 0)
+        return x;
+    const auto degrees = vb::toInt16(vb::val(s.left(dot)));
+    const auto minutes = vb::toInt16(vb::val(s.mid(dot + 1, 2)));
+    if (!degrees || !minutes)
+        return std::nullopt;
+    const double seconds = vb::val(s.mid(dot + 3)) / 100;
+    return *degrees + *minutes / 60.0 + seconds / 3600;
+}
+
+int zoneOf(double lonDeg) { return int(std::floor(lonDeg / 6)) + 1; }
+
+PlanePoint Degree_To_Coor(double L, double B, int zone) {
+    constexpr double a = 6378245.0;
+    constexpr double e2 = 0.00669342162296594;
+    constexpr double ep2 = 0.00673852541468348;
+    constexpr double rho = 206264.806247096;
+    if (zone == 0)
+        zone = zoneOf(L);
+    const double L0 = 6.0 * zone - 3;
+    const double b = B * kPi / 180;
+    // Meridian arc, summed in the order the coefficients were calibrated with.
+    double s = 1.194e-14 * std::pow(b, 23) + b;
+    s += 0.0033467108148 * std::pow(b, 3);
+    s -= 0.0006525414524 * std::pow(b, 5);
+    s -= 1.7470855373e-06 * std::pow(b, 9);
+    s -= 1.1874337523e-07 * std::pow(b, 11);
+    s -= 9.9717606e-10 * std::pow(b, 15);
+    s -= 8.57065e-12 * std::pow(b, 17);
+    s += 6.13149e-12 * std::pow(b, 19);
+    s -= 5.0626e-13 * std::pow(b, 21);
+    s += 5.5840246422e-05 * std::pow(b, 7);
+    s += 1.844260749e-08 * std::pow(b, 13);
+    const double X = 6335552.717 * s;
+
+    const double l = (L - L0) * 3600;
+    const double t = std::tan(b);
+    const double sinb = std::sin(b), cosb = std::cos(b);
+    const double eta2 = ep2 * cosb * cosb;
+    const double N = a / std::sqrt(1 - e2 * sinb * sinb);
+    const double t2 = t * t, t4 = t2 * t2;
+
+    double x = X;
+    x += N * sinb * std::pow(cosb, 3) * (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * std::pow(l, 4) /
+         (24 * std::pow(rho, 4));
+    x += N * sinb * cosb * l * l / (2 * rho * rho);
+    x += N * sinb * std::pow(cosb, 5) * (61 - 58 * t2 + t4) * std::pow(l, 6) / (720 * std::pow(rho, 6));
+
+    double y = N * std::pow(cosb, 3) * (1 - t2 + eta2) * std::pow(l, 3) / (6 * std::pow(rho, 3)) + N * l * cosb / rho;
+    y += N * std::pow(cosb, 5) * (5 - 18 * t2 + t4 + 14 * eta2 - 58 * t2 * eta2) * std::pow(l, 5) /
+         (120 * std::pow(rho, 5));
+    y += 500000;
+    y += zone * 1000000.0;
+    return {x, y, zone};
+}
+
+double PointDistance(double x1, double y1, double x2, double y2) {
+    return std::fabs(std::sqrt((y2 - y1) * (y2 - y1) + (x2 - x1) * (x2 - x1)));
+}
+
+} // namespace mf::geo
