@@ -1,0 +1,101 @@
+#include "printing/coordinate_table.h"
+
+#include "core/boundary_walkers.h"
+#include "platform/dialogs.h"
+#include "platform/print_target.h"
+#include "platform/vb.h"
+#include "printing/print_geometry.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace mf {
+
+QString FormatDegMinSec(const QString& value) {
+    const double d = vb::val(value);
+    if (value.isEmpty() || d == 0) return QStringLiteral("   °  ′  ″");
+    const double g = std::trunc(d);
+    // MMSS from the first four decimals; the small addend absorbs binary error only.
+    const int m = int(std::floor(std::fabs(d - g) * 10000 + 1e-6));
+    const int minutes = m / 100, seconds = m - minutes * 100;
+    return QStringLiteral("%1°%2′%3″")
+        .arg(qint64(g))
+        .arg(minutes, 2, 10, QLatin1Char('0'))
+        .arg(seconds, 2, 10, QLatin1Char('0'));
+}
+
+QString FormatCoordinateList(const QString& boundary) {
+    const QString s = StripCrLf(boundary);
+    if (!s.contains(QLatin1Char(','))) return {};
+    QStringList fields = s.split(QLatin1Char(','));
+    fields.removeLast();   // the text after the last comma is no complete field
+    for (QString& f : fields) f = vb::trim(f);
+    const QString crlf = QStringLiteral("\r\n");
+    auto plain = [](const QString& v) { return vb::val(v) >= 1000 ? v : FormatDegMinSec(v); };
+
+    QString lines;
+    int count = 0;
+    int i = 1;   // the number of blocks is not used: blocks run until the string ends
+    while (i < fields.size()) {
+        bool ok = false;
+        const int n = fields[i].toInt(&ok);
+        if (!ok || n <= 0) return {};
+        if (i + 1 + 3 * qint64(n) + 4 > fields.size()) return {};
+        ++i;
+        QString block = fields[i + 3 * n + 2] + crlf;   // ore-body id
+        for (int p = 0; p < n; ++p, i += 3)
+            block += fields[i] + QLatin1Char(',') + plain(fields[i + 1]) + QLatin1Char(',') + plain(fields[i + 2]) + crlf;
+        block += QStringLiteral("标高: 从") + fields[i] + QStringLiteral("米至") + fields[i + 1] + QStringLiteral("米") + crlf;
+        block += crlf;
+        i += 4;
+        lines += block;
+        count += n + 3;
+    }
+    return QString::number(count) + crlf + lines;
+}
+
+void PrintCoordinateTable(PrintTarget& t, const QString& boundary, const QString& mineName, int kind) {
+    const QString list = boundary.isEmpty() ? QString() : FormatCoordinateList(boundary);
+    QStringList rows = list.split(QStringLiteral("\r\n"));
+    const int n = rows.isEmpty() ? 0 : rows.first().toInt();
+    if (list.isEmpty() || n <= 0) {
+        dialogs().message(QStringLiteral("错误"), QStringLiteral("坐标不完成,无法打印区域坐标表..."), MsgIcon::Information);
+        return;
+    }
+    rows = rows.mid(1, n);
+
+    const QString title = kind == 5 ? QStringLiteral("划定矿区范围坐标表") : QStringLiteral("采矿申请登记矿区范围坐标表");
+    const int left = CmToTwips(2.0f), right = CmToTwips(18.2f);
+    const int top = CmToTwips(4.1f), bottom = CmToTwips(26.5f);
+    const int group = roundTwips((right - left) / 3.0);
+    const int titleY = CmToTwips(2.2f), nameY = CmToTwips(3.3f);
+    const int headY = top + CmToTwips(0.2f), firstRowY = top + CmToTwips(0.75f);
+    const int pitch = CmToTwips(0.54f), footY = bottom + CmToTwips(0.9f);
+    constexpr int kRows = 40, kPerPage = 3 * kRows;
+    const int pages = std::max(1, (n + kPerPage - 1) / kPerPage);
+    const QString song = QStringLiteral("宋体");
+    auto centred = [&](const QString& s) { return roundTwips(left + (right - left - t.textWidth(s)) / 2); };
+
+    int next = 0;
+    for (int p = 1; p <= pages; ++p) {
+        t.setFont(song, 24, true);
+        t.drawText(centred(title), titleY, title);
+        t.setFont(song, 15, false);
+        t.drawText(centred(mineName), nameY, mineName);
+        t.drawLine(left, top, left, bottom);
+        t.drawLine(left, top, right, top);
+        t.drawLine(left, bottom, right, bottom);
+        t.drawLine(right, top, right, bottom);
+        t.setFont(song, 10.5, false);
+        for (int g = 0; g < 3; ++g)
+            t.drawText(left + CmToTwips(0.5f) + g * group, headY, QStringLiteral("点号   X坐标  Y坐标"));
+        t.setFont(song, 8.25, false);
+        for (int k = 0; k < kPerPage && next < n; ++k, ++next)
+            t.drawText(left + CmToTwips(0.25f) + (k / kRows) * group, firstRowY + (k % kRows) * pitch, rows.value(next));
+        const int footX = centred(QStringLiteral("共   页  第   页"));
+        t.drawText(footX, footY, QStringLiteral("共 %1 页  第 %2 页").arg(pages).arg(p));
+        t.endDoc();
+    }
+}
+
+} // namespace mf
