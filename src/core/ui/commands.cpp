@@ -4,7 +4,9 @@
 #include "core/dictionary.h"
 #include "core/exchange_xml.h"
 #include "core/field_access.h"
-#include "core/packages.h"
+#include "attachments/package_builder.h"
+#include "attachments/package_reader.h"
+#include "attachments/ui/frm_fjgl.h"
 #include "core/text_submission.h"
 #include "core/ui/main_window.h"
 #include "platform/ui/program_printer.h"
@@ -53,7 +55,8 @@ int handToEditor(TabMain* main, int kind, const QString& path) {
 void openPackage(TabMain* main, const QString& given, const QString& list) {
     AppState& st = state();
     bool listLoaded = false;
-    const QString name = ResolvePackageXml(list, &listLoaded);
+    QByteArray resolved;
+    const QString name = ResolvePackageXml(list, &resolved, &listLoaded);
     if (!listLoaded) return;  // "XML文件不存在" has been shown
 
     QString folder = DirOfPath(list);
@@ -90,9 +93,9 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     }
 
     if (kind == 2) ReadApplyType(loadPath);
-    // The package's list becomes the working attachment list of the kind.
-    const QString work = workXmlPath(kind);
-    if (!work.isEmpty()) copyFileAtomic(list, work);
+    // The checked list becomes the working attachment list of the kind; the package itself
+    // is not written.
+    adoptPackageList(kind, DirOfPath(list), resolved);
 }
 
 } // namespace
@@ -142,13 +145,20 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         return false;
     }
 
-    BuildPackage(st.PendingFile);
+    // The package always holds a submission text file, also after an XML save.
+    ApplicationCopyWriter textCopy;
+    if (!text)
+        textCopy = [&values, &dict, kind](const QString& copy) {
+            return WriteTextSubmission(copy, values, dict.textKeyMap(kind));
+        };
+    const PackageReport package = BuildPackage(current, st.PendingFile, textCopy);
     st.KindFilePath[kind] = st.PendingFile;
     main->setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
     st.KindChanged[kind] = false;
     main->SetToolbarButtonState(QStringLiteral("SAVE"), false);
     dialogs().info(QStringLiteral("报盘文件保存成功..."));
+    reportPackage(package);
     return true;
 }
 
@@ -204,7 +214,15 @@ void OpenSubmissionFile(TabMain* main, const QString& path) {
         dialogs().message(kAppTitle, QStringLiteral("系统不支持该类型文件，请重新选择！"), MsgIcon::None);
 }
 
-void showAttachments(QWidget*) {}
+void showAttachments(QWidget* parent) {
+    auto* main = qobject_cast<TabMain*>(parent);
+    const int kind = state().CurrentKind;
+    if (!main || !isKind(kind)) return;
+    EditorWindow* form = main->editor(kind);
+    if (!form) return;
+    FrmFjgl window(form, parent);
+    window.exec();
+}
 
 void printerSetup(QWidget* parent) {
     // The program's own printer changes; the system default stays as it is.

@@ -1,0 +1,164 @@
+#include "attachments/attachment_printout.h"
+
+#include "attachments/attachment_list.h"
+#include "attachments/list_document.h"
+#include "core/app_state.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+#include "platform/vb.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace mf {
+
+namespace {
+
+int cmToTwips(double cm) { return int(std::nearbyint(float(cm) * 1440.0f / 2.54f)); }
+
+// Fonts are sized in the painter's units (twips): a point is 20 twips.
+QFont listFont(double points, bool bold) {
+    QFont f(QStringLiteral("宋体"));
+    f.setPixelSize(int(std::lround(points * 20)));
+    f.setBold(bold);
+    return f;
+}
+
+// Text with the top of its cell at (x, y), as the printer's Print places it.
+void printAt(QPainter& p, int x, int y, const QString& s) {
+    if (s.isEmpty()) return;
+    const QFontMetricsF fm(p.font());
+    p.drawText(QPointF(x, y + fm.ascent()), s);
+}
+
+double widthOf(QPainter& p, const QFont& f, const QString& s) { return QFontMetricsF(f).horizontalAdvance(s); }
+
+} // namespace
+
+QString attachmentListTitle(int kind) {
+    static const char* const titles[] = {"材料清单", "采矿权新立申请材料清单", "采矿权变更申请材料清单",
+                                         "采矿权延续申请材料清单", "采矿权注销申请材料清单",
+                                         "采矿权范围申请材料清单", "采矿权转让申请材料清单",
+                                         "采矿权年检申请材料清单"};
+    return QString::fromUtf8(titles[isKind(kind) ? kind : 0]);
+}
+
+int fillInDateIndex(int kind) { return kind == 1 || kind == 5 || kind == 7 ? 3 : 4; }
+
+QString listDateText(const QString& typed) {
+    if (!vb::isDate(typed)) return QString();
+    static const QRegularExpression ymd(QStringLiteral("^\\s*(\\d{4})\\s*[-/.年]\\s*(\\d{1,2})\\s*[-/.月]\\s*(\\d{1,2})"));
+    const QRegularExpressionMatch m = ymd.match(typed);
+    if (!m.hasMatch()) return QString();
+    return QStringLiteral("%1年%2月%3日").arg(m.captured(1).toInt()).arg(m.captured(2).toInt()).arg(m.captured(3).toInt());
+}
+
+bool FillAttachmentList(QStringList* titles) {
+    titles->clear();
+    const int kind = state().CurrentKind;
+    if (!fs::fileExists(workListPath(kind))) EnsureWorkXml();
+    ListDocument doc;
+    if (!doc.load(workListPath(kind))) {
+        dialogs().message(QStringLiteral("岩契录件"), QStringLiteral("XML文件不存在"), MsgIcon::None);
+        return false;
+    }
+    for (const pugi::xpath_node& m : doc.materials()) {
+        if (vb::val(nodeText(m.node(), ".//dzjs")) <= 0) continue;
+        for (const pugi::xpath_node& f : fileEntries(m.node()))
+            if (!nodeText(f.node(), ".//fileUrl").isEmpty()) titles->append(nodeText(f.node(), ".//fileTitle"));
+    }
+    return true;
+}
+
+int attachmentListPages(int rows) { return rows <= 0 ? 1 : (rows + kListRowsPerPage - 1) / kListRowsPerPage; }
+
+bool attachmentListPageFits(double widthTw, double heightTw) {
+    return widthTw >= 1440.0 / 25.4 * 209 && heightTw >= 1440.0 / 25.4 * 296;
+}
+
+void paintAttachmentListPage(QPainter& p, const AttachmentListPrint& list, int page) {
+    const int L = cmToTwips(2.0), T = cmToTwips(4.1), R = cmToTwips(18.2), B = cmToTwips(26.5);
+    const int h = int(std::nearbyint((B - T) * 0.025));
+    const int n = int(list.titles.size());
+    const int pages = attachmentListPages(n);
+    const QString label1 = QStringLiteral("项目名称："), label2 = QStringLiteral("申 请 人："),
+                  label3 = QStringLiteral("申请日期：");
+    p.save();
+    p.setPen(QPen(Qt::black, 0));
+
+    const QFont title = listFont(14, true), bold = listFont(9, true), regular = listFont(9, false);
+    p.setFont(title);
+    printAt(p, int(((R - L) - widthOf(p, title, list.title)) / 2 + L), cmToTwips(1.5), list.title);
+
+    // A caption is printed bold and measured in the regular weight.
+    const int y3 = cmToTwips(3.0), y35 = cmToTwips(3.5);
+    p.setFont(bold);
+    printAt(p, L, y3, label1);
+    p.setFont(regular);
+    printAt(p, int(L + widthOf(p, regular, label1)), y3, list.project);
+    p.setFont(bold);
+    printAt(p, L, y35, label2);
+    p.setFont(regular);
+    printAt(p, int(L + widthOf(p, regular, label2)), y35, list.applicant);
+    p.setFont(bold);
+    const int x3 = int(((R - L) - widthOf(p, regular, list.date)) / 2 + L + 1000);
+    printAt(p, x3, y35, label3);
+    p.setFont(regular);
+    printAt(p, int(x3 + widthOf(p, regular, label3)), y35, list.date);
+
+    p.drawLine(L, T, L, B);
+    p.drawLine(L, T, R, T);
+    p.drawLine(L, B, R, B);
+    p.drawLine(R, T, R, B);
+    p.drawLine(L + 1000, T, L + 1000, B);
+    for (int i = 1; i <= kListRowsPerPage; ++i) p.drawLine(L, T + i * h, R, T + i * h);
+
+    p.setFont(bold);
+    printAt(p, L + cmToTwips(0.5), T + cmToTwips(0.15), QStringLiteral("序号"));
+    printAt(p, L + cmToTwips(0.5) + (R - L - 1000) / 2, T + cmToTwips(0.15), QStringLiteral("附件标题"));
+
+    p.setFont(regular);
+    int k = (page - 1) * kListRowsPerPage;
+    const int x0 = L + cmToTwips(0.25);
+    int y = T + cmToTwips(0.75);
+    for (int row = 0; row < kListRowsPerPage && k < n; ++row, ++k, y += h) {
+        printAt(p, x0 + cmToTwips(0.25), y, QString::number(k + 1));
+        printAt(p, x0 + 1000, y, list.titles.at(k));
+    }
+
+    const QString footer = QStringLiteral("共 %1 页  第 %2 页").arg(pages).arg(page);
+    const double footerWidth = widthOf(p, regular, QStringLiteral("共   页  第   页"));
+    printAt(p, int(((R - L) - footerWidth) / 2 + L), B + cmToTwips(0.9), footer);
+    p.restore();
+}
+
+bool printAttachmentList(QPagedPaintDevice& device, const AttachmentListPrint& list, bool jobPerPage) {
+    const int pages = attachmentListPages(int(list.titles.size()));
+    QPainter painter;
+    auto begin = [&] {
+        if (!painter.begin(&device)) return false;
+        // Twips from the top left of the paint area.
+        painter.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
+        return true;
+    };
+    if (!begin()) return false;
+    for (int p = 1; p <= pages; ++p) {
+        paintAttachmentListPage(painter, list, p);
+        if (p == pages) break;
+        if (jobPerPage) {
+            painter.end();
+            if (!begin()) return false;
+        } else if (!device.newPage()) {
+            painter.end();
+            return false;
+        }
+    }
+    painter.end();
+    return true;
+}
+
+} // namespace mf

@@ -1,0 +1,102 @@
+#include "attachments/submission_save.h"
+
+#include "attachments/package_builder.h"
+#include "attachments/package_zip.h"
+#include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
+#include "core/form_access.h"
+#include "core/shell.h"
+#include "core/text_submission.h"
+#include "core/validation.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+
+#include <QFileInfo>
+
+namespace mf {
+
+namespace {
+
+const QString kOverwriteExisting = QStringLiteral("文件已经存在，是否覆盖？");
+
+// Asks for a file through the save dialog; the command's extension is added when missing.
+// Empty when the user cancels or declines to overwrite.
+QString chooseTarget(const QString& filter, const char* ext) {
+    FileDialogRequest req;
+    req.title = QStringLiteral("保存");
+    req.filters = {filter};
+    const FileDialogResult r = dialogs().saveFile(req);
+    if (!r.accepted || r.path.isEmpty()) return QString();
+    QString path = r.path;
+    if (!fs::sameName(fs::extension(path), QString::fromLatin1(ext))) path += u'.' + QString::fromLatin1(ext);
+    if (QFileInfo::exists(path) && !dialogs().askYesNo(kOverwriteExisting)) return QString();
+    return path;
+}
+
+} // namespace
+
+bool SaveSubmission(FormAccess* form, int askForFileName) {
+    AppState& st = state();
+    const int kind = st.CurrentKind;
+    if (!isKind(kind) || !form) return false;
+
+    QString target;
+    const QString current = st.KindFilePath[kind];
+    if (!current.isEmpty() && fs::sameName(fs::extension(current), QStringLiteral("txt")) &&
+        fs::fileExists(current) && askForFileName == 0) {
+        if (dialogs().askYesNo(QStringLiteral("是否覆盖当前文件内容？"))) target = current;
+    } else if (current.isEmpty()) {
+        st.PendingFile.clear();
+    }
+    const QString oldPath = current;
+    if (target.isEmpty()) {
+        target = chooseTarget(QStringLiteral("报盘文本文件(*.txt)"), "txt");
+        if (target.isEmpty()) return false;
+    }
+    st.PendingFile = target;
+
+    if (!ValidateCurrentForm(form)) {
+        st.PendingFile.clear();
+        return false;
+    }
+    const FormValues values = collectFormValues(*form);
+    QString reason;
+    if (!WriteTextSubmission(st.PendingFile, values, dictionary().textKeyMap(kind), &reason)) {
+        st.PendingFile.clear();
+        dialogs().error(QStringLiteral("文件保存失败：") + reason);
+        return false;
+    }
+
+    const PackageReport report = BuildPackage(oldPath, st.PendingFile);
+    st.KindFilePath[kind] = st.PendingFile;
+    shell().setFileText(st.KindFilePath[kind]);
+    st.PendingFile.clear();
+    st.KindChanged[kind] = false;
+    shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
+    reportPackage(report);
+    return true;
+}
+
+void PackSubmission(FormAccess* form) {
+    AppState& st = state();
+    const int kind = st.CurrentKind;
+    if (!isKind(kind)) return;
+    if (st.KindFilePath[kind].isEmpty()) {
+        dialogs().info(QStringLiteral("请先保存，然后再进行打包操作"));
+        return;
+    }
+    SaveSubmission(form, 1);
+
+    // The package of this application's current file, whatever the save's outcome.
+    const QString folder = packageFolderFor(st.KindFilePath[kind], kind);
+    if (folder.isEmpty() || !holdsPackageList(folder)) {
+        dialogs().info(QStringLiteral("当前申请没有附件包，无法打包。"));
+        return;
+    }
+    const QString zip = chooseTarget(QStringLiteral("报盘打包文件(*.zip)"), "zip");
+    if (zip.isEmpty()) return;
+    if (!zipFolder(folder, zip)) dialogs().error(QStringLiteral("打包失败！"));
+}
+
+} // namespace mf
