@@ -127,7 +127,7 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
             CoordGrid::Row row;
             for (int k = 0; k < f.size() && k + 1 < kCols; ++k) {
                 const QString v = vb::trim(f[k]);
-                row[size_t(k + 1)] = (v == QLatin1String("*") || v == QLatin1String("标高")) ? QStringLiteral("*") : v;
+                row[size_t(k + 1)] = (v == QLatin1String("*") || v == QStringLiteral("标高")) ? QStringLiteral("*") : v;
             }
             rows.push_back(row);
         }

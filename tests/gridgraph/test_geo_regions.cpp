@@ -1,0 +1,141 @@
+// Packed angles, the projection, regions, areas and colours.
+#include "gridgraph/geo.h"
+#include "gridgraph/regions.h"
+#include "grid_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace mf;
+using namespace mf::test;
+
+TEST(Geo, PackedDegreeTexts) {
+    EXPECT_DOUBLE_EQ(geo::Get_Divi_Degree("115.3"), 115.5);
+    EXPECT_DOUBLE_EQ(geo::Get_Divi_Degree("115.30451"), 115.5125);
+    EXPECT_DOUBLE_EQ(geo::Get_Divi_Degree("115"), 115);
+    EXPECT_DOUBLE_EQ(geo::Get_Divi_Degree(""), 0);
+    EXPECT_NEAR(geo::Get_Divi_Degree("10.7500"), 10 + 75 / 60.0, 1e-12);   // 75′ simply adds
+}
+
+TEST(Geo, PackedDegreeNumbers) {
+    EXPECT_NEAR(*geo::Deg_To_Rad(115.304512), 115 + 0.5 + 45.12 / 3600, 1e-10);
+    EXPECT_NEAR(*geo::Deg_To_Rad(0.5), 50.0 / 60, 1e-12);
+    EXPECT_FALSE(geo::Deg_To_Rad(1.153e12).has_value());   // degrees beyond 16 bits: refused
+}
+
+// Reference values: a Transverse Mercator on the Krasovsky ellipsoid (a = 6378245,
+// 1/f = 298.3) computed independently with the 6th-order Krueger series and full-precision
+// pi (the same figures PROJ's tmerc gives). The control's classic Gauss-Krueger series with
+// its truncated pi agrees to about a millimetre; the tolerance is 2 mm.
+TEST(Geo, ProjectionAgainstIndependentReference) {
+    struct Case {
+        double lon, lat;
+        int zone;
+        double north, east;
+    };
+    const Case cases[] = {
+        {115.3045, 39.3000, 20, 4375148.0853, 20372050.1219},
+        {117.0000, 40.0000, 20, 4429607.3678, 20500000.0000},
+        {120.0000, 30.0000, 21, 3323964.5391, 21210469.6689},
+        {114.0000, 40.0000, 20, 4433921.0036, 20243793.5839},
+        {134.5959, 53.3000, 23, 5930369.9094, 23499981.5666},
+    };
+    for (const Case& c : cases) {
+        const geo::PlanePoint p = geo::Degree_To_Coor(*geo::Deg_To_Rad(c.lon), *geo::Deg_To_Rad(c.lat));
+        EXPECT_EQ(p.zone, c.zone) << c.lon;
+        EXPECT_NEAR(p.x, c.north, 0.002) << c.lon;
+        EXPECT_NEAR(p.y, c.east, 0.002) << c.lon;
+    }
+    // The control's own figures for the first two points.
+    const geo::PlanePoint a = geo::Degree_To_Coor(115.5125, 39.5);
+    EXPECT_NEAR(a.x, 4375148.084, 0.001);
+    EXPECT_NEAR(a.y, 20372050.122, 0.001);
+    EXPECT_DOUBLE_EQ(geo::Degree_To_Coor(117, 40).y, 20500000);
+    EXPECT_NEAR(geo::Degree_To_Coor(117, 0).x, 0, 1e-9);
+}
+
+TEST(Regions, UnitSquareAreaAndText) {
+    CoordGrid g = gridOf(squareRows(3000000, 40000000, 1000));
+    const auto regions = BuildRegions(g, 0);
+    ASSERT_EQ(regions.size(), 1u);
+    EXPECT_FLOAT_EQ(regions[0].Area, 1.0f);
+    EXPECT_EQ(areaText(regions), " 1.000");
+    EXPECT_EQ(regions[0].Color, QColor(255, 0, 0));
+    EXPECT_EQ(regions[0].Points.PointNo, QStringList({"1", "2", "3", "4"}));
+}
+
+TEST(Regions, HoleByNatureMinusOneAndZero) {
+    // 0.5 km² outer (500 m × 1000 m) minus 0.1 km² inner (100 m × 1000 m).
+    auto outerRows = QList<QStringList>{{"1", "3000000", "40000000"}, {"2", "3000500", "40000000"},
+                                        {"3", "3000500", "40001000"}, {"4", "3000000", "40001000"}, {"*", "100", "50", "A", "1"}};
+    auto innerRows = QList<QStringList>{{"1", "3000100", "40000000"}, {"2", "3000200", "40000000"},
+                                        {"3", "3000200", "40001000"}, {"4", "3000100", "40001000"}, {"*", "100", "50", "B", "-1"}};
+    CoordGrid g = gridOf(outerRows + innerRows);
+    EXPECT_EQ(areaText(BuildRegions(g, 0)), " 0.400");
+    innerRows[4][4] = "0";
+    CoordGrid h = gridOf(outerRows + innerRows);
+    EXPECT_EQ(areaText(BuildRegions(h, 0)), " 0.500");
+    outerRows[4][4] = "0";
+    innerRows[4][4] = "-1";
+    CoordGrid n = gridOf(outerRows + innerRows);
+    EXPECT_EQ(areaText(BuildRegions(n, 0)), " -0.100");
+}
+
+TEST(Regions, PointOrderDoesNotMatter) {
+    CoordGrid cw = gridOf({{"1", "3000000", "40000000"}, {"2", "3000000", "40001000"}, {"3", "3001000", "40001000"},
+                           {"4", "3001000", "40000000"}, {"*", "1", "0", "", "1"}});
+    EXPECT_EQ(areaText(BuildRegions(cw, 0)), " 1.000");
+}
+
+TEST(Regions, GeographicAreaIsProjected) {
+    // A 1′ × 1′ square at 39°30′N on the central meridian of zone 20: 2.652 km².
+    CoordGrid g = gridOf({{"1", "117.0000", "39.3000"}, {"2", "117.0100", "39.3000"}, {"3", "117.0100", "39.3100"},
+                          {"4", "117.0000", "39.3100"}, {"*", "1", "0", "", "1"}});
+    EXPECT_EQ(areaText(BuildRegions(g, 1)), " 2.652");
+}
+
+TEST(Regions, BoundaryAcrossTwoZonesIsProjectedInOneZone) {
+    CoordGrid g = gridOf({{"1", "119.5900", "39.3000"}, {"2", "120.0000", "39.3000"}, {"3", "120.0000", "39.3100"},
+                          {"4", "119.5900", "39.3100"}, {"*", "1", "0", "", "1"}});
+    const auto regions = BuildRegions(g, 1);
+    // 2.652 km² on a central meridian; 3° off it the plane area is larger by k² ≈ 1.0016.
+    EXPECT_NEAR(regions[0].Area, 2.652 * 1.001631, 0.001);
+    // All points carry the same zone prefix.
+    for (double y : regions[0].Points.Y)
+        EXPECT_EQ(int(y / 1e6), int(regions[0].Points.Y[0] / 1e6));
+}
+
+TEST(Regions, ColoursShadeFromRedToGreen) {
+    std::vector<Region> r(3);
+    assignColours(r);
+    EXPECT_EQ(r[0].Color, QColor(255, 0, 0));
+    EXPECT_EQ(r[1].Color, QColor(170, 85, 0));
+    EXPECT_EQ(r[2].Color, QColor(85, 170, 0));
+    std::vector<Region> two(2);
+    assignColours(two);
+    EXPECT_EQ(two[1].Color, QColor(128, 127, 0));
+}
+
+TEST(Regions, OpenLastRegionIsNotARegion) {
+    auto rows = squareRows(3000000, 40000000, 1000);
+    rows << QStringList{"9", "3000000", "40000000"};
+    CoordGrid g = gridOf(rows);
+    EXPECT_EQ(BuildRegions(g, 0).size(), 1u);
+}
+
+TEST(RegionList, FillTicksMovesAndLooksUpByIndex) {
+    CoordGrid g = gridOf(squareRows(3000000, 40000000, 1000, "100.5", "50") + squareRows(3002000, 40002000, 100));
+    RegionListModel m;
+    m.fill(BuildRegions(g, 0));
+    ASSERT_EQ(m.listRows(), 3);
+    EXPECT_EQ(m.row(0).elevText, "100.5,50");
+    EXPECT_EQ(m.row(1).areaText, "0.010");
+    m.moveToBottom(0);
+    EXPECT_EQ(m.row(1).index, 0);
+    m.toggle(1);
+    EXPECT_FALSE(m.regionTicked(0));
+    EXPECT_TRUE(m.regionTicked(1));
+    m.moveToBottom(1);   // the last row stays
+    EXPECT_EQ(m.row(1).index, 0);
+    m.setAllTicked(true);
+    EXPECT_TRUE(m.regionTicked(0));
+}
