@@ -1,0 +1,187 @@
+#include "attachment_fixture.h"
+#include "platform/fs.h"
+#include "platform/text_file.h"
+
+#include <QSet>
+
+using namespace mf;
+using namespace mf::test;
+
+TEST_F(AttachmentTest, TheTemplateIsCopiedOnceAndNeverOverwritten) {
+    ASSERT_TRUE(fs::fileExists(templatePath(1)));
+    QList<AttachmentMaterial> materials;
+    ASSERT_TRUE(loadMaterials(&materials));  // creates the work folder and the working copy
+    EXPECT_EQ(readBytes(workXmlPath(1)), readBytes(templatePath(1)));
+    ASSERT_FALSE(materials.isEmpty());
+    EXPECT_EQ(materials[0].fjmc, "营业执照");
+
+    useList(twoMaterialList());
+    ASSERT_TRUE(EnsureWorkXml());
+    EXPECT_EQ(readBytes(workXmlPath(1)), twoMaterialList());
+    EXPECT_FALSE(QFile::exists(workXmlPath(4)));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(AttachmentTest, AnUnreadableListSaysSoAndChangesNothing) {
+    useList("<offer");
+    QList<AttachmentMaterial> materials;
+    EXPECT_FALSE(loadMaterials(&materials));
+    SetFileUrl("A1", "1", "/x");
+    EXPECT_EQ(RecountElectronicFiles("A1"), 0);
+    EXPECT_FALSE(HasElectronicFiles());
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList(4, "XML文件不存在"));
+    EXPECT_EQ(dialogs_.messages()[0].title, "岩契录件");
+    EXPECT_EQ(readBytes(workXmlPath(1)), "<offer");
+    EXPECT_FALSE(state().KindChanged[1]);
+}
+
+TEST_F(AttachmentTest, ReadingGivesMaterialsEntriesDescriptionsAndPaths) {
+    useList(twoMaterialList("/s/a.jpg"));
+    QList<AttachmentMaterial> m;
+    ASSERT_TRUE(loadMaterials(&m));
+    ASSERT_EQ(m.size(), 2);
+    EXPECT_EQ(m[1].fjid, "A9");
+    EXPECT_EQ(m[1].fjmc, "其他材料");
+    QString d;
+    EXPECT_TRUE(ShowAttachmentDescription("A1", &d));
+    EXPECT_EQ(d, "执照说明");
+    d = "kept";
+    EXPECT_FALSE(ShowAttachmentDescription("nope", &d));
+    EXPECT_EQ(d, "kept");
+    QList<AttachmentFile> files;
+    ASSERT_TRUE(loadFileEntries("A1", &files));
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[1].fileName, "营业执照2");
+    EXPECT_EQ(files[0].fileUrl, "/s/a.jpg");
+    QString url;
+    EXPECT_TRUE(GetFileUrlByXh("A1", "1", &url));
+    EXPECT_EQ(url, "/s/a.jpg");
+    EXPECT_FALSE(GetFileUrlByXh("A1", "3", &url));
+    EXPECT_FALSE(state().KindChanged[1]);  // reading marks nothing
+}
+
+TEST_F(AttachmentTest, EveryWriteIsSavedMarksTheKindAndOffersSave) {
+    useList(twoMaterialList());
+    SetFileUrl("A1", "2", "/gone/file.pdf");  // a file that does not exist still counts
+    EXPECT_TRUE(state().KindChanged[1]);
+    EXPECT_EQ(shell_.calls, QStringList{"SAVE=on"});
+    EXPECT_FALSE(HasElectronicFiles());  // the count is what the list says until recounted
+    EXPECT_EQ(RecountElectronicFiles("A1"), 1);
+    EXPECT_TRUE(HasElectronicFiles());
+    SetFileTitle("A1", "2", "新标题");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "2", ".//fileTitle"), "新标题");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "2", ".//fileUrl"), "/gone/file.pdf");
+    SetFileUrl("A1", "2", "");
+    EXPECT_EQ(RecountElectronicFiles("A1"), 0);
+    EXPECT_FALSE(HasElectronicFiles());
+
+    // A count written by another program is trusted by HasElectronicFiles.
+    useList(twoMaterialList({}, {}, "2"));
+    EXPECT_TRUE(HasElectronicFiles());
+    // Unknown ids change nothing in the list.
+    useList(twoMaterialList());
+    SetFileUrl("XX", "1", "/x");
+    SetFileUrl("A1", "9", "/x");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileUrl"), "");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "2", ".//fileUrl"), "");
+}
+
+TEST_F(AttachmentTest, AppendedEntriesCarryTheirNumberNamesAndTitledChildren) {
+    useList(twoMaterialList());
+    AppendFileEntry("A1", "3", "其他新增材料3", "其他新增材料3");
+    ListDocument doc;
+    ASSERT_TRUE(doc.load(workXmlPath(1)));
+    const pugi::xml_node e = findEntry(findMaterial(doc, "A1"), "3");
+    ASSERT_TRUE(e);
+    QStringList children;
+    for (pugi::xml_node c = e.first_child(); c; c = c.next_sibling())
+        children << QString::fromUtf8(c.name()) + u'/' + QString::fromUtf8(c.attribute("title").value()) + u'/' +
+                        QString::fromUtf8(c.text().get());
+    EXPECT_EQ(children, QStringList({"fileXh/文件序号/3", "fileName/文件标准文件名/其他新增材料3",
+                                     "fileTitle/文件标题/其他新增材料3", "fileUrl/文件路径/"}));
+    // A material without a file list gets one.
+    useList(QByteArray("<offer a=\"1\" b=\"2\"><attachments><attachment fjid=\"Q\"><fjmc>其他材料</fjmc>"
+                       "<dzjs>0</dzjs></attachment></attachments></offer>"));
+    AppendFileEntry("Q", "1", "其他新增材料1", "其他新增材料1");
+    QList<AttachmentFile> files;
+    ASSERT_TRUE(loadFileEntries("Q", &files));
+    EXPECT_EQ(files.size(), 1);
+}
+
+TEST_F(AttachmentTest, RemovingRenumbersAsNumbersAndRenamesTheRest) {
+    useList(twoMaterialList());
+    for (int n = 1; n <= 12; ++n)
+        AppendFileEntry("A9", QString::number(n), "其他新增材料" + QString::number(n), "标题" + QString::number(n));
+    RemoveFileEntry("A9", "2");
+    QList<AttachmentFile> files;
+    ASSERT_TRUE(loadFileEntries("A9", &files));
+    ASSERT_EQ(files.size(), 11);
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(files[i].fileXh, QString::number(i + 1));
+        EXPECT_EQ(files[i].fileName, "其他新增材料" + QString::number(i + 1));
+        EXPECT_EQ(files[i].fileTitle, "其他新增材料" + QString::number(i + 1));
+    }
+    // The former 10 to 12 are 9 to 11 (compared as numbers, not as text).
+    ListDocument doc;
+    ASSERT_TRUE(doc.load(workXmlPath(1)));
+    EXPECT_TRUE(findEntry(findMaterial(doc, "A9"), "11"));
+    EXPECT_FALSE(findEntry(findMaterial(doc, "A9"), "12"));
+    // Other materials are not touched.
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "2", ".//fileTitle"), "执照副本");
+}
+
+TEST_F(AttachmentTest, DeletingAWorkingListTouchesOnlyThatKind) {
+    for (int k : {1, 4}) ASSERT_TRUE(putBytes(workXmlPath(k), twoMaterialList()));
+    DeleteWorkXml(4);
+    EXPECT_FALSE(QFile::exists(workXmlPath(4)));
+    EXPECT_TRUE(QFile::exists(workXmlPath(1)));
+    DeleteWorkXml(9);  // no such kind: nothing
+    DeleteWorkXml(4);  // already gone: nothing
+}
+
+TEST_F(AttachmentTest, ListsDeclaringAChineseEncodingAreSavedBackInIt) {
+    const QByteArray gbk = QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<offer b=\"x\" a=\"") +
+                           encodeGb18030("采矿权申请登记书") + "\"><attachments><attachment fjid=\"A\"><fjmc>" +
+                           encodeGb18030("营业执照") + "</fjmc><dzjs>0</dzjs><fileList><file><fileXh>1</fileXh>"
+                           "<fileName>n</fileName><fileTitle>t</fileTitle><fileUrl></fileUrl></file></fileList>"
+                           "</attachment></attachments></offer>";
+    useList(gbk);
+    SetFileTitle("A", "1", "执照");
+    const QByteArray saved = readBytes(workXmlPath(1));
+    EXPECT_TRUE(saved.contains("encoding=\"GB2312\""));
+    EXPECT_TRUE(saved.contains(encodeGb18030("<fileTitle>执照</fileTitle>")));
+    EXPECT_TRUE(saved.contains(encodeGb18030("<offer b=\"x\" a=\"采矿权申请登记书\">")));  // attribute order kept
+}
+
+// The shipped templates: what the program relies on in each of them.
+TEST_F(AttachmentTest, EveryKindHasAUsableTemplate) {
+    for (int k = 1; k <= kKindCount; ++k) {
+        SCOPED_TRACE(k);
+        ListDocument doc;
+        ASSERT_TRUE(doc.load(templatePath(k)));
+        const pugi::xml_node offer = doc.offer();
+        ASSERT_TRUE(offer);
+        EXPECT_EQ(QString::fromUtf8(offer.first_attribute().next_attribute().value()) + ".txt", KindTextFileName(k));
+        QSet<QString> ids, names;
+        int others = 0;
+        for (const pugi::xpath_node& m : doc.materials()) {
+            const QString fjmc = nodeText(m.node(), ".//fjmc");
+            EXPECT_FALSE(ids.contains(QString::fromUtf8(m.node().attribute("fjid").value())));
+            ids.insert(QString::fromUtf8(m.node().attribute("fjid").value()));
+            EXPECT_FALSE(names.contains(fjmc));
+            names.insert(fjmc);
+            EXPECT_FALSE(fjmc.contains('/'));
+            EXPECT_EQ(nodeText(m.node(), ".//dzjs"), "0");
+            EXPECT_TRUE(m.node().child("fileList"));
+            const int entries = int(fileEntries(m.node()).size());
+            if (fjmc == kOtherMaterial) {
+                ++others;
+                EXPECT_EQ(entries, 0);
+            } else {
+                EXPECT_GE(entries, 1) << fjmc.toStdString();
+            }
+        }
+        EXPECT_GE(ids.size(), 5);
+        EXPECT_EQ(others, 1);
+    }
+}
