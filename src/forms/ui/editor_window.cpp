@@ -12,7 +12,7 @@
 #include "forms/sketch_frame.h"
 #include "forms/ui/editor_page.h"
 #include "forms/ui/field_widgets.h"
-#include "gridgraph/ui/grid_graph_widget.h"
+#include "gridgraph/ui/grid_graph.h"
 #include "forms/ui/mineral_picker.h"
 #include "forms/ui/mining_area_page.h"
 #include "forms/ui/region_picker.h"
@@ -230,7 +230,7 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
         break;
     case ControlType::GridGraph: {
         GridGraphWidget* g = gridGraphFactory() ? gridGraphFactory()(parent) : nullptr;
-        if (!g) g = new SimpleGridGraph(parent);
+        if (!g) g = new GridGraph(parent);
         grid_ = g;
         w = g;
         break;

@@ -1,0 +1,756 @@
+#include "gridgraph/ui/grid_graph.h"
+
+#include "gridgraph/block_ops.h"
+#include "gridgraph/cell_edit.h"
+#include "gridgraph/messages.h"
+#include "gridgraph/ui/coord_table.h"
+#include "gridgraph/ui/plot_printer.h"
+#include "platform/dialogs.h"
+#include "platform/twips.h"
+#include "platform/ui/program_printer.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace mf {
+
+using namespace gridmsg;
+
+namespace {
+
+QRect tw(int l, int t, int w, int h) { return TwipsRect{Twips(l), Twips(t), Twips(w), Twips(h)}.toPixels(); }
+
+class WidgetMeasurer : public plot::TextMeasurer {
+public:
+    explicit WidgetMeasurer(const QFont& f) : fm_(f) {}
+    QSizeF size(const QString& t) const override { return {fm_.horizontalAdvance(t), fm_.height()}; }
+
+private:
+    QFontMetricsF fm_;
+};
+
+// The wait cursor while rows move.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+// ---- DegreeMaskEdit ----
+
+DegreeMaskEdit::DegreeMaskEdit(QWidget* parent) : QLineEdit(parent) { setColumn(2); }
+
+void DegreeMaskEdit::setColumn(int col) {
+    setInputMask(col == 2 ? QStringLiteral("000°00′00″; ") : QStringLiteral("00°00′00″; "));
+}
+
+void DegreeMaskEdit::keyPressEvent(QKeyEvent* e) {
+    if (e->text() == QLatin1String(".")) {
+        if (const auto j = celledit::maskDotJump(displayText(), cursorPosition())) {
+            setText(j->first);
+            setCursorPosition(j->second);
+        }
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+// ---- PlotSurface ----
+
+PlotSurface::PlotSurface(GridGraphCore& core, QWidget* parent) : QWidget(parent), core_(core) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void PlotSurface::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const WidgetMeasurer m(font());
+    const auto& scene = core_.drawRegionPlot({double(width()), double(height()), false}, m);
+    if (scene)
+        plot::paintScene(p, *scene);
+}
+
+// ---- GridGraph ----
+
+GridGraph::GridGraph(QWidget* parent) : GridGraphWidget(parent) {
+    stack_ = new QStackedLayout(this);
+    stack_->setContentsMargins(toPixels(Twips(90)), toPixels(Twips(90)), 0, 0);
+    buildTableFrame();
+    buildPlotFrame();
+    stack_->addWidget(txtFrame_);
+    stack_->addWidget(picFrame_);
+    stack_->setCurrentWidget(txtFrame_);
+    wireCore();
+}
+
+void GridGraph::buildTableFrame() {
+    txtFrame_ = new QGroupBox(QStringLiteral(" 坐 标 "), this);
+    auto* lay = new QVBoxLayout(txtFrame_);
+    lay->setContentsMargins(4, 4, 4, 4);
+    view_ = new CoordTableView(txtFrame_);
+    model_ = new CoordGridModel(core_.grid(), view_);
+    view_->setModel(model_);
+    lay->addWidget(view_);
+    view_->verticalHeader()->setFixedWidth(toPixels(Twips(580)));
+    const int widths[] = {800, 1400, 1400, 1600, 650};
+    for (int c = 0; c < 5; ++c)
+        view_->setColumnWidth(c, toPixels(Twips(widths[c])));
+
+    txtEdit_ = new QLineEdit(view_->viewport());
+    txtEdit_->hide();
+    maskEdit_ = new DegreeMaskEdit(view_->viewport());
+    maskEdit_->setFrame(false);
+    maskEdit_->hide();
+    active_ = txtEdit_;
+    for (QLineEdit* ed : {txtEdit_, static_cast<QLineEdit*>(maskEdit_)})
+        ed->installEventFilter(this);
+
+    view_->onKey = [this](QKeyEvent* e) { return Area_Flex_KeyDown(e->key(), e->modifiers()); };
+    view_->onText = [this](const QString& t) { openEditorWithKey(t); };
+    view_->onDoubleClick = [this] { Area_Flex_DblClick(); };
+    view_->onFocusIn = [this] { commitEditor(false); };
+    view_->onRightClick = [this] {
+        syncSelectionFromView();
+        const MenuState s = menuState();
+        QMenu menu(QStringLiteral("菜单"), this);
+        const QString captions[] = {QStringLiteral("剪切(&T)"), QStringLiteral("复制(&C)"), QStringLiteral("粘贴(&P)"),
+                                    QString(), QStringLiteral("删除(&D)")};
+        const bool enabled[] = {s.cut, s.copy, s.paste, true, s.del};
+        for (int i = 0; i < 5; ++i) {
+            if (i == 3) {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* a = menu.addAction(captions[i]);
+            a->setEnabled(enabled[i]);
+            connect(a, &QAction::triggered, this, [this, i] { runMenuItem(i); });
+        }
+        menu.exec(QCursor::pos());
+    };
+    // A scroll hides the editor without committing it.
+    auto hide = [this] {
+        if (editorVisible()) {
+            active_->hide();
+            view_->setFocus();
+        }
+    };
+    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(view_->horizontalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelectionFromView(); });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { syncSelectionFromView(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        // The model was rebuilt: its selection model is the same, connections stay.
+        syncViewFromGrid();
+    });
+}
+
+void GridGraph::buildPlotFrame() {
+    picFrame_ = new QWidget(this);
+    auto* zframe3 = new QGroupBox(picFrame_);
+    zframe3->setGeometry(tw(210, 180, 3705, 585));
+    planOpt_ = new QRadioButton(QStringLiteral("水平投影图"), zframe3);
+    planOpt_->setGeometry(tw(240, 210, 1395, 315));
+    blockOpt_ = new QRadioButton(QStringLiteral("垂直投影图"), zframe3);
+    blockOpt_->setGeometry(tw(1980, 210, 1395, 315));
+    planOpt_->setChecked(true);
+    auto* group = new QButtonGroup(this);
+    group->addButton(planOpt_, 0);
+    group->addButton(blockOpt_, 1);
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { setBlockView(id == 1); });
+
+    zframe1_ = new QGroupBox(picFrame_);
+    zframe1_->setGeometry(tw(4350, 90, 2475, 1215));
+    const char* const checks[] = {"绘制矿体标识", "绘制拐点号", "标注区域标高值"};
+    for (int i = 0; i < 3; ++i) {
+        zchk1_[i] = new QCheckBox(QString::fromUtf8(checks[i]), zframe1_);
+        zchk1_[i]->setGeometry(tw(150, 150 + 330 * i, i == 2 ? 1635 : 1485, 315));
+        zchk1_[i]->setChecked(true);
+        connect(zchk1_[i], &QCheckBox::clicked, this, [this, i] {
+            core_.plotOptions.drawIds = zchk1_[0]->isChecked();
+            core_.plotOptions.drawPoints = zchk1_[1]->isChecked();
+            if (i < 2)
+                redrawPlot();
+            bglist_->setVisible(zchk1_[2]->isChecked());
+        });
+    }
+    zframe4_ = new QGroupBox(picFrame_);
+    zframe4_->setGeometry(tw(4344, 96, 2475, 1215));
+    zframe4_->hide();
+    zchk2_ = new QCheckBox(QStringLiteral("透明显示"), zframe4_);
+    zchk2_->setGeometry(tw(150, 750, 1035, 285));
+    zchk2_->setChecked(true);
+    connect(zchk2_, &QCheckBox::clicked, this, [this](bool on) {
+        core_.plotOptions.transparent = on;
+        redrawPlot();
+    });
+    auto* zlab5 = new QLabel(QStringLiteral("旋转:"), zframe4_);
+    zlab5->setGeometry(tw(750, 270, 555, 255));
+    auto* rotPic = new QWidget(zframe4_);
+    rotPic->setGeometry(tw(1380, 240, 800, 800));
+    rotPic->setAutoFillBackground(true);
+    QPalette grey = rotPic->palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    rotPic->setPalette(grey);
+    hsZoom_ = new QScrollBar(Qt::Horizontal, rotPic);
+    hsZoom_->setGeometry(tw(0, 240, 750, 250));
+    hsZoom_->setRange(-20, 20);
+    hsZoom_->setTracking(false);
+    vsZoom_ = new QScrollBar(Qt::Vertical, rotPic);
+    vsZoom_->setGeometry(tw(240, 0, 255, 750));
+    vsZoom_->setRange(0, 50);
+    vsZoom_->setValue(5);
+    vsZoom_->setTracking(false);
+    auto* cross = new QWidget(rotPic);
+    cross->setGeometry(tw(240, 240, 250, 250));
+    cross->setAutoFillBackground(true);
+    QPalette white = cross->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    cross->setPalette(white);
+    connect(hsZoom_, &QScrollBar::valueChanged, this, [this](int v) {
+        core_.plotOptions.rotation = -v;
+        redrawPlot();
+    });
+    connect(vsZoom_, &QScrollBar::valueChanged, this, [this](int v) {
+        core_.plotOptions.tilt = v;
+        redrawPlot();
+    });
+
+    backPic_ = new QWidget(picFrame_);
+    backPic_->setGeometry(tw(180, 840, 3800, 3800));
+    backPic_->setAutoFillBackground(true);
+    minePic_ = new PlotSurface(core_, backPic_);
+    minePic_->setGeometry(QRect(QPoint(0, 0), backPic_->size()));
+    mhs_ = new QScrollBar(Qt::Horizontal, picFrame_);
+    mhs_->setGeometry(tw(180, 4620, 3795, 280));
+    mvs_ = new QScrollBar(Qt::Vertical, picFrame_);
+    mvs_->setGeometry(tw(3960, 840, 280, 3795));
+    for (QScrollBar* b : {mhs_, mvs_})
+        b->setRange(1, 1);
+    connect(mhs_, &QScrollBar::valueChanged, this, [this](int v) { minePic_->move(-toPixels(Twips(v)), minePic_->y()); });
+    connect(mvs_, &QScrollBar::valueChanged, this, [this](int v) { minePic_->move(minePic_->x(), -toPixels(Twips(v))); });
+
+    bglist_ = new QTableWidget(0, 5, picFrame_);
+    bglist_->setGeometry(tw(4350, 1890, 2475, 2595));
+    bglist_->setHorizontalHeaderLabels({QString(), QStringLiteral("标 高"), QStringLiteral("面积"), QStringLiteral("颜色"), QString()});
+    bglist_->verticalHeader()->hide();
+    bglist_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bglist_->setSelectionMode(QAbstractItemView::SingleSelection);
+    const int bw[] = {250, 1000, 650, 450};
+    for (int c = 0; c < 4; ++c)
+        bglist_->setColumnWidth(c, toPixels(Twips(bw[c])));
+    bglist_->setColumnHidden(4, true);
+    bglist_->verticalHeader()->setDefaultSectionSize(18);
+    bglist_->viewport()->installEventFilter(this);
+
+    auto* zlab7 = new QLabel(QStringLiteral("显示比例:"), picFrame_);
+    zlab7->setGeometry(tw(4350, 4560, 1000, 300));
+    scaleCom_ = new QComboBox(picFrame_);
+    scaleCom_->setGeometry(tw(5350, 4530, 1100, 330));
+    connect(scaleCom_, qOverload<int>(&QComboBox::activated), this, [this](int) { applyZoom(); });
+    printCom_ = new QPushButton(QStringLiteral("打 印"), picFrame_);
+    printCom_->setGeometry(tw(4350, 4950, 1100, 360));
+    connect(printCom_, &QPushButton::clicked, this, [this] { PrintCom_Click(); });
+    coorCom_ = new QPushButton(QStringLiteral("坐 标"), picFrame_);
+    coorCom_->setGeometry(tw(5640, 4950, 1100, 360));
+    connect(coorCom_, &QPushButton::clicked, this, [this] { core_.COORCOM(); });
+}
+
+void GridGraph::wireCore() {
+    auto& h = core_.hooks();
+    h.ZBChanged = [this] { emit ZBChanged(); };
+    h.EnableStatus = [this](bool f) { emit EnableStatus(f); };
+    h.SetZBType = [this](int& t) { emit SetZBType(t); };
+    h.FrameZB = [this] { emit FrameZB(); };
+    h.commitEditor = [this] { commitEditor(false); };
+    h.gridReset = [this] { refreshGrid(); };
+    h.showPlot = [this](bool on) { stack_->setCurrentWidget(on ? picFrame_ : static_cast<QWidget*>(txtFrame_)); };
+    h.resetView = [this] {
+        const QSignalBlocker b1(hsZoom_), b2(vsZoom_);
+        hsZoom_->setValue(0);
+        vsZoom_->setValue(5);
+        zframe4_->move(zframe4_->x(), zframe1_->y());
+    };
+    h.listRebuilt = [this] { fillRegionList(); };
+    h.redraw = [this] { redrawPlot(); };
+    h.initControls = [this] {
+        {
+            const QSignalBlocker b(scaleCom_);
+            scaleCom_->clear();
+            scaleCom_->addItems(zoom::zoomItems());
+            scaleCom_->setCurrentIndex(0);
+        }
+        bglist_->setRowCount(0);
+        txtEdit_->hide();
+        maskEdit_->hide();
+        active_ = txtEdit_;
+        applyZoom();
+        core_.grid().setCurrent(1, 1);
+    };
+}
+
+bool GridGraph::plotShown() const { return stack_->currentWidget() == picFrame_; }
+
+void GridGraph::Flex_Enabled(bool on) { view_->setEnabled(on); }
+
+void GridGraph::refreshGrid() {
+    syncing_ = true;
+    model_->refresh();
+    syncing_ = false;
+    syncViewFromGrid();
+}
+
+void GridGraph::syncSelectionFromView() {
+    if (syncing_)
+        return;
+    CoordGrid& g = core_.grid();
+    const QModelIndex cur = view_->currentIndex();
+    if (!cur.isValid())
+        return;
+    const int rs = cur.row() + 1, cs = cur.column() + 1;
+    int r = rs, c = cs;
+    const QItemSelection sel = view_->selectionModel()->selection();
+    if (!sel.isEmpty()) {
+        const QItemSelectionRange& range = sel.first();
+        r = range.top() + 1 == rs ? range.bottom() + 1 : range.top() + 1;
+        c = range.left() + 1 == cs ? range.right() + 1 : range.left() + 1;
+        if (!range.contains(cur)) {
+            r = rs;
+            c = cs;
+        }
+    }
+    g.select(r, c, rs, cs);
+    g.clampSelection();
+}
+
+void GridGraph::syncViewFromGrid() {
+    CoordGrid& g = core_.grid();
+    g.clampSelection();
+    syncing_ = true;
+    const QModelIndex anchor = model_->index(g.row_ - 1, g.col_ - 1);
+    const QModelIndex moving = model_->index(g.rowSel_ - 1, g.colSel_ - 1);
+    view_->selectionModel()->setCurrentIndex(moving, QItemSelectionModel::NoUpdate);
+    view_->selectionModel()->select(QItemSelection(anchor, moving), QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
+}
+
+bool GridGraph::editorVisible() const { return active_ && active_->isVisible(); }
+
+void GridGraph::placeEditor(QLineEdit* ed, int r, int c) {
+    const QRect cell = view_->visualRect(model_->index(r - 1, c - 1));
+    ed->setGeometry(cell);
+}
+
+void GridGraph::Area_Flex_DblClick() { openEditorWithKey(QString()); }
+
+void GridGraph::openEditorWithKey(const QString& key) {
+    syncSelectionFromView();
+    advanceOnCommit_ = false;
+    CoordGrid& g = core_.grid();
+    const int r = g.row_, c = g.col_;
+    if (!celledit::isEditable(g, r, c))
+        return;
+    // SET_EDIT_CONTROL: the mask for a geographic point cell whose value it can show.
+    const bool geo = celledit::isGeoPointCell(g, r, c, core_.CoordType);
+    std::optional<QString> masked = geo ? celledit::CellToMaskText(g.cell(r, c), c) : std::nullopt;
+    if (geo && masked) {
+        maskEdit_->setColumn(c);
+        active_ = maskEdit_;
+    } else {
+        active_ = txtEdit_;
+    }
+    txtEdit_->hide();
+    maskEdit_->hide();
+    placeEditor(active_, r, c);
+    editRow_ = r;
+    editCol_ = c;
+    // ShowActiveEditor: Enter or a double-click edits the content; a character starts afresh.
+    if (key.isEmpty() || key == QLatin1String("\r")) {
+        active_->setText(active_ == maskEdit_ ? *masked : g.cell(r, c));
+        active_->setCursorPosition(int(active_->text().size()));
+        if (active_ == maskEdit_)
+            active_->setCursorPosition(int(maskEdit_->maskText().size()));
+    } else if (active_ == maskEdit_) {
+        if (const auto t = celledit::maskWithFirstChar(key.at(0), c)) {
+            maskEdit_->setText(*t);
+            maskEdit_->setCursorPosition(1);
+        } else {
+            maskEdit_->setText(celledit::emptyMask(c));
+            maskEdit_->setCursorPosition(0);
+        }
+    } else {
+        txtEdit_->setText(key);
+        txtEdit_->setCursorPosition(int(key.size()));
+    }
+    active_->show();
+    active_->raise();
+    active_->setFocus();
+    core_.RaiseEnableStatus();
+}
+
+void GridGraph::commitEditor(bool advance) {
+    if (!editorVisible())
+        return;
+    CoordGrid& g = core_.grid();
+    const int r = editRow_, c = editCol_;
+    const bool geo = active_ == maskEdit_;
+    const QString text = geo ? maskEdit_->maskText() : active_->text();
+    const QString s = celledit::ztrim(text, geo, c);
+    const celledit::CommitResult res = celledit::commitCell(g, r, c, s);
+    active_->hide();
+    if (res.changed) {
+        refreshGrid();
+        core_.markGridChanged();
+    }
+    if (!advance || (!res.changed && r - 1 == g.lastDataRow()))
+        return;
+    const auto [nr, nc] = celledit::nextCell(g, r, c);
+    g.setCurrent(std::min(nr, g.rows() - 1), nc);
+    syncViewFromGrid();
+    view_->scrollTo(view_->currentIndex());
+    Area_Flex_DblClick();
+    advanceOnCommit_ = false;
+}
+
+bool GridGraph::eventFilter(QObject* o, QEvent* e) {
+    if ((o == txtEdit_ || o == maskEdit_) && e->type() == QEvent::KeyPress) {
+        bool handled = false;
+        editorKey(static_cast<QKeyEvent*>(e), handled);
+        return handled;
+    }
+    if (o == bglist_->viewport() && e->type() == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        const int row = bglist_->rowAt(int(me->position().y()));
+        const int col = bglist_->columnAt(int(me->position().x()));
+        BGlist_MouseDown(me->button(), row, col);
+        return true;
+    }
+    return GridGraphWidget::eventFilter(o, e);
+}
+
+void GridGraph::editorKey(QKeyEvent* e, bool& handled) {
+    advanceOnCommit_ = false;
+    const bool ctrlAlone = e->modifiers() == Qt::ControlModifier;
+    CoordGrid& g = core_.grid();
+    switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        advanceOnCommit_ = true;
+        handled = true;
+        view_->setFocus();
+        commitEditor(true);
+        return;
+    case Qt::Key_Escape:
+        handled = true;
+        active_->hide();
+        view_->setFocus();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        handled = true;
+        commitEditor(false);
+        view_->setFocus();
+        const bool up = e->key() == Qt::Key_Up;
+        if (ctrlAlone) {
+            int c = g.col_ + (up ? -1 : 1);
+            g.setCurrent(g.row_, std::clamp(c, 1, CoordGrid::kCols - 1));
+            syncViewFromGrid();
+            Area_Flex_DblClick();
+        } else {
+            int r = g.row_ + (up ? -1 : 1);
+            g.setCurrent(std::clamp(r, 1, g.rows() - 1), g.col_);
+            syncViewFromGrid();
+        }
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+bool GridGraph::refuseWhileEditing(const QString& text) {
+    if (!editorVisible())
+        return false;
+    dialogs().message(kTitleError, text, MsgIcon::Critical, MsgButtons::Ok);
+    active_->setFocus();
+    return true;
+}
+
+bool GridGraph::Area_Flex_KeyDown(int key, Qt::KeyboardModifiers mods) {
+    syncSelectionFromView();
+    const bool ctrl = mods == Qt::ControlModifier;
+    const bool shift = mods == Qt::ShiftModifier;
+    bool copied = false;
+    if ((ctrl && key == Qt::Key_C) || (ctrl && key == Qt::Key_Insert)) {
+        copyCommand(copied);
+    } else if ((ctrl && key == Qt::Key_V) || (shift && key == Qt::Key_Insert)) {
+        pasteCommand();
+    } else if (ctrl && key == Qt::Key_N) {
+        insertCommand();
+    } else if (ctrl && key == Qt::Key_Y) {
+        deleteCommand(false);
+    } else if (key == Qt::Key_Delete && !ctrl) {
+        deleteCommand(true);
+    } else if (ctrl && key == Qt::Key_A) {
+        CoordGrid& g = core_.grid();
+        g.setCurrent(g.lastDataRow() + 1, 1);
+        syncViewFromGrid();
+        openEditorWithKey(QString());
+    } else if (ctrl && key != Qt::Key_Control) {
+        core_.RaiseEnableStatus();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void GridGraph::copyCommand(bool& copied) {
+    copied = false;
+    if (refuseWhileEditing(kEditingNoCopy))
+        return;
+    const blockops::CopyResult r = blockops::copyBlock(core_.grid());
+    if (!r.error.isEmpty()) {
+        dialogs().message(kTitleError, r.error, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    QGuiApplication::clipboard()->clear();
+    QGuiApplication::clipboard()->setText(r.block);
+    view_->setFocus();
+    copied = true;
+    core_.RaiseEnableStatus();
+}
+
+void GridGraph::pasteCommand() {
+    if (refuseWhileEditing(kEditingNoPaste))
+        return;
+    blockops::PasteResult r;
+    {
+        const WaitCursor wait;
+        r = blockops::paste(core_.grid(), QGuiApplication::clipboard()->text());
+    }
+    if (!r.error.isEmpty()) {
+        dialogs().message(kTitleError, r.error, r.exclamation ? MsgIcon::Exclamation : MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    if (!r.changed)
+        return;
+    view_->setFocus();
+    afterBlockChange(r.detectedType);
+}
+
+void GridGraph::afterBlockChange(const std::optional<int>& detectedType) {
+    refreshGrid();
+    core_.markGridChanged();
+    if (detectedType)
+        core_.raiseSetZBType(*detectedType);
+    core_.RaiseEnableStatus();
+}
+
+void GridGraph::insertCommand() {
+    if (refuseWhileEditing(kEditingNoInsert))
+        return;
+    const QString err = blockops::insertRow(core_.grid());
+    if (!err.isEmpty()) {
+        dialogs().message(kTitleError, err, MsgIcon::Critical, MsgButtons::Ok);
+        view_->setFocus();
+        return;
+    }
+    afterBlockChange(std::nullopt);
+}
+
+void GridGraph::deleteCommand(bool del) {
+    if (refuseWhileEditing(kEditingNoDelete))
+        return;
+    const blockops::DeletePlan p = blockops::planDelete(core_.grid(), del);
+    if (!p.error.isEmpty()) {
+        dialogs().message(kTitleError, p.error, MsgIcon::Critical, MsgButtons::Ok);
+        view_->setFocus();
+        return;
+    }
+    if (p.silent)
+        return;
+    if (dialogs().message(kTitleWarning, p.question, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes) {
+        view_->setFocus();
+        return;
+    }
+    {
+        const WaitCursor wait;
+        blockops::deleteRows(core_.grid(), p);
+    }
+    view_->setFocus();
+    afterBlockChange(std::nullopt);
+}
+
+GridGraph::MenuState GridGraph::menuState() const {
+    const CoordGrid& g = core_.grid();
+    const bool single = g.col_ == g.colSel_ && g.row_ == g.rowSel_;
+    const bool paste = !QGuiApplication::clipboard()->text().trimmed().isEmpty();
+    return {!single, !single, paste, !single};
+}
+
+void GridGraph::runMenuItem(int index) {
+    switch (index) {
+    case 0: {
+        // Cut deletes only what it could copy.
+        bool copied = false;
+        copyCommand(copied);
+        if (copied)
+            deleteCommand(false);
+        break;
+    }
+    case 1: {
+        bool copied = false;
+        copyCommand(copied);
+        break;
+    }
+    case 2:
+        pasteCommand();
+        break;
+    case 4:
+        deleteCommand(false);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- plot view ----
+
+void GridGraph::redrawPlot() { minePic_->update(); }
+
+void GridGraph::setBlockView(bool block) {
+    blockOpt_->setChecked(block);
+    planOpt_->setChecked(!block);
+    core_.plotOptions.planView = !block;
+    zframe1_->setVisible(!block);
+    zframe4_->setVisible(block);
+    redrawPlot();
+}
+
+void GridGraph::setZoomIndex(int index) {
+    scaleCom_->setCurrentIndex(index);
+    applyZoom();
+}
+
+void GridGraph::applyZoom() {
+    core_.plotOptions.scalePercent = zoom::percentOf(scaleCom_->currentText());
+    minePic_->hide();
+    const int side = toPixels(Twips(int(core_.plotOptions.scalePercent / 100.0 * 3800)));
+    minePic_->resize(side, side);
+    // The overhang in twips, from the size the picture really got.
+    const double d = fromPixels(minePic_->width()).value - fromPixels(backPic_->width()).value;
+    for (QScrollBar* bar : {mvs_, mhs_}) {
+        const zoom::ScrollBar old{bar->minimum(), bar->maximum(), bar->value(), bar->pageStep(), bar->singleStep()};
+        const zoom::ScrollBar n = zoom::zoomScroll(old, d);
+        const QSignalBlocker b(bar);
+        bar->setRange(1, n.max);
+        bar->setValue(n.value);
+        bar->setPageStep(n.large);
+        bar->setSingleStep(n.small);
+    }
+    minePic_->move(-toPixels(Twips(mhs_->value())), -toPixels(Twips(mvs_->value())));
+    redrawPlot();
+    minePic_->show();
+}
+
+void GridGraph::fillRegionList() {
+    bglist_->setRowCount(core_.list.count());
+    for (int i = 0; i < core_.list.count(); ++i) {
+        const RegionListRow& row = core_.list.row(i);
+        auto item = [](const QString& t) {
+            auto* it = new QTableWidgetItem(t);
+            it->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            return it;
+        };
+        bglist_->setItem(i, 0, item(row.ticked ? kTick : QString()));
+        bglist_->setItem(i, 1, item(row.elevText));
+        bglist_->setItem(i, 2, item(row.areaText));
+        auto* colour = item(QString());
+        colour->setBackground(row.color);
+        bglist_->setItem(i, 3, colour);
+        bglist_->setItem(i, 4, item(QString::number(row.index)));
+    }
+    if (core_.list.count() > 0)
+        bglist_->setCurrentCell(core_.list.count() - 1, 3);
+}
+
+void GridGraph::BGlist_MouseDown(Qt::MouseButton button, int row, int col) {
+    RegionListModel& list = core_.list;
+    if (button == Qt::RightButton) {
+        if (core_.plotOptions.planView || core_.plotOptions.transparent)
+            return;
+        if (row >= 0)
+            bglist_->setCurrentCell(row, 0);
+        col = 0;
+        row = bglist_->currentRow();
+    } else if (row >= 0 && col >= 0) {
+        bglist_->setCurrentCell(row, col);
+    }
+    if (row < 0 || row >= list.count())
+        return;
+    if (col == 3) {
+        const QColor c = QColorDialog::getColor(list.row(row).color, this);
+        if (!c.isValid())
+            return;
+        list.row(row).color = c;
+        const int idx = list.row(row).index;
+        if (idx >= 0 && idx < int(core_.Regions.size()))
+            core_.Regions[size_t(idx)].Color = c;
+        fillRegionList();
+        bglist_->setCurrentCell(row, 3);
+        redrawPlot();
+        return;
+    }
+    if (col != 0)
+        return;
+    if (button == Qt::LeftButton) {
+        if (row == 0) {
+            const bool ticked = list.row(0).ticked;
+            if (dialogs().message(kTitleHint, ticked ? kAskUntickAll : kAskTickAll, MsgIcon::Question,
+                                  MsgButtons::YesNo) == MsgAnswer::Yes) {
+                list.setAllTicked(!ticked);
+                fillRegionList();
+                bglist_->setCurrentCell(0, 0);
+                redrawPlot();
+                return;
+            }
+        }
+        list.toggle(row);
+        fillRegionList();
+        bglist_->setCurrentCell(row, 0);
+        redrawPlot();
+    } else if (button == Qt::RightButton) {
+        if (row == list.count() - 1)
+            return;
+        list.moveToBottom(row);
+        fillRegionList();
+        bglist_->setCurrentCell(list.count() - 1, 0);
+        redrawPlot();
+    }
+}
+
+void GridGraph::PrintCom_Click() { PrintAreaPlot(core_, programPrinter()); }
+
+} // namespace mf

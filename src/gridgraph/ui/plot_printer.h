@@ -1,0 +1,19 @@
+#pragma once
+// Printing the mining-area plot: the plot built for the page (plan view turned half a
+// turn and stretched, block view in the device's pixels) and painted on the device.
+#include "gridgraph/grid_graph_core.h"
+
+class QPaintDevice;
+class QPrinter;
+
+namespace mf {
+
+// Paints the plot on any paint device (a printer page, a PDF, an image). False when there
+// is nothing to print (no regions, or a region list out of step) and nothing was begun.
+bool paintAreaPlot(GridGraphCore& core, QPaintDevice& device);
+
+// PrintAreaPlot on the program's printer: one document, then "打印完成！". The PDF printer
+// asks for its file name first; a cancel prints nothing.
+void PrintAreaPlot(GridGraphCore& core, QPrinter& printer);
+
+} // namespace mf
