@@ -19,6 +19,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The user cancelled the print run (the file of a PDF printout was not chosen).
+class PrintCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "print run cancelled"; }
+};
+
 // Centimetres to twips, rounded halves to even.
 int CmToTwips(float cm);
 

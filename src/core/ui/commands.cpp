@@ -10,6 +10,9 @@
 #include "core/text_submission.h"
 #include "core/ui/main_window.h"
 #include "platform/ui/program_printer.h"
+#include "printing/ui/editor_printable_form.h"
+#include "printing/ui/frm_print_select.h"
+#include "printing/ui/qt_printer.h"
 #include "core/validation.h"
 #include "core/work_lists.h"
 #include "forms/ui/editor_window.h"
@@ -230,6 +233,14 @@ void printerSetup(QWidget* parent) {
     dlg.exec();
 }
 
-void showPrintDialog(QWidget*) {}
+void showPrintDialog(QWidget* parent) {
+    auto* main = qobject_cast<TabMain*>(parent);
+    EditorWindow* editor = main ? main->editor(state().CurrentKind) : nullptr;
+    if (!editor) return;
+    EditorPrintableForm form(*editor);
+    QtPrinterPaper paper(programPrinter());
+    FrmPrintSelect dlg(form, paper, [] { return makePrinterTarget(programPrinter()); }, parent);
+    dlg.exec();
+}
 
 } // namespace mf::commands

@@ -10,6 +10,8 @@
 #include "forms/design_renderer.h"
 #include "forms/field_rules.h"
 #include "forms/sketch_frame.h"
+#include "platform/print_target.h"
+#include "printing/boundary_sketch.h"
 #include "forms/ui/editor_page.h"
 #include "forms/ui/field_widgets.h"
 #include "gridgraph/ui/grid_graph.h"
@@ -446,42 +448,12 @@ void EditorWindow::ShowCurrentPage() {
 
 void EditorWindow::paintSketch(QPainter& p) {
     if (!grid_) return;
-    SketchPointSet pts;
-    if (!BuildSketchPoints(grid_->ZB_String(), pts)) return;
-    const auto frame = parseSketchFrame(design_.page(3) ? design_.page(3)->tag : profile_.sketchTag);
-    if (!frame) return;
-    // Fit the points into the frame, north up, keeping their proportions.
-    qint32 maxX = 0, maxY = 0;
-    for (int i = 0; i < pts.count(); ++i) {
-        if (pts.SketchX[i] == -1 && pts.SketchY[i] == -1) continue;
-        maxX = std::max(maxX, pts.SketchX[i]);
-        maxY = std::max(maxY, pts.SketchY[i]);
-    }
-    const double fw = frame->x2 - frame->x1, fh = frame->y2 - frame->y1;
-    if (fw <= 0 || fh <= 0) return;
-    const double scale = std::min(maxX > 0 ? fw / maxX : 1e9, maxY > 0 ? fh / maxY : 1e9);
-    if (scale >= 1e9) return;
-    const double offX = frame->x1 + (fw - maxX * scale) / 2;
-    const double offY = frame->y1 + (fh - maxY * scale) / 2;
-    auto at = [&](int i) { return QPointF(offX + pts.SketchX[i] * scale, offY + (maxY - pts.SketchY[i]) * scale); };
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(200, 0, 0), 15));
-    QFont f = designFont(FontSpec{QStringLiteral("宋体"), 7.5, false}, 1.0);
-    p.setFont(f);
-    QPolygonF ring;
-    for (int i = 0; i < pts.count(); ++i) {
-        if (pts.SketchX[i] == -1 && pts.SketchY[i] == -1) {
-            p.drawPolyline(ring);
-            ring.clear();
-            continue;
-        }
-        ring << at(i);
-        if (!pts.SketchLabels[i].isEmpty() && (ring.size() == 1 || at(i) != ring.first()))
-            p.drawText(at(i) + QPointF(40, -40), pts.SketchLabels[i]);
-    }
-    if (!ring.isEmpty()) p.drawPolyline(ring);
-    p.restore();
+    BoundarySketch sketch;
+    const QString tag = design_.page(3) ? design_.page(3)->tag : profile_.sketchTag;
+    if (!PrepareScreenSketch(grid_->ZB_String(), tag, sketch)) return;
+    const EditorPage* pg = page(3);
+    PainterTarget target(p, pg ? pg->width() * kTwipsPerPixel : 0, pg ? pg->height() * kTwipsPerPixel : 0);
+    DrawBoundarySketch(target, 1, sketch);
 }
 
 // ---- handlers of the data fields ----

@@ -1,0 +1,33 @@
+#pragma once
+// The program's printer for the print run: its paper codes, and the print target of one
+// run. Printing to "PDF 文件" asks for the file name once per run, at the first page, and
+// gathers the run's pages into that one file; a real printer gets a job per page.
+#include "platform/print_target.h"
+#include "printing/printer_paper.h"
+
+#include <memory>
+
+class QPrinter;
+
+namespace mf {
+
+class QtPrinterPaper : public PrinterPaper {
+public:
+    explicit QtPrinterPaper(QPrinter& printer) : printer_(printer) {}
+    int printerCount() override;
+    int paperSize() override;
+    bool setPaperSize(int code) override;
+    int orientation() override;
+    bool setOrientation(int code) override;
+
+private:
+    QPrinter& printer_;
+};
+
+// True when the printer writes PDF files rather than printing on a device.
+bool printsToPdf(const QPrinter& printer);
+
+// The target of one print run on printer.
+std::unique_ptr<PrintTarget> makePrinterTarget(QPrinter& printer);
+
+} // namespace mf

@@ -1,0 +1,196 @@
+// The print dialog over a real editor: page boxes by kind, the messages, the paper put back
+// after every run, pages on screen left as they were, and a real PDF of a filled form.
+#include "forms_ui/field_fixture.h"
+
+#include "forms/ui/editor_page.h"
+#include "platform/print_target.h"
+#include "platform/ui/program_printer.h"
+#include "printing/printer_paper.h"
+#include "printing/ui/editor_printable_form.h"
+#include "printing/ui/frm_print_select.h"
+#include "printing/ui/qt_printer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using namespace mf;
+using namespace mf::test;
+
+namespace {
+
+struct FakePaper : PrinterPaper {
+    int paper = 1, orient = 2;
+    QStringList writes;
+    int printerCount() override { return 1; }
+    int paperSize() override { return paper; }
+    bool setPaperSize(int code) override {
+        writes << QStringLiteral("paper %1").arg(code);
+        paper = code;
+        return true;
+    }
+    int orientation() override { return orient; }
+    bool setOrientation(int code) override {
+        writes << QStringLiteral("orientation %1").arg(code);
+        orient = code;
+        return true;
+    }
+};
+
+// A printer that fails once the second sheet starts.
+struct FailingTarget : RecordingTarget {
+    void drawText(int x, int y, const QString& s) override {
+        if (jobs() >= 1) throw PrintError("out of paper");
+        RecordingTarget::drawText(x, y, s);
+    }
+};
+
+const QString kBoundary = QStringLiteral(
+    "2,4,1,3800000,38500000,2,3800000,38501200,3,3801000,38501200,4,3801000,38500000,300,-100,1,1,"
+    "3,1,3801200,38500200,2,3801200,38500800,3,3801700,38500500,200,0,2,1,");
+
+class PrintDialogTest : public FieldTest {
+protected:
+    void SetUp() override {
+        FieldTest::SetUp();
+        state().PrintScaleX = 1.5f;
+        state().PrintScaleY = 1.9f;
+    }
+    // A dialog printing to a recording target; returns the targets made.
+    std::unique_ptr<FrmPrintSelect> dialog(PrintableForm& form, std::function<std::unique_ptr<PrintTarget>()> make = {}) {
+        if (!make) make = [this] {
+            auto t = std::make_unique<RecordingTarget>();
+            recorded_ = t.get();
+            ++runs_;
+            return t;
+        };
+        return std::make_unique<FrmPrintSelect>(form, paper_, make);
+    }
+    static QList<bool> ticked(FrmPrintSelect& d) {
+        QList<bool> out;
+        for (int i = 0; i < 5; ++i) out << d.Check1(i)->isChecked();
+        return out;
+    }
+    static QList<bool> enabled(FrmPrintSelect& d) {
+        QList<bool> out;
+        for (int i = 0; i < 5; ++i) out << d.Check1(i)->isEnabled();
+        return out;
+    }
+    FakePaper paper_;
+    RecordingTarget* recorded_ = nullptr;
+    int runs_ = 0;
+};
+
+} // namespace
+
+TEST_F(PrintDialogTest, PagesTheKindLacksAreClearedAndDisabled) {
+    auto e3 = open(3);
+    EditorPrintableForm f3(*e3);
+    auto d3 = dialog(f3);
+    EXPECT_EQ(d3->windowTitle(), QStringLiteral("打印申请表单"));
+    EXPECT_EQ(ticked(*d3), (QList<bool>{true, true, true, false, false}));
+    EXPECT_EQ(enabled(*d3), (QList<bool>{true, true, true, false, false}));
+    d3->Command2_Click(1);
+    EXPECT_EQ(ticked(*d3), (QList<bool>{false, false, false, false, false}));
+    d3->Command2_Click(0);
+    EXPECT_EQ(ticked(*d3), (QList<bool>{true, true, true, false, false}));
+    d3->Command1_Click(0);
+    EXPECT_FALSE(PrintPageSelected()[3]);
+    EXPECT_FALSE(PrintPageSelected()[4]);
+    EXPECT_TRUE(PrintPageSelected()[2]);
+    EXPECT_EQ(recorded_->jobs(), 3);
+
+    auto e7 = open(7);
+    EditorPrintableForm f7(*e7);
+    auto d7 = dialog(f7);
+    EXPECT_EQ(enabled(*d7), (QList<bool>{true, true, true, true, false}));
+    EXPECT_EQ(ticked(*d7), (QList<bool>{true, true, true, true, false}));
+}
+
+TEST_F(PrintDialogTest, NothingTickedPrintsNothingAndPutsThePaperBack) {
+    auto e = open(1);
+    EditorPrintableForm f(*e);
+    auto d = dialog(f);
+    d->show();
+    d->Command2_Click(1);
+    d->Command1_Click(0);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{QStringLiteral("至少选择一个打印页...")});
+    EXPECT_EQ(dialogs_.lastMessage().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(runs_, 0);
+    EXPECT_EQ(paper_.writes, (QStringList{QStringLiteral("paper 9"), QStringLiteral("orientation 1"),
+                                          QStringLiteral("paper 1"), QStringLiteral("orientation 2")}));
+    EXPECT_TRUE(d->isVisible());   // stays open
+}
+
+TEST_F(PrintDialogTest, AFailedRunIsReportedAndThePaperStillPutBack) {
+    auto e = open(1);
+    EditorPrintableForm f(*e);
+    auto d = dialog(f, [] { return std::make_unique<FailingTarget>(); });
+    d->Command1_Click(0);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{QStringLiteral("打印错误，请检查打印机安装是否正确！")});
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("提示"));
+    EXPECT_EQ(paper_.paper, 1);
+    EXPECT_EQ(paper_.orient, 2);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PrintDialogTest, PrintingLeavesThePagesOnScreenAsTheyWere) {
+    auto e = open(1);
+    e->show();
+    e->selectTab(2);
+    QList<bool> before;
+    for (int i = 0; i < 5; ++i) before << e->page(i)->isVisible();
+    type(*e, 0, QStringLiteral("某某矿业有限公司"));
+    grid_->zb = kBoundary;
+    EditorPrintableForm f(*e);
+    // A control on a page behind another tab counts as visible on its page.
+    const DesignControl* applicant = e->design().find(QStringLiteral("ChTXT"), 0);
+    ASSERT_NE(applicant, nullptr);
+    EXPECT_TRUE(f.live(*applicant).visible);
+    EXPECT_EQ(f.live(*applicant).text, QStringLiteral("某某矿业有限公司"));
+    auto d = dialog(f);
+    d->Command1_Click(0);
+    QList<bool> after;
+    for (int i = 0; i < 5; ++i) after << e->page(i)->isVisible();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(recorded_->jobs(), 5);
+    EXPECT_EQ(recorded_->findText(QStringLiteral("某某矿业有限公司")).op, RecordingTarget::Op::Text);
+    EXPECT_EQ(dialogs_.lastMessage().text, QStringLiteral("输出完毕!"));
+}
+
+TEST_F(PrintDialogTest, AFilledNewGrantPrintsToOnePdf) {
+    auto e = open(1);
+    type(*e, 0, QStringLiteral("某某矿业有限公司"));
+    type(*e, 1, QStringLiteral("某某铁矿"));
+    grid_->zb = kBoundary;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("申请"));
+    dialogs_.chooseFile(pdf);
+    EditorPrintableForm f(*e);
+    FrmPrintSelect d(f, paper_, [] { return makePrinterTarget(programPrinter()); });
+    programPrinter().setOutputFormat(QPrinter::PdfFormat);
+    d.Command1_Click(0);
+    EXPECT_EQ(dialogs_.fileDialogs().size(), 1);   // asked once for the whole run
+    EXPECT_EQ(dialogs_.lastMessage().text, QStringLiteral("输出完毕!"));
+    const QString file = pdf + QStringLiteral(".pdf");
+    ASSERT_TRUE(QFile::exists(file));
+    if (qEnvironmentVariableIsSet("MF_KEEP_PDF")) QFile::copy(file, qEnvironmentVariable("MF_KEEP_PDF"));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {file});
+    ASSERT_TRUE(info.waitForFinished());
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+5")))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("(A4)"))) << out.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString t = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(t.contains(QStringLiteral("采矿权新立申请表"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("某某矿业有限公司"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("采矿申请登记矿区范围坐标表"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("3801700"))) << t.toStdString();
+}
