@@ -354,7 +354,7 @@ void GridGraph::syncViewFromGrid() {
     syncing_ = false;
 }
 
-bool GridGraph::editorVisible() const { return active_ && active_->isVisible(); }
+bool GridGraph::editorVisible() const { return active_ && !active_->isHidden(); }
 
 void GridGraph::placeEditor(QLineEdit* ed, int r, int c) {
     const QRect cell = view_->visualRect(model_->index(r - 1, c - 1));

@@ -1,0 +1,290 @@
+// The coordinate control as a user drives it: keys, the degree mask, block commands,
+// the menu, the plot view and the printed plot.
+#include "gridgraph/ui/coord_table.h"
+#include "gridgraph/ui/grid_graph.h"
+#include "gridgraph/ui/plot_printer.h"
+#include "platform/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mf;
+
+namespace {
+
+const QString kSquare = "1,4,1,3000000.00,40000000.00,2,3001000.00,40000000.00,3,3001000.00,40001000.00,"
+                        "4,3000000.00,40001000.00,100,50,A1,1,";
+
+class GridGraphTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialogs.install();
+        g.resize(470, 392);
+        g.show();
+        connect();
+        g.setZB_Type(0);
+        g.setZB_String("");
+        g.init_grid_graph();
+    }
+    void connect() {
+        QObject::connect(&g, &GridGraphWidget::ZBChanged, [this] { events << "ZBChanged"; });
+        QObject::connect(&g, &GridGraphWidget::EnableStatus, [this](bool f) { events << QString("EnableStatus(%1)").arg(f); });
+        QObject::connect(&g, &GridGraphWidget::SetZBType, [this](int t) { events << QString("SetZBType(%1)").arg(t); });
+        QObject::connect(&g, &GridGraphWidget::FrameZB, [this] { events << "FrameZB"; });
+    }
+    void key(QWidget* w, int k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {
+        QKeyEvent e(QEvent::KeyPress, k, m, text);
+        QApplication::sendEvent(w, &e);
+    }
+    void typeOnGrid(const QString& t) {
+        for (QChar c : t)
+            key(g.table(), c.unicode(), Qt::NoModifier, QString(c));
+    }
+    void typeInEditor(const QString& t) {
+        for (QChar c : t)
+            key(g.activeEditor(), c.unicode(), Qt::NoModifier, QString(c));
+    }
+    void enterInEditor() { key(g.activeEditor(), Qt::Key_Return); }
+    void select(int r, int c, int rSel, int cSel) {
+        g.core().grid().select(r, c, rSel, cSel);
+        g.core().hooks().gridReset();
+    }
+    ScriptedDialogs dialogs;
+    GridGraph g;
+    QStringList events;
+};
+
+} // namespace
+
+TEST_F(GridGraphTest, TypingAPointNumberOnTheEntryRowAddsARowAndMovesOn) {
+    typeOnGrid("A");
+    ASSERT_TRUE(g.editorVisible());
+    EXPECT_EQ(events, QStringList{"EnableStatus(0)"});
+    typeInEditor("1");
+    enterInEditor();
+    EXPECT_EQ(g.core().grid().cell(1, 1), "A1");
+    EXPECT_EQ(g.core().grid().rows(), 3);
+    EXPECT_EQ(events.count("ZBChanged"), 1);
+    // The editor reopened on column 2 of the same row.
+    EXPECT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.core().grid().col_, 2);
+    // Enter on an empty entry cell writes nothing.
+    key(g.activeEditor(), Qt::Key_Escape);
+    g.core().grid().setCurrent(2, 1);
+    g.core().hooks().gridReset();
+    key(g.table(), Qt::Key_Return);
+    enterInEditor();
+    EXPECT_EQ(g.core().grid().rows(), 3);
+}
+
+TEST_F(GridGraphTest, ReadingTheStringCommitsTheOpenEditor) {
+    typeOnGrid("P");
+    ASSERT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.ZB_String(), "1,1,P,,,,,,,");
+    EXPECT_FALSE(g.editorVisible());
+}
+
+TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
+    g.setZB_String("1,3,1,116.3045,39.5,2,116.31,39.5,3,116.31,39.51,1200,1100,,1,");
+    g.init_grid_graph();
+    g.core().grid().setCurrent(1, 2);
+    g.core().hooks().gridReset();
+    typeOnGrid("5");
+    auto* mask = qobject_cast<DegreeMaskEdit*>(g.activeEditor());
+    ASSERT_NE(mask, nullptr);
+    EXPECT_EQ(mask->maskText(), "5  °  ′  ″");
+    EXPECT_EQ(mask->cursorPosition(), 1);
+    key(mask, Qt::Key_Escape);
+    typeOnGrid("a");
+    EXPECT_EQ(mask->maskText(), "   °  ′  ″");
+    EXPECT_EQ(mask->cursorPosition(), 0);
+    key(mask, Qt::Key_Escape);
+    EXPECT_EQ(g.core().grid().cell(1, 2), "116.3045");
+
+    // 39.5 opens as 39°50′00″ and is stored back in its four-decimal form.
+    g.core().grid().setCell(1, 3, "39.5");
+    g.core().grid().setCurrent(1, 3);
+    g.core().hooks().gridReset();
+    events.clear();
+    g.Area_Flex_DblClick();
+    EXPECT_EQ(mask->maskText(), "39°50′00″");
+    key(mask, Qt::Key_Escape);
+    g.Area_Flex_DblClick();
+    g.commitEditor(false);
+    EXPECT_EQ(g.core().grid().cell(1, 3), "39.5000");
+    EXPECT_EQ(events.count("ZBChanged"), 1);
+
+    // "98." right-aligns the degrees.
+    g.core().grid().setCurrent(2, 2);
+    g.core().hooks().gridReset();
+    typeOnGrid("9");
+    typeInEditor("8.");
+    EXPECT_EQ(mask->maskText(), " 98°  ′  ″");
+    EXPECT_EQ(mask->cursorPosition(), 4);
+    // Region-end rows use the text editor.
+    key(mask, Qt::Key_Escape);
+    g.core().grid().setCurrent(4, 2);
+    g.core().hooks().gridReset();
+    g.Area_Flex_DblClick();
+    EXPECT_EQ(qobject_cast<DegreeMaskEdit*>(g.activeEditor()), nullptr);
+}
+
+TEST_F(GridGraphTest, CtrlDownInTheLastColumnReopensThere) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    g.core().grid().setCurrent(5, 5);
+    g.core().hooks().gridReset();
+    g.Area_Flex_DblClick();
+    key(g.activeEditor(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.core().grid().col_, 5);
+    key(g.activeEditor(), Qt::Key_Escape);
+    EXPECT_EQ(g.core().grid().cell(5, 5), "1");
+}
+
+TEST_F(GridGraphTest, CopyAndPasteThroughTheClipboard) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    select(1, 1, 2, 5);
+    key(g.table(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("STACOL=1;ENDCOL=5;ROWS=2\r\n"));
+    g.core().grid().setCurrent(g.core().grid().entryRow(), 1);
+    g.core().hooks().gridReset();
+    events.clear();
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(g.core().grid().lastDataRow(), 7);
+    EXPECT_EQ(events, QStringList({"ZBChanged", "SetZBType(0)", "EnableStatus(1)"}));
+    // Refused while the editor is open.
+    g.Area_Flex_DblClick();
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.lastMessage().text, "编辑状态不能执行粘贴操作...");
+}
+
+TEST_F(GridGraphTest, MenuEnablementAndDelete) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    QGuiApplication::clipboard()->clear();
+    select(2, 2, 2, 2);
+    GridGraph::MenuState s = g.menuState();
+    EXPECT_FALSE(s.cut);
+    EXPECT_FALSE(s.copy);
+    EXPECT_FALSE(s.del);
+    EXPECT_FALSE(s.paste);
+    select(1, 1, 3, 5);
+    QGuiApplication::clipboard()->setText("x");
+    s = g.menuState();
+    EXPECT_TRUE(s.cut && s.copy && s.del && s.paste);
+    dialogs.answer(MsgAnswer::Yes);
+    g.runMenuItem(0);   // cut
+    EXPECT_EQ(dialogs.lastMessage().text, "确认删除从当前记录行以下3行数据！");
+    EXPECT_EQ(g.core().grid().lastDataRow(), 2);
+    // A cut whose copy is refused deletes nothing (columns 4 and 5 alone).
+    select(1, 4, 2, 5);
+    g.runMenuItem(0);
+    EXPECT_EQ(dialogs.lastMessage().text, "拷贝列超出范围...");
+    EXPECT_EQ(g.core().grid().lastDataRow(), 2);
+}
+
+TEST_F(GridGraphTest, PlotViewDrawsAndReturnsToTheTable) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    events.clear();
+    g.Graph_Draw(0);
+    ASSERT_TRUE(g.plotShown());
+    EXPECT_EQ(g.regionList()->rowCount(), 1);
+    EXPECT_EQ(g.regionList()->item(0, 0)->text(), "√");
+    EXPECT_EQ(g.regionList()->item(0, 2)->text(), "1.000");
+    const QImage img = g.surface()->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            red += img.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_GT(red, 100);
+    g.setBlockView(true);
+    EXPECT_FALSE(g.surface()->grab().toImage().isNull());
+    g.COORCOM();
+    EXPECT_FALSE(g.plotShown());
+    EXPECT_EQ(events, QStringList{"FrameZB"});
+}
+
+TEST_F(GridGraphTest, ZoomSetsTheScrollBars) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    g.Graph_Draw(0);
+    g.setZoomIndex(1);   // 150 %
+    EXPECT_EQ(g.core().plotOptions.scalePercent, 150);
+    EXPECT_EQ(g.horizontalPan()->maximum(), 1905);   // 253 px → 380 px: 127 px of 15 twips
+    g.setZoomIndex(0);
+    EXPECT_EQ(g.horizontalPan()->maximum(), 1);
+    EXPECT_EQ(g.horizontalPan()->value(), 1);
+}
+
+TEST_F(GridGraphTest, RegionListTicksAskAboutAllRows) {
+    g.setZB_String("2,3,1,3000000,40000000,2,3000100,40000000,3,3000100,40000100,100,50,A,1,"
+                   "3,1,3000500,40000500,2,3000600,40000500,3,3000600,40000600,100,50,B,1,");
+    g.init_grid_graph();
+    g.Graph_Draw(0);
+    dialogs.answer(MsgAnswer::No);
+    g.BGlist_MouseDown(Qt::LeftButton, 0, 0);
+    EXPECT_EQ(dialogs.lastMessage().text, "全部取消吗?");
+    EXPECT_FALSE(g.core().list.row(0).ticked);
+    EXPECT_TRUE(g.core().list.row(1).ticked);
+    // Right click in the plan view does nothing; in the opaque block view it moves the row.
+    g.BGlist_MouseDown(Qt::RightButton, 0, 3);
+    EXPECT_EQ(g.core().list.row(0).index, 0);
+    g.setBlockView(true);
+    g.core().plotOptions.transparent = false;
+    g.BGlist_MouseDown(Qt::RightButton, 0, 3);
+    EXPECT_EQ(g.core().list.row(1).index, 0);
+    EXPECT_EQ(g.regionList()->item(1, 4)->text(), "0");
+}
+
+TEST_F(GridGraphTest, PrintsOnePdfPageAndReportsCompletion) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    // Nothing plotted yet: no document, no message.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    g.PrintCom_Click();
+    PrintAreaPlot(g.core(), printer);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+
+    g.Graph_Draw(0);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("plot.pdf");
+    dialogs.chooseFile(pdf);
+    PrintAreaPlot(g.core(), printer);
+    EXPECT_EQ(dialogs.lastMessage().text, "打印完成！");
+    EXPECT_EQ(dialogs.lastMessage().title, "信息提示");
+    ASSERT_TRUE(QFile::exists(pdf));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    if (info.waitForFinished(10000) && info.exitCode() == 0) {
+        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
+    }
+}
+
+TEST_F(GridGraphTest, PrintedPlanOnAnImageIsTurned) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    g.Graph_Draw(0);
+    g.core().list.toggle(0);   // nothing ticked: still a (blank) document
+    QImage page(400, 560, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    EXPECT_TRUE(paintAreaPlot(g.core(), page));
+    g.core().list.toggle(0);
+    EXPECT_TRUE(paintAreaPlot(g.core(), page));
+    // Point 1 (south-west) prints at the right-hand top: 9/10 across, 1/10 down.
+    EXPECT_EQ(page.pixelColor(360, 56), QColor(255, 0, 0));
+}
