@@ -166,6 +166,9 @@ TEST_F(PrintDialogTest, AFilledNewGrantPrintsToOnePdf) {
     auto e = open(1);
     type(*e, 0, QStringLiteral("某某矿业有限公司"));
     type(*e, 1, QStringLiteral("某某铁矿"));
+    for (int i : e->indexes(ControlArray::ChMEMO))
+        e->setText(ControlArray::ChMEMO, i, QStringLiteral("经审查，该矿区资源储量核实报告已经评审备案，设计利用储量与开采规模相适应。").repeated(2));
+    e->setText(ControlArray::ChTXT, 5, QStringLiteral("北京市海淀区某某路某某号某某大厦"));
     grid_->zb = kBoundary;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("申请"));
@@ -193,4 +196,23 @@ TEST_F(PrintDialogTest, AFilledNewGrantPrintsToOnePdf) {
     EXPECT_TRUE(t.contains(QStringLiteral("某某矿业有限公司"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("采矿申请登记矿区范围坐标表"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("3801700"))) << t.toStdString();
+}
+
+TEST_F(PrintDialogTest, TheSecondPageShowsTheSketchOnScreen) {
+    auto e = open(1);
+    e->show();
+    e->selectTab(3);
+    auto darkInFrame = [&] {
+        const QImage img = e->page(3)->grab().toImage();
+        // The frame (1500,4590)-(6900,6690) in pixels, less a margin for the design's rules.
+        int dark = 0;
+        for (int y = 4590 / 15 + 3; y < 6690 / 15 - 3; ++y)
+            for (int x = 1500 / 15 + 3; x < 6900 / 15 - 3; ++x) dark += qGray(img.pixel(x, y)) < 128;
+        return dark;
+    };
+    const int empty = darkInFrame();
+    grid_->zb = kBoundary;
+    e->page(3)->update();
+    const int drawn = darkInFrame();
+    EXPECT_GT(drawn, empty + 100);
 }
