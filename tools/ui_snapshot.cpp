@@ -1,20 +1,25 @@
 // Starts the program as a user would, opens an editor on a page and saves a picture of the
 // main window, for checking the screens by eye:
-//   ui_snapshot <out.png> [kind 1-7] [page] [action]
+//   ui_snapshot <out.png> [kind 1-7] [page] [action] [plot.pdf]
 // action: "region" opens the region tree with the first city expanded; "mineral:<text>"
-// types the text into the main-mineral combo; "minerals" drops the mineral tree down.
+// types the text into the main-mineral combo; "minerals" drops the mineral tree down;
+// "grid" fills the coordinate grid with sample corner points, "plot" also shows their plan,
+// "block" their block view.
 #include "core/app_state.h"
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "forms/ui/editor_window.h"
 #include "forms/ui/field_widgets.h"
 #include "forms/ui/region_picker.h"
+#include "gridgraph/ui/grid_graph.h"
+#include "gridgraph/ui/plot_printer.h"
 #include "platform/dialogs.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QTimer>
@@ -52,6 +57,29 @@ int main(int argc, char** argv) {
             e->combo(2)->setFocus();
             e->combo(2)->lineEdit()->setText(text);
             emit e->combo(2)->lineEdit()->textEdited(text);
+        } else if (e && (action == QLatin1String("grid") || action == QLatin1String("plot") ||
+                         action == QLatin1String("block")) && e->gridGraphWidget()) {
+            auto* g = qobject_cast<mf::GridGraph*>(e->gridGraphWidget());
+            if (g) {
+                g->setZB_String(QStringLiteral(
+                    "2,5,1,3850120.25,38512300.50,2,3850480.00,38512650.75,3,3850210.40,38513120.00,"
+                    "4,3849800.00,38512900.10,5,3849760.30,38512420.00,1200,850,Ⅰ号矿体,1,"
+                    "4,A1,3850050.00,38512600.00,A2,3850200.00,38512700.00,A3,3850100.00,38512880.00,"
+                    "A4,3849950.00,38512750.00,1000,700,Ⅱ号矿体,-1,"));
+                g->init_grid_graph();
+                if (action != QLatin1String("grid")) {
+                    g->Graph_Draw(0);
+                    if (action == QLatin1String("block"))
+                        g->setBlockView(true);
+                    // A further argument prints the plot to that PDF file.
+                    if (argc > 5) {
+                        QPrinter printer(QPrinter::HighResolution);
+                        printer.setOutputFormat(QPrinter::PdfFormat);
+                        printer.setOutputFileName(QString::fromLocal8Bit(argv[5]));
+                        mf::paintAreaPlot(g->core(), printer);
+                    }
+                }
+            }
         } else if (e && action == QLatin1String("minerals") && e->combo(2)) {
             e->combo(2)->showPopup();
         }

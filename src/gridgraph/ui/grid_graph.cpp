@@ -113,6 +113,11 @@ void GridGraph::buildTableFrame() {
     view_->setModel(model_);
     lay->addWidget(view_);
     view_->verticalHeader()->setFixedWidth(toPixels(Twips(580)));
+    // Column 0's header "序号" sits in the corner above the row numbers.
+    view_->setCornerButtonEnabled(false);
+    auto* corner = new QLabel(kHeadNo, view_);
+    corner->setAlignment(Qt::AlignCenter);
+    corner->setGeometry(view_->frameWidth(), view_->frameWidth(), toPixels(Twips(580)), 20);
     const int widths[] = {800, 1400, 1400, 1600, 650};
     for (int c = 0; c < 5; ++c)
         view_->setColumnWidth(c, toPixels(Twips(widths[c])));
@@ -255,7 +260,8 @@ void GridGraph::buildPlotFrame() {
     bglist_->setHorizontalHeaderLabels({QString(), QStringLiteral("标 高"), QStringLiteral("面积"), QStringLiteral("颜色"), QString()});
     bglist_->verticalHeader()->hide();
     bglist_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    bglist_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The current cell is tracked, but not highlighted: the colour cell must show its colour.
+    bglist_->setSelectionMode(QAbstractItemView::NoSelection);
     const int bw[] = {250, 1000, 650, 450};
     for (int c = 0; c < 4; ++c)
         bglist_->setColumnWidth(c, toPixels(Twips(bw[c])));
