@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <cmath>
 
@@ -27,6 +28,12 @@ const QString kTitleHint =
     QStringLiteral("可修改报件名称。修改完成后，点击回车键（Enter）确定！或按取消键（Esc）取消！");
 
 int px(int twips) { return twips / kTwipsPerPixel; }
+
+// The width the columns share, in twips: the grid without its frame and vertical scroll bar.
+int innerWidthTw(const QTableWidget* g) {
+    const int bar = g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g);
+    return (g->width() - 2 * g->frameWidth() - bar) * kTwipsPerPixel;
+}
 int roundEven(double x) { return int(std::nearbyint(x)); }
 
 QTableWidget* makeGrid(QWidget* parent, const QStringList& headings) {
@@ -180,13 +187,13 @@ QString FrmFjgl::selectedFjid() const {
 }
 
 void FrmFjgl::Form_Load() {
-    const int gridTw = MSFlexGrid1->width() * kTwipsPerPixel;
+    const int gridTw = innerWidthTw(MSFlexGrid1);
     MSFlexGrid1->setColumnWidth(0, px(500));
     MSFlexGrid1->setColumnWidth(1, px(gridTw - 1300));
     MSFlexGrid1->setColumnWidth(2, px(800));
     MSFlexGrid1->setColumnHidden(3, true);
 
-    const int docTw = MSFlexGrid2->width() * kTwipsPerPixel;
+    const int docTw = innerWidthTw(MSFlexGrid2);
     MSFlexGrid2->setColumnWidth(0, px(500));
     MSFlexGrid2->setColumnHidden(1, true);
     MSFlexGrid2->setColumnWidth(2, px(roundEven((docTw - 950) / 2.0)));
@@ -229,7 +236,7 @@ void FrmFjgl::setMaterialShade(int row, const QColor& color, int lastCol) {
 }
 
 void FrmFjgl::applyWidthRule() {
-    const int docTw = MSFlexGrid2->width() * kTwipsPerPixel;
+    const int docTw = innerWidthTw(MSFlexGrid2);
     const int w = roundEven((docTw - (documentRows() > 20 ? 1200 : 950)) / 2.0);
     MSFlexGrid2->setColumnWidth(2, px(w));
     MSFlexGrid2->setColumnWidth(3, px(w));
