@@ -36,6 +36,9 @@ public:
     // Area check; on success Area_Size() becomes " " + the total in km² ("0.000").
     virtual void Area_Calc() = 0;
     virtual QString Area_Size() const = 0;
+    // True when the last Area_Calc passed its check and set Area_Size from this grid.
+    // (CheckZB keeps the verdict of the last Check_ZB only.)
+    virtual bool AreaCalcPassed() const = 0;
 
     // Checks in the given mode and shows the plot when the check passes.
     virtual void Graph_Draw(qint16 mode) = 0;

@@ -100,7 +100,8 @@ void GridGraphCore::Graph_Draw(int flg) {
 }
 
 void GridGraphCore::Area_Calc() {
-    if (!check(1))
+    areaCalcPassed_ = check(1);
+    if (!areaCalcPassed_)
         return;
     Regions = BuildRegions(grid_, CoordType);
     RegionCount = int(Regions.size());

@@ -42,6 +42,7 @@ public:
     void init_grid_graph();
     void Graph_Draw(int flg);
     void Area_Calc();
+    bool AreaCalcPassed() const { return areaCalcPassed_; }
     void Coor_Select();
     void Check_ZB(int flg);
     bool CheckZB() const { return CheckVerdict; }
@@ -73,6 +74,7 @@ public:
     int CoordType = 0;
     QString AreaText;
     bool CheckVerdict = false;
+    bool areaCalcPassed_ = false;
     bool GridChanged = false;
     bool ViewResetPending = true;
     plot::Options plotOptions;   // view, ticks, ScalePercent, Tilt, Rotation

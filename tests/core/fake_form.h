@@ -33,6 +33,7 @@ public:
     bool CheckZB() const override { return true; }
     void Area_Calc() override {}
     QString Area_Size() const override { return {}; }
+    bool AreaCalcPassed() const override { return false; }
     void Graph_Draw(qint16) override {}
 };
 

@@ -57,11 +57,13 @@ public:
     void Coor_Select() override { ++coorSelects; }
     void Check_ZB(qint16) override { verdict = checkPasses; }
     bool CheckZB() const override { return verdict; }
+    // Like the control, the area calculation checks on its own and leaves CheckZB alone.
     void Area_Calc() override {
-        verdict = checkPasses;
-        if (verdict) area = nextArea;
+        areaPassed = checkPasses;
+        if (areaPassed) area = nextArea;
     }
     QString Area_Size() const override { return area; }
+    bool AreaCalcPassed() const override { return areaPassed; }
     void Graph_Draw(qint16) override {
         verdict = checkPasses;
         if (!verdict) emit FrameZB();
@@ -71,6 +73,7 @@ public:
     qint16 type = 0;
     bool checkPasses = true;
     bool verdict = true;
+    bool areaPassed = false;
     QString area;
     QString nextArea;
     int coorSelects = 0;

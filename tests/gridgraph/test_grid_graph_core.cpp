@@ -77,6 +77,7 @@ TEST_F(CoreTest, CheckVerdictOnlyFromCheckZB) {
     EXPECT_TRUE(core.CheckZB());
     core.Area_Calc();   // fails on the empty grid, CheckZB untouched
     EXPECT_TRUE(core.CheckZB());
+    EXPECT_FALSE(core.AreaCalcPassed());
     EXPECT_EQ(core.Area_Size(), "");
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"坐标数据不完整..."});
     core.Check_ZB(0);
@@ -88,9 +89,11 @@ TEST_F(CoreTest, AreaCalcAndFailedCheckKeepsTheArea) {
     core.init_grid_graph();
     core.Area_Calc();
     EXPECT_EQ(core.Area_Size(), " 1.000");
+    EXPECT_TRUE(core.AreaCalcPassed());
     core.grid().setCell(5, 5, "5");   // bad nature
     core.Area_Calc();
     EXPECT_EQ(core.Area_Size(), " 1.000");
+    EXPECT_FALSE(core.AreaCalcPassed());  // the stale area is not this grid's
 }
 
 TEST_F(CoreTest, GraphDrawShowsThePlotAndKeepsTheViewWithoutChange) {

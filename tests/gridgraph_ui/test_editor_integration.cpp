@@ -68,9 +68,8 @@ TEST_F(RealGridTest, TypedPointsComputePlotAndRoundTrip) {
     EXPECT_EQ(g->ZB_String(), "1,4,1,3000000,40000000,2,3001000,40000000,3,3001000,40001000,4,3000000,40001000,"
                               "1200,350.5,A1,1,");
 
-    // Compute: depths and the area. The page reads CheckZB after Area_Calc; a save's
-    // Check_ZB(2) sets it, as it would before the first save.
-    g->Check_ZB(2);
+    // Compute: depths and the area, without any check having run before.
+    EXPECT_FALSE(g->CheckZB());
     button(*e, "CALCOM")->click();
     EXPECT_EQ(txt(*e, 18), "1200");
     EXPECT_EQ(txt(*e, 19), "350.5");

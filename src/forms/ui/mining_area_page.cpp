@@ -71,7 +71,7 @@ void MiningAreaPage::CALCOM_Click() {
     c_.grid->Area_Calc();
     // A failed area check leaves the area and the fee as they were: the control's last
     // area belongs to another grid.
-    if (!c_.grid->CheckZB()) return;
+    if (!c_.grid->AreaCalcPassed()) return;
     c_.area->setText(c_.grid->Area_Size());
     if (existText(2).isEmpty()) {
         setExist(2, c_.grid->Area_Size());

@@ -68,6 +68,7 @@ public:
     void Check_ZB(qint16 mode) override { core_.Check_ZB(mode); }
     bool CheckZB() const override { return core_.CheckZB(); }
     void Area_Calc() override { core_.Area_Calc(); }
+    bool AreaCalcPassed() const override { return core_.AreaCalcPassed(); }
     QString Area_Size() const override { return core_.Area_Size(); }
     void Graph_Draw(qint16 mode) override { core_.Graph_Draw(mode); }
     void COORCOM() { core_.COORCOM(); }
