@@ -18,6 +18,7 @@
 #include "platform/ui/qt_setup.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QTabBar>
@@ -67,8 +68,13 @@ int main(int argc, char** argv) {
                     "4,A1,3850050.00,38512600.00,A2,3850200.00,38512700.00,A3,3850100.00,38512880.00,"
                     "A4,3849950.00,38512750.00,1000,700,Ⅱ号矿体,-1,"));
                 g->init_grid_graph();
+                // The compute button, as a user would press it.
+                if (auto* calc = qobject_cast<QPushButton*>(e->control(QStringLiteral("CALCOM")))) calc->click();
                 if (action != QLatin1String("grid")) {
-                    g->Graph_Draw(0);
+                    if (auto* b = qobject_cast<QPushButton*>(e->control(QStringLiteral("GRPHCOM"))))
+                        b->click();
+                    else
+                        g->Graph_Draw(0);
                     if (action == QLatin1String("block"))
                         g->setBlockView(true);
                     // A further argument prints the plot to that PDF file.

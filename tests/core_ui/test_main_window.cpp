@@ -168,3 +168,27 @@ TEST(MainWindowLoad, NoPrinterDisablesPrinterSetupOnly) {
     main.close();
     state().reset();
 }
+
+#include "core/ui/commands.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTimer>
+
+TEST_F(MainWindowTest, PrinterSetupOffersThePrinterChoiceAndChangesNothingOnCancel) {
+    QString title, ok;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dlg);
+        title = dlg->windowTitle();
+        if (auto* box = dlg->findChild<QDialogButtonBox*>())
+            if (QPushButton* b = box->button(QDialogButtonBox::Ok)) ok = b->text();
+        dlg->reject();
+    });
+    main_->Toolbar_ButtonClick("PSET");
+    EXPECT_EQ(title, "打印机设置");
+    EXPECT_EQ(ok, "确定");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}

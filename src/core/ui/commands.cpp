@@ -22,7 +22,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace mf::commands {
 
@@ -228,8 +230,14 @@ void showAttachments(QWidget* parent) {
 }
 
 void printerSetup(QWidget* parent) {
-    // The program's own printer changes; the system default stays as it is.
-    QPageSetupDialog dlg(&programPrinter(), parent);
+    // The user picks the printer (an installed one or printing to a PDF file) and its paper;
+    // only the program's own printer changes, the system default stays as it is.
+    QPrintDialog dlg(&programPrinter(), parent);
+    dlg.setWindowTitle(QStringLiteral("打印机设置"));
+    dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* box = dlg.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("确定"));
+    }
     dlg.exec();
 }
 
