@@ -14,6 +14,8 @@
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
+#include "tool_app.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPdfWriter>
@@ -27,15 +29,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: attach_snapshot <manager.png> <view.png> <list.pdf>\n");
         return 2;
     }
-    mf::installTranslations(app);
-    mf::installApplicationFonts();
     mf::QtDialogs dialogs;
-    mf::setDialogs(&dialogs);
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    auto main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    auto main = startProgramForTool(app, dialogs);
     if (!main) return 1;
-    main->resize(1200, 860);
-    main->show();
     mf::EditorWindow* e = main->showEditor(1);
     if (!e) return 1;
     e->setText(mf::ControlArray::ChTXT, 0, QStringLiteral("华北矿业有限公司"));

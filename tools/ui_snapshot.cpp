@@ -17,6 +17,8 @@
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
+#include "tool_app.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QMdiSubWindow>
@@ -32,15 +34,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ui_snapshot <out.png> [kind] [page]\n");
         return 2;
     }
-    mf::installTranslations(app);
-    mf::installApplicationFonts();
     mf::QtDialogs dialogs;
-    mf::setDialogs(&dialogs);
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    auto main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    auto main = startProgramForTool(app, dialogs);
     if (!main) return 1;
-    main->resize(1200, 860);
-    main->show();
     const int kind = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     const int page = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
     if (kind) {

@@ -1,0 +1,23 @@
+#pragma once
+// Start-up shared by the snapshot tools: the program as a user starts it, its main window
+// shown at a fixed size.
+#include "core/ui/main_window.h"
+#include "core/ui/startup.h"
+#include "platform/dialogs.h"
+#include "platform/ui/qt_dialogs.h"
+#include "platform/ui/qt_setup.h"
+
+#include <QApplication>
+#include <memory>
+
+inline std::unique_ptr<mf::TabMain> startProgramForTool(QApplication& app, mf::QtDialogs& dialogs) {
+    mf::installTranslations(app);
+    mf::installApplicationFonts();
+    mf::setDialogs(&dialogs);
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    auto main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    if (!main) return nullptr;
+    main->resize(1200, 860);
+    main->show();
+    return main;
+}
