@@ -88,6 +88,31 @@ TEST_F(GridGraphTest, TypingAPointNumberOnTheEntryRowAddsARowAndMovesOn) {
     EXPECT_EQ(g.core().grid().rows(), 3);
 }
 
+TEST_F(GridGraphTest, TabAndEnterMoveOnWhenTheWindowIsActive) {
+    // In an active window the grid's focus handler does the commit; it must move on too.
+    QApplication::setActiveWindow(&g);
+    QApplication::processEvents();
+    ASSERT_TRUE(g.isActiveWindow());
+    g.table()->setFocus();
+    typeOnGrid("A");
+    ASSERT_TRUE(g.editorVisible());
+    key(g.activeEditor(), Qt::Key_Return);
+    EXPECT_EQ(g.core().grid().cell(1, 1), "A");
+    ASSERT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.core().grid().col_, 2);
+    typeInEditor("3000000");
+    key(g.activeEditor(), Qt::Key_Tab);
+    EXPECT_EQ(g.core().grid().cell(1, 2), "3000000");
+    ASSERT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.core().grid().col_, 3);
+    // Up commits without moving on and leaves the editor closed.
+    typeInEditor("40000000");
+    key(g.activeEditor(), Qt::Key_Up);
+    EXPECT_EQ(g.core().grid().cell(1, 3), "40000000");
+    EXPECT_FALSE(g.editorVisible());
+    EXPECT_EQ(events.count("ZBChanged"), 3);
+}
+
 TEST_F(GridGraphTest, ReadingTheStringCommitsTheOpenEditor) {
     typeOnGrid("P");
     ASSERT_TRUE(g.editorVisible());

@@ -134,7 +134,8 @@ void GridGraph::buildTableFrame() {
     view_->onKey = [this](QKeyEvent* e) { return Area_Flex_KeyDown(e->key(), e->modifiers()); };
     view_->onText = [this](const QString& t) { openEditorWithKey(t); };
     view_->onDoubleClick = [this] { Area_Flex_DblClick(); };
-    view_->onFocusIn = [this] { commitEditor(false); };
+    // The grid's focus handler commits; after Tab or Enter in the editor it also moves on.
+    view_->onFocusIn = [this] { commitEditor(advanceOnCommit_); };
     view_->onRightClick = [this] {
         syncSelectionFromView();
         const MenuState s = menuState();
@@ -417,6 +418,7 @@ void GridGraph::openEditorWithKey(const QString& key) {
 void GridGraph::commitEditor(bool advance) {
     if (!editorVisible())
         return;
+    advanceOnCommit_ = false;
     CoordGrid& g = core_.grid();
     const int r = editRow_, c = editCol_;
     const bool geo = active_ == maskEdit_;
@@ -466,7 +468,9 @@ void GridGraph::editorKey(QKeyEvent* e, bool& handled) {
         advanceOnCommit_ = true;
         handled = true;
         view_->setFocus();
-        commitEditor(true);
+        // Without an active window no focus event arrives: commit here instead.
+        if (advanceOnCommit_)
+            commitEditor(true);
         return;
     case Qt::Key_Escape:
         handled = true;
