@@ -10,9 +10,12 @@ namespace mf {
 
 namespace {
 
+// Only the XML declaration that opens the file says how it is encoded; the same words
+// anywhere else (a processing instruction, a comment, a description) say nothing.
 const QRegularExpression& legacyDeclaration() {
-    static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*[\"'](gb2312|gbk|gb18030)[\"']"),
-                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression re(
+        QStringLiteral("^<\\?xml[ \\t\\r\\n][^>]*?\\bencoding\\s*=\\s*[\"'](gb2312|gbk|gb18030)[\"']"),
+        QRegularExpression::CaseInsensitiveOption);
     return re;
 }
 
@@ -85,9 +88,15 @@ bool setNodeText(pugi::xml_node node, const char* path, const QString& text) {
     pugi::xml_node n = node.select_node(path).node();
     if (!n) return false;
     const QByteArray utf8 = text.toUtf8();
-    // Only the text stays; a node holding nothing but text gets exactly the new text.
-    while (n.first_child()) n.remove_child(n.first_child());
-    if (!utf8.isEmpty()) n.text().set(utf8.constData());
+    // The old text goes and the new text follows whatever else the node holds, so a node
+    // holding nothing but text gets exactly the new text. Elements inside it stay: callers
+    // may be walking node sets that reach into them.
+    for (pugi::xml_node c = n.first_child(); c;) {
+        const pugi::xml_node next = c.next_sibling();
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) n.remove_child(c);
+        c = next;
+    }
+    if (!utf8.isEmpty()) n.append_child(pugi::node_pcdata).set_value(utf8.constData());
     return true;
 }
 

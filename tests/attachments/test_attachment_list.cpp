@@ -185,3 +185,35 @@ TEST_F(AttachmentTest, EveryKindHasAUsableTemplate) {
         EXPECT_EQ(others, 1);
     }
 }
+
+// Only the declaration that opens the file names its encoding: the same words in a
+// comment or a processing instruction leave a UTF-8 list UTF-8, also once saved again.
+TEST_F(AttachmentTest, TheEncodingIsReadFromTheDeclarationOnly) {
+    for (const QByteArray& head : {QByteArray("<!-- encoding=\"GBK\" -->"),
+                                   QByteArray("<?xmm version=\"1.0\" encoding=\"GB2312\"?>")}) {
+        SCOPED_TRACE(head.constData());
+        const QByteArray list = head + twoMaterialList().mid(twoMaterialList().indexOf("<offer"));
+        ListDocument doc;
+        ASSERT_TRUE(doc.loadBytes(list));
+        EXPECT_EQ(nodeText(findMaterial(doc, "A1"), ".//fjmc"), "营业执照");
+        ListDocument again;
+        ASSERT_TRUE(again.loadBytes(doc.bytes()));
+        EXPECT_EQ(QString::fromUtf8(again.offer().first_attribute().next_attribute().value()), "采矿权申请登记书");
+        EXPECT_EQ(again.bytes(), doc.bytes());
+    }
+}
+
+// Writing a value replaces the node's text only; what else it holds stays, so no element a
+// caller still walks is taken away from under it.
+TEST_F(AttachmentTest, WritingAValueReplacesOnlyTheText) {
+    QByteArray list = twoMaterialList("/old.jpg");
+    list.replace("/old.jpg</fileUrl>", "/old.jpg<note>n</note></fileUrl>");
+    useList(list);
+    SetFileUrl("A1", "1", "/new.jpg");
+    QString url;
+    ASSERT_TRUE(GetFileUrlByXh("A1", "1", &url));
+    EXPECT_EQ(url, "/new.jpg");
+    EXPECT_TRUE(workList().contains("<note>n</note>"));
+    EXPECT_EQ(RecountElectronicFiles("A1"), 1);
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileName"), "营业执照1");
+}
