@@ -10,6 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace mf {
 
@@ -40,8 +43,6 @@ void commit(const ListDocument& doc) {
     markChanged();
 }
 
-QString number(double v) { return QString::number(qint64(v)); }
-
 } // namespace
 
 QString templatePath(int kind) {
@@ -67,7 +68,11 @@ bool EnsureWorkXml() {
     fs::makeDirPath(state().KindTempDir[k]);
     const QString work = workListPath(k);
     if (QFileInfo::exists(work)) return true;
-    return QFile::copy(templatePath(k), work);
+    if (!QFile::copy(templatePath(k), work)) return false;
+    // The copy takes the template's permissions; an installed read-only template must
+    // not give a working list that silently refuses every change.
+    QFile::setPermissions(work, QFile::permissions(work) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
 }
 
 bool loadMaterials(QList<AttachmentMaterial>* out) {
@@ -181,19 +186,33 @@ void RemoveFileEntry(const QString& fjid, const QString& number) {
         if (id != m.attribute("fjid").value()) continue;
         pugi::xml_node list = m.select_node(".//fileList").node();
         if (!list) continue;
+        // Entries are removed after the walk: an entry may hold others, which the walk
+        // still reaches.
+        std::vector<pugi::xml_node> gone;
         for (const pugi::xpath_node& fn : list.select_nodes(".//file")) {
             pugi::xml_node f = fn.node();
             const QString k = nodeText(f, ".//fileXh");
             if (k == number) {
-                f.parent().remove_child(f);
+                gone.push_back(f);
                 continue;
             }
             const double v = vb::val(k);
-            const QString renumbered = v < removed ? ::mf::number(v) : ::mf::number(v - 1);
+            // A number that is no row of the grid keeps its text.
+            const std::optional<qint32> n = vb::toInt32(v < removed ? v : v - 1);
+            const QString renumbered = n ? QString::number(*n) : k;
             setNodeText(f, ".//fileXh", renumbered);
             setNodeText(f, ".//fileName", kAddedDocumentName + renumbered);
             setNodeText(f, ".//fileTitle", kAddedDocumentName + renumbered);
         }
+        auto insideGone = [&gone](pugi::xml_node f) {
+            for (pugi::xml_node a = f.parent(); a; a = a.parent())
+                if (std::find(gone.begin(), gone.end(), a) != gone.end()) return true;
+            return false;
+        };
+        std::vector<pugi::xml_node> outermost;
+        for (const pugi::xml_node& f : gone)
+            if (!insideGone(f)) outermost.push_back(f);
+        for (pugi::xml_node f : outermost) f.parent().remove_child(f);
     }
     doc.save(workListPath(state().CurrentKind));
     markChanged();

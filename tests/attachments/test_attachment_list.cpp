@@ -217,3 +217,36 @@ TEST_F(AttachmentTest, WritingAValueReplacesOnlyTheText) {
     EXPECT_EQ(RecountElectronicFiles("A1"), 1);
     EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileName"), "营业执照1");
 }
+
+// Removing an entry that holds another removes both once; a number that is no row keeps
+// its text instead of turning into garbage.
+TEST_F(AttachmentTest, RemovingCopesWithNestedEntriesAndOddNumbers) {
+    QByteArray list = twoMaterialList();
+    list.replace("<fileList/>",
+                 "<fileList><file><fileXh>1</fileXh><fileName>a</fileName><fileTitle>a</fileTitle><fileUrl/>"
+                 "<file><fileXh>2</fileXh><fileName>b</fileName><fileTitle>b</fileTitle><fileUrl/></file></file>"
+                 "<file><fileXh>3000000000</fileXh><fileName>c</fileName><fileTitle>c</fileTitle><fileUrl/></file>"
+                 "<file><fileXh>4</fileXh><fileName>d</fileName><fileTitle>d</fileTitle><fileUrl/></file>"
+                 "</fileList>");
+    useList(list);
+    RemoveFileEntry("A9", "1");
+    QList<AttachmentFile> files;
+    ASSERT_TRUE(loadFileEntries("A9", &files));
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0].fileXh, "3000000000");
+    EXPECT_EQ(files[1].fileXh, "3");
+    EXPECT_EQ(files[1].fileName, "其他新增材料3");
+}
+
+// A template installed read-only still gives a working list that takes every change.
+TEST_F(AttachmentTest, AReadOnlyTemplateGivesAWritableWorkingList) {
+    const QString data = path("data");
+    const QString tmpl = data + "/xmlmb/VORELXL.xml";
+    ASSERT_TRUE(putBytes(tmpl, twoMaterialList()));
+    ASSERT_TRUE(QFile::setPermissions(tmpl, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    state().DataPath = data;
+    ASSERT_TRUE(EnsureWorkXml());
+    EXPECT_TRUE(QFile::permissions(workXmlPath(1)) & QFileDevice::WriteOwner);
+    SetFileTitle("A1", "1", "新标题");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileTitle"), "新标题");
+}

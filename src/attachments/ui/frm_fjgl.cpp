@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <cmath>
+#include <optional>
 
 namespace mf {
 
@@ -416,7 +417,8 @@ void FrmFjgl::delBut_Click() {
         if (documentRows() > 2) {
             MSFlexGrid2->removeRow(r - 1);
             for (int row = r; row < documentRows(); ++row) {
-                const QString renumbered = QString::number(qint64(vb::val(documentCell(row, 0))) - 1);
+                const std::optional<qint32> v = vb::toInt32(vb::val(documentCell(row, 0)) - 1);
+                const QString renumbered = v ? QString::number(*v) : documentCell(row, 0);
                 setDocumentCell(row, 0, renumbered);
                 setDocumentCell(row, 1, kAddedDocumentName + renumbered);
                 setDocumentCell(row, 2, kAddedDocumentName + renumbered);
