@@ -233,6 +233,9 @@ bool isDate(const QString& s) {
         const int sec = m.capturedLength(9) > 0 ? m.captured(9).toInt() : 0;
         if (h > 23 || min > 59 || sec > 59)
             return false;
+        // The last accepted moment is 4000-01-01 at midnight.
+        if (date == QDate(4000, 1, 1) && (h > 0 || min > 0 || sec > 0))
+            return false;
     }
     return true;
 }

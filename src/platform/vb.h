@@ -41,7 +41,7 @@ int byteLength(const QString& s);
 bool isNumeric(const QString& s);
 
 // A date as typed by a user: yyyy-M-d, yyyy/M/d, yyyy.M.d or yyyy年M月d日 (日 optional),
-// optional " H:mm[:ss]", between 1900-01-01 and 4000-01-01 inclusive.
+// optional " H:mm[:ss]", from 1900-01-01 to 4000-01-01 at midnight, both included.
 bool isDate(const QString& s);
 
 } // namespace mf::vb
