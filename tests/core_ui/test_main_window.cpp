@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -143,6 +144,17 @@ TEST_F(MainWindowTest, HelpWithoutHelpFileSaysSo) {
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_EQ(dialogs_.messages()[0].text, "帮助文件不存在：/nonexistent/璞川录联机帮助.chm");
     EXPECT_EQ(dialogs_.messages()[0].title, "提示");
+}
+
+TEST_F(MainWindowTest, F1OpensHelpLikeTheHelpButton) {
+    QAction* help = main_->action("HELP");
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(help->shortcutContext(), Qt::ApplicationShortcut);
+    state().HelpFilePath = "/nonexistent/璞川录联机帮助.chm";
+    help->trigger();
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.messages()[0].text, "帮助文件不存在：/nonexistent/璞川录联机帮助.chm");
 }
 
 TEST_F(MainWindowTest, ClosingRemovesTheWorkArea) {

@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -113,6 +114,11 @@ void TabMain::buildToolbar() {
             toolbar_->addAction(a);
         }
         if (kindOfKey(key)) a->setCheckable(true);
+    }
+    // F1 opens the help file from anywhere in the program, as the help button does.
+    if (QAction* help = actions_.value(QStringLiteral("HELP"))) {
+        help->setShortcut(QKeySequence::HelpContents);
+        help->setShortcutContext(Qt::ApplicationShortcut);
     }
 }
 
