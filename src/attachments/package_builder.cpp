@@ -107,12 +107,16 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     fs::makeDirPath(F);
 
     // The application's text copy.
+    // A package whose copy could not be refreshed would later be opened with the old
+    // application, so a failure is reported like a document that was not packaged.
     const QString copy = entryPath(F, KindTextFileName(kind));
+    bool copied = true;
     if (fs::sameName(fs::extension(savedPath), QStringLiteral("txt")) || !writeCopy) {
-        if (fs::fileExists(savedPath)) copyFileSafe(savedPath, copy);
+        if (fs::fileExists(savedPath)) copied = copyFileSafe(savedPath, copy);
     } else {
-        writeCopy(copy);
+        copied = writeCopy(copy);
     }
+    if (!copied) report.notCopied << QFileInfo(copy).fileName();
 
     // Where documents of "Local:\\" entries come from: the package they were opened from
     // (or last built into), else the package of the previous file.
@@ -195,10 +199,11 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     }
 
     const QString list = entryPath(F, kPackageListName);
-    doc.save(list);
+    if (!doc.save(list)) report.notCopied << QFileInfo(list).fileName();
     PackageFolder = F;
     KindPackageSource(kind) = F;
-    WriteMaterialList(entryPath(F, kMaterialListName), list);
+    const QString materialList = entryPath(F, kMaterialListName);
+    if (!WriteMaterialList(materialList, list)) report.notCopied << QFileInfo(materialList).fileName();
     report.outcome = PackageReport::Outcome::Built;
     return report;
 }

@@ -97,6 +97,24 @@ TEST_F(PackageBuildTest, ADocumentThatCannotBeCopiedKeepsItsPathAndIsReported) {
     EXPECT_EQ(dialogs_.messageTexts(), QStringList{"以下附件未能复制到报盘文件夹：\ngone.jpg"});
 }
 
+// The application copy and the list that a package could not take are named like documents
+// that were not packaged: the save counts, and the user knows the package is stale.
+TEST_F(PackageBuildTest, APackageFileThatCannotBeWrittenIsReported) {
+    attach(path("s/lic.jpg"));
+    ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+    // Something that is no file now stands where the copy and the material list go.
+    for (const char* name : {"采矿权申请登记书.txt", "材料清单.txt"}) {
+        ASSERT_TRUE(QFile::remove(F() + QString::fromUtf8(name)));
+        ASSERT_TRUE(QDir().mkpath(F() + QString::fromUtf8(name) + "/x"));
+    }
+    const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+    EXPECT_EQ(r.outcome, PackageReport::Outcome::Built);
+    EXPECT_EQ(r.notCopied, (QStringList{"采矿权申请登记书.txt", "材料清单.txt"}));
+    reportPackage(r);
+    EXPECT_EQ(dialogs_.messageTexts(),
+              QStringList{"以下附件未能复制到报盘文件夹：\n采矿权申请登记书.txt\n材料清单.txt"});
+}
+
 TEST_F(PackageBuildTest, AnOpenedPackageSavedElsewhereTakesItsDocumentsAlong) {
     attach(path("s/lic.jpg"));
     BuildPackage(QString(), path("a/x.txt"));
