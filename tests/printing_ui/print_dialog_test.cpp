@@ -176,8 +176,14 @@ TEST_F(PrintDialogTest, AFilledNewGrantPrintsToOnePdf) {
     EditorPrintableForm f(*e);
     FrmPrintSelect d(f, paper_, [] { return makePrinterTarget(programPrinter()); });
     programPrinter().setOutputFormat(QPrinter::PdfFormat);
+    programPrinter().setOutputFileName(QString());
+    programPrinter().setFullPage(false);
     d.Command1_Click(0);
     EXPECT_EQ(dialogs_.fileDialogs().size(), 1);   // asked once for the whole run
+    // The printer forgets the file, so that the next printout (the attachment list, the
+    // plot) asks for its own instead of overwriting this one.
+    EXPECT_TRUE(programPrinter().outputFileName().isEmpty());
+    EXPECT_FALSE(programPrinter().fullPage());
     EXPECT_EQ(dialogs_.lastMessage().text, QStringLiteral("输出完毕!"));
     const QString file = pdf + QStringLiteral(".pdf");
     ASSERT_TRUE(QFile::exists(file));

@@ -22,7 +22,19 @@ constexpr PaperCode kPapers[] = {
 // Asks for the PDF file before the first page of the run.
 class PrinterRunTarget : public PagedDeviceTarget {
 public:
-    PrinterRunTarget(QPrinter& printer, bool pdf) : PagedDeviceTarget(&printer, !pdf), printer_(printer), pdf_(pdf) {}
+    PrinterRunTarget(QPrinter& printer, bool pdf)
+        : PagedDeviceTarget(&printer, !pdf), printer_(printer), pdf_(pdf),
+          savedFileName_(printer.outputFileName()), savedFullPage_(printer.fullPage()) {
+        // A PDF page has no unprintable border: positions count from the paper's corner.
+        if (pdf_) printer_.setFullPage(true);
+    }
+    // The file of this run is written; the printer is left as the run found it, so that
+    // the next printout (of this or another window) asks for its own file.
+    ~PrinterRunTarget() override {
+        finish();
+        printer_.setOutputFileName(savedFileName_);
+        printer_.setFullPage(savedFullPage_);
+    }
 
     void drawText(int x, int y, const QString& s) override {
         ready();
@@ -50,6 +62,8 @@ private:
     QPrinter& printer_;
     bool pdf_;
     bool asked_ = false;
+    QString savedFileName_;
+    bool savedFullPage_;
 };
 
 } // namespace
@@ -89,11 +103,7 @@ bool printsToPdf(const QPrinter& printer) {
 
 std::unique_ptr<PrintTarget> makePrinterTarget(QPrinter& printer) {
     const bool pdf = printsToPdf(printer);
-    if (pdf) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        // A PDF page has no unprintable border: positions count from the paper's corner.
-        printer.setFullPage(true);
-    }
+    if (pdf) printer.setOutputFormat(QPrinter::PdfFormat);
     return std::make_unique<PrinterRunTarget>(printer, pdf);
 }
 
