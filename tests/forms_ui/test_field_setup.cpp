@@ -114,6 +114,21 @@ TEST_F(FieldSetupTest, RegionNameFollowsTheTypedCode) {
     EXPECT_EQ(e->text(ControlArray::LabelXZQName, 0), "");
 }
 
+TEST_F(FieldSetupTest, TextsSetFromAFileAreKeptWholeBeyondTheTypingLimit) {
+    // The region and year boxes limit typing; a loaded value longer than that must
+    // neither be cut (data lost on the next save) nor turn into another region code.
+    auto one = open(1);
+    one->setText(ControlArray::ChTXT, 25, "1101011");
+    EXPECT_EQ(txt(*one, 25), "1101011");
+    EXPECT_EQ(one->text(ControlArray::LabelXZQName, 0), "");
+    one->setText(ControlArray::ChTXT, 25, "110101");
+    EXPECT_EQ(txt(*one, 25), "110101");
+    EXPECT_NE(one->text(ControlArray::LabelXZQName, 0), "");
+    auto seven = open(7);
+    seven->setText(ControlArray::ChTXT, 56, "2023年度");
+    EXPECT_EQ(txt(*seven, 56), "2023年度");
+}
+
 TEST_F(FieldSetupTest, TypedTextIsNeverLookedUpAsARegion) {
     auto e = open(3);
     type(*e, 15, "110101");

@@ -6,9 +6,12 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace mf {
 
-TextField::TextField(QLineEdit* line, QObject* parent) : QObject(parent), line_(line) {
+TextField::TextField(QLineEdit* line, QObject* parent)
+    : QObject(parent), line_(line), maxLength_(line->maxLength()) {
     connect(line_, &QLineEdit::textEdited, this, [this] {
         if (onChange) onChange();
     });
@@ -29,6 +32,9 @@ void TextField::setText(const QString& text) {
     if (text == this->text()) return;
     if (line_) {
         const QSignalBlocker block(line_);
+        // The length limit holds for typing only: a text set from code (a loaded file)
+        // is kept whole. The box's limit then stretches to that text.
+        line_->setMaxLength(std::max(maxLength_, int(text.size())));
         line_->setText(text);
     } else {
         setting_ = true;

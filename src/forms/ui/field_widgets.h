@@ -32,6 +32,7 @@ public:
 private:
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    int maxLength_ = 0;   // the designed limit of a single-line box
     bool setting_ = false;
 };
 
