@@ -57,10 +57,10 @@ void GridGraphCore::init_grid_graph() {
         type = LoadGridFromLineText(grid_, text);
     if (hooks_.gridReset)
         hooks_.gridReset();
-    if (type) {
+    if (type)
         raiseSetZBType(*type);
-        RaiseEnableStatus();
-    }
+    // Also after emptying the grid, so the container's buttons follow an emptied grid.
+    RaiseEnableStatus();
     if (plotVisible_)
         Graph_Draw(1);
 }

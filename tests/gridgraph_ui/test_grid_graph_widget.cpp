@@ -36,6 +36,7 @@ protected:
         g.setZB_Type(0);
         g.setZB_String("");
         g.init_grid_graph();
+        events.clear();
     }
     void connect() {
         QObject::connect(&g, &GridGraphWidget::ZBChanged, [this] { events << "ZBChanged"; });
@@ -298,6 +299,20 @@ TEST_F(GridGraphTest, PrintsOnePdfPageAndReportsCompletion) {
     if (info.waitForFinished(10000) && info.exitCode() == 0) {
         EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
     }
+}
+
+TEST_F(GridGraphTest, APrinterThatCannotStartIsNotReportedAsDone) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    g.Graph_Draw(0);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QTemporaryDir dir;
+    dialogs.chooseFile(dir.filePath("no/such/folder/plot.pdf"));
+    PrintAreaPlot(g.core(), printer);
+    EXPECT_EQ(dialogs.lastMessage().text, "打印错误，请检查打印机安装是否正确！");
+    EXPECT_EQ(dialogs.lastMessage().title, "提示");
+    EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
 TEST_F(GridGraphTest, PrintedPlanOnAnImageIsTurned) {
