@@ -62,6 +62,8 @@ inline QString deleteMany(bool upward, int n) {
 inline const QString kAskUntickAll = QStringLiteral("全部取消吗?");
 inline const QString kAskTickAll = QStringLiteral("全部选中吗?");
 inline const QString kPrintDone = QStringLiteral("打印完成！");
+// The program's printer failure message (提示, exclamation).
+inline const QString kPrintFailed = QStringLiteral("打印错误，请检查打印机安装是否正确！");
 inline const QString kTick = QStringLiteral("√");
 
 // Grid headers.

@@ -50,6 +50,7 @@ bool paintAreaPlot(GridGraphCore& core, QPaintDevice& device) {
 void PrintAreaPlot(GridGraphCore& core, QPrinter& printer) {
     if (!printable(core))
         return;
+    bool printed = false;
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
         FileDialogRequest req;
         req.title = QStringLiteral("PDF 文件");
@@ -59,10 +60,15 @@ void PrintAreaPlot(GridGraphCore& core, QPrinter& printer) {
         if (!r.accepted)
             return;
         printer.setOutputFileName(r.path);
-        paintAreaPlot(core, printer);
+        printed = paintAreaPlot(core, printer);
         printer.setOutputFileName(QString());
     } else {
-        paintAreaPlot(core, printer);
+        printed = paintAreaPlot(core, printer);
+    }
+    // A document that could not be begun is a failure, not a completed printout.
+    if (!printed) {
+        dialogs().message(gridmsg::kTitleHint, gridmsg::kPrintFailed, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
     }
     dialogs().message(gridmsg::kTitleInfo, gridmsg::kPrintDone, MsgIcon::Information, MsgButtons::Ok);
 }

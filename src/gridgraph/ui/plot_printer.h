@@ -9,11 +9,13 @@ class QPrinter;
 namespace mf {
 
 // Paints the plot on any paint device (a printer page, a PDF, an image). False when there
-// is nothing to print (no regions, or a region list out of step) and nothing was begun.
+// is nothing to print (no regions, or a region list out of step) or the device could not
+// be begun.
 bool paintAreaPlot(GridGraphCore& core, QPaintDevice& device);
 
 // PrintAreaPlot on the program's printer: one document, then "打印完成！". The PDF printer
-// asks for its file name first; a cancel prints nothing.
+// asks for its file name first; a cancel prints nothing. A printer that cannot begin the
+// document gives "打印错误，请检查打印机安装是否正确！" instead of the completion message.
 void PrintAreaPlot(GridGraphCore& core, QPrinter& printer);
 
 } // namespace mf
