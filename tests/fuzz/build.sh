@@ -3,6 +3,7 @@
 # the CMake build. Usage: tests/fuzz/build.sh [output folder]   (default build-fuzz)
 # Run:  build-fuzz/fuzz_text_reader -max_total_time=300 build-fuzz/corpus_text
 #       build-fuzz/fuzz_xml_reader  -max_total_time=300 build-fuzz/corpus_xml
+#       build-fuzz/fuzz_attachment_list -max_total_time=300 build-fuzz/corpus_attachment_list
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:-$root/build-fuzz}
@@ -20,4 +21,13 @@ done
 # Seeds: the reference files of the tests.
 cp "$root/tests/fixtures/kind2_submission.txt" "$out/corpus_text/" 2>/dev/null || true
 cp "$root/tests/fixtures/kind2_exchange.xml" "$out/corpus_xml/" 2>/dev/null || true
-echo "built $out/fuzz_text_reader $out/fuzz_xml_reader"
+# The attachment-list and package-list reader.
+mkdir -p "$out/corpus_attachment_list"
+attach="$root/src/attachments/list_document.cpp $root/src/attachments/attachment_list.cpp
+        $root/src/attachments/package_builder.cpp $root/src/attachments/package_files.cpp
+        $root/src/attachments/package_reader.cpp $root/src/core/work_lists.cpp $root/src/core/shell.cpp
+        $root/src/core/app_state.cpp $root/src/platform/vb.cpp $root/src/platform/text_file.cpp
+        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp"
+$cxx $flags -o "$out/fuzz_attachment_list" "$root/tests/fuzz/fuzz_attachment_list.cpp" $attach $libs
+cp "$root"/data/xmlmb/*.xml "$out/corpus_attachment_list/" 2>/dev/null || true
+echo "built $out/fuzz_text_reader $out/fuzz_xml_reader $out/fuzz_attachment_list"
