@@ -106,6 +106,7 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
         for (const QString& line : lines) {
             if (r > g.rows() - 2)
                 break;
+            res.changed = true;
             const QStringList f = lineFields(line);
             int c = staCol;
             for (const QString& v : f) {
@@ -116,7 +117,8 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
             }
             ++r;
         }
-        res.changed = true;
+        if (!res.changed)
+            return res;   // a header without lines writes nothing
     } else {
         // Parse first: only the lines before the first line without a comma are inserted.
         std::vector<CoordGrid::Row> rows;

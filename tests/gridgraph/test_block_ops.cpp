@@ -106,6 +106,12 @@ TEST(BlockOps, PasteThatInsertsNothingChangesNothing) {
     EXPECT_EQ(bad.error, "剪切板中数据不符合要求...");
     EXPECT_TRUE(bad.exclamation);
     EXPECT_EQ(paste(g, "STACOL=99999;ENDCOL=3;\r\n1,2\r\n").error, "剪切板中数据不符合要求...");
+    // A column block of no lines writes nothing and reports no change.
+    g.setCurrent(2, 2);
+    const PasteResult empty = paste(g, "STACOL=2;ENDCOL=3;ROWS=0\r\n");
+    EXPECT_TRUE(empty.error.isEmpty());
+    EXPECT_FALSE(empty.changed);
+    EXPECT_FALSE(empty.detectedType.has_value());
 }
 
 TEST(BlockOps, CellsWithCommasCopySafely) {
