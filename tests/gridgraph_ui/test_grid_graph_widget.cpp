@@ -177,6 +177,12 @@ TEST_F(GridGraphTest, CtrlDownInTheLastColumnReopensThere) {
     EXPECT_EQ(g.core().grid().col_, 5);
     key(g.activeEditor(), Qt::Key_Escape);
     EXPECT_EQ(g.core().grid().cell(5, 5), "1");
+    // The number pad's Ctrl+Up is Ctrl+Up too: one column back, editor open there.
+    g.Area_Flex_DblClick();
+    key(g.activeEditor(), Qt::Key_Up, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_TRUE(g.editorVisible());
+    EXPECT_EQ(g.core().grid().row_, 5);
+    EXPECT_EQ(g.core().grid().col_, 4);
 }
 
 TEST_F(GridGraphTest, CopyAndPasteThroughTheClipboard) {

@@ -458,7 +458,8 @@ bool GridGraph::eventFilter(QObject* o, QEvent* e) {
 
 void GridGraph::editorKey(QKeyEvent* e, bool& handled) {
     advanceOnCommit_ = false;
-    const bool ctrlAlone = e->modifiers() == Qt::ControlModifier;
+    // Keys of the number pad carry a modifier of their own, which is no shift state.
+    const bool ctrlAlone = (e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
     CoordGrid& g = core_.grid();
     switch (e->key()) {
     case Qt::Key_Tab:
@@ -510,6 +511,7 @@ bool GridGraph::refuseWhileEditing(const QString& text) {
 
 bool GridGraph::Area_Flex_KeyDown(int key, Qt::KeyboardModifiers mods) {
     syncSelectionFromView();
+    mods &= ~Qt::KeypadModifier;
     const bool ctrl = mods == Qt::ControlModifier;
     const bool shift = mods == Qt::ShiftModifier;
     bool copied = false;
