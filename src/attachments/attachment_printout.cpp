@@ -37,6 +37,9 @@ void printAt(QPainter& p, int x, int y, const QString& s) {
 
 double widthOf(QPainter& p, const QFont& f, const QString& s) { return QFontMetricsF(f).horizontalAdvance(s); }
 
+// A computed position in whole twips, halves to the even neighbour.
+int tw(double x) { return int(std::nearbyint(x)); }
+
 } // namespace
 
 QString attachmentListTitle(int kind) {
@@ -92,23 +95,24 @@ void paintAttachmentListPage(QPainter& p, const AttachmentListPrint& list, int p
 
     const QFont title = listFont(14, true), bold = listFont(9, true), regular = listFont(9, false);
     p.setFont(title);
-    printAt(p, int(((R - L) - widthOf(p, title, list.title)) / 2 + L), cmToTwips(1.5), list.title);
+    printAt(p, tw(((R - L) - widthOf(p, title, list.title)) / 2 + L), cmToTwips(1.5), list.title);
 
     // A caption is printed bold and measured in the regular weight.
     const int y3 = cmToTwips(3.0), y35 = cmToTwips(3.5);
     p.setFont(bold);
     printAt(p, L, y3, label1);
     p.setFont(regular);
-    printAt(p, int(L + widthOf(p, regular, label1)), y3, list.project);
+    printAt(p, tw(L + widthOf(p, regular, label1)), y3, list.project);
     p.setFont(bold);
     printAt(p, L, y35, label2);
     p.setFont(regular);
-    printAt(p, int(L + widthOf(p, regular, label2)), y35, list.applicant);
+    printAt(p, tw(L + widthOf(p, regular, label2)), y35, list.applicant);
+    // The date is centred by its width in bold, the weight set when it is measured.
     p.setFont(bold);
-    const int x3 = int(((R - L) - widthOf(p, regular, list.date)) / 2 + L + 1000);
+    const int x3 = tw(((R - L) - widthOf(p, bold, list.date)) / 2 + L + 1000);
     printAt(p, x3, y35, label3);
     p.setFont(regular);
-    printAt(p, int(x3 + widthOf(p, regular, label3)), y35, list.date);
+    printAt(p, tw(x3 + widthOf(p, regular, label3)), y35, list.date);
 
     p.drawLine(L, T, L, B);
     p.drawLine(L, T, R, T);
@@ -132,7 +136,7 @@ void paintAttachmentListPage(QPainter& p, const AttachmentListPrint& list, int p
 
     const QString footer = QStringLiteral("共 %1 页  第 %2 页").arg(pages).arg(page);
     const double footerWidth = widthOf(p, regular, QStringLiteral("共   页  第   页"));
-    printAt(p, int(((R - L) - footerWidth) / 2 + L), B + cmToTwips(0.9), footer);
+    printAt(p, tw(((R - L) - footerWidth) / 2 + L), B + cmToTwips(0.9), footer);
     p.restore();
 }
 

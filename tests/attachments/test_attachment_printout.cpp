@@ -1,9 +1,14 @@
 #include "attachment_fixture.h"
 #include "attachments/attachment_printout.h"
 
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTextItem>
+#include <cmath>
 
 using namespace mf;
 using namespace mf::test;
@@ -72,4 +77,73 @@ TEST_F(AttachmentTest, FortyDocumentsPrintOnTwoPagesNumberedAcrossThem) {
     EXPECT_FALSE(has(pages[0], "文件40"));
     EXPECT_TRUE(has(pages[1], "40\\s+文件40"));
     EXPECT_TRUE(has(pages[1], "共\\s*2\\s*页\\s*第\\s*2\\s*页"));
+}
+
+namespace {
+
+// A page that records where each text is drawn, in the painter's twips.
+class TextRecorder : public QPaintEngine {
+public:
+    TextRecorder() : QPaintEngine(AllFeatures) {}
+    QList<QPair<QString, QPointF>> texts;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawTextItem(const QPointF& at, const QTextItem& item) override { texts.append({item.text(), at}); }
+    Type type() const override { return User; }
+};
+
+class RecordingPage : public QPaintDevice {
+public:
+    mutable TextRecorder engine;
+    QPaintEngine* paintEngine() const override { return &engine; }
+    // Where the text starts; a text drawn in runs (one per font) starts with its first run.
+    double x(const QString& text) const {
+        for (const auto& t : engine.texts)
+            if (t.first == text) return t.second.x();
+        for (const auto& t : engine.texts)
+            if (t.first.size() > 1 && text.startsWith(t.first)) return t.second.x();
+        return -1;
+    }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return 11906;
+        case PdmHeight: return 16838;
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 1440;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+// The date's caption is placed by the date's width measured in bold (bold is on when it is
+// measured); the caption's own width, measured in the regular weight, places the date.
+TEST(AttachmentPrintout, TheDateIsCentredByItsBoldWidth) {
+    const QString date = QStringLiteral("2024年11月25日");
+    AttachmentListPrint list{"采矿权新立申请材料清单", "某某铁矿", "某某矿业公司", date, {}};
+    RecordingPage page;
+    {
+        QPainter p(&page);
+        paintAttachmentListPage(p, list, 1);
+    }
+    QFont bold(QStringLiteral("宋体")), regular(QStringLiteral("宋体"));
+    bold.setPixelSize(180);
+    bold.setBold(true);
+    regular.setPixelSize(180);
+    const double L = 1134, R = 10318;  // 2.0 and 18.2 cm
+    ASSERT_NE(QFontMetricsF(bold).horizontalAdvance(date), QFontMetricsF(regular).horizontalAdvance(date));
+    const int x3 = int(std::nearbyint((R - L - QFontMetricsF(bold).horizontalAdvance(date)) / 2 + L + 1000));
+    EXPECT_EQ(page.x("申请日期："), x3);
+    EXPECT_EQ(page.x(date), int(std::nearbyint(x3 + QFontMetricsF(regular).horizontalAdvance("申请日期："))));
 }
