@@ -97,6 +97,31 @@ TEST(FieldTables, CodeListCombosInFillingOrder) {
     EXPECT_FALSE(one.isListCombo(2));   // the main mineral is not a list combo
 }
 
+TEST(FieldTables, KeyAndFocusHandlersPerKind) {
+    // Which forms move the focus with Up/Enter/Down, swallow Enter and Esc in text boxes,
+    // put the caret back to the start on leaving a text box or a memo, and swallow Enter
+    // and Esc in ChCBO(2).
+    struct Row { bool arrows, swallow, caret, memoCaret, combo; };
+    const Row expected[8] = {
+        {false, false, false, false, false},
+        {true, true, true, false, true},     // NewTab
+        {true, true, true, true, true},      // ChangTab: the only one with memo caret
+        {false, false, false, false, true},  // ContTab: 价款处置方式 swallows Enter/Esc
+        {false, false, false, false, false}, // DelTab: none
+        {false, false, false, false, true},  // DrawArea
+        {true, true, true, false, true},     // CessionTab: 采矿权转让方式
+        {true, false, true, false, true},    // CheckTab lets Enter and Esc through
+    };
+    for (int k = 1; k <= 7; ++k) {
+        const KeySpec& keys = kindFieldTable(k).keys;
+        EXPECT_EQ(keys.arrowsMoveFocus, expected[k].arrows) << k;
+        EXPECT_EQ(keys.swallowEnterEsc, expected[k].swallow) << k;
+        EXPECT_EQ(keys.caretToStart, expected[k].caret) << k;
+        EXPECT_EQ(keys.memoCaretToStart, expected[k].memoCaret) << k;
+        EXPECT_EQ(keys.comboSwallowEnterEsc, expected[k].combo) << k;
+    }
+}
+
 TEST(FieldRules, RegionNameOnlyForSixDigits) {
     test::DictFixture fx(regionRows());
     ASSERT_TRUE(fx.error().isEmpty()) << fx.error().toStdString();
