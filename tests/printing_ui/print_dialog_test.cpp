@@ -222,3 +222,28 @@ TEST_F(PrintDialogTest, TheSecondPageShowsTheSketchOnScreen) {
     const int drawn = darkInFrame();
     EXPECT_GT(drawn, empty + 100);
 }
+
+TEST(QtPrinterPaperTest, APaperWithoutACodeIsPutBackAfterTheRun) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    // 16K, common on Chinese printers, has no paper code of ours.
+    const QPageSize k16(QSizeF(184, 260), QPageSize::Millimeter, QStringLiteral("16K"));
+    printer.setPageSize(k16);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QtPrinterPaper paper(printer);
+    qint16 failed = 0;
+    QString description;
+    SetPrinterPaper(paper, 9, 1, failed, description);
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    RestorePrinterPaper(paper);
+    EXPECT_TRUE(printer.pageLayout().pageSize().isEquivalentTo(k16));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+
+    // A paper with a code goes back by its code.
+    printer.setPageSize(QPageSize(QPageSize::A3));
+    SetPrinterPaper(paper, 9, 1, failed, description);
+    RestorePrinterPaper(paper);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A3);
+}

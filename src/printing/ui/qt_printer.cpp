@@ -18,6 +18,8 @@ constexpr PaperCode kPapers[] = {
     {1, QPageSize::Letter}, {5, QPageSize::Legal}, {8, QPageSize::A3}, {9, QPageSize::A4},
     {11, QPageSize::A5},    {12, QPageSize::JisB4}, {13, QPageSize::JisB5},
 };
+// Any other paper.
+constexpr int kUserSize = 256;
 
 // Asks for the PDF file before the first page of the run.
 class PrinterRunTarget : public PagedDeviceTarget {
@@ -74,10 +76,16 @@ int QtPrinterPaper::paperSize() {
     const QPageSize::PageSizeId id = printer_.pageLayout().pageSize().id();
     for (const PaperCode& p : kPapers)
         if (p.id == id) return p.code;
-    return 256;   // a user-defined size
+    userSize_ = printer_.pageLayout().pageSize();
+    return kUserSize;
 }
 
 bool QtPrinterPaper::setPaperSize(int code) {
+    if (code == kUserSize) {
+        if (!userSize_.isValid()) return false;
+        printer_.setPageSize(userSize_);
+        return printer_.pageLayout().pageSize().isEquivalentTo(userSize_);
+    }
     for (const PaperCode& p : kPapers) {
         if (p.code != code) continue;
         printer_.setPageSize(QPageSize(p.id));

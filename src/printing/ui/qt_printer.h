@@ -5,12 +5,15 @@
 #include "platform/print_target.h"
 #include "printing/printer_paper.h"
 
+#include <QPageSize>
 #include <memory>
 
 class QPrinter;
 
 namespace mf {
 
+// A paper without a code of its own reads as 256 (a user-defined size); the last such paper
+// read is remembered, so that setting 256 puts it back.
 class QtPrinterPaper : public PrinterPaper {
 public:
     explicit QtPrinterPaper(QPrinter& printer) : printer_(printer) {}
@@ -22,6 +25,7 @@ public:
 
 private:
     QPrinter& printer_;
+    QPageSize userSize_;
 };
 
 // True when the printer writes PDF files rather than printing on a device.
