@@ -27,6 +27,10 @@ bool isGeoPointCell(const CoordGrid& g, int r, int c, int coordType) {
 std::optional<QString> CellToMaskText(const QString& value, int col) {
     const QString mask = emptyMask(col);
     const int width = int(mask.size()) - 7;
+    // Text that is no number (a pasted "116°30′", say) would open as the empty mask and be
+    // lost on the commit: it is edited as plain text instead.
+    if (!value.isEmpty() && !vb::trim(value).isEmpty() && !vb::isNumeric(value))
+        return std::nullopt;
     const double x = vb::val(value);
     if (value.isEmpty() || x == 0)
         return mask;

@@ -19,8 +19,8 @@ bool isEditable(const CoordGrid& g, int r, int c);
 bool isGeoPointCell(const CoordGrid& g, int r, int c, int coordType);
 
 // CellToMaskText: the cell value in the degree mask of the column. Empty optional when
-// the mask cannot show the value (negative, or more degree digits than the mask has), so
-// the caller edits it as plain text instead.
+// the mask cannot show the value (text that is no number, a negative value, or more degree
+// digits than the mask has), so the caller edits it as plain text instead.
 std::optional<QString> CellToMaskText(const QString& value, int col);
 
 // ztrim: the editor text as the cell will hold it; a degree mask becomes DDD.MMSS.

@@ -30,6 +30,10 @@ TEST(CellEdit, MaskTexts) {
     // Values the mask cannot show are edited as plain text.
     EXPECT_FALSE(CellToMaskText("123.45", 3).has_value());
     EXPECT_FALSE(CellToMaskText("-39.5", 3).has_value());
+    // Text that is no number keeps its content in the plain editor instead of an empty mask.
+    EXPECT_FALSE(CellToMaskText("116°30′", 2).has_value());
+    EXPECT_FALSE(CellToMaskText("abc", 3).has_value());
+    EXPECT_EQ(CellToMaskText("  ", 3), "  °  ′  ″");
 }
 
 TEST(CellEdit, ZtrimReadsTheMask) {
