@@ -128,7 +128,7 @@ Label|Label1|46|2||270|6301|1700|188||采矿权价款缴纳方式|宋体,9|trans
 ComboBox|ChCBO|4|2||2030|6260|2500|270|采矿权价款缴纳方式||宋体,9|style=0|Y,ZN宋体,ZS12
 Label|Label1|47|2||4560|6301|2325|188|||宋体,9|transparent|ZN宋体,ZS10.5
 Label|LabelTree|-1|2||270|6631|1340|188||地理位置|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|37|2||1670|6590|900|270|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|37|2||1670|6590|900|270|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2600|6582|400|285||>>|宋体,9||
 TextBox|ChTXT|36|2||3030|6590|3855|270|地理位置||宋体,9|border=0|ZN宋体,ZS12
 Shape|Shape2|1|2||240|620|6675|6270||||linewidth=2|

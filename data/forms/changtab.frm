@@ -84,7 +84,7 @@ TextBox|ChTXT|18|2||1830|2720|1500|285|应缴纳采矿权价款||宋体,9|border
 Label|Label1|25|2||3360|2768|400|188||万元|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|26|2||3790|2768|3095|188|||宋体,9|transparent|ZN宋体,ZS10.5
 Label|LabelTree|1|2||270|3114|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|12|2||1670|3065|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|12|2||1670|3065|900|285|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3458|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5

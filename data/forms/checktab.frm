@@ -68,7 +68,7 @@ TextBox|ChTXT|5|2||1330|1310|2905|270|地址||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|19|2||4295|1351|1040|188||开采方式|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|1|2||5395|1310|1490|270|开采方式||宋体,9|style=0|ZN宋体,ZS12
 Label|Label1|4|2||270|1681|1700|188||采矿许可证发证机关|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|8|2||2030|1640|900|270|发证机关编码||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|8|2||2030|1640|900|270|发证机关编码||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ2|-1|2||2960|1632|400|285||>>|宋体,9||
 TextBox|ChTXT|9|2||3390|1640|3495|270|发证机关名称||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|20|2||270|2011|1000|188||有效期|宋体,9|transparent|ZN宋体,ZS10.5
@@ -79,7 +79,7 @@ Label|Label1|22|2||4295|2011|1040|188||有效期限|宋体,9|transparent|ZN宋�
 TextBox|ChTXT|12|2||5395|1970|1260|270|有效期限||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|23|2||6685|2011|200|188||年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|LabelTree|1|2||270|2341|1700|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|42|2||2030|2300|900|270|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|42|2||2030|2300|900|270|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2960|2292|400|285||>>|宋体,9||
 TextBox|ChTXT|43|2||3390|2300|3495|270|所在行政区名称||宋体,9|border=0|ZN宋体,ZS12
 Label|LabelTree|0|2||270|2671|1000|188||主采矿种|宋体,9|transparent|ZN宋体,ZS10.5

@@ -70,7 +70,7 @@ TextBox|ChTXT|9|2||4407|1685|1109|285|原有效期起||宋体,9|border=0|ZN宋�
 Label|Label1|19|2||5546|1734|200|188||至|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||5776|1685|1109|285|原有效期止||宋体,9|border=0|ZN宋体,ZS12
 Label|LabelTree|-1|2||270|2078|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|11|2||1670|2030|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|11|2||1670|2030|900|285|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2600|2030|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|2045|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|Label1|20|2||270|2626|1340|188||申请原因|宋体,9|transparent|ZN宋体,ZS10.5

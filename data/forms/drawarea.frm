@@ -74,7 +74,7 @@ Label|Label1|21|2||3000|2424|240|188||至|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|15|2||3270|2375|1300|285|有效期止||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|22|2||4600|2424|2285|188|||宋体,9|transparent|ZN宋体,ZS10.5
 Label|LabelTree|1|2||270|2768|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|8|2||1670|2720|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|8|2||1670|2720|900|285|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2600|2720|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|2735|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3114|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5

@@ -81,7 +81,7 @@ TextBox|ChTXT|7|2||1670|2720|1877|285|勘查许可证号||宋体,9|border=0|ZN�
 Label|Label1|23|2||3607|2768|1340|188||划矿备案号|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|26|2||5007|2720|1878|285|划矿备案号||宋体,9|border=0|ZN宋体,ZS12
 Label|LabelTree|1|2||270|3114|1340|188||所在行政区|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|25|2||1670|3065|900|285|所在行政区||宋体,9|maxlen=6 border=0|ZN宋体,ZS12
+TextBox|ChTXT|25|2||1670|3065|900|285|所在行政区||宋体,9|border=0|ZN宋体,ZS12
 CommandButton|CommandXZQ|-1|2||2600|3065|400|285||>>|宋体,9||
 Label|LabelXZQName|-1|2||3030|3080|3900|255|||宋体,9|transparent fore=#000080|ZN宋体,ZS10.5
 Label|LabelTree|0|2||270|3458|1340|188||开采主矿种|宋体,9|transparent|ZN宋体,ZS10.5
