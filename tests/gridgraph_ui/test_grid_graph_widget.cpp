@@ -114,6 +114,18 @@ TEST_F(GridGraphTest, TabAndEnterMoveOnWhenTheWindowIsActive) {
     EXPECT_EQ(events.count("ZBChanged"), 3);
 }
 
+TEST_F(GridGraphTest, OtherCtrlKeysOnlyRaiseEnableStatusAndStillMoveTheGrid) {
+    g.setZB_String(kSquare);
+    g.init_grid_graph();
+    g.core().grid().setCurrent(4, 3);
+    g.core().hooks().gridReset();
+    events.clear();
+    key(g.table(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(events, QStringList{"EnableStatus(1)"});
+    EXPECT_EQ(g.core().grid().row_, 1);
+    EXPECT_EQ(g.core().grid().col_, 1);
+}
+
 TEST_F(GridGraphTest, ReadingTheStringCommitsTheOpenEditor) {
     typeOnGrid("P");
     ASSERT_TRUE(g.editorVisible());

@@ -531,7 +531,9 @@ bool GridGraph::Area_Flex_KeyDown(int key, Qt::KeyboardModifiers mods) {
         syncViewFromGrid();
         openEditorWithKey(QString());
     } else if (ctrl && key != Qt::Key_Control) {
+        // The grid still moves on its own keys (Ctrl+Home, Ctrl+End, ...).
         core_.RaiseEnableStatus();
+        return false;
     } else {
         return false;
     }

@@ -79,7 +79,7 @@ public:
     // Grid commands, as the keys and the menu run them.
     void Area_Flex_DblClick();
     void openEditorWithKey(const QString& key);   // "\r" = Enter
-    // Area_Flex_KeyDown; true when the key was a command.
+    // Area_Flex_KeyDown; true when the key was a command (the grid does nothing more with it).
     bool Area_Flex_KeyDown(int key, Qt::KeyboardModifiers mods);
     // EDIT_FLEX_GRID: commits a visible editor, optionally moving on.
     void commitEditor(bool advance);
