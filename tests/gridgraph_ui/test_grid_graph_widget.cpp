@@ -170,6 +170,18 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     typeInEditor("8.");
     EXPECT_EQ(mask->maskText(), " 98°  ′  ″");
     EXPECT_EQ(mask->cursorPosition(), 4);
+    // A cell the mask cannot show is edited as text; a digit typed on it starts a fresh mask.
+    key(mask, Qt::Key_Escape);
+    g.core().grid().setCell(2, 3, "abc");
+    g.core().grid().setCurrent(2, 3);
+    g.core().hooks().gridReset();
+    g.Area_Flex_DblClick();
+    EXPECT_EQ(qobject_cast<DegreeMaskEdit*>(g.activeEditor()), nullptr);
+    EXPECT_EQ(g.activeEditor()->text(), "abc");
+    key(g.activeEditor(), Qt::Key_Escape);
+    typeOnGrid("4");
+    ASSERT_EQ(g.activeEditor(), mask);
+    EXPECT_EQ(mask->maskText(), "4 °  ′  ″");
     // Region-end rows use the text editor.
     key(mask, Qt::Key_Escape);
     g.core().grid().setCurrent(4, 2);

@@ -377,10 +377,12 @@ void GridGraph::openEditorWithKey(const QString& key) {
     const int r = g.row_, c = g.col_;
     if (!celledit::isEditable(g, r, c))
         return;
-    // SET_EDIT_CONTROL: the mask for a geographic point cell whose value it can show.
+    // SET_EDIT_CONTROL: the mask for a geographic point cell; when the cell's content is to
+    // be edited, only if the mask can show it. A typed character starts afresh in the mask.
     const bool geo = celledit::isGeoPointCell(g, r, c, core_.CoordType);
+    const bool loadsCell = key.isEmpty() || key == QLatin1String("\r");
     std::optional<QString> masked = geo ? celledit::CellToMaskText(g.cell(r, c), c) : std::nullopt;
-    if (geo && masked) {
+    if (geo && (masked || !loadsCell)) {
         maskEdit_->setColumn(c);
         active_ = maskEdit_;
     } else {
@@ -392,7 +394,7 @@ void GridGraph::openEditorWithKey(const QString& key) {
     editRow_ = r;
     editCol_ = c;
     // ShowActiveEditor: Enter or a double-click edits the content; a character starts afresh.
-    if (key.isEmpty() || key == QLatin1String("\r")) {
+    if (loadsCell) {
         active_->setText(active_ == maskEdit_ ? *masked : g.cell(r, c));
         active_->setCursorPosition(int(active_->text().size()));
         if (active_ == maskEdit_)
