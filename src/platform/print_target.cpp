@@ -40,17 +40,21 @@ void PagedDeviceTarget::setFont(const QString& name, double size, bool bold) {
     fontName_ = name;
     fontSize_ = size;
     fontBold_ = bold;
+    metrics_.reset();
     if (painter_.isActive()) painter_.setFont(deviceFont());
 }
 
+const QFontMetricsF& PagedDeviceTarget::metrics() {
+    if (!metrics_) metrics_.emplace(deviceFont(), device_);
+    return *metrics_;
+}
+
 double PagedDeviceTarget::textWidth(const QString& s) {
-    const QFontMetricsF fm(deviceFont(), device_);
-    return fm.horizontalAdvance(s) * 1440.0 / device_->logicalDpiX();
+    return metrics().horizontalAdvance(s) * 1440.0 / device_->logicalDpiX();
 }
 
 double PagedDeviceTarget::textHeight(const QString&) {
-    const QFontMetricsF fm(deviceFont(), device_);
-    return fm.height() * 1440.0 / device_->logicalDpiY();
+    return metrics().height() * 1440.0 / device_->logicalDpiY();
 }
 
 void PagedDeviceTarget::openPage() {
@@ -69,11 +73,9 @@ void PagedDeviceTarget::openPage() {
 void PagedDeviceTarget::drawText(int x, int y, const QString& s) {
     openPage();
     if (s.isEmpty()) return;
-    const QFont f = deviceFont();
-    painter_.setFont(f);
+    painter_.setFont(deviceFont());
     painter_.setPen(Qt::black);
-    const QFontMetricsF fm(f, device_);
-    painter_.drawText(QPointF(dev(x), dev(y) + fm.ascent()), s);
+    painter_.drawText(QPointF(dev(x), dev(y) + metrics().ascent()), s);
 }
 
 void PagedDeviceTarget::drawLine(int x1, int y1, int x2, int y2) {

@@ -4,9 +4,11 @@
 // implementation prints on a paged paint device (a printer or a PDF writer), one paints on
 // a QPainter already set up in twips (a page on the screen), and one records the calls for
 // tests.
+#include <QFontMetricsF>
 #include <QList>
 #include <QPainter>
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 class QPagedPaintDevice;
@@ -91,6 +93,8 @@ private:
     void openPage();
     double dev(int twips) const;
     QFont deviceFont() const;
+    // Metrics of the current font on the device, made once per font.
+    const QFontMetricsF& metrics();
 
     QPagedPaintDevice* device_;
     bool jobPerPage_;
@@ -98,6 +102,7 @@ private:
     bool pageOpen_ = false;
     bool pageEnded_ = false;
     int pages_ = 0;
+    std::optional<QFontMetricsF> metrics_;
 };
 
 // Paints on a QPainter whose coordinates are twips (an editor page being painted). The

@@ -15,10 +15,15 @@ struct Layout {
     QString out;
     int lines = 0;
     bool tooWide = false;   // a single character is wider than the box at this size
+    bool tooTall = false;   // the lines so far already overflow the box
 };
 
-Layout layOut(PrintTarget& t, const QString& text, int W, bool atFloor) {
+// Lays text out in lines of at most W. Above the smallest size a layout that cannot fit
+// stops early: the size is lowered and the text laid out again anyway, so a long text
+// does not cost a full layout at every size.
+Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeight, bool atFloor) {
     Layout r;
+    auto overflows = [&] { return !atFloor && r.lines * lineHeight > H; };
     QString line;
     double lineWidth = 0;
     const int n = int(text.size());
@@ -33,6 +38,10 @@ Layout layOut(PrintTarget& t, const QString& text, int W, bool atFloor) {
                 line.clear();
                 lineWidth = 0;
                 i += 2;
+                if (overflows()) {
+                    r.tooTall = true;
+                    return r;
+                }
             } else {
                 ++i;   // a CR without LF is dropped
             }
@@ -62,6 +71,10 @@ Layout layOut(PrintTarget& t, const QString& text, int W, bool atFloor) {
             line.clear();
             lineWidth = 0;
         }
+        if (overflows()) {
+            r.tooTall = true;
+            return r;
+        }
     }
     if (!line.isEmpty() || (n > 0 && text.endsWith(QStringLiteral("\r\n")))) ++r.lines;
     return r;
@@ -82,8 +95,8 @@ int FitTextToBox(PrintTarget& target, int boxWidth, int boxHeight, int& offsetX,
     Layout r;
     for (;;) {
         const double h = target.textHeight(QStringLiteral("字"));
-        r = layOut(target, text, boxWidth, size <= kMinFontSize);
-        if (r.tooWide) {
+        r = layOut(target, text, boxWidth, boxHeight, h, size <= kMinFontSize);
+        if (r.tooWide || r.tooTall) {
             size = std::max(kMinFontSize, size - 0.5);
             target.setFontSize(size);
             continue;

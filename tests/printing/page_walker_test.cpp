@@ -109,6 +109,26 @@ TEST(FitText, KeepsExplicitBreaksAndDropsALoneCr) {
     EXPECT_EQ(fittedLines(trailing), (QStringList{QStringLiteral("ab"), QString()}));
 }
 
+TEST(FitText, ALongTextKeepsEveryCharacterWhateverSizeItEndsAt) {
+    // A pasted memo: sizes that cannot fit are given up early, the size that is kept has the
+    // whole text laid out.
+    const QString para = QString(37, QChar(0x5B57)) + QStringLiteral("\r\n");
+    for (const int repeats : {3, 40, 400}) {
+        RecordingTarget t;
+        t.setFont(QStringLiteral("宋体"), 12, false);
+        const QString original = para.repeated(repeats);
+        QString text = original;
+        int dx = 0, dy = 0;
+        double size = 0;
+        const int lines = FitTextToBox(t, 7800, 2000, dx, dy, text, 0, 0, size);
+        const QStringList parts = fittedLines(text);
+        EXPECT_EQ(parts.join(QString()), QString(original).remove(QStringLiteral("\r\n")));
+        EXPECT_EQ(lines, parts.size());
+        if (size > 1) EXPECT_LE(lines * t.textHeight(QStringLiteral("字")), 2000);
+        if (repeats == 400) EXPECT_DOUBLE_EQ(size, 1);
+    }
+}
+
 TEST_F(WalkerTest, PrintsTaggedControlsAndAlwaysLinesAndShapes) {
     FakeForm form(QStringLiteral(
         "Label|Label1|0|0||100|100|2000|300||无标记|宋体,9||\n"
