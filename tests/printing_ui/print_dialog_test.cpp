@@ -247,3 +247,20 @@ TEST(QtPrinterPaperTest, APaperWithoutACodeIsPutBackAfterTheRun) {
     RestorePrinterPaper(paper);
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A3);
 }
+
+TEST_F(PrintDialogTest, CancellingThePdfFileEndsTheRunSilently) {
+    auto e = open(1);
+    grid_->zb = kBoundary;
+    EditorPrintableForm f(*e);
+    FrmPrintSelect d(f, paper_, [] { return makePrinterTarget(programPrinter()); });
+    programPrinter().setOutputFormat(QPrinter::PdfFormat);
+    programPrinter().setOutputFileName(QString());
+    dialogs_.cancelFile();
+    d.Command1_Click(0);
+    EXPECT_EQ(dialogs_.fileDialogs().size(), 1);
+    EXPECT_TRUE(dialogs_.messageTexts().isEmpty());   // neither "输出完毕!" nor an error
+    EXPECT_EQ(paper_.paper, 1);
+    EXPECT_EQ(paper_.orient, 2);
+    EXPECT_TRUE(programPrinter().outputFileName().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
