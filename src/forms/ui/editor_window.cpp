@@ -537,17 +537,17 @@ void EditorWindow::placeHidden(const QString& name, const TwipsRect& r) {
 // Builds the parts that serve the kind's pickers, labels and mining-area page from the
 // controls of the design; a part whose controls the design lacks is left out.
 void EditorWindow::wireFieldParts() {
-    for (const RegionPickerSpec& spec : table_.regionPickers) {
-        auto* button = qobject_cast<QPushButton*>(control(spec.button));
-        auto* tree = qobject_cast<QTreeWidget*>(control(spec.tree));
-        TextField* target = textField(ControlArray::ChTXT, spec.target);
+    for (const RegionPickerSpec& picker : table_.regionPickers) {
+        auto* button = qobject_cast<QPushButton*>(control(picker.button));
+        auto* tree = qobject_cast<QTreeWidget*>(control(picker.tree));
+        TextField* target = textField(ControlArray::ChTXT, picker.target);
         if (!button || !tree || !target) continue;
         RegionPicker::Host host;
         host.writeTarget = [target](const QString& code) { target->setText(code); };
         host.focusTarget = [target] { target->widget()->setFocus(Qt::OtherFocusReason); };
         host.markChanged = [this] { markChanged(); };
-        bool* flag = spec.authority ? &AuthorityTreeLoaded : &RegionTreeLoaded;
-        regionPickers_.push_back(std::make_unique<RegionPicker>(spec, button, tree, flag, std::move(host)));
+        bool* flag = picker.authority ? &AuthorityTreeLoaded : &RegionTreeLoaded;
+        regionPickers_.push_back(std::make_unique<RegionPicker>(picker, button, tree, flag, std::move(host)));
     }
     if (table_.mineralPicker) {
         auto* tree = qobject_cast<QTreeWidget*>(control(QStringLiteral("TreeView2")));
@@ -602,7 +602,7 @@ void EditorWindow::SetupFieldControls() {
     if (area_) area_->setup();
     // 2. Region trees, hidden, from the caption label to the button.
     for (const auto& p : regionPickers_) {
-        const RegionPickerSpec& s = p->spec();
+        const RegionPickerSpec& s = p->table();
         placeHidden(s.tree, regionTreeRect(designRect(s.label), designRect(s.button), s.opensUp));
     }
     // 3. Mineral tree and match list, hidden, directly under the main-mineral combo.

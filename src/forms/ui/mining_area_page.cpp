@@ -11,8 +11,8 @@
 
 namespace mf {
 
-MiningAreaPage::MiningAreaPage(const AreaSpec& spec, Controls controls, QObject* parent)
-    : QObject(parent), spec_(spec), c_(std::move(controls)) {
+MiningAreaPage::MiningAreaPage(const AreaSpec& table, Controls controls, QObject* parent)
+    : QObject(parent), table_(table), c_(std::move(controls)) {
     connect(c_.areaCom, qOverload<int>(&QComboBox::activated), this, [this](int) { AREACOM_Click(); });
     connect(c_.grphCom, &QPushButton::clicked, this, [this] { GRPHCOM_Click(); });
     connect(c_.calCom, &QPushButton::clicked, this, [this] { CALCOM_Click(); });
@@ -75,7 +75,7 @@ void MiningAreaPage::CALCOM_Click() {
     c_.area->setText(c_.grid->Area_Size());
     if (existText(2).isEmpty()) {
         setExist(2, c_.grid->Area_Size());
-        if (spec_.hasFee) setExist(3, usageFeeText(existText(2)));
+        if (table_.hasFee) setExist(3, usageFeeText(existText(2)));
     }
 }
 
@@ -85,7 +85,7 @@ void MiningAreaPage::ComputeAreaFields() {
     const QString area = c_.area->text();
     if (area.isEmpty()) return;
     setExist(2, area);
-    if (spec_.hasFee) setExist(3, usageFeeText(existText(2)));
+    if (table_.hasFee) setExist(3, usageFeeText(existText(2)));
 }
 
 void MiningAreaPage::Grid_Graph1_ZBChanged() {

@@ -30,7 +30,7 @@ public:
         TextField* exist[4] = {};          // ExistTXT(0..3) of the second page
         std::function<void()> markChanged;
     };
-    MiningAreaPage(const AreaSpec& spec, Controls controls, QObject* parent = nullptr);
+    MiningAreaPage(const AreaSpec& table, Controls controls, QObject* parent = nullptr);
 
     const Controls& controls() const { return c_; }
 
@@ -58,7 +58,7 @@ private:
     void setExist(int i, const QString& text);
     QString existText(int i) const;
 
-    AreaSpec spec_;
+    AreaSpec table_;
     Controls c_;
 };
 

@@ -7,9 +7,9 @@
 
 namespace mf {
 
-RegionPicker::RegionPicker(const RegionPickerSpec& spec, QPushButton* button, QTreeWidget* tree,
+RegionPicker::RegionPicker(const RegionPickerSpec& table, QPushButton* button, QTreeWidget* tree,
                            bool* loaded, Host host, QObject* parent)
-    : QObject(parent), spec_(spec), button_(button), tree_(tree), loaded_(loaded), host_(std::move(host)),
+    : QObject(parent), table_(table), button_(button), tree_(tree), loaded_(loaded), host_(std::move(host)),
       sink_(tree) {
     // The tree is narrow (caption to button): a small indentation keeps the names readable.
     tree_->setIndentation(10);
@@ -29,7 +29,7 @@ void RegionPicker::CommandXZQ_Click() {
     // The flag is set only after the fill; the guard keeps a second press from filling twice.
     if (!*loaded_ && !filling_) {
         filling_ = true;
-        if (spec_.authority)
+        if (table_.authority)
             LoadRegionTree2(sink_);
         else
             LoadRegionTree(sink_);

@@ -23,10 +23,10 @@ public:
         std::function<void()> markChanged;
     };
     // loaded: the form's flag of this tree (RegionTreeLoaded or AuthorityTreeLoaded).
-    RegionPicker(const RegionPickerSpec& spec, QPushButton* button, QTreeWidget* tree, bool* loaded,
+    RegionPicker(const RegionPickerSpec& table, QPushButton* button, QTreeWidget* tree, bool* loaded,
                  Host host, QObject* parent = nullptr);
 
-    const RegionPickerSpec& spec() const { return spec_; }
+    const RegionPickerSpec& table() const { return table_; }
     QTreeWidget* tree() const { return tree_; }
     QPushButton* button() const { return button_; }
     TreeWidgetSink& nodes() { return sink_; }
@@ -39,7 +39,7 @@ public:
     void TreeView_LostFocus();
 
 private:
-    RegionPickerSpec spec_;
+    RegionPickerSpec table_;
     QPushButton* button_;
     QTreeWidget* tree_;
     bool* loaded_;

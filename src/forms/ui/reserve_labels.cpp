@@ -10,8 +10,8 @@
 
 namespace mf {
 
-ReserveLabels::ReserveLabels(const ReserveSpec& spec, Controls controls, QObject* parent)
-    : QObject(parent), spec_(spec), c_(std::move(controls)) {
+ReserveLabels::ReserveLabels(const ReserveSpec& table, Controls controls, QObject* parent)
+    : QObject(parent), table_(table), c_(std::move(controls)) {
     connect(c_.button, &QPushButton::clicked, this, [this] { CommandCL_Click(); });
     c_.list->onClick = [this] { ListCL_Click(); };
     c_.list->onDblClick = [this] { ListCL_DblClick(); };
@@ -37,7 +37,7 @@ void ReserveLabels::ListCL_Click() {
     c_.unit->setText(SplitReserveUnitItem(item, false));
     c_.oreType->setText(SplitReserveUnitItem(item, true));
     classify();
-    if (spec_.listHidesOnClick) c_.list->setVisible(false);
+    if (table_.listHidesOnClick) c_.list->setVisible(false);
 }
 
 void ReserveLabels::ListCL_DblClick() { c_.list->setVisible(false); }

@@ -32,7 +32,7 @@ public:
         TextField* oreType = nullptr;    // 矿石类型
         std::function<QString()> mineralText;   // the text of ChCBO(2)
     };
-    ReserveLabels(const ReserveSpec& spec, Controls controls, QObject* parent = nullptr);
+    ReserveLabels(const ReserveSpec& table, Controls controls, QObject* parent = nullptr);
 
     const Controls& controls() const { return c_; }
 
@@ -49,7 +49,7 @@ public:
     void classify();
 
 private:
-    ReserveSpec spec_;
+    ReserveSpec table_;
     Controls c_;
 };
 
