@@ -93,6 +93,13 @@ void PlotSurface::paintEvent(QPaintEvent*) {
 
 // ---- GridGraph ----
 
+GridGraph::~GridGraph() {
+    // QWidget deletes its children only after the members of this class are gone; the
+    // table and the plot would then ask the destroyed grid for their texts.
+    destroying_ = true;
+    while (!children().isEmpty()) delete children().constFirst();
+}
+
 GridGraph::GridGraph(QWidget* parent) : GridGraphWidget(parent) {
     stack_ = new QStackedLayout(this);
     stack_->setContentsMargins(toPixels(Twips(90)), toPixels(Twips(90)), 0, 0);
@@ -443,6 +450,7 @@ void GridGraph::commitEditor(bool advance) {
 }
 
 bool GridGraph::eventFilter(QObject* o, QEvent* e) {
+    if (destroying_) return false;
     if ((o == txtEdit_ || o == maskEdit_) && e->type() == QEvent::KeyPress) {
         bool handled = false;
         editorKey(static_cast<QKeyEvent*>(e), handled);

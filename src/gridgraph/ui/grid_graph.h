@@ -57,6 +57,8 @@ class GridGraph : public GridGraphWidget {
     Q_OBJECT
 public:
     explicit GridGraph(QWidget* parent = nullptr);
+    // The child views read the grid of core_ while they go; they are deleted first.
+    ~GridGraph() override;
 
     // GridGraphAccess.
     QString ZB_String() override { return core_.ZB_String(); }
@@ -127,6 +129,7 @@ private:
     void redrawPlot();
 
     GridGraphCore core_;
+    bool destroying_ = false;
     // Table view.
     QGroupBox* txtFrame_ = nullptr;
     CoordTableView* view_ = nullptr;
