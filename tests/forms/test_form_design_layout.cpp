@@ -250,7 +250,8 @@ TEST(FormDesignLayout, ReserveUnitControls) {
         EXPECT_TRUE(d.find("LabelCL")->caption.isEmpty());
     }
     for (int kind : {1, 5}) {
-        const DesignControl* k = design(kind).find("KCDM");
+        const FormDesign d = design(kind);
+        const DesignControl* k = d.find("KCDM");
         ASSERT_NE(k, nullptr) << kind;
         EXPECT_EQ(k->page, 2);
         EXPECT_TRUE(k->fieldName.isEmpty());

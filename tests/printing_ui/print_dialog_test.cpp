@@ -53,6 +53,17 @@ const QString kBoundary = QStringLiteral(
     "2,4,1,3800000,38500000,2,3800000,38501200,3,3801000,38501200,4,3801000,38500000,300,-100,1,1,"
     "3,1,3801200,38500200,2,3801200,38500800,3,3801700,38500500,200,0,2,1,");
 
+// A recording target that leaves what it recorded behind when the print run ends and
+// deletes it, so a test can read it afterwards.
+class KeptTarget : public RecordingTarget {
+public:
+    explicit KeptTarget(RecordingTarget* keep) : keep_(keep) {}
+    ~KeptTarget() override { *keep_ = static_cast<const RecordingTarget&>(*this); }
+
+private:
+    RecordingTarget* keep_;
+};
+
 class PrintDialogTest : public FieldTest {
 protected:
     void SetUp() override {
@@ -63,10 +74,9 @@ protected:
     // A dialog printing to a recording target; returns the targets made.
     std::unique_ptr<FrmPrintSelect> dialog(PrintableForm& form, std::function<std::unique_ptr<PrintTarget>()> make = {}) {
         if (!make) make = [this] {
-            auto t = std::make_unique<RecordingTarget>();
-            recorded_ = t.get();
+            recorded_ = &kept_;
             ++runs_;
-            return t;
+            return std::make_unique<KeptTarget>(&kept_);
         };
         return std::make_unique<FrmPrintSelect>(form, paper_, make);
     }
@@ -81,6 +91,7 @@ protected:
         return out;
     }
     FakePaper paper_;
+    RecordingTarget kept_;
     RecordingTarget* recorded_ = nullptr;
     int runs_ = 0;
 };
