@@ -24,13 +24,17 @@ void BM_OpenDictionary(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenDictionary)->Unit(benchmark::kMillisecond);
 
+// Opens the shipped dictionary for a benchmark, or marks the benchmark skipped.
+bool openOrSkip(mf::Dictionary& dict, benchmark::State& state) {
+    QString error;
+    if (dict.open(gPath, &error)) return true;
+    state.SkipWithError(error.toLocal8Bit().constData());
+    return false;
+}
+
 void BM_LoadRegionTree(benchmark::State& state) {
     mf::Dictionary dict;
-    QString error;
-    if (!dict.open(gPath, &error)) {
-        state.SkipWithError(error.toLocal8Bit().constData());
-        return;
-    }
+    if (!openOrSkip(dict, state)) return;
     for (auto _ : state) {
         mf::MemoryTree tree;
         mf::LoadRegionTree(tree, dict);
@@ -41,11 +45,7 @@ BENCHMARK(BM_LoadRegionTree)->Unit(benchmark::kMillisecond);
 
 void BM_ExpandEveryCity(benchmark::State& state) {
     mf::Dictionary dict;
-    QString error;
-    if (!dict.open(gPath, &error)) {
-        state.SkipWithError(error.toLocal8Bit().constData());
-        return;
-    }
+    if (!openOrSkip(dict, state)) return;
     for (auto _ : state) {
         state.PauseTiming();
         mf::MemoryTree tree;

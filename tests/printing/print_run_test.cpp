@@ -4,6 +4,7 @@
 #include "platform/scripted_dialogs.h"
 #include "printing/print_run.h"
 #include "printing/printer_paper.h"
+#include "test_support.h"
 
 #include <QPdfWriter>
 #include <QProcess>
@@ -195,16 +196,10 @@ TEST_F(RunTest, PagesGatherIntoOnePdfOfA4Pages) {
         PrintSelectedPages(device, form, all());
         EXPECT_EQ(device.pagesStarted(), 5);
     }
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    ASSERT_TRUE(info.waitForFinished());
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QString out = mf::test::pdfInfo(pdf);
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+5")))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("(A4)"))) << out.toStdString();
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString t = QString::fromUtf8(text.readAllStandardOutput());
+    const QString t = mf::test::pdfText(pdf);
     EXPECT_TRUE(t.contains(QStringLiteral("第3页"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("采矿申请登记矿区范围坐标表"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QRegularExpression(QStringLiteral("共\\s*1\\s*页\\s*第\\s*1\\s*页")))) << t.toStdString();

@@ -199,16 +199,10 @@ TEST_F(PrintDialogTest, AFilledNewGrantPrintsToOnePdf) {
     const QString file = pdf + QStringLiteral(".pdf");
     ASSERT_TRUE(QFile::exists(file));
     if (qEnvironmentVariableIsSet("MF_KEEP_PDF")) QFile::copy(file, qEnvironmentVariable("MF_KEEP_PDF"));
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {file});
-    ASSERT_TRUE(info.waitForFinished());
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QString out = mf::test::pdfInfo(file);
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+5")))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("(A4)"))) << out.toStdString();
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString t = QString::fromUtf8(text.readAllStandardOutput());
+    const QString t = mf::test::pdfText(file);
     EXPECT_TRUE(t.contains(QStringLiteral("采矿权新立申请表"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("某某矿业有限公司"))) << t.toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("采矿申请登记矿区范围坐标表"))) << t.toStdString();
