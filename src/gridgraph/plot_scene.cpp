@@ -106,12 +106,13 @@ std::optional<Scene> buildScene(const std::vector<Region>& regions, int regionCo
         }
         const double L = eMax - eMin;
         const double W = surface.width, H = surface.height;
-        auto map = [&](double e, double n) {
-            // Screen: north up, east right. Paper: the half turn, east left and north down.
-            return surface.printer ? QPointF((eMax - e) / L * W, (n - nMin) / (nMax - nMin) * H)
-                                   : QPointF((e - eMin) / L * W, (nMax - n) / (nMax - nMin) * H);
-        };
-        const double radius = L / (2.0 * std::max(1, opt.scalePercent)) * W / L;
+        // Paper: one scale on both axes, the square box centred on the printable area, so
+        // the plan a user hands in is true to shape. Screen: the box fills the picture.
+        const double s = std::min(W, H) / L;
+        const double sx = surface.printer ? s : W / L, sy = surface.printer ? s : H / (nMax - nMin);
+        const double x0 = surface.printer ? (W - L * s) / 2 : 0, y0 = surface.printer ? (H - L * s) / 2 : 0;
+        auto map = [&](double e, double n) { return QPointF(x0 + (e - eMin) * sx, y0 + (nMax - n) * sy); };
+        const double radius = L / (2.0 * std::max(1, opt.scalePercent)) * sx;
         for (int i = 0; i < regionCount; ++i) {
             if (!list.regionTicked(i))
                 continue;

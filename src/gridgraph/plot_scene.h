@@ -41,8 +41,8 @@ struct Options {
     int rotation = 0;           // half degrees
 };
 
-// The surface drawn on: its size in device pixels; a printer surface turns the plan view
-// half a turn and stretches it over the page.
+// The surface drawn on: its size in device pixels; on a printer surface the plan view keeps
+// one scale on both axes and is centred on the page.
 struct Surface {
     double width = 0;
     double height = 0;

@@ -1,4 +1,4 @@
-// The plot's display list: guard, world box, plan and block view, the printed half turn
+// The plot's display list: guard, world box, plan and block view, the printed plan to scale
 // and the degenerate plots that draw nothing.
 #include "gridgraph/plot_scene.h"
 #include "grid_fixture.h"
@@ -79,15 +79,31 @@ TEST(PlotScene, UntickedRegionsStillSizeTheBox) {
     EXPECT_EQ(ofKind(*one, Item::Line)[0].points, ofKind(*both, Item::Line)[0].points);
 }
 
-TEST(PlotScene, PrintedPlanIsTurnedHalfAndStretched) {
-    Plot p = plotOf(squareRows(3000000, 40000000, 1000));
-    const auto s = p.build({1000, 1400, true});
+TEST(PlotScene, PrintedPlanIsUprightToScaleAndCentred) {
+    // 2000 m east by 1000 m north; point 3 is the north-east corner.
+    const QList<QStringList> rows = {{"1", "3000000", "40000000"}, {"2", "3001000", "40000000"},
+                                     {"3", "3001000", "40002000"}, {"4", "3000000", "40002000"},
+                                     {"*", "100", "50", "A1", "1"}};
+    Plot p = plotOf(rows);
+    const double W = 1000, H = 1400;
+    const auto s = p.build({W, H, true});
     const auto lines = ofKind(*s, Item::Line);
-    const QPointF sw = lines[0].points[0];   // point 1: smallest east and north
-    EXPECT_NEAR(sw.x(), 1000 * 0.9, 0.01);   // east runs left
-    EXPECT_NEAR(sw.y(), 1400 * 0.1, 0.01);   // north runs down
+    ASSERT_EQ(lines.size(), 4u);
+    double l = W, r = 0, t = H, b = 0;
+    for (const Item& i : lines)
+        for (const QPointF& q : i.points)
+            l = std::min(l, q.x()), r = std::max(r, q.x()), t = std::min(t, q.y()), b = std::max(b, q.y());
+    const QPointF ne = lines[2].points[0];   // point 3
+    EXPECT_DOUBLE_EQ(ne.x(), r);   // east to the right
+    EXPECT_DOUBLE_EQ(ne.y(), t);   // north at the top
+    EXPECT_NEAR((r - l) / (b - t), 2.0, 0.02);
+    EXPECT_NEAR((l + r) / 2, W / 2, 0.01);
+    EXPECT_NEAR((t + b) / 2, H / 2, 0.01);
+    // Corner numbers and circles sit on the drawn corners.
+    const auto circles = ofKind(*s, Item::Circle);
+    EXPECT_EQ(circles[2].points[0], ne);
     p.opt.scalePercent = 200;
-    EXPECT_NEAR(ofKind(*p.build({1000, 1400, true}), Item::Circle)[0].radius, 1000.0 / 400, 1e-9);
+    EXPECT_NEAR(ofKind(*p.build({W, H, true}), Item::Circle)[0].radius, 1000.0 / 400, 1e-9);
 }
 
 TEST(PlotScene, BlockViewFlatAndUpright) {

@@ -1,6 +1,6 @@
 #pragma once
-// Printing the mining-area plot: the plot built for the page (plan view turned half a
-// turn and stretched, block view in the device's pixels) and painted on the device.
+// Printing the mining-area plot: the plot built for the page (plan view north up and to
+// scale, centred on the printable area; block view in the device's pixels) and painted on the device.
 #include "gridgraph/grid_graph_core.h"
 
 class QPaintDevice;
