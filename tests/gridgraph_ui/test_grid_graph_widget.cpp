@@ -345,7 +345,7 @@ TEST_F(GridGraphTest, APrinterThatCannotStartIsNotReportedAsDone) {
     EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
-TEST_F(GridGraphTest, PrintedPlanOnAnImageIsTurned) {
+TEST_F(GridGraphTest, PrintedPlanOnAnImageIsUpright) {
     g.setZB_String(kSquare);
     g.init_grid_graph();
     g.Graph_Draw(0);
@@ -355,6 +355,6 @@ TEST_F(GridGraphTest, PrintedPlanOnAnImageIsTurned) {
     EXPECT_TRUE(paintAreaPlot(g.core(), page));
     g.core().list.toggle(0);
     EXPECT_TRUE(paintAreaPlot(g.core(), page));
-    // Point 1 (south-west) prints at the right-hand top: 9/10 across, 1/10 down.
-    EXPECT_EQ(page.pixelColor(360, 56), QColor(255, 0, 0));
+    // Point 1 (south-west) prints at the bottom left of the square box centred on the page.
+    EXPECT_EQ(page.pixelColor(40, 80 + 360), QColor(255, 0, 0));
 }
