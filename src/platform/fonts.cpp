@@ -2,28 +2,87 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QStringList>
+#include <QHash>
+#include <fontconfig/fontconfig.h>
 
 namespace mf {
 
+namespace {
+
+// Every family name (all languages) of the fonts that carry name among theirs.
+QStringList fontconfigNames(const QString& name) {
+    QStringList out;
+    if (!FcInit()) return out;
+    FcPattern* pattern = FcPatternCreate();
+    const QByteArray utf8 = name.toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.constData()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    if (FcFontSet* set = FcFontList(nullptr, pattern, objects)) {
+        for (int i = 0; i < set->nfont; ++i) {
+            FcChar8* s = nullptr;
+            for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &s) == FcResultMatch; ++k) {
+                const QString n = QString::fromUtf8(reinterpret_cast<const char*>(s));
+                if (!out.contains(n)) out << n;
+            }
+        }
+        FcFontSetDestroy(set);
+    }
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return out;
+}
+
+struct Candidates {
+    const char* design;
+    std::initializer_list<const char*> families;
+};
+
+// Serif for 宋体, sans for 黑体, the brush fonts for 仿宋 and 楷体; the last entries stand
+// in when the better ones are missing.
+const Candidates kMap[] = {
+    {"宋体", {"AR PL UMing CN", "Noto Serif CJK SC", "WenQuanYi Zen Hei"}},
+    {"黑体", {"WenQuanYi Zen Hei", "Noto Sans CJK SC", "AR PL UMing CN"}},
+    {"仿宋_GB2312", {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"}},
+    {"楷体_GB2312", {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"}},
+};
+
+} // namespace
+
+QString installedFamily(const QString& family) {
+    const QStringList installed = QFontDatabase::families();
+    auto listed = [&](const QString& n) -> QString {
+        for (const QString& f : installed)
+            if (f.compare(n, Qt::CaseInsensitive) == 0) return f;
+        return QString();
+    };
+    if (const QString f = listed(family); !f.isEmpty()) return f;
+    for (const QString& n : fontconfigNames(family))
+        if (const QString f = listed(n); !f.isEmpty()) return f;
+    return QString();
+}
+
+QStringList fontSubstitutes(const QString& designFont) {
+    static const QHash<QString, QStringList> resolved = [] {
+        QHash<QString, QStringList> h;
+        for (const Candidates& c : kMap) {
+            QStringList out;
+            for (const char* n : c.families) {
+                const QString f = installedFamily(QString::fromUtf8(n));
+                if (!f.isEmpty() && !out.contains(f)) out << f;
+            }
+            h.insert(QString::fromUtf8(c.design), out);
+        }
+        return h;
+    }();
+    return resolved.value(designFont);
+}
+
 void installFontSubstitutions() {
     static const bool done = [] {
-        const QStringList families = QFontDatabase::families();
-        auto pick = [&](std::initializer_list<const char*> names) {
-            QStringList out;
-            for (const char* n : names) {
-                const QString f = QString::fromUtf8(n);
-                if (families.contains(f)) out << f;
-            }
-            return out;
-        };
-        const QStringList serif = pick({"AR PL UMing CN", "Noto Serif CJK SC", "WenQuanYi Zen Hei"});
-        const QStringList sans = pick({"WenQuanYi Zen Hei", "Noto Sans CJK SC", "AR PL UMing CN"});
-        const QStringList kai = pick({"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"});
-        QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
-        QFont::insertSubstitutions(QStringLiteral("黑体"), sans);
-        QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), kai);
-        QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kai);
+        for (const Candidates& c : kMap) {
+            const QString design = QString::fromUtf8(c.design);
+            QFont::insertSubstitutions(design, fontSubstitutes(design));
+        }
         return true;
     }();
     (void)done;

@@ -1,4 +1,5 @@
 #include "platform/ui/qt_dialogs.h"
+#include "platform/fonts.h"
 #include "platform/ui/qt_setup.h"
 
 #include <QAbstractButton>
@@ -83,15 +84,14 @@ TEST(QtSetup, ButtonsReadChinese) {
 
 TEST(QtSetup, WindowsFontNamesMapToInstalledChineseFonts) {
     installApplicationFonts();
-    auto substitutes = [](const char* family) { return QFont::substitutes(QString::fromUtf8(family)); };
-    EXPECT_TRUE(substitutes("宋体").contains(QStringLiteral("AR PL UMing CN"), Qt::CaseInsensitive));
-    EXPECT_TRUE(substitutes("黑体").contains(QStringLiteral("WenQuanYi Zen Hei"), Qt::CaseInsensitive));
-    EXPECT_TRUE(substitutes("仿宋_GB2312").contains(QStringLiteral("AR PL UKai CN"), Qt::CaseInsensitive));
-    EXPECT_TRUE(substitutes("楷体_GB2312").contains(QStringLiteral("AR PL UKai CN"), Qt::CaseInsensitive));
-    // The fonts the designs name resolve to the installed Chinese fonts.
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("宋体"))).family(), QStringLiteral("AR PL UMing CN"));
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("黑体"))).family(), QStringLiteral("WenQuanYi Zen Hei"));
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("仿宋_GB2312"))).family(), QStringLiteral("AR PL UKai CN"));
+    // Qt names a font by its localized family under a Chinese desktop ("文泉驿正黑").
+    auto installed = [](const char* family) { return installedFamily(QString::fromUtf8(family)); };
+    auto resolved = [](const char* family) { return QFontInfo(QFont(QString::fromUtf8(family))).family(); };
+    EXPECT_FALSE(installed("WenQuanYi Zen Hei").isEmpty());
+    EXPECT_EQ(resolved("宋体"), installed("AR PL UMing CN"));
+    EXPECT_EQ(resolved("黑体"), installed("WenQuanYi Zen Hei"));
+    EXPECT_EQ(resolved("仿宋_GB2312"), installed("AR PL UKai CN"));
+    EXPECT_EQ(resolved("楷体_GB2312"), installed("AR PL UKai CN"));
 
     const QString family = chineseUiFontFamily();
     ASSERT_FALSE(family.isEmpty()) << "no Chinese font installed";
