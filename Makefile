@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -19,6 +19,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Builds and runs every benchmark of bench/; each goal prints one "goal ..." line.
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	bash bench/run.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,76 +1,87 @@
-// Time of opening the shipped dictionary and of filling the region tree from it.
-// Usage: bench_dictionary [benchmark flags] [path to 系统词典.db]; without a path the
-// database in DICT beside the executable is used.
-#include "core/dict_trees.h"
-#include "core/dictionary.h"
+// Expanding every city of the region picker: the picker's own tree widget and expansion,
+// against the same per-city range queries run bare on the SQLite C interface.
+#include "bench.h"
 
-#include <QCoreApplication>
-#include <benchmark/benchmark.h>
+#include "core/dictionary.h"
+#include "core/ui/startup.h"
+#include "forms/ui/region_picker.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <sqlite3.h>
 
 namespace {
 
-QString gPath;
-
-void BM_OpenDictionary(benchmark::State& state) {
-    for (auto _ : state) {
-        mf::Dictionary dict;
-        QString error;
-        if (!dict.open(gPath, &error)) {
-            state.SkipWithError(error.toLocal8Bit().constData());
-            break;
+// The counties of every city, each city one prepared range query, every value read.
+double BareQueries(const QString& dbPath, const QList<int>& cities) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dbPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "bench_dictionary: cannot open %s\n", qPrintable(dbPath));
+        std::exit(2);
+    }
+    size_t bytes = 0;
+    const double t = mfbench::MedianSeconds(15, [&] {
+        for (int city : cities) {
+            sqlite3_stmt* st = nullptr;
+            sqlite3_prepare_v2(db, "select 代码,名称 from 行政区代码 where 代码 between ?1 and ?2 order by 代码", -1,
+                               &st, nullptr);
+            sqlite3_bind_int(st, 1, city + 1);
+            sqlite3_bind_int(st, 2, city + 99);
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                bytes += size_t(sqlite3_column_bytes(st, 0)) + size_t(sqlite3_column_bytes(st, 1));
+                bytes += sqlite3_column_text(st, 1)[0];
+            }
+            sqlite3_finalize(st);
         }
-        benchmark::DoNotOptimize(dict.codeList().size());
-    }
-}
-BENCHMARK(BM_OpenDictionary)->Unit(benchmark::kMillisecond);
-
-// Opens the shipped dictionary for a benchmark, or marks the benchmark skipped.
-bool openOrSkip(mf::Dictionary& dict, benchmark::State& state) {
-    QString error;
-    if (dict.open(gPath, &error)) return true;
-    state.SkipWithError(error.toLocal8Bit().constData());
-    return false;
+    });
+    sqlite3_close(db);
+    if (bytes == 0) std::fprintf(stderr, "bench_dictionary: no counties read\n");
+    return t;
 }
 
-void BM_LoadRegionTree(benchmark::State& state) {
-    mf::Dictionary dict;
-    if (!openOrSkip(dict, state)) return;
-    for (auto _ : state) {
-        mf::MemoryTree tree;
-        mf::LoadRegionTree(tree, dict);
-        benchmark::DoNotOptimize(tree.size());
-    }
-}
-BENCHMARK(BM_LoadRegionTree)->Unit(benchmark::kMillisecond);
-
-void BM_ExpandEveryCity(benchmark::State& state) {
-    mf::Dictionary dict;
-    if (!openOrSkip(dict, state)) return;
-    for (auto _ : state) {
-        state.PauseTiming();
-        mf::MemoryTree tree;
-        mf::LoadRegionTree(tree, dict);
-        QStringList cities;
-        for (const mf::TreeNode& n : tree.nodes()) {
-            if (n.key.startsWith(QLatin1Char('B')))
-                cities << n.key;
+// One picker, filled as on its first opening (not timed), then every city expanded.
+double PickerExpansion(QList<int>* cities) {
+    QWidget host;
+    bool loaded = false;
+    std::vector<double> times;
+    for (int rep = 0; rep < 15; ++rep) {
+        auto* button = new QPushButton(&host);
+        auto* tree = new QTreeWidget(&host);
+        loaded = false;
+        mf::RegionPicker picker(mf::RegionPickerSpec{}, button, tree, &loaded, {});
+        picker.CommandXZQ_Click();
+        QList<QTreeWidgetItem*> items;
+        cities->clear();
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QString key = mf::TreeWidgetSink::keyOf(*it);
+            if (key.size() == 5 && key.startsWith(QLatin1Char('B'))) {
+                items << *it;
+                cities->append(key.mid(1).toInt() * 100);
+            }
         }
-        state.ResumeTiming();
-        for (const QString& key : cities)
-            mf::ExpandRegionNode(tree, key, dict);
-        state.counters["cities"] = double(cities.size());
+        times.push_back(mfbench::TimeOnce([&] {
+            for (QTreeWidgetItem* it : items) it->setExpanded(true);
+        }));
+        delete tree;
+        delete button;
     }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }
-BENCHMARK(BM_ExpandEveryCity)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    QCoreApplication app(argc, argv);
-    gPath = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                     : QCoreApplication::applicationDirPath() + QStringLiteral("/DICT/系统词典.db");
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    QApplication app(argc, argv);
+    const QString data = mf::findDataPath(QCoreApplication::applicationDirPath());
+    if (!mf::OpenDictionary(data)) {
+        std::fprintf(stderr, "bench_dictionary: no dictionary under %s\n", qPrintable(data));
+        return 2;
+    }
+    QList<int> cities;
+    const double project = PickerExpansion(&cities);
+    const double anchor = BareQueries(data + QStringLiteral("/DICT/系统词典.db"), cities);
+    mfbench::Goal("region-tree-all-cities", project * 1e3, anchor * 1e3, "ms", 1.5);
+    return mfbench::Finish();
 }
