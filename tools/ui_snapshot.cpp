@@ -4,7 +4,8 @@
 // action: "region" opens the region tree with the first city expanded; "mineral:<text>"
 // types the text into the main-mineral combo; "minerals" drops the mineral tree down;
 // "grid" fills the coordinate grid with sample corner points, "plot" also shows their plan,
-// "block" their block view.
+// "block" their block view; "geoedit" loads geographic corner points and opens the degree
+// mask on the first longitude.
 #include "core/app_state.h"
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
@@ -81,6 +82,15 @@ int main(int argc, char** argv) {
                         mf::paintAreaPlot(g->core(), printer);
                     }
                 }
+            }
+        } else if (e && action == QLatin1String("geoedit") && e->gridGraphWidget()) {
+            if (auto* g = qobject_cast<mf::GridGraph*>(e->gridGraphWidget())) {
+                g->setZB_String(QStringLiteral("1,3,1,116.304512,39.304500,2,116.3100,39.3045,3,116.3100,39.3100,"
+                                               "1200,1100,A1,1,"));
+                g->init_grid_graph();
+                g->core().grid().setCurrent(1, 2);
+                g->core().hooks().gridReset();
+                g->Area_Flex_DblClick();
             }
         } else if (e && action == QLatin1String("minerals") && e->combo(2)) {
             e->combo(2)->showPopup();

@@ -3,6 +3,8 @@
 #include "gridgraph/messages.h"
 #include "platform/vb.h"
 
+#include <functional>
+
 namespace mf {
 
 namespace {
@@ -36,6 +38,14 @@ struct Cursor {
         return r;
     }
 };
+
+// A stored number stays as stored, so save, reopen, save writes the same bytes; other text
+// becomes the number it starts with, in the given form.
+QString storedNumber(const QString& field, const std::function<QString(double)>& form) {
+    QString f = vb::trim(field);
+    f.remove(u'\r');
+    return vb::isNumeric(f) ? f : form(vb::val(field));
+}
 
 } // namespace
 
@@ -151,10 +161,10 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
             const QString f2 = cur.next().value_or(QString());
             const QString f3 = cur.next().value_or(QString());
             const QString f4 = cur.next().value_or(QString());
-            grid.setCell(r, 2, vb::formatGeneral(vb::val(f2)));
-            grid.setCell(r, 3, vb::formatGeneral(vb::val(f3)));
+            grid.setCell(r, 2, storedNumber(f2, vb::formatGeneral));
+            grid.setCell(r, 3, storedNumber(f3, vb::formatGeneral));
             grid.setCell(r, 4, vb::trim(f4));
-            grid.setCell(r, 5, vb::formatGeneral(vb::val(cur.rest())));
+            grid.setCell(r, 5, storedNumber(cur.rest(), vb::formatGeneral));
         } else {
             if (!first)
                 break;
@@ -163,8 +173,10 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
                 break;
             grid.setCell(r, 0, QString::number(r));
             grid.setCell(r, 1, c1);
-            grid.setCell(r, 2, vb::formatFixed(vb::val(*f2), 4));
-            grid.setCell(r, 3, vb::formatFixed(vb::val(cur.rest()), 4));
+            const auto fixed4 = [](double x) { return vb::formatFixed(x, 4); };
+            grid.setCell(r, 2, storedNumber(*f2, fixed4));
+            const auto f3 = cur.next();
+            grid.setCell(r, 3, storedNumber(f3 ? *f3 : cur.rest(), fixed4));
         }
         ++r;
     }
@@ -176,12 +188,6 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
     } else {
         grid.setCell(0, 2, gridmsg::kHeadX);
         grid.setCell(0, 3, gridmsg::kHeadY);
-        for (int k = 1; k <= grid.lastDataRow(); ++k) {
-            if (grid.isEndRow(k) || vb::val(grid.cell(k, 3)) <= 1000)
-                continue;
-            grid.setCell(k, 2, vb::formatFixed(vb::val(grid.cell(k, 2)), 2));
-            grid.setCell(k, 3, vb::formatFixed(vb::val(grid.cell(k, 3)), 2));
-        }
     }
     return type;
 }

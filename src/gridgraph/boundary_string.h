@@ -20,7 +20,8 @@ QString Get_XY_Area(const QString& s, QString* error = nullptr);
 
 // LoadGridFromZBString: fills the grid (already reset) from BoundaryLineText and returns
 // the coordinate type detected from row 1 (0 plane, 1 geographic); nothing when the text
-// holds no line feed (nothing loaded).
+// holds no line feed (nothing loaded). A stored number stays as stored; only text that is
+// no number is turned into the number it starts with.
 std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& lineText);
 
 } // namespace mf

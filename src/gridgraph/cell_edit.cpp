@@ -7,8 +7,12 @@
 namespace mf::celledit {
 
 namespace {
-const QString kLonMask = QStringLiteral("   °  ′  ″");
-const QString kLatMask = QStringLiteral("  °  ′  ″");
+// Degrees, minutes, seconds and hundredths of a second in fixed positions.
+const QString kLonMask = QStringLiteral("   °  ′  .  ″");
+const QString kLatMask = QStringLiteral("  °  ′  .  ″");
+constexpr int kFixedWidth = 10;   // the mask less its degree positions
+
+QString twoDigits(qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); }
 } // namespace
 
 QString emptyMask(int col) { return col == 2 ? kLonMask : kLatMask; }
@@ -26,7 +30,7 @@ bool isGeoPointCell(const CoordGrid& g, int r, int c, int coordType) {
 
 std::optional<QString> CellToMaskText(const QString& value, int col) {
     const QString mask = emptyMask(col);
-    const int width = int(mask.size()) - 7;
+    const int width = int(mask.size()) - kFixedWidth;
     // Text that is no number (a pasted "116°30′", say) would open as the empty mask and be
     // lost on the commit: it is edited as plain text instead.
     if (!value.isEmpty() && !vb::trim(value).isEmpty() && !vb::isNumeric(value))
@@ -37,15 +41,21 @@ std::optional<QString> CellToMaskText(const QString& value, int col) {
     if (x < 0)
         return std::nullopt;
     const double d = std::trunc(x);
-    const auto f = vb::roundEven((x - d) * 10000, 0, 10000);
-    if (!f)
+    // Minutes, seconds and hundredths of a second; a value finer than that is edited as
+    // plain text, so the commit cannot round it away.
+    const double scaled = (x - d) * 1000000;
+    const auto f = vb::roundEven(scaled, 0, 1000000);
+    if (!f || std::abs(scaled - double(*f)) > 1e-3)
         return std::nullopt;
-    const qint64 m = *f / 100, s = *f - 100 * m;
+    const qint64 m = *f / 10000, s = *f / 100 % 100, h = *f % 100;
     const QString digits = QString::number(qint64(d));
     if (digits.size() > width || m > 99)
         return std::nullopt;
-    return QString(width - digits.size(), u' ') + digits + u'°' + QStringLiteral("%1").arg(m, 2, 10, QChar(u'0')) +
-           u'′' + QStringLiteral("%1").arg(s, 2, 10, QChar(u'0')) + u'″';
+    // The hundredths show when the stored text has them (also as "00").
+    const qsizetype point = value.indexOf(u'.');
+    const bool hundredths = h != 0 || (point >= 0 && vb::trim(value).size() - point - 1 > 4);
+    return QString(width - digits.size(), u' ') + digits + u'°' + twoDigits(m) + u'′' + twoDigits(s) + u'.' +
+           (hundredths ? twoDigits(h) : QStringLiteral("  ")) + u'″';
 }
 
 QString ztrim(const QString& text, bool geoCell, int col) {
@@ -58,11 +68,18 @@ QString ztrim(const QString& text, bool geoCell, int col) {
     const QString afterDeg = text.mid(p + 1);
     const qsizetype pm = afterDeg.indexOf(u'′');
     if (pm >= 0) {
-        r += u'.' + QStringLiteral("%1").arg(qint64(vb::val(afterDeg.left(pm))), 2, 10, QChar(u'0'));
+        r += u'.' + twoDigits(qint64(vb::val(afterDeg.left(pm))));
         const QString afterMin = afterDeg.mid(pm + 1);
         const qsizetype ps = afterMin.indexOf(u'″');
-        if (ps >= 0)
-            r += QStringLiteral("%1").arg(qint64(vb::val(afterMin.left(ps))), 2, 10, QChar(u'0'));
+        if (ps >= 0) {
+            const QString sec = afterMin.left(ps);
+            const qsizetype pp = sec.indexOf(u'.');
+            r += twoDigits(qint64(vb::val(pp < 0 ? sec : sec.left(pp))));
+            // Hundredths of a second by position: "5 " is 50, " 5" is 05.
+            QString h = pp < 0 ? QString() : sec.mid(pp + 1);
+            if (!vb::trim(h).isEmpty())
+                r += h.replace(u' ', u'0');
+        }
     }
     return r;
 }
@@ -75,16 +92,24 @@ std::optional<QString> maskWithFirstChar(QChar c, int col) {
 }
 
 std::optional<std::pair<QString, int>> maskDotJump(const QString& text, int caret) {
+    // "." ends the degree field and the seconds field; in the minutes and hundredths it
+    // changes nothing.
     const qsizetype deg = text.indexOf(u'°');
     if (deg < 0)
         return std::nullopt;
-    const int p = int(deg) + 1;   // 1-based position of the "°"
-    if (caret >= p)
-        return std::nullopt;
-    // The degree digits typed so far, right-aligned in the degree field.
-    const QString typed = text.left(caret);
-    const QString out = QString(p - caret - 1, u' ') + typed + text.mid(deg);
-    return std::make_pair(out, p);
+    const qsizetype min = text.indexOf(u'′', deg);
+    const qsizetype point = min < 0 ? -1 : text.indexOf(u'.', min);
+    qsizetype start = 0, end = deg;
+    if (caret > deg) {
+        if (point < 0 || caret <= min || caret > point)
+            return std::nullopt;
+        start = min + 1;
+        end = point;
+    }
+    // The digits typed so far in the field, right-aligned in it; the caret goes to the next.
+    const QString typed = text.mid(start, caret - start);
+    const QString out = text.left(start) + QString(end - caret, u' ') + typed + text.mid(end);
+    return std::make_pair(out, int(end) + 1);
 }
 
 std::pair<int, int> nextCell(const CoordGrid& g, int r, int c) {

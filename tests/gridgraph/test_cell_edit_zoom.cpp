@@ -21,40 +21,73 @@ TEST(CellEdit, WhichCellsOpenWhichEditor) {
     EXPECT_FALSE(isGeoPointCell(g, 2, 2, 1));   // elevations use plain text
 }
 
-TEST(CellEdit, MaskTexts) {
-    EXPECT_EQ(CellToMaskText("116.3045", 2), "116°30′45″");
-    EXPECT_EQ(CellToMaskText("98.1234", 2), " 98°12′34″");
-    EXPECT_EQ(CellToMaskText("39.5", 3), "39°50′00″");
-    EXPECT_EQ(CellToMaskText("0", 3), "  °  ′  ″");
-    EXPECT_EQ(CellToMaskText("", 2), "   °  ′  ″");
-    // Values the mask cannot show are edited as plain text.
-    EXPECT_FALSE(CellToMaskText("123.45", 3).has_value());
-    EXPECT_FALSE(CellToMaskText("-39.5", 3).has_value());
-    // Text that is no number keeps its content in the plain editor instead of an empty mask.
-    EXPECT_FALSE(CellToMaskText("116°30′", 2).has_value());
-    EXPECT_FALSE(CellToMaskText("abc", 3).has_value());
-    EXPECT_EQ(CellToMaskText("  ", 3), "  °  ′  ″");
+TEST(CellEdit, MaskTextsKeepHundredthsOfASecond) {
+    const struct {
+        const char* cell;
+        int col;
+        const char* mask;
+    } cases[] = {
+        {"116.3045", 2, "116°30′45.  ″"},
+        {"98.1234", 2, " 98°12′34.  ″"},
+        {"39.5", 3, "39°50′00.  ″"},
+        {"39.304512", 3, "39°30′45.12″"},
+        {"116.304500", 2, "116°30′45.00″"},   // stored hundredths show, also when 00
+        {"0", 3, "  °  ′  .  ″"},
+        {"", 2, "   °  ′  .  ″"},
+        {"  ", 3, "  °  ′  .  ″"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CellToMaskText(c.cell, c.col), QString(c.mask)) << c.cell;
+    // Values the mask cannot show are edited as plain text, so nothing is rounded away.
+    for (const char* cell : {"123.45", "-39.5", "116°30′", "abc", "39.3045123"})
+        EXPECT_FALSE(CellToMaskText(cell, 3).has_value()) << cell;
 }
 
 TEST(CellEdit, ZtrimReadsTheMask) {
-    EXPECT_EQ(ztrim("116°30′45″", true, 2), "116.3045");
-    EXPECT_EQ(ztrim(" 98°5 ′  ″", true, 2), "98.0500");
-    EXPECT_EQ(ztrim("   °30′  ″", true, 2), "0.3000");
-    EXPECT_EQ(ztrim("39°50′00″", true, 3), "39.5000");
-    EXPECT_EQ(ztrim("10°75′00″", true, 3), "10.7500");
-    EXPECT_EQ(ztrim("  °  ′  ″", true, 3), "");
-    EXPECT_EQ(ztrim("116.3", true, 2), "");   // no degree sign
+    const struct {
+        const char* text;
+        int col;
+        const char* cell;
+    } cases[] = {
+        {"116°30′45.  ″", 2, "116.3045"},
+        {" 98°5 ′  .  ″", 2, "98.0500"},
+        {"   °30′  .  ″", 2, "0.3000"},
+        {"39°50′00.  ″", 3, "39.5000"},
+        {"10°75′00.  ″", 3, "10.7500"},
+        {"39°30′45.12″", 3, "39.304512"},
+        {"39°30′45.5 ″", 3, "39.304550"},
+        {"39°30′ 5.00″", 3, "39.300500"},
+        {"  °  ′  .  ″", 3, ""},
+        {"116.3", 2, ""},   // no degree sign
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ztrim(c.text, true, c.col), QString(c.cell)) << c.text;
     EXPECT_EQ(ztrim("  A1 ", false, 1), "A1");
+    // A value through the mask and back is the same text.
+    for (const char* cell : {"116.3045", "39.304512", "116.304500"})
+        EXPECT_EQ(ztrim(*CellToMaskText(cell, 2), true, 2), QString(cell));
 }
 
 TEST(CellEdit, TypedCharacterAndDotJump) {
-    EXPECT_EQ(maskWithFirstChar(u'5', 2), "5  °  ′  ″");
+    EXPECT_EQ(maskWithFirstChar(u'5', 2), "5  °  ′  .  ″");
     EXPECT_FALSE(maskWithFirstChar(u'a', 2).has_value());
-    const auto j = maskDotJump("98 °  ′  ″", 2);
-    ASSERT_TRUE(j);
-    EXPECT_EQ(j->first, " 98°  ′  ″");
-    EXPECT_EQ(j->second, 4);
-    EXPECT_FALSE(maskDotJump(" 98°  ′  ″", 5).has_value());   // after the degree sign
+    const struct {
+        const char* text;
+        int caret;
+        const char* out;
+        int newCaret;
+    } jumps[] = {
+        {"98 °  ′  .  ″", 2, " 98°  ′  .  ″", 4},
+        {" 98°30′4 .  ″", 8, " 98°30′ 4.  ″", 10},   // seconds: on to the hundredths
+    };
+    for (const auto& j : jumps) {
+        const auto r = maskDotJump(j.text, j.caret);
+        ASSERT_TRUE(r) << j.text;
+        EXPECT_EQ(r->first, QString(j.out));
+        EXPECT_EQ(r->second, j.newCaret);
+    }
+    EXPECT_FALSE(maskDotJump(" 98°  ′  .  ″", 5).has_value());    // in the minutes
+    EXPECT_FALSE(maskDotJump(" 98°30′45.1 ″", 11).has_value());   // in the hundredths
 }
 
 TEST(CellEdit, InputOrder) {
@@ -68,7 +101,7 @@ TEST(CellEdit, InputOrder) {
 TEST(CellEdit, CommitOnEntryAndDataRows) {
     CoordGrid g;
     EXPECT_FALSE(commitCell(g, 1, 1, "").changed);   // empty entry: nothing
-    EXPECT_FALSE(commitCell(g, 1, 2, "   °  ′  ″").changed);
+    EXPECT_FALSE(commitCell(g, 1, 2, "   °  ′  .  ″").changed);
     const CommitResult r = commitCell(g, 1, 1, "A1");
     EXPECT_TRUE(r.changed);
     EXPECT_TRUE(r.rowAdded);

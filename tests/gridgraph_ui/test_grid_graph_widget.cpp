@@ -141,11 +141,11 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     typeOnGrid("5");
     auto* mask = qobject_cast<DegreeMaskEdit*>(g.activeEditor());
     ASSERT_NE(mask, nullptr);
-    EXPECT_EQ(mask->maskText(), "5  °  ′  ″");
+    EXPECT_EQ(mask->maskText(), "5  °  ′  .  ″");
     EXPECT_EQ(mask->cursorPosition(), 1);
     key(mask, Qt::Key_Escape);
     typeOnGrid("a");
-    EXPECT_EQ(mask->maskText(), "   °  ′  ″");
+    EXPECT_EQ(mask->maskText(), "   °  ′  .  ″");
     EXPECT_EQ(mask->cursorPosition(), 0);
     key(mask, Qt::Key_Escape);
     EXPECT_EQ(g.core().grid().cell(1, 2), "116.3045");
@@ -156,7 +156,7 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     g.core().hooks().gridReset();
     events.clear();
     g.Area_Flex_DblClick();
-    EXPECT_EQ(mask->maskText(), "39°50′00″");
+    EXPECT_EQ(mask->maskText(), "39°50′00.  ″");
     key(mask, Qt::Key_Escape);
     g.Area_Flex_DblClick();
     g.commitEditor(false);
@@ -168,7 +168,7 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     g.core().hooks().gridReset();
     typeOnGrid("9");
     typeInEditor("8.");
-    EXPECT_EQ(mask->maskText(), " 98°  ′  ″");
+    EXPECT_EQ(mask->maskText(), " 98°  ′  .  ″");
     EXPECT_EQ(mask->cursorPosition(), 4);
     // A cell the mask cannot show is edited as text; a digit typed on it starts a fresh mask.
     key(mask, Qt::Key_Escape);
@@ -181,7 +181,7 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     key(g.activeEditor(), Qt::Key_Escape);
     typeOnGrid("4");
     ASSERT_EQ(g.activeEditor(), mask);
-    EXPECT_EQ(mask->maskText(), "4 °  ′  ″");
+    EXPECT_EQ(mask->maskText(), "4 °  ′  .  ″");
     // Region-end rows use the text editor.
     key(mask, Qt::Key_Escape);
     g.core().grid().setCurrent(4, 2);

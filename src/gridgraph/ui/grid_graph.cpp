@@ -60,7 +60,7 @@ struct WaitCursor {
 DegreeMaskEdit::DegreeMaskEdit(QWidget* parent) : QLineEdit(parent) { setColumn(2); }
 
 void DegreeMaskEdit::setColumn(int col) {
-    setInputMask(col == 2 ? QStringLiteral("000°00′00″; ") : QStringLiteral("00°00′00″; "));
+    setInputMask(col == 2 ? QStringLiteral("000°00′00.00″; ") : QStringLiteral("00°00′00.00″; "));
 }
 
 void DegreeMaskEdit::keyPressEvent(QKeyEvent* e) {
@@ -402,10 +402,18 @@ void GridGraph::openEditorWithKey(const QString& key) {
     editCol_ = c;
     // ShowActiveEditor: Enter or a double-click edits the content; a character starts afresh.
     if (loadsCell) {
-        active_->setText(active_ == maskEdit_ ? *masked : g.cell(r, c));
-        active_->setCursorPosition(int(active_->text().size()));
-        if (active_ == maskEdit_)
-            active_->setCursorPosition(int(maskEdit_->maskText().size()));
+        if (active_ == maskEdit_) {
+            // Ready for digits: the caret on the first degree position of an empty mask, the
+            // whole value selected otherwise, so what is typed replaces it.
+            maskEdit_->setText(*masked);
+            if (celledit::isEmptyMask(*masked))
+                maskEdit_->setCursorPosition(0);
+            else
+                maskEdit_->selectAll();
+        } else {
+            txtEdit_->setText(g.cell(r, c));
+            txtEdit_->setCursorPosition(int(txtEdit_->text().size()));
+        }
     } else if (active_ == maskEdit_) {
         if (const auto t = celledit::maskWithFirstChar(key.at(0), c)) {
             maskEdit_->setText(*t);

@@ -26,8 +26,9 @@ namespace mf {
 class CoordGridModel;
 class CoordTableView;
 
-// The masked degree editor: fixed "°′″" and digit positions; "." right-aligns the degrees
-// typed so far and moves to the minutes.
+// The masked degree editor: fixed "°′.″" and digit positions for degrees, minutes, seconds
+// and hundredths of a second; "." right-aligns the degrees (or seconds) typed so far and
+// moves to the next field.
 class DegreeMaskEdit : public QLineEdit {
     Q_OBJECT
 public:
