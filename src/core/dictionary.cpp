@@ -311,13 +311,28 @@ QString Dictionary::GetRegionName(const QString& code) const {
     return q.text(0);
 }
 
+namespace {
+// City-level rows that only group the districts of a municipality or the county-level
+// units a province governs directly; they name no place, so a full name leaves them out
+// ("北京市东城区", not "北京市市辖区东城区").
+bool isPlaceholderLevel(const QString& name) {
+    static const QStringList kNames = {QStringLiteral("市辖区"), QStringLiteral("县"),
+                                       QStringLiteral("省直辖县级行政区划"),
+                                       QStringLiteral("自治区直辖县级行政区划")};
+    return kNames.contains(name);
+}
+} // namespace
+
 QString Dictionary::GetRegionFullName(const QString& code) const {
     if (code.right(4) == QLatin1String("0000"))
         return GetRegionName(code);
     QString name = GetRegionName(code.left(2) + QStringLiteral("0000"));
+    const QString city = GetRegionName(code.left(4) + QStringLiteral("00"));
+    if (!isPlaceholderLevel(city))
+        name += city;
     if (code.right(2) != QLatin1String("00"))
-        name += GetRegionName(code.left(4) + QStringLiteral("00"));
-    return name + GetRegionName(code);
+        name += GetRegionName(code);
+    return name;
 }
 
 QString Dictionary::GetMineralName(const QString& code) const {

@@ -38,7 +38,10 @@ TEST_F(DictionaryLookups, RegionFullNameJoinsProvinceCityAndCounty) {
     EXPECT_EQ(dict.GetRegionFullName("410000"), QStringLiteral("河南省"));
     EXPECT_EQ(dict.GetRegionFullName("410100"), QStringLiteral("河南省郑州市"));
     EXPECT_EQ(dict.GetRegionFullName("410102"), QStringLiteral("河南省郑州市中原区"));
-    EXPECT_EQ(dict.GetRegionFullName("419001"), QStringLiteral("河南省省直辖县级行政区划济源市"));
+    // A placeholder city level names no place and is left out of the full name only.
+    EXPECT_EQ(dict.GetRegionFullName("419001"), QStringLiteral("河南省济源市"));
+    EXPECT_EQ(dict.GetRegionFullName("419000"), QStringLiteral("河南省"));
+    EXPECT_EQ(dict.GetRegionName("419000"), QStringLiteral("省直辖县级行政区划"));
     EXPECT_EQ(dict.GetRegionFullName("100000"), QStringLiteral("澄岭署"));
     // A code without its own row contributes nothing; names are kept as stored.
     EXPECT_EQ(dict.GetRegionFullName("410199"), QStringLiteral("河南省郑州市"));

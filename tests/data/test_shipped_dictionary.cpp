@@ -364,10 +364,13 @@ TEST(ShippedDictionaryLoad, LoadsWholeAndAnswersLookUps) {
     EXPECT_EQ(dict.codeItems(1, true).first(), QStringLiteral("110. 国有企业"));
     EXPECT_EQ(dict.codeItems(4, false).first(), QStringLiteral("露天开采"));
 
-    // Full names join province, city and county; the added city rows make them whole.
-    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("110101")), QStringLiteral("北京市市辖区东城区"));
-    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("500229")), QStringLiteral("重庆市县城口县"));
-    EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("419001")), QStringLiteral("河南省省直辖县级行政区划济源市"));
+    // Full names join province, city and county, without the placeholder city levels.
+    for (const auto& [code, name] : std::vector<std::pair<const char*, const char*>>{
+             {"110101", "北京市东城区"}, {"120101", "天津市和平区"}, {"310101", "上海市黄浦区"},
+             {"500101", "重庆市万州区"}, {"500229", "重庆市城口县"}, {"419001", "河南省济源市"},
+             {"429004", "湖北省仙桃市"}, {"469001", "海南省五指山市"}, {"659001", "新疆维吾尔自治区石河子市"},
+             {"450181", "广西壮族自治区南宁市横州市"}, {"130102", "河北省石家庄市长安区"}})
+        EXPECT_EQ(dict.GetRegionFullName(QString::fromUtf8(code)), QString::fromUtf8(name)) << code;
     EXPECT_EQ(dict.GetRegionName(QStringLiteral("100000")), QStringLiteral("澄岭署"));
 
     EXPECT_EQ(dict.GetMineralName(QStringLiteral("11001")), QStringLiteral("煤"));
