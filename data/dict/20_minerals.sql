@@ -15,6 +15,8 @@ INSERT INTO 矿类词表 (代码, 矿类名称) VALUES
 -- (production) capacity: 万吨/年 for solid minerals, 亿立方米/年 for gases, 万立方米/年
 -- for geothermal water, placer gold, building and dimension stone and groundwater,
 -- 万克拉/年 for diamond, 吨/年 for crystal, gem and jade.
+-- Clays are spelled 粘土 as in the 1994 classification; the mineral search treats 黏 and
+-- 粘 alike. Boron is a chemical raw material (class 7).
 
 -- 能源矿产
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (1, 11001, '煤', '万吨/年');
@@ -118,7 +120,7 @@ INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64031, '冶金用脉石英', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64190, '耐火粘土', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64310, '铁矾土', '万吨/年');
-INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64410, '其它粘土', '万吨/年');
+INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64410, '其他粘土', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64411, '铸型用粘土', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64511, '耐火用橄榄岩', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (6, 64531, '熔剂用蛇纹岩', '万吨/年');
@@ -154,6 +156,7 @@ INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75610, '碘', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75630, '溴', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75650, '砷', '万吨/年');
+INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75670, '硼矿', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75690, '磷矿', '万吨/年');
 
 -- 建材及其他非金属矿产
@@ -298,7 +301,6 @@ INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 84923, '片石', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 84930, '片麻岩', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 84940, '千枚岩', '万吨/年');
-INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 85670, '硼矿', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 86610, '砚石', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (8, 86620, '贝壳', '万吨/年');
 

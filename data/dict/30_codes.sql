@@ -4,7 +4,8 @@
 -- Lists shown as names only hold no blank and no digit, and a name that is part of
 -- another name of its list has the lower code.
 
--- 1: 经济类型 (企业登记注册类型); items carry their code
+-- 1: 经济类型 (企业登记注册类型, 国统字〔1998〕200号, with 290 and 390 of the 2011
+-- revision, 国统字〔2011〕86号); items carry their code
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 110, '国有企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 120, '集体企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 130, '股份合作企业');
@@ -24,10 +25,12 @@ INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 210, '合资经营�
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 220, '合作经营企业(港或澳、台资)');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 230, '港、澳、台商独资经营企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 240, '港、澳、台商投资股份有限公司');
+INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 290, '其他港、澳、台商投资企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 310, '中外合资经营企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 320, '中外合作经营企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 330, '外资企业');
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 340, '外商投资股份有限公司');
+INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (1, 390, '其他外商投资企业');
 
 -- 4: 开采方式; names only
 INSERT INTO 综合词表 (类别, 代码, 名称) VALUES (4, 1, '露天开采');

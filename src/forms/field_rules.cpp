@@ -24,10 +24,17 @@ bool qualifiesForMineralSearch(const QString& text) {
     return vb::val(text) == 0 && !vb::trim(text).isEmpty();
 }
 
+namespace {
+// 黏 is the standard character of 黏土 since 2013; the mineral names keep the older 粘 of
+// the classification. Both spellings must find the same clays.
+QString foldClaySpelling(QString s) { return s.replace(QChar(0x9ECF), QChar(0x7C98)); }   // 黏 -> 粘
+} // namespace
+
 QStringList mineralMatches(const QString& text, const QList<MineralRow>& minerals) {
+    const QString typed = foldClaySpelling(text);
     QStringList out;
     for (const MineralRow& m : minerals)
-        if (m.Name.contains(text, Qt::CaseSensitive))
+        if (foldClaySpelling(m.Name).contains(typed, Qt::CaseSensitive))
             out << QString::number(m.Code) + QLatin1Char(' ') + m.Name;
     return out;
 }

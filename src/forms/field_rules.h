@@ -28,7 +28,7 @@ QString mineralCodeOf(const QString& comboText);
 bool qualifiesForMineralSearch(const QString& text);
 
 // Entries "code name" of every mineral whose name contains the text (as typed, blanks
-// included, case-sensitive), in the order of the list.
+// included, case-sensitive; 黏 and 粘 count as one character), in the order of the list.
 QStringList mineralMatches(const QString& text, const QList<MineralRow>& minerals);
 
 // A number that is a multiple of one half as Format "0.#" without a trailing point:

@@ -127,7 +127,7 @@ TEST(FieldRules, RegionNameOnlyForSixDigits) {
     ASSERT_TRUE(fx.error().isEmpty()) << fx.error().toStdString();
     Dictionary dict;
     ASSERT_TRUE(dict.open(fx.path()));
-    EXPECT_EQ(regionNameForField("110101", dict), "北京市市辖区东城区");
+    EXPECT_EQ(regionNameForField("110101", dict), "北京市东城区");
     EXPECT_EQ(regionNameForField("110000", dict), "北京市");
     EXPECT_EQ(regionNameForField("999999", dict), "");
     const int before = dict.queryCount();
@@ -157,6 +157,14 @@ TEST(FieldRules, MineralSearchKeepsListOrderAndIsLiteral) {
     EXPECT_FALSE(qualifiesForMineralSearch("   "));
     EXPECT_FALSE(qualifiesForMineralSearch(""));
     EXPECT_TRUE(qualifiesForMineralSearch(" 铁"));
+}
+
+TEST(FieldRules, MineralSearchFindsClaysInEitherSpelling) {
+    const QList<MineralRow> minerals{{6, 64190, "耐火粘土"}, {8, 84290, "膨润土"}, {8, 84412, "砖瓦用黏土"}};
+    const QStringList clays{"64190 耐火粘土", "84412 砖瓦用黏土"};
+    for (const char* typed : {"粘土", "黏土", "粘", "黏"})
+        EXPECT_EQ(mineralMatches(QString::fromUtf8(typed), minerals), clays) << typed;
+    EXPECT_EQ(mineralMatches("耐火黏土", minerals), QStringList{"64190 耐火粘土"});
 }
 
 TEST(FieldRules, UsageFeeRaisesTheAreaToTheNextHalf) {
