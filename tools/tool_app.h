@@ -1,6 +1,6 @@
 #pragma once
 // Start-up shared by the snapshot tools: the program as a user starts it, its main window
-// shown at a fixed size.
+// placed on the screen as the program places it.
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "platform/dialogs.h"
@@ -17,7 +17,6 @@ inline std::unique_ptr<mf::TabMain> startProgramForTool(QApplication& app, mf::Q
     const QString exeDir = QCoreApplication::applicationDirPath();
     auto main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return nullptr;
-    main->resize(1200, 860);
-    main->show();
+    main->showOnScreen();
     return main;
 }

@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QTabBar>
@@ -98,7 +99,8 @@ int main(int argc, char** argv) {
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QTimer::singleShot(400, [&] {
-        main->grab().save(out);
+        // The whole screen, so the window's place on it shows too.
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out);
         // Whatever the action changed is not to be saved: close without the question.
         for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
         main->close();

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return 1;
     qtDialogs.setParent(main.get());
-    main->show();
+    main->showOnScreen();
     const int rc = app.exec();
     mf::setDialogs(nullptr);
     return rc;

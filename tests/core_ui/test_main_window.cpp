@@ -204,3 +204,29 @@ TEST_F(MainWindowTest, PrinterSetupOffersThePrinterChoiceAndChangesNothingOnCanc
     EXPECT_EQ(ok, "确定");
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
+
+TEST_F(MainWindowTest, AfterThePrintDialogCascadeShowsUnavailableAndSaveFollowsChanges) {
+    main_->Toolbar_ButtonClick("NEW");
+    state().KindChanged[1] = true;
+    QTimer::singleShot(0, [] {
+        if (QWidget* dlg = QApplication::activeModalWidget()) dlg->close();
+    });
+    main_->Toolbar_ButtonClick("PRINT");
+    EXPECT_FALSE(main_->toolbarButtonAvailable("WIN"));
+    EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+    EXPECT_EQ(main_->activityText(), "待命...");
+    state().KindChanged[1] = false;
+}
+
+TEST_F(MainWindowTest, HelpFileThatTheDesktopCannotOpenIsNamed) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/璞川录联机帮助.chm";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    state().HelpFilePath = path;
+    main_->Toolbar_ButtonClick("HELP");  // the offscreen desktop opens no file
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.messages()[0].text, "无法打开帮助文件：" + path);
+    EXPECT_EQ(dialogs_.messages()[0].title, "提示");
+}

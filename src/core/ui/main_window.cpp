@@ -79,6 +79,21 @@ TabMain::~TabMain() {
     if (&shell() == static_cast<Shell*>(this)) setShell(nullptr);
 }
 
+void TabMain::showOnScreen() {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect avail = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A screen smaller than 1280x900 leaves no room around the window: it fills the
+    // available area, so the status bar stays on screen.
+    if (avail.width() < 1280 || avail.height() < 900) {
+        setGeometry(avail);
+        showMaximized();
+        return;
+    }
+    resize(1024, 768);
+    move(avail.center() - rect().center());
+    show();
+}
+
 void TabMain::buildToolbar() {
     toolbar_ = addToolBar(QStringLiteral("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("Toolbar"));
@@ -133,6 +148,8 @@ void TabMain::buildStatusBar() {
     mbar_->setObjectName(QStringLiteral("MBar"));
     mbar_->setTextVisible(false);
     mbar_->setValue(0);
+    // Shown only while long work reports its progress; an idle empty bar reads as a box.
+    mbar_->setVisible(false);
     panelActivity_->setMinimumWidth(220);
     statusBar()->addWidget(panelActivity_);
     statusBar()->addWidget(panelFile_, 1);
@@ -303,6 +320,7 @@ void TabMain::CascadeOpenForms() {
         sub->showNormal();
         mdi_->setActiveSubWindow(sub);
         sub->move(twipsToPx(p.topLeftTwips.x()), twipsToPx(p.topLeftTwips.y()));
+        editors_[p.kind]->fitIntoWorkArea();
     }
 }
 
@@ -323,10 +341,11 @@ void TabMain::printerSetup() { commands::printerSetup(this); }
 void TabMain::printCommand() {
     setActivityText(QStringLiteral("打印输出申请表单..."));
     commands::showPrintDialog(this);
-    // The save button follows the kind's unsaved changes, so they can still be saved.
+    // The save button follows the kind's unsaved changes, so they can still be saved;
+    // the cascade button shows unavailable until the editor's next activation or edit.
     const int cur = state().CurrentKind;
     SetToolbarButtonState(QStringLiteral("SAVE"), isKind(cur) && state().KindChanged[cur]);
-    SetToolbarButtonState(QStringLiteral("WIN"), isKind(cur) && state().KindOpen[cur]);
+    SetToolbarButtonState(QStringLiteral("WIN"), false);
     setActivityText(QStringLiteral("待命..."));
 }
 
@@ -336,7 +355,9 @@ void TabMain::helpCommand() {
         dialogs().info(QStringLiteral("帮助文件不存在：") + path);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Without a program for the file the desktop says so here instead of doing nothing.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        dialogs().info(QStringLiteral("无法打开帮助文件：") + path);
 }
 
 void TabMain::closeEvent(QCloseEvent* ev) {

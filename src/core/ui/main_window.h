@@ -30,6 +30,9 @@ public:
     // The window's load: work folders, toolbar, status bar, background. False when the
     // work area could not be created (the message has been shown).
     bool MDIForm_Load();
+    // Shows the window on the screen's available area: maximized on a small screen,
+    // otherwise centred at its designed size.
+    void showOnScreen();
 
     // Shell
     void SetToolbarButtonState(const QString& key, bool available) override;

@@ -27,6 +27,9 @@
 #include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -107,30 +110,47 @@ EditorWindow::EditorWindow(int kind, QWidget* parent)
     QString error;
     design_ = loadFormDesign(profile_.designResource(), &error);
     if (!design_.isValid()) dialogs().error(QStringLiteral("表单设计无法读取：") + error);
+    body_ = new QWidget;
+    body_->setObjectName(QStringLiteral("EditorBody"));
     buildPages();
+    body_->setFixedSize(bodySize_);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("EditorScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
     wireFieldParts();
-    resize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight));
+    resize(bodySize_);
 }
 
 EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::buildPages() {
-    tabs_ = new QTabBar(this);
+    tabs_ = new QTabBar(body_);
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
     tabs_->setExpanding(false);
     for (const TabSpec& t : profile_.tabs) {
         const int i = tabs_->addTab(t.caption);
         tabs_->setTabData(i, t.key);
     }
-    tabs_->move(toPixels(profile_.pic1.left), std::max(0, toPixels(profile_.pic1.top) - 26));
-    tabs_->resize(toPixels(profile_.pic1.width), 26);
+    // The tab strip sits on the page frame; where the designed gap above the frame is
+    // lower than the strip, the frame moves down so that every tab shows in full.
+    const QRect frame = profile_.pic1.toPixels();
+    const int tabHeight = tabs_->sizeHint().height();
+    const int tabTop = std::max(0, frame.top() - tabHeight);
+    const int shift = std::max(0, tabTop + tabHeight - frame.top());
+    tabs_->move(frame.left(), tabTop);
+    tabs_->resize(std::max(frame.width(), tabs_->sizeHint().width()), tabHeight);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
         if (i >= 0) TabStrip1_Click(tabs_->tabData(i).toString());
     });
+    bodySize_ = QSize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight) + shift);
 
-    pic1_ = new QWidget(this);
+    pic1_ = new QWidget(body_);
     pic1_->setObjectName(QStringLiteral("Pic1"));
-    pic1_->setGeometry(profile_.pic1.toPixels());
+    pic1_->setGeometry(frame.translated(0, shift));
     pic1_->setAutoFillBackground(true);
 
     for (int i = 0; i < profile_.pageCount(); ++i) {
@@ -297,8 +317,21 @@ void EditorWindow::registerData(const DesignControl& c, QWidget* w) {
     }
 }
 
-QSize EditorWindow::sizeHint() const {
-    return QSize(toPixels(profile_.clientWidth), toPixels(profile_.clientHeight));
+QSize EditorWindow::sizeHint() const { return bodySize_; }
+
+void EditorWindow::fitIntoWorkArea() {
+    QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
+    if (!area || !area->isVisible()) return;
+    const QSize room = area->viewport()->size();
+    const QSize full = sub_->sizeHint();
+    const QSize least(std::min(full.width(), 240), std::min(full.height(), 200));
+    QPoint pos = sub_->pos();
+    // A place that leaves less than the least size moves back towards the top left.
+    pos.setX(std::max(0, std::min(pos.x(), room.width() - least.width())));
+    pos.setY(std::max(0, std::min(pos.y(), room.height() - least.height())));
+    sub_->move(pos);
+    sub_->resize(std::max(least.width(), std::min(full.width(), room.width() - pos.x())),
+                 std::max(least.height(), std::min(full.height(), room.height() - pos.y())));
 }
 
 void EditorWindow::attachSubWindow(QMdiSubWindow* sub) {
@@ -341,6 +374,7 @@ void EditorWindow::Form_Load() {
     if (sub_) {
         const QPoint off = editorOpeningOffset(n);
         sub_->move(toPixels(Twips(off.x())), toPixels(Twips(off.y())));
+        fitIntoWorkArea();
     }
     currentPage_ = 0;
     RegionTreeLoaded = false;

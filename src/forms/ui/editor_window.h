@@ -44,6 +44,9 @@ public:
     // The designed client area of the kind.
     QSize sizeHint() const override;
     bool isClosing() const { return closing_; }
+    // Shrinks the window to what the main window's work area leaves below and right of
+    // its place; the page then scrolls.
+    void fitIntoWorkArea();
 
     // The window's load: marks the kind open and current, clears the fields, sets them up
     // and places the window by the number of other open editors.
@@ -136,6 +139,8 @@ private:
     bool closing_ = false;
     QPointer<QMdiSubWindow> sub_;
 
+    QWidget* body_ = nullptr;  // the tab strip and the page frame, scrolled when larger
+    QSize bodySize_;
     QTabBar* tabs_ = nullptr;
     QWidget* pic1_ = nullptr;
     std::vector<EditorPage*> pages_;
