@@ -1,7 +1,5 @@
 #include "platform/text_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -9,10 +7,6 @@ namespace mf {
 
 namespace {
 constexpr const char* kCodec = "GB18030";
-
-QString describe(const QString& path, const QString& reason) {
-    return path + QStringLiteral(": ") + reason;
-}
 } // namespace
 
 QByteArray encodeGb18030(const QString& text) {
@@ -51,16 +45,9 @@ QStringList splitLines(const QString& text) {
 
 TextReadResult readTextLines(const QString& path) {
     TextReadResult result;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        result.error = describe(path, path.isEmpty() ? QStringLiteral("empty path") : file.errorString());
+    QByteArray bytes;
+    if (!readFileBytes(path, &bytes, &result.error))
         return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = describe(path, file.errorString());
-        return result;
-    }
     bool valid = true;
     result.lines = splitLines(decodeGb18030(bytes, &valid));
     result.validEncoding = valid;
@@ -75,29 +62,6 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
         text += QStringLiteral("\r\n");
     }
     return writeFileAtomic(path, encodeGb18030(text), error);
-}
-
-bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
-    auto fail = [&](const QString& reason) {
-        if (error)
-            *error = describe(path, reason);
-        return false;
-    };
-    if (path.isEmpty())
-        return fail(QStringLiteral("empty path"));
-    // QSaveFile writes a temporary file beside the target and renames it on commit; it
-    // never falls back to writing the target directly.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
 }
 
 } // namespace mf

@@ -1,7 +1,9 @@
 #pragma once
 // Text files in the local code page of the forms' users: GB18030 bytes, CR LF lines.
-// Every write goes through a temporary file and a rename, so a failed write leaves the
-// previous file intact.
+// Every write goes through AtomicFileWriter, so a failed write leaves the previous file
+// intact.
+#include "platform/atomic_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -26,8 +28,5 @@ TextReadResult readTextLines(const QString& path);
 // Writes the lines, each followed by CR LF, as GB18030, atomically.
 // Returns false with a reason (in *error) when the file could not be written.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
-
-// Writes raw bytes atomically.
-bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 } // namespace mf

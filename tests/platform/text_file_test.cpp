@@ -1,9 +1,12 @@
 #include "platform/text_file.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -155,4 +158,102 @@ TEST(AtomicWrite, FailedWriteBelowAFileLeavesTheFileAlone) {
     EXPECT_FALSE(writeTextLines(old + QStringLiteral("/child.txt"), {QStringLiteral("new")}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readTextLines(old).lines, QStringList{QStringLiteral("旧内容")});
+}
+
+namespace {
+enum class Fault { SizeLimit, ReadOnlyFolder, DirectoryTarget, NameTooLong };
+struct FaultCase {
+    Fault fault;
+    const char* reason;
+};
+} // namespace
+
+// Every way a write can fail leaves the previous file byte-identical, leaves no temporary
+// file and names the file and the cause in Chinese; both the in-memory and the streaming
+// writer behave alike.
+TEST(AtomicWrite, EveryFailureKeepsThePreviousFileAndSaysWhy) {
+    const FaultCase cases[] = {
+        {Fault::SizeLimit, "文件超过了允许的大小"},
+        {Fault::ReadOnlyFolder, "没有写入权限"},
+        {Fault::DirectoryTarget, "同名的文件夹已经存在"},
+        {Fault::NameTooLong, "路径过长"},
+    };
+    const QByteArray old("old content of the application");
+    const QByteArray big(3 << 20, 'x');   // bigger than the copy's pieces
+    for (const FaultCase& c : cases) {
+        if (c.fault == Fault::ReadOnlyFolder && test::runningAsRoot())
+            continue;
+        for (bool streaming : {false, true}) {
+            SCOPED_TRACE(std::string(c.reason) + (streaming ? " (copy)" : ""));
+            QTemporaryDir dir;
+            const QString source = dir.filePath(QStringLiteral("source.bin"));
+            writeRaw(source, big);
+            const QString folder = dir.filePath(QStringLiteral("out"));
+            ASSERT_TRUE(QDir().mkpath(folder));
+            QString path = folder + QStringLiteral("/申请.txt");
+            if (c.fault == Fault::DirectoryTarget)
+                ASSERT_TRUE(QDir().mkpath(path));
+            else if (c.fault == Fault::NameTooLong)
+                path = folder + u'/' + QString(200, QChar(u'矿')) + QStringLiteral(".txt");
+            else
+                writeRaw(path, old);
+
+            QString error;
+            bool ok = false;
+            {
+                std::unique_ptr<test::FileSizeLimit> limit;
+                std::unique_ptr<test::ReadOnlyFolder> readOnly;
+                if (c.fault == Fault::SizeLimit)
+                    limit = std::make_unique<test::FileSizeLimit>(1024);
+                if (c.fault == Fault::ReadOnlyFolder)
+                    readOnly = std::make_unique<test::ReadOnlyFolder>(folder);
+                ok = streaming ? copyFileAtomic(source, path, &error) : writeFileAtomic(path, big, &error);
+            }
+            EXPECT_FALSE(ok);
+            EXPECT_TRUE(error.contains(path)) << error.toStdString();
+            EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+            if (c.fault == Fault::DirectoryTarget) {
+                EXPECT_TRUE(QFileInfo(path).isDir());
+            } else if (c.fault != Fault::NameTooLong) {
+                EXPECT_EQ(readAll(path), old);
+            }
+            const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            EXPECT_LE(left.size(), 1) << left.join(u' ').toStdString();
+        }
+    }
+}
+
+TEST(AtomicWrite, ASymlinkAtTheTargetIsReplacedNotWrittenThrough) {
+    QTemporaryDir dir;
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.txt"));
+    const QString link = dir.filePath(QStringLiteral("申请.txt"));
+    writeRaw(elsewhere, "not mine to change");
+    ASSERT_TRUE(QFile::link(elsewhere, link));
+    for (bool streaming : {false, true}) {
+        const QString source = dir.filePath(QStringLiteral("source.bin"));
+        writeRaw(source, "new");
+        ASSERT_TRUE(streaming ? copyFileAtomic(source, link) : writeFileAtomic(link, "new"));
+        EXPECT_FALSE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(readAll(link), QByteArray("new"));
+        EXPECT_EQ(readAll(elsewhere), QByteArray("not mine to change"));
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(elsewhere, link));
+    }
+}
+
+TEST(AtomicWrite, CopyStreamsALargeFileWhole) {
+    QTemporaryDir dir;
+    QByteArray big;
+    for (int i = 0; i < 300000; ++i)
+        big += QByteArray::number(i) + ',';
+    const QString source = dir.filePath(QStringLiteral("图纸.pdf"));
+    const QString target = dir.filePath(QStringLiteral("copy.pdf"));
+    writeRaw(source, big);
+    writeRaw(target, "old");
+    QString error;
+    ASSERT_TRUE(copyFileAtomic(source, target, &error)) << error.toStdString();
+    EXPECT_EQ(readAll(target), big);
+    EXPECT_FALSE(copyFileAtomic(dir.filePath(QStringLiteral("missing.pdf")), target, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("missing.pdf")));
+    EXPECT_EQ(readAll(target), big);
 }

@@ -1,0 +1,57 @@
+#pragma once
+// The one way the program writes a file. The content goes to a temporary file in the
+// target's folder; every write, the flush and the close are checked, the file is synced to
+// the disk and then renamed over the target, and the folder is synced. Any failure removes
+// the temporary file and leaves the previous file byte-identical. A symbolic link at the
+// target is replaced by the new file, never written through. Reasons are Chinese and name
+// the file.
+#include <QByteArray>
+#include <QString>
+
+namespace mf {
+
+// Streams a file into place. open(), any number of write(), then commit(); destroying the
+// writer before a successful commit() throws the temporary file away.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool open();
+    bool write(const char* data, qint64 size);
+    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    bool commit();
+    void cancel();
+
+    // "<file>: <reason>" after a failure.
+    QString errorString() const { return error_; }
+    QString path() const { return path_; }
+
+private:
+    bool fail(int errnum);
+    bool fail(const QString& reason);
+
+    QString path_;
+    QString tempPath_;
+    QString error_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+// Writes raw bytes into place. Returns false with a reason (in *error) on failure.
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Copies a file into place in 1 MiB pieces, so a large document is never held in memory.
+bool copyFileAtomic(const QString& source, const QString& target, QString* error = nullptr);
+
+// Reads a whole file. Returns false with a reason (in *error) when it cannot be read.
+bool readFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
+
+// The Chinese reason for a failed file operation (errno value).
+QString fileErrorReason(int errnum);
+// "<file>: <reason>", the form of every file error the program shows.
+QString describeFileError(const QString& path, const QString& reason);
+
+} // namespace mf
