@@ -212,19 +212,32 @@ TEST_F(CommandsTest, AFailedWriteSaysWhyAndChangesNothing) {
 TEST_F(CommandsTest, AFailedOverwriteKeepsTheCurrentFileAndState) {
     EditorWindow* e = open(3);
     e->setText(ControlArray::ChTXT, 0, "原申请人");
-    // A name so long that no temporary file can be made beside it.
-    const QString longName = QString(250, u'n') + ".txt";
-    const QByteArray saved = "[登记项目]\r\n";
-    ASSERT_TRUE(writeBytes(path(longName), saved));
-    state().KindFilePath[3] = path(longName);
-    e->setText(ControlArray::ChTXT, 0, "新申请人");
-    dialogs_.answer(MsgAnswer::Yes);
-    main_->Toolbar_ButtonMenuClick("SAVETXT");
-    EXPECT_EQ(dialogs_.messages()[0].text, "是否覆盖当前文件内容?");
-    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("文件保存失败：")) << dialogs_.lastMessage().text.toStdString();
-    EXPECT_EQ(state().KindFilePath[3], path(longName));
-    EXPECT_TRUE(state().KindChanged[3]);
-    EXPECT_EQ(fileBytes(path(longName)), saved);
+    for (const char* command : {"SAVETXT", "SAVEXML"}) {
+        SCOPED_TRACE(command);
+        const QString name = QString::fromLatin1(command) == "SAVETXT" ? "申请.txt" : "申请.xml";
+        const QByteArray saved = "[登记项目]\r\n";
+        ASSERT_TRUE(writeBytes(path(name), saved));
+        state().KindFilePath[3] = path(name);
+        main_->setFileText(path(name));
+        e->setText(ControlArray::ChTXT, 0, "新申请人");
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes);
+        {
+            // The disk takes no more than a few bytes of any file.
+            FileSizeLimit limit(8);
+            main_->Toolbar_ButtonMenuClick(command);
+        }
+        EXPECT_EQ(dialogs_.messages()[0].text, "是否覆盖当前文件内容?");
+        const QString shown = dialogs_.lastMessage().text;
+        EXPECT_TRUE(shown.startsWith("文件保存失败：" + path(name))) << shown.toStdString();
+        EXPECT_TRUE(shown.contains("文件超过了允许的大小")) << shown.toStdString();
+        EXPECT_EQ(state().KindFilePath[3], path(name));
+        EXPECT_EQ(main_->fileText(), path(name));
+        EXPECT_TRUE(state().KindChanged[3]);
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+        EXPECT_EQ(fileBytes(path(name)), saved);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp"), QStringList());
+    }
 }
 
 TEST_F(CommandsTest, ValidationFailureShowsItsMessageAndNoDialog) {
