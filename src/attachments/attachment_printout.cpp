@@ -5,6 +5,8 @@
 #include "core/app_state.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/print_target.h"
+#include "platform/text_layout.h"
 #include "platform/vb.h"
 
 #include <QDate>
@@ -19,23 +21,6 @@ namespace mf {
 namespace {
 
 int cmToTwips(double cm) { return int(std::nearbyint(float(cm) * 1440.0f / 2.54f)); }
-
-// Fonts are sized in the painter's units (twips): a point is 20 twips.
-QFont listFont(double points, bool bold) {
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(int(std::lround(points * 20)));
-    f.setBold(bold);
-    return f;
-}
-
-// Text with the top of its cell at (x, y), as the printer's Print places it.
-void printAt(QPainter& p, int x, int y, const QString& s) {
-    if (s.isEmpty()) return;
-    const QFontMetricsF fm(p.font());
-    p.drawText(QPointF(x, y + fm.ascent()), s);
-}
-
-double widthOf(QPainter& p, const QFont& f, const QString& s) { return QFontMetricsF(f).horizontalAdvance(s); }
 
 // A computed position in whole twips, halves to the even neighbour.
 int tw(double x) { return int(std::nearbyint(x)); }
@@ -91,29 +76,38 @@ void paintAttachmentListPage(QPainter& p, const AttachmentListPrint& list, int p
     const QString label1 = QStringLiteral("项目名称："), label2 = QStringLiteral("申 请 人："),
                   label3 = QStringLiteral("申请日期：");
     p.save();
-    p.setPen(QPen(Qt::black, 0));
+    PainterTarget t(p, R, B);
+    const QString song = QStringLiteral("宋体");
+    // A text that would run past its cell shrinks, then wraps or is cut with "…", inside it.
+    auto cell = [&](int x, int y, int right, int bottom, const QString& s, bool centre = false) {
+        const QStringList lines = fitCell(t, s, right - x, bottom - y, kMinCellFontSize);
+        const double step = t.textHeight(QStringLiteral("字"));
+        for (int i = 0; i < lines.size(); ++i)
+            t.drawText(centre ? tw(x + (right - x - t.textWidth(lines[i])) / 2) : x, tw(y + i * step), lines[i]);
+    };
 
-    const QFont title = listFont(14, true), bold = listFont(9, true), regular = listFont(9, false);
-    p.setFont(title);
-    printAt(p, tw(((R - L) - widthOf(p, title, list.title)) / 2 + L), cmToTwips(1.5), list.title);
+    t.setFont(song, 14, true);
+    const int y3 = cmToTwips(3.0), y35 = cmToTwips(3.5);
+    cell(L, cmToTwips(1.5), R, y3, list.title, true);
 
     // A caption is printed bold and measured in the regular weight.
-    const int y3 = cmToTwips(3.0), y35 = cmToTwips(3.5);
-    p.setFont(bold);
-    printAt(p, L, y3, label1);
-    p.setFont(regular);
-    printAt(p, tw(L + widthOf(p, regular, label1)), y3, list.project);
-    p.setFont(bold);
-    printAt(p, L, y35, label2);
-    p.setFont(regular);
-    printAt(p, tw(L + widthOf(p, regular, label2)), y35, list.applicant);
+    t.setFont(song, 9, true);
+    t.drawText(L, y3, label1);
+    t.setFont(song, 9, false);
+    cell(tw(L + t.textWidth(label1)), y3, R, y35, list.project);
+    t.setFont(song, 9, true);
+    t.drawText(L, y35, label2);
     // The date is centred by its width in bold, the weight set when it is measured.
-    p.setFont(bold);
-    const int x3 = tw(((R - L) - widthOf(p, bold, list.date)) / 2 + L + 1000);
-    printAt(p, x3, y35, label3);
-    p.setFont(regular);
-    printAt(p, tw(x3 + widthOf(p, regular, label3)), y35, list.date);
+    const int x3 = tw(((R - L) - t.textWidth(list.date)) / 2 + L + 1000);
+    t.setFont(song, 9, false);
+    cell(tw(L + t.textWidth(label2)), y35, x3 - 100, T, list.applicant);
+    t.setFont(song, 9, true);
+    t.drawText(x3, y35, label3);
+    t.setFont(song, 9, false);
+    t.drawText(tw(x3 + t.textWidth(label3)), y35, list.date);
 
+    // Rules of half a point, as on the paper form.
+    p.setPen(QPen(Qt::black, 10));
     p.drawLine(L, T, L, B);
     p.drawLine(L, T, R, T);
     p.drawLine(L, B, R, B);
@@ -121,22 +115,26 @@ void paintAttachmentListPage(QPainter& p, const AttachmentListPrint& list, int p
     p.drawLine(L + 1000, T, L + 1000, B);
     for (int i = 1; i <= kListRowsPerPage; ++i) p.drawLine(L, T + i * h, R, T + i * h);
 
-    p.setFont(bold);
-    printAt(p, L + cmToTwips(0.5), T + cmToTwips(0.15), QStringLiteral("序号"));
-    printAt(p, L + cmToTwips(0.5) + (R - L - 1000) / 2, T + cmToTwips(0.15), QStringLiteral("附件标题"));
+    t.setFont(song, 9, true);
+    t.drawText(L + cmToTwips(0.5), T + cmToTwips(0.15), QStringLiteral("序号"));
+    t.drawText(L + cmToTwips(0.5) + (R - L - 1000) / 2, T + cmToTwips(0.15), QStringLiteral("附件标题"));
 
-    p.setFont(regular);
     int k = (page - 1) * kListRowsPerPage;
     const int x0 = L + cmToTwips(0.25);
     int y = T + cmToTwips(0.75);
     for (int row = 0; row < kListRowsPerPage && k < n; ++row, ++k, y += h) {
-        printAt(p, x0 + cmToTwips(0.25), y, QString::number(k + 1));
-        printAt(p, x0 + 1000, y, list.titles.at(k));
+        // The row's cell ends at the next rule below the text.
+        const int bottom = T + (row + 2) * h - 10;
+        t.setFont(song, 9, false);
+        cell(x0 + cmToTwips(0.25), y, L + 1000 - 20, bottom, QString::number(k + 1));
+        t.setFont(song, 9, false);
+        cell(x0 + 1000, y, R - 60, bottom, list.titles.at(k));
     }
 
+    t.setFont(song, 9, false);
     const QString footer = QStringLiteral("共 %1 页  第 %2 页").arg(pages).arg(page);
-    const double footerWidth = widthOf(p, regular, QStringLiteral("共   页  第   页"));
-    printAt(p, tw(((R - L) - footerWidth) / 2 + L), B + cmToTwips(0.9), footer);
+    const double footerWidth = t.textWidth(QStringLiteral("共   页  第   页"));
+    t.drawText(tw(((R - L) - footerWidth) / 2 + L), B + cmToTwips(0.9), footer);
     p.restore();
 }
 

@@ -80,8 +80,10 @@ void PagedDeviceTarget::drawText(int x, int y, const QString& s) {
 
 void PagedDeviceTarget::drawLine(int x1, int y1, int x2, int y2) {
     openPage();
-    // Printer pixels of a 600 dpi printer.
-    QPen pen(Qt::black, std::max(1.0, drawWidth_ * device_->logicalDpiX() / 600.0));
+    // Printer pixels of a 600 dpi printer, never thinner than half a point (a rule of the
+    // paper forms; thinner ones print faint).
+    const double dpi = device_->logicalDpiX();
+    QPen pen(Qt::black, std::max({1.0, drawWidth_ * dpi / 600.0, dpi / 144.0}));
     pen.setCapStyle(Qt::SquareCap);
     painter_.setPen(pen);
     painter_.drawLine(QPointF(dev(x1), dev(y1)), QPointF(dev(x2), dev(y2)));

@@ -27,6 +27,9 @@ public:
     const char* what() const noexcept override { return "print run cancelled"; }
 };
 
+// The drawing width of a one-point line.
+constexpr int kOnePointDrawWidth = 8;
+
 // Centimetres to twips, rounded halves to even.
 int CmToTwips(float cm);
 
@@ -53,7 +56,8 @@ public:
     virtual void drawText(int x, int y, const QString& s) = 0;
     // A line in the current colour and drawing width.
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
-    // Drawing width in printer pixels.
+    // Drawing width in printer pixels of a 600 dpi printer; a printer draws no line thinner
+    // than half a point.
     int drawWidth() const { return drawWidth_; }
     virtual void setDrawWidth(int w) { drawWidth_ = w; }
 

@@ -3,6 +3,7 @@
 #include "core/boundary_walkers.h"
 #include "platform/dialogs.h"
 #include "platform/print_target.h"
+#include "platform/text_layout.h"
 #include "platform/vb.h"
 #include "printing/print_geometry.h"
 
@@ -54,6 +55,34 @@ QString FormatCoordinateList(const QString& boundary) {
     return QString::number(count) + crlf + lines;
 }
 
+namespace {
+
+// The degree, minute and second signs of the Chinese fonts are full-width and leave a gap
+// after each number; they print in a Latin font, narrow and close to their digits.
+const QString kSignFont = QStringLiteral("DejaVu Serif");
+
+bool isSign(QChar c) { return c == QChar(0x00B0) || c == QChar(0x2032) || c == QChar(0x2033); }
+
+void drawRow(PrintTarget& t, int x, int y, const QString& row) {
+    const QString font = t.fontName();
+    const double size = t.fontSize();
+    double at = x;
+    if (row.isEmpty()) t.drawText(x, y, row);
+    for (int i = 0; i < row.size();) {
+        int j = i;
+        const bool sign = isSign(row.at(i));
+        while (j < row.size() && isSign(row.at(j)) == sign) ++j;
+        const QString run = row.mid(i, j - i);
+        t.setFont(sign ? kSignFont : font, size, false);
+        t.drawText(roundTwips(at), y, run);
+        at += t.textWidth(run);
+        i = j;
+    }
+    t.setFont(font, size, false);
+}
+
+} // namespace
+
 void PrintCoordinateTable(PrintTarget& t, const QString& boundary, const QString& mineName, int kind) {
     const QString list = boundary.isEmpty() ? QString() : FormatCoordinateList(boundary);
     QStringList rows = list.split(QStringLiteral("\r\n"));
@@ -80,8 +109,11 @@ void PrintCoordinateTable(PrintTarget& t, const QString& boundary, const QString
     for (int p = 1; p <= pages; ++p) {
         t.setFont(song, 24, true);
         t.drawText(centred(title), titleY, title);
+        // A long name shrinks, then wraps, inside the frame's width above the frame.
         t.setFont(song, 15, false);
-        t.drawText(centred(mineName), nameY, mineName);
+        const QStringList name = fitCell(t, mineName, right - left, top - nameY, 8);
+        const double nameStep = t.textHeight(QStringLiteral("字"));
+        for (int i = 0; i < name.size(); ++i) t.drawText(centred(name[i]), roundTwips(nameY + i * nameStep), name[i]);
         t.drawLine(left, top, left, bottom);
         t.drawLine(left, top, right, top);
         t.drawLine(left, bottom, right, bottom);
@@ -89,9 +121,14 @@ void PrintCoordinateTable(PrintTarget& t, const QString& boundary, const QString
         t.setFont(song, 10.5, false);
         for (int g = 0; g < 3; ++g)
             t.drawText(left + CmToTwips(0.5f) + g * group, headY, QStringLiteral("点号   X坐标  Y坐标"));
+        // A row (a long ore-body id) shrinks and is cut inside its column group.
+        const int rowWidth = group - CmToTwips(0.25f) - 40;
+        for (int k = 0; k < kPerPage && next < n; ++k, ++next) {
+            t.setFont(song, 8.25, false);
+            const QString row = fitCell(t, rows.value(next), rowWidth, pitch, kMinCellFontSize).value(0);
+            drawRow(t, left + CmToTwips(0.25f) + (k / kRows) * group, firstRowY + (k % kRows) * pitch, row);
+        }
         t.setFont(song, 8.25, false);
-        for (int k = 0; k < kPerPage && next < n; ++k, ++next)
-            t.drawText(left + CmToTwips(0.25f) + (k / kRows) * group, firstRowY + (k % kRows) * pitch, rows.value(next));
         const int footX = centred(QStringLiteral("共   页  第   页"));
         t.drawText(footX, footY, QStringLiteral("共 %1 页  第 %2 页").arg(pages).arg(p));
         t.endDoc();

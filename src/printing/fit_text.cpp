@@ -1,6 +1,7 @@
 #include "printing/fit_text.h"
 
 #include "platform/print_target.h"
+#include "platform/text_layout.h"
 #include "printing/print_geometry.h"
 
 #include <QStringList>
@@ -28,6 +29,7 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
     double lineWidth = 0;
     const int n = int(text.size());
     int i = 0;
+    int lineStart = 0;   // index in text of the current line's first character
     while (i < n) {
         const QChar ch = text.at(i);
         const bool last = i == n - 1;
@@ -38,6 +40,7 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
                 line.clear();
                 lineWidth = 0;
                 i += 2;
+                lineStart = i;
                 if (overflows()) {
                     r.tooTall = true;
                     return r;
@@ -64,12 +67,21 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
                 ++r.lines;
                 line.clear();
                 lineWidth = 0;
+                lineStart = i;
             }
         } else {
+            // Break where Chinese typesetting allows: the end of the line moves down with
+            // ch when it fits a line of its own.
+            const int b = lineBreakBefore(text, lineStart, i);
+            const QString moved = text.mid(b, i - b);
+            const bool carry = b > lineStart && line.endsWith(moved) && t.textWidth(moved + ch) <= W;
+            if (carry) r.out.chop(moved.size());
             r.out += QLatin1Char('\r');
             ++r.lines;
-            line.clear();
-            lineWidth = 0;
+            line = carry ? moved : QString();
+            r.out += line;
+            lineWidth = carry ? t.textWidth(line) : 0;
+            lineStart = carry ? b : i;
         }
         if (overflows()) {
             r.tooTall = true;

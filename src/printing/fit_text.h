@@ -1,6 +1,6 @@
 #pragma once
 // Lays a text out in a box with the target's current font: breaks lines where a character
-// no longer fits and lowers the font size in steps of 0.5 point until the lines fit the
+// no longer fits (where Chinese typesetting allows a break) and lowers the font size in steps of 0.5 point until the lines fit the
 // height, never below 1 point.
 #include <QString>
 

@@ -167,7 +167,17 @@ void printButton(PrintTarget& t, const DesignControl& c, const LiveControl& live
     t.drawText(MapPrintX(c.rect.left.value) + 100, MapPrintY(c.rect.top.value), mark + live.text);
 }
 
+void drawShapeOrLineAt(PrintTarget& t, const DesignControl& c);
+
 void drawShapeOrLine(PrintTarget& t, const DesignControl& c) {
+    // A frame the design draws thicker (the outer frame of a table page) prints at a point.
+    const int width = t.drawWidth();
+    if (c.lineWidth > 1) t.setDrawWidth(kOnePointDrawWidth);
+    drawShapeOrLineAt(t, c);
+    t.setDrawWidth(width);
+}
+
+void drawShapeOrLineAt(PrintTarget& t, const DesignControl& c) {
     if (c.type == ControlType::Line) {
         t.drawLine(MapPrintX(c.x1.value), MapPrintY(c.y1.value), MapPrintX(c.x2.value), MapPrintY(c.y2.value));
         return;

@@ -72,6 +72,29 @@ TEST(FitText, BreaksAtTheCharacterThatNoLongerFits) {
     EXPECT_EQ(dy, 20);
 }
 
+TEST(FitText, BreaksLinesAsChineseTypesettingAllows) {
+    // Twelve characters fill a line; each case would break after the twelfth.
+    const QString zi(11, QChar(0x5B57));
+    const struct {
+        QString text, second;
+    } cases[] = {
+        {zi + QStringLiteral("14/56号"), QStringLiteral("14/56号")},   // no break inside a number
+        {zi + QStringLiteral("字。字"), QStringLiteral("字。字")},      // no full stop at a line's start
+        {zi + QStringLiteral("字；字"), QStringLiteral("字；字")},
+        {zi + QStringLiteral("《书》"), QStringLiteral("《书》")},      // no opening mark at a line's end
+        {zi + QStringLiteral("字字"), QStringLiteral("字")},           // an ordinary break
+    };
+    for (const auto& c : cases) {
+        RecordingTarget t;
+        t.setFont(QStringLiteral("宋体"), 12, false);
+        QString text = c.text;
+        int dx = 0, dy = 0;
+        double size = 0;
+        EXPECT_EQ(FitTextToBox(t, 3000, 1140, dx, dy, text, 0, 0, size), 2) << c.text.toStdString();
+        EXPECT_EQ(fittedLines(text).value(1), c.second) << c.text.toStdString();
+    }
+}
+
 TEST(FitText, LowersTheSizeInHalfPointsUntilTheLinesFit) {
     RecordingTarget t;
     t.setFont(QStringLiteral("宋体"), 12, false);
