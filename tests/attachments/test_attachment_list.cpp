@@ -186,6 +186,29 @@ TEST_F(AttachmentTest, EveryKindHasAUsableTemplate) {
     }
 }
 
+// Materials each kind's template must ask for: what registration requires of that kind and
+// what its form implies (the corner points of kinds 1, 2 and 5 need the range map).
+TEST_F(AttachmentTest, EachTemplateAsksForTheMaterialsOfItsKind) {
+    const std::vector<std::pair<int, QStringList>> required = {
+        {1, {"营业执照", "矿区范围图", "划定矿区范围批复", "开发利用方案", "资源储量评审备案", "采矿权出让合同",
+             "出让收益缴纳凭证"}},
+        {2, {"采矿许可证", "营业执照", "矿区范围图"}},
+        {3, {"采矿许可证", "营业执照", "资源储量证明", "缴费凭证"}},
+        {4, {"采矿许可证", "闭坑报告及批复", "费用结清证明", "关闭矿山决定"}},
+        {5, {"营业执照", "矿区范围图", "勘查许可证", "地质勘查报告"}},
+        {6, {"转让合同", "采矿许可证", "开采情况报告", "转让条件证明", "采矿权评估报告", "受让人资质条件"}},
+        {7, {"采矿许可证", "储量年报", "缴费凭证"}},
+    };
+    for (const auto& [kind, names] : required) {
+        ListDocument doc;
+        ASSERT_TRUE(doc.load(templatePath(kind))) << kind;
+        QStringList listed;
+        for (const pugi::xpath_node& m : doc.materials()) listed << nodeText(m.node(), ".//fjmc");
+        for (const QString& name : names) EXPECT_TRUE(listed.contains(name)) << kind << " " << name.toStdString();
+        EXPECT_EQ(listed.last(), kOtherMaterial) << kind;
+    }
+}
+
 // Only the declaration that opens the file names its encoding: the same words in a
 // comment or a processing instruction leave a UTF-8 list UTF-8, also once saved again.
 TEST_F(AttachmentTest, TheEncodingIsReadFromTheDeclarationOnly) {
