@@ -109,6 +109,58 @@ TEST_F(ShippedDb, EveryCountyIsReachableThroughItsCity) {
     }
 }
 
+// One county (or the province itself) of every province, with the full name the forms
+// show; the list names the codes changed since 2021.
+TEST_F(ShippedDb, KnownRegionsOfEveryProvince) {
+    const std::vector<std::pair<const char*, const char*>> known = {
+        {"110101", "北京市东城区"}, {"120101", "天津市和平区"}, {"130102", "河北省石家庄市长安区"},
+        {"140105", "山西省太原市小店区"}, {"150102", "内蒙古自治区呼和浩特市新城区"},
+        {"210102", "辽宁省沈阳市和平区"}, {"220102", "吉林省长春市南关区"}, {"230102", "黑龙江省哈尔滨市道里区"},
+        {"310101", "上海市黄浦区"}, {"320102", "江苏省南京市玄武区"}, {"330113", "浙江省杭州市临平区"},
+        {"340102", "安徽省合肥市瑶海区"}, {"350405", "福建省三明市沙县区"}, {"360102", "江西省南昌市东湖区"},
+        {"370102", "山东省济南市历下区"}, {"410308", "河南省洛阳市孟津区"}, {"419001", "河南省济源市"},
+        {"420102", "湖北省武汉市江岸区"}, {"430102", "湖南省长沙市芙蓉区"}, {"440103", "广东省广州市荔湾区"},
+        {"450181", "广西壮族自治区南宁市横州市"}, {"460105", "海南省海口市秀英区"}, {"500229", "重庆市城口县"},
+        {"513402", "四川省凉山彝族自治州会理市"}, {"520581", "贵州省毕节市黔西市"}, {"530102", "云南省昆明市五华区"},
+        {"540481", "西藏自治区林芝市米林市"}, {"540581", "西藏自治区山南市错那市"},
+        {"610102", "陕西省西安市新城区"}, {"620102", "甘肃省兰州市城关区"}, {"630102", "青海省西宁市城东区"},
+        {"640104", "宁夏回族自治区银川市兴庆区"}, {"659012", "新疆维吾尔自治区白杨市"},
+        {"653228", "新疆维吾尔自治区和田地区和安县"}, {"710000", "台湾省"}, {"810000", "香港特别行政区"},
+        {"820000", "澳门特别行政区"}};
+    mf::Dictionary dict;
+    ASSERT_TRUE(dict.open(mf::test::shippedDictionary()));
+    QSet<QString> provinces;
+    for (const auto& [code, name] : known) {
+        EXPECT_EQ(dict.GetRegionFullName(QString::fromLatin1(code)), QString::fromUtf8(name)) << code;
+        provinces.insert(QString::fromLatin1(code).left(2));
+    }
+    for (const Row& r : rows("select 代码 from 行政区代码 where 代码 % 10000 = 0 and 代码 <> 100000"))
+        EXPECT_TRUE(provinces.contains(val(r, 0).left(2))) << "no known region of " << val(r, 0).toStdString();
+    EXPECT_EQ(provinces.size(), 34);
+}
+
+// Every line of the reviewed corrections is in the database: a set code with its name, a
+// dropped code gone.
+TEST_F(ShippedDb, RegionCorrectionsAreApplied) {
+    QFile f(mf::test::sourceDir() + QStringLiteral("/data/dict/region_corrections.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&f);
+    int lines = 0;
+    while (!in.atEnd()) {
+        const QStringList cols = in.readLine().split(QLatin1Char('\t'));
+        if (cols.size() < 6 || cols[0].startsWith(QLatin1Char('#')) || cols[0] == QLatin1String("action")) continue;
+        ++lines;
+        const auto found = rows(QByteArray("select 名称 from 行政区代码 where 代码=" + cols[1].toLatin1()).constData());
+        if (cols[0] == QLatin1String("set")) {
+            ASSERT_EQ(found.size(), 1u) << cols[1].toStdString();
+            EXPECT_EQ(val(found[0], 0), cols[2]);
+        } else {
+            EXPECT_TRUE(found.empty()) << cols[1].toStdString();
+        }
+    }
+    EXPECT_GT(lines, 0);
+}
+
 // ---------------------------------------------------------------- minerals
 
 TEST_F(ShippedDb, MineralClassesStayWithinTheLimitAndAreNamed) {
@@ -175,6 +227,64 @@ TEST_F(ShippedDb, ReserveRowsSplitBackIntoUnitAndNote) {
         bool found = false;
         for (const Row& r : reserve) found = found || val(r, 0) == code;
         EXPECT_TRUE(found) << code.toStdString();
+    }
+}
+
+// The minerals applications name most often: code, name, unit of the design capacity and
+// main reserve unit.
+TEST_F(ShippedDb, CommonMineralsWithTheirCodesAndUnits) {
+    struct Known {
+        const char *code, *name, *capacity, *reserve;
+    };
+    const std::vector<Known> known = {
+        {"11001", "煤", "万吨/年", "亿吨"}, {"11003", "石油", "万吨/年", "万吨"},
+        {"11004", "天然气", "亿立方米/年", "亿立方米"}, {"11005", "煤层气", "亿立方米/年", "亿立方米"},
+        {"17050", "地热", "万立方米/年", "兆瓦"}, {"22001", "铁矿", "万吨/年", "亿吨"},
+        {"22002", "锰矿", "万吨/年", "万吨"}, {"32006", "铜矿", "万吨/年", "万吨"},
+        {"32007", "铅矿", "万吨/年", "万吨"}, {"32008", "锌矿", "万吨/年", "万吨"},
+        {"32009", "铝土矿", "万吨/年", "万吨"}, {"32012", "镍矿", "万吨/年", "万吨"},
+        {"32014", "钨矿", "万吨/年", "万吨"}, {"32017", "钼矿", "万吨/年", "万吨"},
+        {"42200", "砂金", "万立方米/年", "吨"}, {"42201", "金矿", "万吨/年", "吨"},
+        {"42202", "银矿", "万吨/年", "吨"}, {"52402", "锂矿", "万吨/年", "万吨"},
+        {"52600", "轻稀土矿", "万吨/年", "吨"}, {"63640", "菱镁矿", "万吨/年", "亿吨"},
+        {"63701", "萤石(普通)", "万吨/年", "万吨"}, {"73070", "硫铁矿", "万吨/年", "万吨"},
+        {"75550", "钾盐", "万吨/年", "万吨"}, {"75670", "硼矿", "万吨/年", "万吨"},
+        {"75690", "磷矿", "万吨/年", "亿吨"}, {"83020", "石墨", "万吨/年", "万吨"},
+        {"83906", "水泥用灰岩", "万吨/年", "亿吨"}, {"83907", "建筑石料用灰岩", "万立方米/年", "万吨"},
+        {"84712", "饰面用花岗岩", "万立方米/年", "万立方米"}, {"97010", "矿泉水", "万吨/年", "立方米/日"}};
+    mf::Dictionary dict;
+    ASSERT_TRUE(dict.open(mf::test::shippedDictionary()));
+    for (const Known& k : known) {
+        SCOPED_TRACE(k.code);
+        EXPECT_EQ(dict.GetMineralName(QString::fromLatin1(k.code)), QString::fromUtf8(k.name));
+        EXPECT_EQ(dict.GetMineralDesignScale(QString::fromLatin1(k.code)), QString::fromUtf8(k.capacity));
+        EXPECT_EQ(dict.GetReserveUnit(QString::fromLatin1(k.code)), QString::fromUtf8(k.reserve));
+    }
+    // Boron is a chemical raw material.
+    EXPECT_EQ(count("select 矿类 from 矿产代码词表 where 矿产名称='硼矿'"), 7);
+}
+
+// Scale thresholds (lower bounds of a large and a medium deposit) corrected after the 2000
+// scale standard.
+TEST_F(ShippedDb, CorrectedScaleThresholds) {
+    struct Known {
+        const char *code, *unit, *note;
+        double sst, ssx;
+    };
+    for (const Known& k : std::vector<Known>{{"63640", "亿吨", "矿石", 0.5, 0.1},
+                                             {"75690", "亿吨", "矿石", 5, 0.5},
+                                             {"73510", "万吨", "Na2SO4(芒硝)", 1000, 100},
+                                             {"73510", "亿吨", "Na2SO4(钙芒硝)", 10, 1},
+                                             {"84712", "万立方米", "矿石", 1000, 200},
+                                             {"84414", "万吨", "矿石", 2000, 500},
+                                             {"73901", "亿吨", "矿石", 0.5, 0.1}}) {
+        const QByteArray sql = QByteArray("select 储量单位,SST,SSX from 储量规模词表 where 矿产代码=") + k.code
+                               + " and 说明='" + k.note + "'";
+        const auto found = rows(sql.constData());
+        ASSERT_EQ(found.size(), 1u) << k.code << " " << k.note;
+        EXPECT_EQ(val(found[0], 0), QString::fromUtf8(k.unit)) << k.code;
+        EXPECT_DOUBLE_EQ(val(found[0], 1).toDouble(), k.sst) << k.code;
+        EXPECT_DOUBLE_EQ(val(found[0], 2).toDouble(), k.ssx) << k.code;
     }
 }
 
