@@ -14,6 +14,11 @@ namespace {
 // A packed angle the projection can take: its degrees fit the 16-bit conversion.
 bool packedAngleUsable(const QString& text) { return geo::Deg_To_Rad(vb::val(text)).has_value(); }
 
+bool minutesAndSecondsValid(const QString& text) {
+    const auto a = geo::splitPacked(vb::val(text));
+    return a && a->minutes < 60 && a->seconds < 60;
+}
+
 } // namespace
 
 CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs) {
@@ -80,6 +85,11 @@ CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs
                 return error(rowText(r, kLonRange));
             if (vb::val(c3) < 0 || !(lat >= 0 && lat <= 55) || !packedAngleUsable(c3))
                 return error(rowText(r, kLatRange));
+            // 116.7500 is no angle: minutes and seconds count to 59.
+            if (!minutesAndSecondsValid(c2))
+                return error(rowText(r, kLonMinSec));
+            if (!minutesAndSecondsValid(c3))
+                return error(rowText(r, kLatMinSec));
             ++pointsInRegion;
         } else {
             const double x = vb::val(c2), y = vb::val(c3);

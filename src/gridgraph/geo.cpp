@@ -21,17 +21,25 @@ double Get_Divi_Degree(const QString& text) {
     return degrees + minutes / 60 + seconds / 3600;
 }
 
-std::optional<double> Deg_To_Rad(double x) {
+std::optional<PackedAngle> splitPacked(double x) {
     const QString s = vb::formatFixed(x, 6);
     const qsizetype dot = s.indexOf(u'.');
     if (dot < 0)
-        return x;
+        return std::nullopt;   // not a finite number
     const auto degrees = vb::toInt16(vb::val(s.left(dot)));
     const auto minutes = vb::toInt16(vb::val(s.mid(dot + 1, 2)));
     if (!degrees || !minutes)
         return std::nullopt;
-    const double seconds = vb::val(s.mid(dot + 3)) / 100;
-    return *degrees + *minutes / 60.0 + seconds / 3600;
+    return PackedAngle{*degrees, *minutes, vb::val(s.mid(dot + 3)) / 100};
+}
+
+std::optional<double> Deg_To_Rad(double x) {
+    if (!std::isfinite(x))
+        return x;
+    const auto a = splitPacked(x);
+    if (!a)
+        return std::nullopt;
+    return a->degrees + a->minutes / 60.0 + a->seconds / 3600;
 }
 
 int zoneOf(double lonDeg) { return int(std::floor(lonDeg / 6)) + 1; }

@@ -14,6 +14,15 @@ constexpr double kPi = 3.141592653;
 // ("115.3" reads as 115.3000), later digits are ignored; "" gives 0.
 double Get_Divi_Degree(const QString& text);
 
+// A DDD.MMSS number split into its fields (six decimals: seconds with hundredths).
+struct PackedAngle {
+    int degrees = 0;
+    int minutes = 0;
+    double seconds = 0;
+};
+// Empty when the degrees or minutes do not fit a 16-bit integer.
+std::optional<PackedAngle> splitPacked(double x);
+
 // DDD.MMSS number (two more decimals give hundredths of a second) to decimal degrees.
 // Empty when the degrees do not fit a 16-bit integer.
 std::optional<double> Deg_To_Rad(double x);

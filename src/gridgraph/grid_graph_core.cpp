@@ -100,11 +100,21 @@ void GridGraphCore::Graph_Draw(int flg) {
 }
 
 void GridGraphCore::Area_Calc() {
-    areaCalcPassed_ = check(1);
-    if (!areaCalcPassed_)
+    // A failed calculation leaves no area behind: the last one belongs to another grid.
+    areaCalcPassed_ = false;
+    AreaText.clear();
+    if (!check(1))
         return;
     Regions = BuildRegions(grid_, CoordType);
     RegionCount = int(Regions.size());
+    // A bow-tie has no area the shoelace could give (it gives the difference of its lobes).
+    for (size_t i = 0; i < Regions.size(); ++i) {
+        if (boundaryCrossesItself(Regions[i].Points)) {
+            dialogs().message(kTitleError, selfCrossing(int(i) + 1), MsgIcon::Exclamation, MsgButtons::Ok);
+            return;
+        }
+    }
+    areaCalcPassed_ = true;
     AreaText = areaText(Regions);
 }
 

@@ -23,6 +23,8 @@ inline const QString kPointNoLong = QStringLiteral("<拐点号>数据填写超�
 inline const QString kCoordMissing = QStringLiteral("<坐标>列必须输入数据值...");
 inline const QString kLonRange = QStringLiteral("<经度坐标>列数据超范围...");
 inline const QString kLatRange = QStringLiteral("<纬度坐标>列数据超范围...");
+inline const QString kLonMinSec = QStringLiteral("<经度坐标>列分、秒数据超范围(应小于60)...");
+inline const QString kLatMinSec = QStringLiteral("<纬度坐标>列分、秒数据超范围(应小于60)...");
 inline const QString kXRange = QStringLiteral("<X_坐标>列数据超范围...");
 inline const QString kYRange = QStringLiteral("<Y_坐标>列数据超范围...");
 inline const QString kNoEndMarker = QStringLiteral("最后一个区域没有结束标记...");
@@ -33,6 +35,11 @@ inline const QString kSamePoint = QStringLiteral("区域坐标填写不合理(�
 
 inline QString rowText(int row, const QString& text) {
     return QStringLiteral("第") + QString::number(row) + QStringLiteral("行") + text;
+}
+
+// Area calculation: region n (from 1) whose edges cross each other.
+inline QString selfCrossing(int region) {
+    return QStringLiteral("第") + QString::number(region) + QStringLiteral("区域边界自相交,无法计算面积!");
 }
 
 // Cell editing traps.

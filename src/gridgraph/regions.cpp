@@ -7,69 +7,150 @@
 
 namespace mf {
 
-std::vector<Region> BuildRegions(CoordGrid& grid, int coordType) {
-    // Geographic input: one zone for the whole boundary when its points span two zones.
-    int zone = 0;
-    if (coordType == 1) {
-        double sum = 0;
-        int n = 0, firstZone = 0;
-        bool mixed = false;
-        for (int r = 1; r <= grid.lastDataRow(); ++r) {
-            if (grid.isEndRow(r))
-                continue;
-            const double lon = geo::Deg_To_Rad(vb::val(grid.cell(r, 2))).value_or(0);
-            const int z = geo::zoneOf(lon);
-            if (n == 0)
-                firstZone = z;
-            else if (z != firstZone)
-                mixed = true;
-            sum += lon;
-            ++n;
-        }
-        if (mixed)
-            zone = geo::zoneOf(sum / n);
-    }
+namespace {
 
-    std::vector<Region> regions;
-    Region cur;
+// The zone all the longitudes share, or the zone of their mean when they span more than
+// one; 0 for none.
+int commonZone(const QList<double>& lons) {
+    if (lons.isEmpty())
+        return 0;
+    const int first = geo::zoneOf(lons.first());
+    double sum = 0;
+    bool mixed = false;
+    for (double lon : lons) {
+        mixed = mixed || geo::zoneOf(lon) != first;
+        sum += lon;
+    }
+    return mixed ? geo::zoneOf(sum / double(lons.size())) : first;
+}
+
+RegionPoints project(const QStringList& no, const QList<double>& lon, const QList<double>& lat, int zone) {
+    RegionPoints p;
+    p.PointNo = no;
+    for (qsizetype i = 0; i < lon.size(); ++i) {
+        const geo::PlanePoint q = geo::Degree_To_Coor(lon[i], lat[i], zone);
+        p.X << q.x;
+        p.Y << q.y;
+    }
+    return p;
+}
+
+// Orientation of c against the line a-b: > 0 left, < 0 right, 0 on it.
+double orient(double ax, double ay, double bx, double by, double cx, double cy) {
+    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+}
+
+bool opposite(double u, double v) { return (u > 0 && v < 0) || (u < 0 && v > 0); }
+
+} // namespace
+
+std::vector<Region> BuildRegions(CoordGrid& grid, int coordType) {
+    // The closed regions as typed: plane metres, or decimal degrees for geographic input.
+    struct Typed {
+        QStringList no;
+        QList<double> a, b;
+        int endRow = 0;
+    };
+    std::vector<Typed> typed;
+    Typed cur;
+    QList<double> allLons;
     for (int r = 1; r <= grid.lastDataRow(); ++r) {
         if (grid.isEndRow(r)) {
-            cur.PointCount = int(cur.Points.X.size());
-            cur.ElevFrom = float(vb::val(grid.cell(r, 2)));
-            cur.ElevTo = float(vb::val(grid.cell(r, 3)));
-            if (vb::trim(grid.cell(r, 5)).isEmpty())
-                grid.setCell(r, 5, QStringLiteral("1"));
-            cur.Nature = vb::toInt16(vb::val(grid.cell(r, 5))).value_or(0);
-            cur.OreBodyId = grid.cell(r, 4);
-            cur.Area = PolygonArea(cur.Points, cur.PointCount);
-            regions.push_back(std::move(cur));
-            cur = Region{};
+            cur.endRow = r;
+            allLons += cur.a;
+            typed.push_back(std::move(cur));
+            cur = Typed{};
             continue;
         }
         double a = vb::val(grid.cell(r, 2));
         double b = vb::val(grid.cell(r, 3));
         if (coordType == 1) {
-            const geo::PlanePoint p =
-                geo::Degree_To_Coor(geo::Deg_To_Rad(a).value_or(0), geo::Deg_To_Rad(b).value_or(0), zone);
-            a = p.x;
-            b = p.y;
+            a = geo::Deg_To_Rad(a).value_or(0);
+            b = geo::Deg_To_Rad(b).value_or(0);
         }
-        cur.Points.PointNo << vb::trim(grid.cell(r, 1));
-        cur.Points.X << a;
-        cur.Points.Y << b;
+        cur.no << vb::trim(grid.cell(r, 1));
+        cur.a << a;
+        cur.b << b;
+    }
+
+    // Geographic input: the plot takes one zone for the whole boundary (the zone its points
+    // share, else the zone of their mean longitude), so regions keep their places; each
+    // region's area is measured in the zone of that region alone, so a region far from the
+    // boundary's meridian is not enlarged.
+    const int plotZone = coordType == 1 ? commonZone(allLons) : 0;
+    std::vector<Region> regions;
+    for (Typed& t : typed) {
+        Region g;
+        const int r = t.endRow;
+        if (coordType == 1) {
+            g.Points = project(t.no, t.a, t.b, plotZone);
+            g.PointCount = int(t.no.size());
+            const int zone = commonZone(t.a);
+            g.Area = zone == plotZone ? PolygonArea(g.Points, g.PointCount)
+                                      : PolygonArea(project(t.no, t.a, t.b, zone), g.PointCount);
+        } else {
+            g.Points.PointNo = t.no;
+            g.Points.X = t.a;
+            g.Points.Y = t.b;
+            g.PointCount = int(t.no.size());
+            g.Area = PolygonArea(g.Points, g.PointCount);
+        }
+        g.ElevFrom = float(vb::val(grid.cell(r, 2)));
+        g.ElevTo = float(vb::val(grid.cell(r, 3)));
+        if (vb::trim(grid.cell(r, 5)).isEmpty())
+            grid.setCell(r, 5, QStringLiteral("1"));
+        g.Nature = vb::toInt16(vb::val(grid.cell(r, 5))).value_or(0);
+        g.OreBodyId = grid.cell(r, 4);
+        regions.push_back(std::move(g));
     }
     assignColours(regions);
     return regions;
 }
 
-float PolygonArea(const RegionPoints& p, int n) {
+double PolygonArea(const RegionPoints& p, int n) {
     n = std::min<int>(n, int(std::min(p.X.size(), p.Y.size())));
+    if (n < 1)
+        return 0;
+    // Relative to the first point, so the products of large coordinates lose no digits and
+    // an area of exactly 0.0025 km² stays exactly that.
+    const double x0 = p.X[0], y0 = p.Y[0];
     double s = 0;
     for (int i = 0; i < n; ++i) {
         const int j = i + 1 < n ? i + 1 : 0;
-        s = s + (p.X[j] / 1000) * (p.Y[i] / 1000) - (p.X[i] / 1000) * (p.Y[j] / 1000);
+        s = s + ((p.X[j] - x0) / 1000) * ((p.Y[i] - y0) / 1000) - ((p.X[i] - x0) / 1000) * ((p.Y[j] - y0) / 1000);
     }
-    return float(std::fabs(s / 2));
+    return std::fabs(s / 2);
+}
+
+bool boundaryCrossesItself(const RegionPoints& p) {
+    // The ring without repeated points (a ring typed with its first point again at the end
+    // is the same ring).
+    QList<double> x, y;
+    const qsizetype count = std::min(p.X.size(), p.Y.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!x.isEmpty() && p.X[i] == x.last() && p.Y[i] == y.last())
+            continue;
+        x << p.X[i] - p.X[0];
+        y << p.Y[i] - p.Y[0];
+    }
+    while (x.size() > 1 && x.last() == x.first() && y.last() == y.first()) {
+        x.removeLast();
+        y.removeLast();
+    }
+    const qsizetype n = x.size();
+    // Two edges that are not neighbours and cross each other, each through the other's inside.
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype i2 = (i + 1) % n;
+        for (qsizetype j = i + 2; j < n; ++j) {
+            const qsizetype j2 = (j + 1) % n;
+            if (j2 == i)
+                continue;
+            if (opposite(orient(x[i], y[i], x[i2], y[i2], x[j], y[j]), orient(x[i], y[i], x[i2], y[i2], x[j2], y[j2])) &&
+                opposite(orient(x[j], y[j], x[j2], y[j2], x[i], y[i]), orient(x[j], y[j], x[j2], y[j2], x[i2], y[i2])))
+                return true;
+        }
+    }
+    return false;
 }
 
 void assignColours(std::vector<Region>& regions) {

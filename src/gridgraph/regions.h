@@ -23,18 +23,23 @@ struct Region {
     int PointCount = 0;
     QString OreBodyId;   // untrimmed
     int Nature = 0;
-    float Area = 0;      // km²
+    double Area = 0;     // km²
     QColor Color;
     RegionPoints Points;
 };
 
 // BuildRegions: the closed regions of the grid (an open last region is left out).
-// Geographic points are projected; when they span two 6-degree zones, all of them are
-// projected into the zone of their mean longitude. An empty nature cell becomes "1".
+// Geographic points are projected, for the plot all in one zone: the zone they share, or
+// the zone of their mean longitude when they span two. A region's area is measured in the
+// zone of its own points (the zone of their mean when the region itself spans two). An
+// empty nature cell becomes "1".
 std::vector<Region> BuildRegions(CoordGrid& grid, int coordType);
 
-// Shoelace area in km² of a ring (closed implicitly).
-float PolygonArea(const RegionPoints& points, int n);
+// Shoelace area in km² of a ring (closed implicitly), taken relative to its first point.
+double PolygonArea(const RegionPoints& points, int n);
+
+// Whether two edges of the ring that are not neighbours cross each other (a bow-tie).
+bool boundaryCrossesItself(const RegionPoints& points);
 
 // Colours from red towards green: step floor(255/count).
 void assignColours(std::vector<Region>& regions);

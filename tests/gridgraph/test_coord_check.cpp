@@ -141,6 +141,28 @@ TEST(CoordCheck, GeographicLimits) {
     EXPECT_TRUE(check(at("116.3000", "39.3000"), 0, 1).texts.isEmpty());
 }
 
+TEST(CoordCheck, MinutesAndSecondsBelowSixty) {
+    auto at = [](const QString& lon, const QString& lat) {
+        return gridOf({{"1", lon, lat}, {"2", "116.3000", "39.3000"}, {"3", "116.3100", "39.3100"}, {"*", "1", "0", "", "1"}});
+    };
+    const struct {
+        const char* lon;
+        const char* lat;
+        const char* message;   // "" passes
+    } cases[] = {
+        {"116.5959", "39.595999", ""},
+        {"116.75", "39", "第1行<经度坐标>列分、秒数据超范围(应小于60)..."},
+        {"116.3060", "39", "第1行<经度坐标>列分、秒数据超范围(应小于60)..."},
+        {"116", "39.0060", "第1行<纬度坐标>列分、秒数据超范围(应小于60)..."},
+        {"116", "39.3059995", "第1行<纬度坐标>列分、秒数据超范围(应小于60)..."},   // 59.995″ is 60″
+    };
+    for (const auto& c : cases) {
+        const CheckRun r = check(at(c.lon, c.lat), 1, 1);
+        EXPECT_EQ(r.ok, QString(c.message).isEmpty()) << c.lon << " " << c.lat;
+        EXPECT_EQ(r.texts.join(""), QString(c.message));
+    }
+}
+
 TEST(CoordCheck, DistanceWarnings) {
     auto pair = [](const QString& y2) {
         return gridOf({{"1", "3000000", "40000000"}, {"2", "3000000", y2}, {"3", "3000100", y2},

@@ -104,6 +104,51 @@ TEST(Regions, BoundaryAcrossTwoZonesIsProjectedInOneZone) {
         EXPECT_EQ(int(y / 1e6), int(regions[0].Points.Y[0] / 1e6));
 }
 
+TEST(Regions, EachRegionIsMeasuredInItsOwnZone) {
+    // 1′ × 1′ squares on the central meridians of zones 20 (117°) and 21 (123°); together
+    // their mean longitude lies in zone 21, where the first square would be 6° off.
+    auto square = [](const QString& lon, const QString& lon2) {
+        return QList<QStringList>{{"1", lon, "39.3000"}, {"2", lon2, "39.3000"}, {"3", lon2, "39.3100"},
+                                  {"4", lon, "39.3100"}, {"*", "1", "0", "", "1"}};
+    };
+    const auto a = square("117.0000", "117.0100"), b = square("123.0000", "123.0100");
+    CoordGrid both = gridOf(a + b), aloneA = gridOf(a), aloneB = gridOf(b);
+    const auto regions = BuildRegions(both, 1);
+    ASSERT_EQ(regions.size(), 2u);
+    EXPECT_DOUBLE_EQ(regions[0].Area, BuildRegions(aloneA, 1)[0].Area);
+    EXPECT_DOUBLE_EQ(regions[1].Area, BuildRegions(aloneB, 1)[0].Area);
+    // The plot keeps one zone, so the regions keep their places to each other: 6° of
+    // longitude at 39.5° N are about 516 km (in their own zones they would lie 1000 km apart).
+    EXPECT_NEAR(regions[1].Points.Y[0] - regions[0].Points.Y[0], 516000, 3000);
+}
+
+TEST(Regions, ExactHalvesRoundUpAndCrossingEdgesAreFound) {
+    // A 50 m square is exactly 0.0025 km².
+    CoordGrid g = gridOf(squareRows(3000000, 40000000, 50));
+    EXPECT_EQ(areaText(BuildRegions(g, 0)), " 0.003");
+    auto ring = [](QList<double> xy) {
+        RegionPoints p;
+        for (qsizetype i = 0; i + 1 < xy.size(); i += 2) {
+            p.X << 3000000 + xy[i];
+            p.Y << 40000000 + xy[i + 1];
+        }
+        return p;
+    };
+    const struct {
+        QList<double> xy;
+        bool crosses;
+    } cases[] = {
+        {{0, 0, 1000, 0, 1000, 1000, 0, 1000}, false},
+        {{0, 0, 1000, 0, 1000, 1000, 0, 1000, 0, 0}, false},           // first point repeated
+        {{0, 0, 1000, 0, 1000, 0, 1000, 1000, 0, 1000}, false},        // a point typed twice
+        {{0, 0, 1000, 1000, 1000, 0, 0, 1000}, true},                  // bow-tie
+        {{0, 0, 2000, 0, 2000, 1000, 1000, 0, 0, 1000}, false},        // vertex on an edge
+        {{0, 0, 3000, 0, 3000, 2000, 1000, -500, 0, 2000}, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(boundaryCrossesItself(ring(c.xy)), c.crosses) << c.xy.size();
+}
+
 TEST(Regions, ColoursShadeFromRedToGreen) {
     std::vector<Region> r(3);
     assignColours(r);

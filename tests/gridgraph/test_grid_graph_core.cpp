@@ -88,16 +88,24 @@ TEST_F(CoreTest, CheckVerdictOnlyFromCheckZB) {
     EXPECT_FALSE(core.CheckZB());
 }
 
-TEST_F(CoreTest, AreaCalcAndFailedCheckKeepsTheArea) {
-    core.setZB_String(kSquare);
-    core.init_grid_graph();
-    core.Area_Calc();
-    EXPECT_EQ(core.Area_Size(), " 1.000");
-    EXPECT_TRUE(core.AreaCalcPassed());
-    core.grid().setCell(5, 5, "5");   // bad nature
-    core.Area_Calc();
-    EXPECT_EQ(core.Area_Size(), " 1.000");
-    EXPECT_FALSE(core.AreaCalcPassed());  // the stale area is not this grid's
+TEST_F(CoreTest, AFailedAreaCalcLeavesNoArea) {
+    const QString bowTie = "1,4,1,3000000,40000000,2,3001000,40001000,3,3001000,40000000,4,3000000,40001000,"
+                           "100,50,A1,1,";
+    for (const QString& failing : {kSquare.left(kSquare.size() - 2) + "5,", bowTie}) {
+        core.setZB_String(kSquare);
+        core.init_grid_graph();
+        core.Area_Calc();
+        EXPECT_EQ(core.Area_Size(), " 1.000");
+        EXPECT_TRUE(core.AreaCalcPassed());
+        core.setZB_String(failing);
+        core.init_grid_graph();
+        dialogs.clear();
+        core.Area_Calc();
+        EXPECT_EQ(core.Area_Size(), "");
+        EXPECT_FALSE(core.AreaCalcPassed());
+        EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    }
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"第1区域边界自相交,无法计算面积!"});
 }
 
 TEST_F(CoreTest, GraphDrawShowsThePlotAndKeepsTheViewWithoutChange) {

@@ -69,9 +69,14 @@ void MiningAreaPage::CALCOM_Click() {
     c_.lower->setText(to);
     setExist(1, to);
     c_.grid->Area_Calc();
-    // A failed area check leaves the area and the fee as they were: the control's last
-    // area belongs to another grid.
-    if (!c_.grid->AreaCalcPassed()) return;
+    // A failed calculation empties the area and the fee: what they held belongs to another
+    // grid, and no stale figure may be saved or printed.
+    if (!c_.grid->AreaCalcPassed()) {
+        c_.area->setText(QString());
+        setExist(2, QString());
+        if (table_.hasFee) setExist(3, QString());
+        return;
+    }
     c_.area->setText(c_.grid->Area_Size());
     if (existText(2).isEmpty()) {
         setExist(2, c_.grid->Area_Size());
