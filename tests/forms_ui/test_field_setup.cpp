@@ -5,11 +5,13 @@
 #include "forms/field_rules.h"
 #include "forms/ui/reserve_labels.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 using namespace mf;
 using namespace mf::test;
@@ -311,4 +313,35 @@ TEST_F(FieldSetupTest, LoadingAFileFillsTheLabelsAndLeavesTheFormUnchanged) {
     EXPECT_EQ(exist(*f, 2), " 1.234");
     EXPECT_EQ(exist(*f, 3), "1.5");
     EXPECT_EQ(f->reserveLabels()->controls().list->count(), 3);
+}
+
+TEST_F(FieldSetupTest, CombosShowTheirCodeFirstOpenWideAndTakeTheWheelOnlyWithFocus) {
+    auto e = open(1);
+    const int index = e->fieldTable().codeCombos.front().combo;
+    FieldCombo* c = e->combo(index);
+    ASSERT_TRUE(c);
+    c->resize(60, c->height());  // narrower than its items
+    const int last = c->count() - 1;
+    ASSERT_GT(last, 0);
+    // Set from code, then picked by the user: the caret, and so the view, is at the start.
+    c->setListIndex(last);
+    EXPECT_EQ(c->lineEdit()->cursorPosition(), 0);
+    c->setFieldText(c->itemText(0));
+    EXPECT_EQ(c->lineEdit()->cursorPosition(), 0);
+    c->setCurrentIndex(1);
+    emit c->activated(1);
+    EXPECT_EQ(c->lineEdit()->cursorPosition(), 0);
+    // The list is wide enough for its longest item and elides nothing.
+    const QFontMetrics fm(c->view()->font());
+    int widest = 0;
+    for (int i = 0; i <= last; ++i) widest = std::max(widest, fm.horizontalAdvance(c->itemText(i)));
+    EXPECT_GE(c->view()->minimumWidth(), widest);
+    EXPECT_EQ(c->view()->textElideMode(), Qt::ElideNone);
+    // The wheel over a combo without the focus changes nothing and goes on to the page.
+    ASSERT_FALSE(c->hasFocus());
+    QWheelEvent wheel(QPointF(5, 5), c->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(c, &wheel);
+    EXPECT_EQ(c->currentIndex(), 1);
+    EXPECT_FALSE(wheel.isAccepted());
 }

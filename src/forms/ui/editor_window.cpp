@@ -21,6 +21,7 @@
 #include "forms/ui/reserve_labels.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/ui/readable_combo.h"
 #include "platform/vb.h"
 
 #include <QCloseEvent>
@@ -205,6 +206,7 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
         } else {
             auto* cb = new QComboBox(parent);
             cb->setEditable(c.comboStyle == 0);
+            makeComboReadable(cb);
             w = cb;
         }
         break;

@@ -1,5 +1,7 @@
 #include "forms/ui/field_widgets.h"
 
+#include "platform/ui/readable_combo.h"
+
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -59,7 +61,9 @@ FieldCombo::FieldCombo(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    makeComboReadable(this);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
+        showComboTextStart(this);
         if (onClick) onClick();
     });
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
@@ -72,6 +76,7 @@ void FieldCombo::setListIndex(int index) {
         const QSignalBlocker block(this);
         setCurrentIndex(index);
         if (index < 0) setEditText(QString());
+        showComboTextStart(this);
     }
     if (onClick) onClick();
 }
@@ -81,6 +86,7 @@ void FieldCombo::setFieldText(const QString& text) {
         const QSignalBlocker block(this);
         setCurrentIndex(findText(text, Qt::MatchExactly));
         setEditText(text);
+        showComboTextStart(this);
     }
     if (onChange) onChange();
 }

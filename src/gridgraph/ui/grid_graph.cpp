@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/ui/program_printer.h"
+#include "platform/ui/readable_combo.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -280,6 +281,7 @@ void GridGraph::buildPlotFrame() {
     auto* zlab7 = new QLabel(QStringLiteral("显示比例:"), picFrame_);
     zlab7->setGeometry(tw(4350, 4560, 1000, 300));
     scaleCom_ = new QComboBox(picFrame_);
+    makeComboReadable(scaleCom_);
     scaleCom_->setGeometry(tw(5350, 4530, 1100, 330));
     connect(scaleCom_, qOverload<int>(&QComboBox::activated), this, [this](int) { applyZoom(); });
     printCom_ = new QPushButton(QStringLiteral("打 印"), picFrame_);
