@@ -168,7 +168,7 @@ FormValues collectFormValues(FormAccess& form) {
     return v;
 }
 
-void applyFormValues(FormAccess& form, const FormValues& values,
+bool applyFormValues(FormAccess& form, const FormValues& values,
                      const MineralNameLookup& mineralName) {
     for (const FieldValue& f : values.fields)
         if (const auto ref = FindControlByFieldName(form, f.fieldName))
@@ -181,12 +181,14 @@ void applyFormValues(FormAccess& form, const FormValues& values,
         for (int i = 0; i < form.changeTypeCount() && i < t.size(); ++i)
             form.setChangeType(i, vb::val(t.mid(i, 1)) == 1);
     }
+    bool whole = true;
     if (values.boundary) {
         if (GridGraphAccess* grid = form.gridGraph()) {
-            grid->setZB_String(*values.boundary);
+            whole = grid->setZB_String(*values.boundary);
             grid->init_grid_graph();
         }
     }
+    return whole;
 }
 
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
@@ -204,8 +206,7 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     } else {
         return 0;
     }
-    applyFormValues(form, values, mineralName);
-    return -1;
+    return applyFormValues(form, values, mineralName) ? -1 : 0;
 }
 
 } // namespace mf

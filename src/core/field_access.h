@@ -50,13 +50,14 @@ FormValues collectFormValues(FormAccess& form);
 
 // Loads values read from a file into the form: each field by its field name (fields the
 // form lacks are skipped), then the check boxes and the boundary string where the form
-// has them. The form is expected to be cleared already.
-void applyFormValues(FormAccess& form, const FormValues& values,
+// has them. The form is expected to be cleared already. False when the control refused the
+// boundary (with its own message), so the form does not hold the whole file.
+bool applyFormValues(FormAccess& form, const FormValues& values,
                      const MineralNameLookup& mineralName);
 
 // Reads a submission file into the form by its extension (.txt or .xml, any case).
-// -1 on success, 0 when the file is missing, cannot be read, is malformed or has another
-// extension. Messages come from the readers; the form is touched only after a whole file
+// -1 on success, 0 when the file is missing, cannot be read, is malformed, has another
+// extension or holds a boundary the control refuses. Messages come from the readers; the form is touched only after a whole file
 // was read successfully.
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
                        const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName);

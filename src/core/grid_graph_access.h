@@ -16,8 +16,9 @@ public:
     // grid holds no data row. Reading changes nothing in the grid.
     virtual QString ZB_String() = 0;
     // Stores a boundary string; the grid shows it after init_grid_graph(). A text without
-    // a comma (or one that cannot be converted) is stored as "".
-    virtual void setZB_String(const QString& s) = 0;
+    // a comma (or one that cannot be converted) is stored as "". False when the string was
+    // refused with a message (too many points for the grid): then "" is stored as well.
+    virtual bool setZB_String(const QString& s) = 0;
 
     // 0 plane coordinates in metres, 1 geographic coordinates as DDD.MMSS.
     virtual qint16 ZB_Type() const = 0;

@@ -131,6 +131,11 @@ QString Get_XY_Area(const QString& input, QString* error) {
         if (last)
             break;
     }
+    if (lines > CoordGrid::kMaxDataRows) {
+        if (error)
+            *error = gridmsg::tooManyLines(lines, CoordGrid::kMaxDataRows);
+        return {};
+    }
     return QString::number(lines) + QStringLiteral("\r\n") + body;
 }
 

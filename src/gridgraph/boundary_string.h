@@ -14,7 +14,8 @@ namespace mf {
 QString GridToZBString(CoordGrid& grid);
 
 // Get_XY_Area: boundary string to BoundaryLineText ("" for a malformed string). A point
-// count beyond 16 bits fills *error with the message text and gives "". A last region
+// count beyond 16 bits, or more lines than the grid has data rows, fills *error with the
+// message text and gives "". A last region
 // whose four trailer fields are all empty is an open region: it gets no end line.
 QString Get_XY_Area(const QString& s, QString* error = nullptr);
 

@@ -13,6 +13,9 @@ namespace mf {
 class CoordGrid {
 public:
     static constexpr int kCols = 6;
+    // The grid holds at most 32767 rows (16-bit row numbers): header, data rows, entry row.
+    static constexpr int kMaxRows = 32767;
+    static constexpr int kMaxDataRows = kMaxRows - 2;
     using Row = std::array<QString, kCols>;
 
     CoordGrid();

@@ -26,11 +26,13 @@ QString GridGraphCore::ZB_String() {
     return StoredText;
 }
 
-void GridGraphCore::setZB_String(const QString& s) {
+bool GridGraphCore::setZB_String(const QString& s) {
     QString error;
     StoredText = Get_XY_Area(s, &error);
-    if (!error.isEmpty())
-        dialogs().message(kAppTitle, error, MsgIcon::None, MsgButtons::Ok);
+    if (error.isEmpty())
+        return true;
+    dialogs().message(kAppTitle, error, MsgIcon::None, MsgButtons::Ok);
+    return false;
 }
 
 void GridGraphCore::init_grid_graph() {

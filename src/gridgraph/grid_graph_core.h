@@ -36,7 +36,8 @@ public:
 
     // Public members.
     QString ZB_String();
-    void setZB_String(const QString& s);
+    // False when the string was refused with a message ("" is stored then).
+    bool setZB_String(const QString& s);
     int ZB_Type() const { return CoordType; }
     void setZB_Type(int t) { CoordType = t; }
     void init_grid_graph();

@@ -12,6 +12,11 @@ inline const QString kTitleInfo = QStringLiteral("信息提示");
 
 // Boundary string conversion.
 inline const QString kCoordError = QStringLiteral("坐标错误: ");
+// A boundary whose lines (corner points and region ends) do not fit the grid.
+inline QString tooManyLines(int lines, int limit) {
+    return QStringLiteral("坐标数据共") + QString::number(lines) + QStringLiteral("行,超过坐标表格最多") +
+           QString::number(limit) + QStringLiteral("行的限制,不能载入...");
+}
 
 // Coordinate check; row messages are "第" + row + "行" + text.
 inline const QString kIncomplete = QStringLiteral("坐标数据不完整...");

@@ -21,7 +21,10 @@ public:
     int initCount = 0;
 
     QString ZB_String() override { return shown; }
-    void setZB_String(const QString& s) override { stored = s.contains(u',') ? s : QString(); }
+    bool setZB_String(const QString& s) override {
+        stored = s.contains(u',') ? s : QString();
+        return true;
+    }
     qint16 ZB_Type() const override { return type; }
     void setZB_Type(qint16 t) override { type = t; }
     void init_grid_graph() override {

@@ -1,4 +1,5 @@
 #include "commands_fixture.h"
+#include "core/dictionary.h"
 #include "core/text_submission.h"
 #include "platform/text_file.h"
 
@@ -289,4 +290,55 @@ TEST_F(OpenTest, AFileForAnOpenButInactiveEditorIsLoadedOnce) {
     EXPECT_EQ(main_->fileText(), a);
     EXPECT_TRUE(main_->action("NEW")->isChecked());
     EXPECT_TRUE(state().PendingFile.isEmpty());
+}
+
+namespace {
+
+// A boundary of `regions` regions of `points` plane corner points each, written as the grid
+// writes them, so that it comes back from the grid unchanged.
+QString boundaryOf(int regions, int points) {
+    QString s = QString::number(regions) + u',';
+    for (int r = 0; r < regions; ++r) {
+        s += QString::number(points) + u',';
+        for (int p = 0; p < points; ++p)
+            s += QStringLiteral("J%1,%2,%3,").arg(p + 1).arg(3800000.0 + r * 10 + (p % 7), 0, 'f', 2)
+                     .arg(38500000.0 + p * 0.25, 0, 'f', 2);
+        s += QStringLiteral("500,200,矿体%1,1,").arg(r + 1);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST_F(OpenTest, BoundariesUpToTheGridLimitOpenWholeLargerOnesAreRefusedWithTheLimit) {
+    struct Case {
+        int regions, points;
+        bool opens;
+    };
+    // 25 x (799 + 1) = 20,000 grid lines; 50 x (700 + 1) = 35,050, over the 32,765 data rows.
+    for (const Case c : {Case{25, 799, true}, Case{50, 700, false}}) {
+        const QString file = path(QStringLiteral("b%1.txt").arg(c.regions));
+        FormValues values = collectFormValues(*open(1));
+        values.boundary = boundaryOf(c.regions, c.points);
+        ASSERT_TRUE(WriteTextSubmission(file, values, dictionary().textKeyMap(1)));
+        closeEditor(1);
+        const QByteArray bytes = fileBytes(file);
+        dialogs_.clear();
+        openConfirmed(file);
+        GridGraphAccess* grid = main_->editor(1)->gridGraph();
+        if (c.opens) {
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
+            EXPECT_EQ(grid->ZB_String(), *values.boundary);
+            EXPECT_EQ(state().KindFilePath[1], file);
+        } else {
+            EXPECT_EQ(dialogs_.messageTexts(),
+                      (QStringList{kindConfirmation(1),
+                                   "坐标数据共35050行,超过坐标表格最多32765行的限制,不能载入...", kReadError}));
+            EXPECT_EQ(grid->ZB_String(), "");
+            // The form does not hold the file, so no save can overwrite it with less.
+            EXPECT_TRUE(state().KindFilePath[1].isEmpty());
+        }
+        EXPECT_EQ(fileBytes(file), bytes);
+        closeEditor(1);
+    }
 }

@@ -44,7 +44,10 @@ class FakeGrid : public GridGraphWidget {
 public:
     using GridGraphWidget::GridGraphWidget;
     QString ZB_String() override { return zb; }
-    void setZB_String(const QString& s) override { zb = s.contains(u',') ? s : QString(); }
+    bool setZB_String(const QString& s) override {
+        zb = s.contains(u',') ? s : QString();
+        return true;
+    }
     qint16 ZB_Type() const override { return type; }
     void setZB_Type(qint16 t) override { type = t; }
     void init_grid_graph() override {

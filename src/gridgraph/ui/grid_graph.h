@@ -63,7 +63,7 @@ public:
 
     // GridGraphAccess.
     QString ZB_String() override { return core_.ZB_String(); }
-    void setZB_String(const QString& s) override { core_.setZB_String(s); }
+    bool setZB_String(const QString& s) override { return core_.setZB_String(s); }
     qint16 ZB_Type() const override { return qint16(core_.ZB_Type()); }
     void setZB_Type(qint16 type) override { core_.setZB_Type(type); }
     void init_grid_graph() override { core_.init_grid_graph(); }
