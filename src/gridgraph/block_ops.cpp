@@ -89,11 +89,10 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
         }
         columnBlock = endCol != kCols - 1 || staCol != 1;
     }
+    // The lines up to the last line feed (one pass: the text is not cut for each line).
     QStringList lines;
-    for (qsizetype lf = t.indexOf(u'\n'); lf >= 0; lf = t.indexOf(u'\n')) {
-        lines << t.left(lf);
-        t = t.mid(lf + 1);
-    }
+    for (qsizetype pos = 0, lf; (lf = t.indexOf(u'\n', pos)) >= 0; pos = lf + 1)
+        lines << t.mid(pos, lf - pos);
 
     if (columnBlock) {
         if (g.col_ != staCol) {

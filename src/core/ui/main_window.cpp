@@ -214,8 +214,9 @@ bool TabMain::toolbarButtonAvailable(const QString& key) const {
 }
 
 void TabMain::setActivityText(const QString& text) {
+    // The label repaints with the next paint of the window; a forced repaint would cost each
+    // open and save a full paint of the status bar.
     panelActivity_->setText(text);
-    panelActivity_->repaint();
 }
 
 void TabMain::setFileText(const QString& text) { panelFile_->setText(text); }

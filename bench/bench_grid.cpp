@@ -1,0 +1,136 @@
+// The coordinate grid at size: paste, load and check of N rows against N/16 rows (linear
+// growth is a ratio of 1), the 1,000-row paste against 10 ms, and reopening a kind-1 file of
+// 999 corner points in the shown main window against 5 ms.
+#include "bench.h"
+
+#include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
+#include "core/text_submission.h"
+#include "core/ui/commands.h"
+#include "core/ui/main_window.h"
+#include "core/ui/startup.h"
+#include "forms/ui/editor_window.h"
+#include "gridgraph/ui/grid_graph.h"
+#include "platform/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+
+namespace {
+
+// Grid lines as the clipboard holds them: plane corner points, a region end after every
+// 200 points and at the end (at most 255 regions), every point apart from the one before.
+QString pasteText(int rows) {
+    QString t;
+    int p = 0;
+    for (int r = 0; r < rows; ++r) {
+        if (r % 201 == 200 || r == rows - 1) {
+            t += QStringLiteral("*,500,200,矿体,1\r\n");
+            p = 0;
+            continue;
+        }
+        ++p;
+        t += QStringLiteral("J%1,%2,%3\r\n").arg(p).arg(3800000.0 + p * 3.5, 0, 'f', 2).arg(38500000.0 + (p % 9) * 2.25, 0, 'f', 2);
+    }
+    return t;
+}
+
+struct GridTimes {
+    double paste, load, check;
+};
+
+mf::ScriptedDialogs* gDialogs = nullptr;
+
+GridTimes TimeGrid(mf::GridGraph& g, int rows, int reps) {
+    const QString clip = pasteText(rows);
+    std::vector<double> paste, load, check;
+    QString zb;
+    for (int i = 0; i < reps; ++i) {
+        g.setZB_String(QString());
+        g.init_grid_graph();
+        QGuiApplication::clipboard()->setText(clip);
+        paste.push_back(mfbench::TimeOnce([&] { g.runMenuItem(2); }));
+        zb = g.ZB_String();
+        load.push_back(mfbench::TimeOnce([&] {
+            g.setZB_String(zb);
+            g.init_grid_graph();
+        }));
+        check.push_back(mfbench::TimeOnce([&] { g.Check_ZB(1); }));
+        if (!g.CheckZB()) {
+            std::fprintf(stderr, "bench_grid: the %d pasted rows do not pass the check: %s\n", rows,
+                         qPrintable(gDialogs->messageTexts().join(QStringLiteral("; "))));
+            std::exit(2);
+        }
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    return {median(paste), median(load), median(check)};
+}
+
+// The grid as the editors hold it, shown at a usual size.
+void GridGoals() {
+    mf::GridGraph g;
+    g.resize(900, 600);
+    g.show();
+    QCoreApplication::processEvents();
+    constexpr int kBig = 32000, kSmall = kBig / 16;
+    const GridTimes one = TimeGrid(g, 1000, 9);
+    const GridTimes small = TimeGrid(g, kSmall, 5);
+    const GridTimes big = TimeGrid(g, kBig, 3);
+    mfbench::Goal("paste-1000-rows", one.paste * 1e3, 10, "ms", 1.0);
+    mfbench::Goal("paste-32000-rows-linear", big.paste * 1e3, 16 * small.paste * 1e3, "ms", 1.5);
+    mfbench::Goal("load-32000-rows-linear", big.load * 1e3, 16 * small.load * 1e3, "ms", 1.5);
+    mfbench::Goal("check-32000-rows-linear", big.check * 1e3, 16 * small.check * 1e3, "ms", 1.5);
+}
+
+// Reopening a saved kind-1 application of 999 corner points in its open editor.
+void ReopenGoal(mf::ScriptedDialogs& dialogs) {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    if (!main) std::exit(2);
+    main->resize(1366, 740);
+    main->show();
+    main->Toolbar_ButtonClick(QStringLiteral("NEW"));
+    mf::EditorWindow* editor = main->editor(1);
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/999.txt");
+    mf::FormValues values = mf::collectFormValues(*editor);
+    mf::GridGraph probe;
+    probe.setZB_String(QString());
+    probe.init_grid_graph();
+    QGuiApplication::clipboard()->setText(pasteText(999 + 999 / 200));
+    probe.runMenuItem(2);
+    values.boundary = probe.ZB_String();
+    if (!mf::WriteTextSubmission(file, values, mf::dictionary().textKeyMap(1))) std::exit(2);
+    dialogs.setDefaultAnswer(mf::MsgAnswer::Yes);
+    auto reopen = [&] {
+        mf::commands::OpenSubmissionFile(main.get(), file);
+        mf::state().KindChanged[1] = false;
+    };
+    reopen();
+    QCoreApplication::processEvents();
+    const double t = mfbench::MedianSeconds(15, reopen);
+    if (mf::state().KindFilePath[1] != file) {
+        std::fprintf(stderr, "bench_grid: the 999-point file did not open\n");
+        std::exit(2);
+    }
+    mfbench::Goal("reopen-999-points-kind1", t * 1e3, 5, "ms", 1.0);
+    for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
+    main->close();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    mf::ScriptedDialogs dialogs;
+    dialogs.install();
+    gDialogs = &dialogs;
+    GridGoals();
+    ReopenGoal(dialogs);
+    return mfbench::Finish();
+}
