@@ -4,15 +4,22 @@
 #include "attachments/list_document.h"
 #include "attachments/package_files.h"
 #include "core/app_state.h"
+#include "core/shell.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
 #include "platform/vb.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace mf {
 
@@ -20,7 +27,12 @@ QString PackageFolder;
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("岩契录件");
+// Hidden siblings of a package folder X: ".X.build-*" while a new package is written,
+// ".X.ready-*" once it is complete (and, after the swap, the old package on its way out),
+// ".X.removed-*" for a package being removed.
+const QString kBuildTag = QStringLiteral(".build-");
+const QString kReadyTag = QStringLiteral(".ready-");
+const QString kRemovedTag = QStringLiteral(".removed-");
 
 QString withSlash(QString dir) {
     if (!dir.endsWith(u'/')) dir += u'/';
@@ -30,42 +42,407 @@ QString withoutSlash(QString dir) {
     while (dir.size() > 1 && dir.endsWith(u'/')) dir.chop(1);
     return dir;
 }
+QString cleanDir(const QString& dir) { return dir.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(dir).absoluteFilePath()); }
 
-} // namespace
+QByteArray native(const QString& p) { return QFile::encodeName(p); }
 
-bool holdsPackageList(const QString& folder) {
-    const QString list = fs::findInDir(withoutSlash(folder), kPackageListName);
-    return !list.isEmpty() && QFileInfo(list).isFile();
+bool renameEntry(const QString& from, const QString& to, unsigned flags) {
+    return ::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(), flags) == 0;
 }
 
-// A file saved inside a package as the package's own text copy belongs to that package.
-QString packageFolderFor(const QString& savedPath, int kind) {
-    const QFileInfo info(savedPath);
-    const QString dir = info.absolutePath();
-    if (fs::sameName(info.fileName(), KindTextFileName(kind)) && holdsPackageList(dir)) return withSlash(dir);
-    const QString name = info.fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot <= 0) return QString();
-    return withSlash(dir) + name.left(dot) + u'/';
+QStringList folderEntries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-namespace {
-
-// Removes the kind's package folder; only a folder that holds its list is one.
-void removePackage(const QString& folder) {
-    const QFileInfo info(withoutSlash(folder));
-    if (!info.isDir() || info.isSymLink() || !holdsPackageList(folder)) return;
-    fs::deleteDirTree(withoutSlash(folder));
+// A new hidden folder beside the package; "" with *error set when none could be made.
+QString makeHidden(const QString& parent, const QString& stem, const QString& tag, QString* error) {
+    QByteArray templ = native(withSlash(parent) + u'.' + stem + tag + QStringLiteral("XXXXXX"));
+    if (!::mkdtemp(templ.data())) {
+        if (error) *error = parent + QStringLiteral("：") + systemReason(errno);
+        return QString();
+    }
+    return QFile::decodeName(templ);
 }
+
+// The names the program writes into a package folder, read from the folder's own list.
+struct ProgramEntries {
+    QSet<QString> top;                         // files at the top, lower case
+    QHash<QString, QSet<QString>> materials;   // material folder -> its documents, lower case
+};
+
+ProgramEntries programEntries(const QString& folder, int kind) {
+    ProgramEntries pe;
+    pe.top = {kPackageListName.toLower(), kMaterialListName.toLower(), KindTextFileName(kind).toLower()};
+    const QString list = entryPath(folder, kPackageListName);
+    ListDocument doc;
+    if (!isPlainFile(list) || !doc.load(list)) return pe;
+    const QString copy = QString::fromUtf8(doc.offer().first_attribute().next_attribute().value());
+    if (isSafeComponent(copy)) pe.top.insert((copy + QStringLiteral(".txt")).toLower());
+    for (const pugi::xpath_node& mn : doc.materials()) {
+        const QString fjmc = nodeText(mn.node(), ".//fjmc");
+        if (!isSafeComponent(fjmc)) continue;
+        QSet<QString>& docs = pe.materials[fjmc.toLower()];
+        for (const pugi::xpath_node& f : fileEntries(mn.node())) {
+            const QString url = nodeText(f.node(), ".//fileUrl");
+            if (url.startsWith(kLocalPrefix)) docs.insert(url.mid(kLocalPrefix.size()).toLower());
+        }
+    }
+    return pe;
+}
+
+// Walks a package folder: what the program wrote goes to onOwn (a material folder after its
+// documents), everything else to onForeign with its path relative to the folder.
+template <typename Own, typename Foreign>
+void walkPackage(const QString& folder, const ProgramEntries& pe, Own onOwn, Foreign onForeign) {
+    for (const QString& name : folderEntries(folder)) {
+        const QString path = withSlash(folder) + name;
+        const QString lower = name.toLower();
+        const bool dir = isPlainDir(path);
+        if (pe.top.contains(lower) && !dir) {
+            onOwn(path, false);
+        } else if (pe.materials.contains(lower)) {
+            if (!dir) {
+                onOwn(path, false);  // a link where a material folder belongs
+                continue;
+            }
+            const QSet<QString> docs = pe.materials.value(lower);
+            for (const QString& sub : folderEntries(path)) {
+                const QString subPath = withSlash(path) + sub;
+                if (docs.contains(sub.toLower()) && !isPlainDir(subPath))
+                    onOwn(subPath, false);
+                else
+                    onForeign(subPath, name + u'/' + sub);
+            }
+            onOwn(path, true);
+        } else {
+            onForeign(path, name);
+        }
+    }
+}
+
+bool hasForeignEntries(const QString& folder, int kind) {
+    bool any = false;
+    walkPackage(folder, programEntries(folder, kind), [](const QString&, bool) {},
+                [&](const QString&, const QString&) { any = true; });
+    return any;
+}
+
+// Removes the program's files from an old package; what is not the program's is moved into
+// dest under the same name when dest is given and has no such entry, and is named in *kept
+// (relative to the package, or by its full path where it had to stay). The old folder goes
+// when it is then empty.
+void retire(const QString& old, const QString& dest, int kind, QStringList* kept) {
+    walkPackage(
+        old, programEntries(old, kind),
+        [](const QString& path, bool dir) {
+            if (dir)
+                ::rmdir(native(path).constData());
+            else
+                ::unlink(native(path).constData());
+        },
+        [&](const QString& path, const QString& rel) {
+            bool moved = false;
+            if (!dest.isEmpty() && isPlainDir(dest)) {
+                const QString target = withSlash(dest) + rel;
+                const QString targetDir = QFileInfo(target).absolutePath();
+                if (!entryExists(targetDir)) QDir().mkdir(targetDir);
+                moved = isPlainDir(targetDir) && renameEntry(path, target, RENAME_NOREPLACE);
+            }
+            if (kept) *kept << (moved ? rel : path);
+        });
+    ::rmdir(native(old).constData());
+}
+
+// Leftovers of an interrupted save of this package: a half-written build goes; a complete
+// package that was not swapped in, or an old one that was swapped out, gives up its foreign
+// files to the package and goes. With no package folder at all, a complete one takes its place.
+void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind, QStringList* kept) {
+    const QString prefix = u'.' + stem;
+    for (const QString& name : folderEntries(parent)) {
+        if (!name.startsWith(prefix)) continue;
+        const QString rest = name.mid(prefix.size());
+        const QString path = withSlash(parent) + name;
+        if (!isPlainDir(path)) continue;
+        if (rest.startsWith(kBuildTag)) {
+            fs::deleteDirTree(path);
+        } else if (rest.startsWith(kReadyTag)) {
+            if (!entryExists(folder) && renameEntry(path, folder, RENAME_NOREPLACE)) continue;
+            retire(path, folder, kind, kept);
+        } else if (rest.startsWith(kRemovedTag)) {
+            retire(path, folder, kind, kept);
+        }
+    }
+    syncDir(parent);
+}
+
+// The wait cursor and the status text while the package is written.
+class BusyScope {
+public:
+    BusyScope() : remembered_(shell().activityText()) { shell().setBusy(true); }
+    ~BusyScope() {
+        shell().setActivityText(remembered_);
+        shell().setBusy(false);
+    }
+    void show(const QString& text) { shell().setActivityText(text); }
+
+private:
+    QString remembered_;
+};
 
 QString oldBase(const QString& previousPath) {
     const QFileInfo info(previousPath);
     const qsizetype dot = info.fileName().lastIndexOf(u'.');
     if (previousPath.isEmpty() || dot <= 0) return QString();
-    return withSlash(info.absolutePath()) + info.fileName().left(dot) + u'/';
+    return withSlash(info.absolutePath()) + info.fileName().left(dot);
+}
+
+bool inside(const QString& path, const QString& folder) {
+    return !folder.isEmpty() && cleanDir(path).startsWith(withSlash(folder));
+}
+
+// Builds the new package's content in a folder of its own.
+class PackageWriter {
+public:
+    PackageWriter(int kind, const QString& B, QStringList sources, PackageReport& report)
+        : kind_(kind), B_(B), sources_(std::move(sources)), report_(report) {}
+
+    // The packaged documents and their entries; false (with report.error) on a write failure.
+    bool writeDocuments(ListDocument& doc, BusyScope& busy) {
+        for (const pugi::xpath_node& mn : doc.materials()) {
+            const pugi::xml_node m = mn.node();
+            const QString fjmc = nodeText(m, ".//fjmc");
+            int count = 0;
+            for (const pugi::xpath_node& fn : fileEntries(m)) {
+                const pugi::xml_node f = fn.node();
+                const QString url = nodeText(f, ".//fileUrl");
+                QString newUrl;  // for the working list: the entry's document now lies in the package
+                if (!url.isEmpty()) {
+                    const Placed placed = place(fjmc, url, nodeText(f, ".//fileName"), busy);
+                    if (placed.failed) return false;
+                    if (placed.name.isEmpty()) {
+                        report_.notCopied << shownName(url);
+                        setNodeText(f, ".//fileUrl", QString());
+                    } else {
+                        ++count;
+                        setNodeText(f, ".//fileUrl", kLocalPrefix + placed.name);
+                        lines_ << QString::number(lines_.size()) + QStringLiteral("、") + placed.name;
+                        if (placed.fromPackage) newUrl = kLocalPrefix + placed.name;
+                    }
+                }
+                workUrls_ << newUrl;
+            }
+            setNodeText(m, ".//dzjs", QString::number(count));
+        }
+        return true;
+    }
+
+    // The material list from the documents placed.
+    bool writeMaterialList() {
+        lines_[0] = QStringLiteral("上报材料清单：");
+        return writeTextLines(withSlash(B_) + kMaterialListName, lines_, &report_.error);
+    }
+
+    // For the working list, per entry in document order: the new "Local:\\" path of a
+    // document that came from a package, "" for the others.
+    const QStringList& workUrls() const { return workUrls_; }
+
+private:
+    struct Placed {
+        QString name;      // file name in the material folder; "" when not packaged
+        bool fromPackage = false;
+        bool failed = false;
+    };
+
+    static QString shownName(const QString& url) {
+        return url.startsWith(kLocalPrefix) ? url.mid(kLocalPrefix.size()) : QFileInfo(url).fileName();
+    }
+
+    // The document of an entry found in the source packages, links never followed.
+    QString findLocal(const QString& fjmc, const QString& rel) const {
+        for (const QString& s : sources_) {
+            const QString dir = entryPath(s, fjmc);
+            if (!isPlainDir(dir)) continue;
+            const QString file = entryPath(dir, rel);
+            if (isPlainFile(file)) return file;
+        }
+        return QString();
+    }
+
+    Placed place(const QString& fjmc, const QString& url, const QString& name, BusyScope& busy) {
+        Placed p;
+        if (!isSafeComponent(fjmc)) return p;
+        QString from;
+        bool follow = false;
+        if (url.startsWith(kLocalPrefix)) {
+            const QString rel = url.mid(kLocalPrefix.size());
+            if (!isSafeComponent(rel)) return p;
+            from = findLocal(fjmc, rel);
+            p.fromPackage = true;
+        } else if (QFileInfo(url).isAbsolute()) {
+            bool inPackage = false;
+            for (const QString& s : sources_) inPackage = inPackage || inside(url, s);
+            if (inPackage) {
+                // A document chosen inside a package: no link there is followed.
+                if (isPlainFile(url) && isPlainDir(QFileInfo(url).absolutePath())) from = url;
+                p.fromPackage = true;
+            } else if (QFileInfo(url).isFile()) {
+                from = url;
+                follow = true;
+            }
+        }
+        if (from.isEmpty()) return p;
+
+        const QString ext = fs::extension(QFileInfo(from).fileName());
+        const QString stem = name.isEmpty() ? QFileInfo(from).completeBaseName() : name;
+        if (!isSafeComponent(stem)) return p;
+        const QString dirKey = fjmc.toLower();
+        QSet<QString>& used = used_[dirKey];
+        QString target = ext.isEmpty() ? stem : stem + u'.' + ext;
+        for (int n = 2; used.contains(target.toLower()); ++n)
+            target = stem + QStringLiteral("（%1）").arg(n) + (ext.isEmpty() ? QString() : u'.' + ext);
+
+        QString& dir = dirs_[dirKey];
+        if (dir.isEmpty()) {
+            dir = withSlash(B_) + fjmc;
+            if (!QDir().mkdir(dir)) {
+                report_.error = dir + QStringLiteral("：") + systemReason(errno);
+                p.failed = true;
+                return p;
+            }
+        }
+        busy.show(QStringLiteral("正在复制附件：") + target);
+        QString why;
+        switch (copyStreaming(from, withSlash(dir) + target, follow, &why)) {
+        case CopyFault::None:
+            used.insert(target.toLower());
+            p.name = target;
+            break;
+        case CopyFault::Source:
+            break;
+        case CopyFault::Target:
+            report_.error = why;
+            p.failed = true;
+            break;
+        }
+        return p;
+    }
+
+    int kind_;
+    QString B_;
+    QStringList sources_;
+    PackageReport& report_;
+    QStringList lines_{QString()};
+    QStringList workUrls_;
+    QHash<QString, QSet<QString>> used_;
+    QHash<QString, QString> dirs_;
+};
+
+// Writes the documents of the kind's "Local:\\" entries of the working list as they now
+// lie in the package, so that the next save finds them there.
+void updateWorkList(const QString& W, const QStringList& urls) {
+    ListDocument work;
+    if (!work.load(W)) return;
+    qsizetype i = 0;
+    bool changed = false;
+    for (const pugi::xpath_node& mn : work.materials())
+        for (const pugi::xpath_node& f : fileEntries(mn.node())) {
+            if (i < urls.size() && !urls[i].isEmpty() && nodeText(f.node(), ".//fileUrl") != urls[i]) {
+                setNodeText(f.node(), ".//fileUrl", urls[i]);
+                changed = true;
+            }
+            ++i;
+        }
+    if (changed && i == urls.size()) work.save(W);
+}
+
+bool hasDocuments(const ListDocument& doc) {
+    for (const pugi::xpath_node& mn : doc.materials())
+        if (vb::val(nodeText(mn.node(), ".//dzjs")) > 0) return true;
+    return false;
+}
+
+// Puts the complete folder B in place of the package folder: renamed to its ready name,
+// then exchanged with the old package (or renamed into place when there is none). The old
+// package ends under the ready name; its path is returned ("" when there was none).
+bool swapIn(const QString& B, const QString& folder, const QString& parent, bool exists, QString* old, QString* error) {
+    const QString ready = QString(B).replace(B.lastIndexOf(kBuildTag), kBuildTag.size(), kReadyTag);
+    auto fail = [&](const QString& path) {
+        if (error) *error = path + QStringLiteral("：") + systemReason(errno);
+        return false;
+    };
+    if (!renameEntry(B, ready, RENAME_NOREPLACE)) return fail(B);
+    syncDir(parent);
+    if (exists) {
+        if (!renameEntry(ready, folder, RENAME_EXCHANGE)) {
+            // A file system without exchange: the old package steps aside first.
+            if (errno != EINVAL && errno != ENOSYS) return fail(folder);
+            QString aside = makeHidden(parent, QFileInfo(folder).fileName(), kReadyTag, error);
+            if (aside.isEmpty() || !renameEntry(folder, aside, 0)) return fail(folder);
+            if (!renameEntry(ready, folder, RENAME_NOREPLACE)) return fail(folder);
+            *old = aside;
+        } else {
+            *old = ready;
+        }
+    } else if (!renameEntry(ready, folder, RENAME_NOREPLACE)) {
+        return fail(folder);
+    }
+    syncDir(parent);
+    return true;
+}
+
+// Removes the program's files of the package folder. A folder holding nothing else goes by
+// rename first, so that it is never left half removed; otherwise the list goes first, so the
+// folder is no longer a package, and the saved file itself always stays.
+void removePackage(const QString& folder, const QString& parent, const QString& savedPath, int kind,
+                   PackageReport& report) {
+    const bool holdsSaved = inside(savedPath, folder);
+    if (!holdsSaved && !hasForeignEntries(folder, kind)) {
+        QString error;
+        const QString aside = makeHidden(parent, QFileInfo(folder).fileName(), kRemovedTag, &error);
+        if (!aside.isEmpty() && renameEntry(folder, aside, 0)) {
+            syncDir(parent);
+            fs::deleteDirTree(aside);
+            report.outcome = PackageReport::Outcome::Removed;
+            return;
+        }
+        if (!aside.isEmpty()) ::rmdir(native(aside).constData());
+    }
+    const ProgramEntries pe = programEntries(folder, kind);
+    ::unlink(native(entryPath(folder, kPackageListName)).constData());
+    syncDir(folder);
+    const QString saved = cleanDir(savedPath);
+    walkPackage(
+        folder, pe,
+        [&](const QString& path, bool dir) {
+            if (dir)
+                ::rmdir(native(path).constData());
+            else if (cleanDir(path) != saved)
+                ::unlink(native(path).constData());
+        },
+        [&](const QString&, const QString& rel) { report.kept << rel; });
+    if (!holdsSaved) ::rmdir(native(folder).constData());
+    report.outcome = PackageReport::Outcome::Removed;
 }
 
 } // namespace
+
+bool isPackageFolder(const QString& folder, int kind) {
+    const QString dir = withoutSlash(folder);
+    return isPlainDir(dir) && isPlainFile(entryPath(dir, kPackageListName)) &&
+           !KindTextFileName(kind).isEmpty() && isPlainFile(entryPath(dir, KindTextFileName(kind)));
+}
+
+// The package's own text copy, saved again, belongs to the package it was opened from.
+QString packageFolderFor(const QString& savedPath, int kind) {
+    const QFileInfo info(savedPath);
+    const QString dir = cleanDir(info.absolutePath());
+    if (fs::sameName(info.fileName(), KindTextFileName(kind)) && dir == cleanDir(KindPackageSource(kind)))
+        return withSlash(dir);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0) return QString();
+    return withSlash(dir) + name.left(dot) + u'/';
+}
 
 QString KindTextFileName(int kind) { return kindPackageTextName(kind); }
 
@@ -82,163 +459,117 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     const QString F = packageFolderFor(savedPath, kind);
     if (F.isEmpty()) return report;
     report.folder = F;
+    const QString folder = withoutSlash(F);
+    const QString parent = QFileInfo(folder).absolutePath();
+    const QString stem = QFileInfo(folder).fileName();
+    const bool ownCopy = inside(savedPath, folder);
 
-    const QFileInfo folderInfo(withoutSlash(F));
-    const bool isPackage = folderInfo.isDir() && !folderInfo.isSymLink() && holdsPackageList(F);
-    const bool clash = folderInfo.exists() && !isPackage;
+    BusyScope busy;
+    cleanLeftovers(parent, stem, folder, kind, &report.kept);
+    const bool exists = entryExists(folder);
+    const bool isPackage = ownCopy ? isPlainDir(folder) : isPackageFolder(folder, kind);
 
+    // Without its list the package is left exactly as it is: the list is what says what the
+    // package holds.
     const QString W = workListPath(kind);
-    if (!fs::fileExists(W) || !HasElectronicFiles()) {
-        if (!clash) removePackage(F);
-        report.outcome = PackageReport::Outcome::Removed;
-        return report;
-    }
-    if (clash) {
-        report.outcome = PackageReport::Outcome::FolderClash;
-        return report;
-    }
-
     ListDocument doc;
-    if (!doc.load(W)) {
-        dialogs().message(kAppTitle, QStringLiteral("XML文件不存在"), MsgIcon::None);
-        report.outcome = PackageReport::Outcome::ListUnreadable;
+    if (!isPlainFile(W) || !doc.load(W)) {
+        if (isPackage) report.outcome = PackageReport::Outcome::ListMissing;
         return report;
     }
-    fs::makeDirPath(F);
-
-    // The application's text copy.
-    // A package whose copy could not be refreshed would later be opened with the old
-    // application, so a failure is reported like a document that was not packaged.
-    const QString copy = entryPath(F, KindTextFileName(kind));
-    bool copied = true;
-    if (fs::sameName(fs::extension(savedPath), QStringLiteral("txt")) || !writeCopy) {
-        if (fs::fileExists(savedPath)) copied = copyFileSafe(savedPath, copy);
-    } else {
-        copied = writeCopy(copy);
+    const bool documents = hasDocuments(doc);
+    if (exists && !isPackage) {
+        report.outcome = documents ? PackageReport::Outcome::FolderClash : PackageReport::Outcome::Removed;
+        return report;
     }
-    if (!copied) report.notCopied << QFileInfo(copy).fileName();
+    if (!documents) {
+        if (exists) removePackage(folder, parent, savedPath, kind, report);
+        else report.outcome = PackageReport::Outcome::Removed;
+        return report;
+    }
 
     // Where documents of "Local:\\" entries come from: the package they were opened from
-    // (or last built into), else the package of the previous file.
+    // (or last built into), the package of the previous file, the package being replaced.
     QStringList sources;
-    if (!KindPackageSource(kind).isEmpty()) sources << withSlash(KindPackageSource(kind));
-    if (savedPath != previousPath && !oldBase(previousPath).isEmpty()) sources << oldBase(previousPath);
-
-    for (const pugi::xpath_node& mn : doc.materials()) {
-        const pugi::xml_node m = mn.node();
-        const QString fjmc = nodeText(m, ".//fjmc");
-        const pugi::xpath_node_set entries = fileEntries(m);
-        if (!isSafeComponent(fjmc)) {
-            // A material name that would reach outside the package: nothing of it is packaged.
-            for (const pugi::xpath_node& f : entries) {
-                const QString url = nodeText(f.node(), ".//fileUrl");
-                if (!url.isEmpty()) report.notCopied << QFileInfo(url).fileName();
-            }
-            continue;
-        }
-        const QString M = withSlash(entryPath(F, fjmc));
-        // Documents the list still references stay where they are.
-        QSet<QString> referenced;
-        for (const pugi::xpath_node& f : entries) {
-            const QString url = nodeText(f.node(), ".//fileUrl");
-            if (url.startsWith(kLocalPrefix)) referenced.insert(url.mid(kLocalPrefix.size()).toLower());
-        }
-        bool packaged = false;
-        for (const pugi::xpath_node& fn : entries) {
-            const pugi::xml_node f = fn.node();
-            const QString url = nodeText(f, ".//fileUrl");
-            const QString name = nodeText(f, ".//fileName");
-            if (url.startsWith(kLocalPrefix)) {
-                const QString rel = url.mid(kLocalPrefix.size());
-                if (!isSafeComponent(rel)) {
-                    report.notCopied << rel;
-                    continue;
-                }
-                const QString target = entryPath(M, rel);
-                bool present = false;
-                for (const QString& s : sources) {
-                    const QString from = entryPath(withSlash(entryPath(s, fjmc)), rel);
-                    if (!fs::fileExists(from)) continue;
-                    fs::makeDirPath(M);
-                    if ((present = copyFileSafe(from, target))) break;
-                }
-                if (!present) present = fs::fileExists(target);
-                if (present)
-                    packaged = true;
-                else
-                    report.notCopied << rel;
-            } else if (url.isEmpty()) {
-                if (isSafeComponent(name)) deleteStemFiles(M, name, referenced);
-            } else if (fs::fileExists(url)) {
-                const QString ext = fs::extension(url);
-                const QString fileName = ext.isEmpty() ? name : name + u'.' + ext;
-                if (!isSafeComponent(name) || referenced.contains(fileName.toLower())) {
-                    report.notCopied << QFileInfo(url).fileName();
-                    continue;
-                }
-                // The chosen file itself may be a copy in this folder: it is not deleted.
-                QSet<QString> keep = referenced;
-                if (samePlace(QFileInfo(url).absolutePath(), M)) keep.insert(QFileInfo(url).fileName().toLower());
-                deleteStemFiles(M, name, keep);
-                fs::makeDirPath(M);
-                if (copyFileSafe(url, M + fileName)) {
-                    setNodeText(f, ".//fileUrl", kLocalPrefix + fileName);
-                    packaged = true;
-                } else {
-                    report.notCopied << QFileInfo(url).fileName();
-                }
-            } else {
-                // A path that no longer names a file: it keeps its path and is not packaged.
-                report.notCopied << QFileInfo(url).fileName();
-            }
-        }
-        if (vb::val(nodeText(m, ".//dzjs")) == 0 && !packaged) {
-            const QFileInfo mi(withoutSlash(M));
-            if (mi.isDir() && !mi.isSymLink()) fs::deleteDirTree(withoutSlash(M));
-        }
+    for (const QString& s : {KindPackageSource(kind), savedPath != previousPath ? oldBase(previousPath) : QString(),
+                             isPackage && exists ? folder : QString()}) {
+        const QString c = cleanDir(s);
+        if (!c.isEmpty() && !sources.contains(c)) sources << c;
     }
 
-    const QString list = entryPath(F, kPackageListName);
-    if (!doc.save(list)) report.notCopied << QFileInfo(list).fileName();
+    const QString B = makeHidden(parent, stem, kBuildTag, &report.error);
+    if (B.isEmpty()) {
+        report.outcome = PackageReport::Outcome::Failed;
+        return report;
+    }
+    auto abandon = [&] {
+        fs::deleteDirTree(B);
+        report.notCopied.clear();
+        report.outcome = PackageReport::Outcome::Failed;
+        return report;
+    };
+
+    // The application's text copy.
+    const QString copy = withSlash(B) + KindTextFileName(kind);
+    if (fs::sameName(fs::extension(savedPath), QStringLiteral("txt")) || !writeCopy) {
+        if (copyStreaming(savedPath, copy, true, &report.error) != CopyFault::None) return abandon();
+    } else if (!writeCopy(copy)) {
+        report.error = copy + QStringLiteral("：无法写入");
+        return abandon();
+    }
+
+    PackageWriter writer(kind, B, sources, report);
+    if (!writer.writeDocuments(doc, busy)) return abandon();
+    QString why;
+    if (!doc.save(withSlash(B) + kPackageListName, &why)) {
+        report.error = why;
+        return abandon();
+    }
+    if (!writer.writeMaterialList() || !syncTree(B, &report.error)) return abandon();
+
+    QString old;
+    busy.show(QStringLiteral("正在更新报盘文件夹：") + folder);
+    if (!swapIn(B, folder, parent, exists, &old, &report.error)) {
+        // Nothing of the old package was touched; the new one is discarded.
+        const QString ready = QString(B).replace(B.lastIndexOf(kBuildTag), kBuildTag.size(), kReadyTag);
+        fs::deleteDirTree(isPlainDir(ready) ? ready : B);
+        report.notCopied.clear();
+        report.outcome = PackageReport::Outcome::Failed;
+        return report;
+    }
+    if (!old.isEmpty()) retire(old, folder, kind, &report.kept);
+    syncDir(folder);
+
+    updateWorkList(W, writer.workUrls());
     PackageFolder = F;
-    KindPackageSource(kind) = F;
-    const QString materialList = entryPath(F, kMaterialListName);
-    if (!WriteMaterialList(materialList, list)) report.notCopied << QFileInfo(materialList).fileName();
+    KindPackageSource(kind) = folder;
     report.outcome = PackageReport::Outcome::Built;
     return report;
 }
 
 void reportPackage(const PackageReport& report) {
-    if (report.outcome == PackageReport::Outcome::FolderClash) {
+    using O = PackageReport::Outcome;
+    switch (report.outcome) {
+    case O::FolderClash:
         dialogs().info(QStringLiteral("已存在同名文件夹，未生成报盘附件包。"));
-    } else if (report.outcome == PackageReport::Outcome::Built && !report.notCopied.isEmpty()) {
+        return;
+    case O::ListMissing:
+        dialogs().error(QStringLiteral("附件清单丢失，未更新报盘附件包。"));
+        return;
+    case O::Failed:
+        dialogs().error(QStringLiteral("报盘附件包未能更新，原报盘文件夹保持不变：\n") + report.error);
+        return;
+    default:
+        break;
+    }
+    if (report.outcome == O::Built && !report.notCopied.isEmpty())
         dialogs().info(QStringLiteral("以下附件未能复制到报盘文件夹：\n") + report.notCopied.join(u'\n'));
+    if (!report.kept.isEmpty()) {
+        constexpr qsizetype kShown = 20;
+        QStringList names = report.kept.mid(0, kShown);
+        if (report.kept.size() > kShown) names << QStringLiteral("……（共 %1 个）").arg(report.kept.size());
+        dialogs().info(QStringLiteral("报盘文件夹中保留了以下非本程序生成的文件：\n") + names.join(u'\n'));
     }
-}
-
-bool WriteMaterialList(const QString& listPath, const QString& packageListPath) {
-    ListDocument doc;
-    if (!doc.load(packageListPath)) {
-        dialogs().message(kAppTitle, QStringLiteral("XML文件不存在"), MsgIcon::None);
-        return false;
-    }
-    const QString folder = QFileInfo(packageListPath).absolutePath();
-    QStringList lines{QStringLiteral("上报材料清单：")};
-    int n = 0;
-    for (const pugi::xpath_node& mn : doc.materials()) {
-        const QString fjmc = nodeText(mn.node(), ".//fjmc");
-        for (const pugi::xpath_node& f : fileEntries(mn.node())) {
-            const QString url = nodeText(f.node(), ".//fileUrl");
-            if (!url.startsWith(kLocalPrefix)) continue;
-            const QString rel = url.mid(kLocalPrefix.size());
-            // Only documents the package really holds are listed.
-            if (!isSafeComponent(fjmc) || !isSafeComponent(rel) ||
-                !fs::fileExists(entryPath(withSlash(entryPath(folder, fjmc)), rel)))
-                continue;
-            lines << QString::number(++n) + QStringLiteral("、") + rel;
-        }
-    }
-    return writeTextLines(listPath, lines);
 }
 
 } // namespace mf

@@ -2,6 +2,10 @@
 // The submission package beside a saved application: a folder named like the file without
 // its extension, holding the application's text copy, the attachment list "VOREL.xck",
 // one subfolder per material with its documents, and the material list "材料清单.txt".
+//
+// A package is built as a whole in a hidden sibling folder and swapped in by rename, so the
+// folder is always either the old package or the new one. The program removes only what it
+// wrote there; everything else in the folder stays.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -23,23 +27,27 @@ QString& KindPackageSource(int kind);
 
 struct PackageReport {
     enum class Outcome {
-        Nothing,     // no base name, no kind: nothing built or removed
-        Built,       // the folder was built or refreshed
-        Removed,     // no list or no documents: the kind's package folder is gone (or was none)
+        Nothing,     // no base name, no kind, or nothing to build or remove
+        Built,       // the new package is in place
+        Removed,     // no documents: the program's files of the package are gone
         FolderClash, // a folder of that name that is not a package: left alone
-        ListUnreadable,
+        ListMissing, // no readable working list: the package was left as it was
+        Failed,      // the new package could not be written: the old one is unchanged
     };
     Outcome outcome = Outcome::Nothing;
     QString folder;          // the package folder, with its trailing "/"
     QStringList notCopied;   // documents that could not be put into the package
+    QStringList kept;        // entries of the folder the program did not write
+    QString error;           // why the package could not be written (Failed)
 };
 
 // The package folder (with its trailing "/") a saved file of the kind gets: beside it, named
-// like it without the extension; the package itself for its own text copy. "" when the
-// file name has no extension.
+// like it without the extension; for the text copy inside the kind's own package, that
+// package. "" when the file name has no extension.
 QString packageFolderFor(const QString& savedPath, int kind);
-// True when the folder holds "VOREL.xck" (any case).
-bool holdsPackageList(const QString& folder);
+// True when the folder is a package of the kind: a folder (not a link) holding "VOREL.xck"
+// and the kind's text copy as plain files (names in any case).
+bool isPackageFolder(const QString& folder, int kind);
 
 // Writes the application's text copy at the given path; true when written.
 using ApplicationCopyWriter = std::function<bool(const QString& path)>;
@@ -47,17 +55,12 @@ using ApplicationCopyWriter = std::function<bool(const QString& path)>;
 // Builds, refreshes or removes the package folder of CurrentKind beside savedPath, right
 // after the save wrote it. previousPath is the kind's file before this save. When the saved
 // file is no submission text file, writeCopy writes the text copy the package holds.
-// A folder is removed only when it holds "VOREL.xck".
 PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
                            const ApplicationCopyWriter& writeCopy = {});
 
 // Shows what the save's user must know of the build: a folder of the package's name that
-// is not a package, documents that could not be packaged.
+// is not a package, a missing list, a package that could not be written, documents that
+// could not be packaged, files of the folder that are not the program's.
 void reportPackage(const PackageReport& report);
-
-// Writes the material list at listPath from the package list at packageListPath: the line
-// "上报材料清单：", then "n、" and the file name of each document present in the package.
-// False after "XML文件不存在" or when the file could not be written.
-bool WriteMaterialList(const QString& listPath, const QString& packageListPath);
 
 } // namespace mf

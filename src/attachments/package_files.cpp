@@ -1,13 +1,38 @@
 #include "attachments/package_files.h"
 
 #include "platform/fs.h"
-#include "platform/text_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mf {
+
+namespace {
+
+constexpr qsizetype kCopyBuffer = 1 << 20;
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+bool lstatMode(const QString& path, mode_t* mode) {
+    struct stat st {};
+    if (::lstat(native(path).constData(), &st) != 0) return false;
+    *mode = st.st_mode;
+    return true;
+}
+
+struct Fd {
+    int fd = -1;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+} // namespace
 
 bool isSafeComponent(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
@@ -16,32 +41,19 @@ bool isSafeComponent(const QString& name) {
     return !name.endsWith(u'.') && !name.endsWith(u' ');
 }
 
-bool samePlace(const QString& a, const QString& b) {
-    const QFileInfo fa(a), fb(b);
-    if (!fa.exists() || !fb.exists()) return false;
-    return fa.canonicalFilePath() == fb.canonicalFilePath();
+bool isPlainFile(const QString& path) {
+    mode_t m = 0;
+    return lstatMode(path, &m) && S_ISREG(m);
 }
 
-bool copyFileSafe(const QString& src, const QString& dst) {
-    if (samePlace(src, dst)) return true;
-    QFile in(src);
-    if (!QFileInfo(src).isFile() || !in.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return false;
-    return writeFileAtomic(dst, bytes);
+bool isPlainDir(const QString& path) {
+    mode_t m = 0;
+    return lstatMode(path, &m) && S_ISDIR(m);
 }
 
-void deleteStemFiles(const QString& dir, const QString& stem, const QSet<QString>& keep) {
-    if (stem.isEmpty()) return;
-    const QDir d(dir);
-    if (!d.exists()) return;
-    const QString prefix = stem + QLatin1Char('.');
-    for (const QString& entry : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const bool matches = entry.compare(stem, Qt::CaseInsensitive) == 0 ||
-                             entry.startsWith(prefix, Qt::CaseInsensitive);
-        if (!matches || keep.contains(entry.toLower())) continue;
-        QFile::remove(d.filePath(entry));
-    }
+bool entryExists(const QString& path) {
+    mode_t m = 0;
+    return lstatMode(path, &m);
 }
 
 QString entryPath(const QString& dir, const QString& name) {
@@ -50,6 +62,106 @@ QString entryPath(const QString& dir, const QString& name) {
     QString d = dir;
     if (!d.endsWith(u'/')) d += u'/';
     return d + name;
+}
+
+QString systemReason(int err) {
+    switch (err) {
+    case ENOSPC: return QStringLiteral("磁盘空间不足");
+    case EDQUOT: return QStringLiteral("超出磁盘配额");
+    case EFBIG: return QStringLiteral("文件超过允许的大小");
+    case EACCES:
+    case EPERM: return QStringLiteral("没有访问权限");
+    case EROFS: return QStringLiteral("磁盘为只读");
+    case ENOENT: return QStringLiteral("文件或文件夹不存在");
+    case EEXIST: return QStringLiteral("已存在同名文件");
+    case ELOOP: return QStringLiteral("是符号链接");
+    case EISDIR: return QStringLiteral("是文件夹");
+    case ENAMETOOLONG: return QStringLiteral("文件名过长");
+    case EIO: return QStringLiteral("读写错误");
+    case ENOMEM: return QStringLiteral("内存不足");
+    default: return QStringLiteral("系统错误 %1").arg(err);
+    }
+}
+
+CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error) {
+    auto fail = [&](CopyFault fault, const QString& path, int err) {
+        if (error) *error = path + QStringLiteral("：") + systemReason(err);
+        return fault;
+    };
+    Fd in;
+    in.fd = ::open(native(src).constData(), O_RDONLY | O_CLOEXEC | (followSourceLink ? 0 : O_NOFOLLOW));
+    if (in.fd < 0) return fail(CopyFault::Source, src, errno);
+    struct stat st {};
+    if (::fstat(in.fd, &st) != 0) return fail(CopyFault::Source, src, errno);
+    if (!S_ISREG(st.st_mode)) return fail(CopyFault::Source, src, EISDIR);
+
+    Fd out;
+    out.fd = ::open(native(dst).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (out.fd < 0) return fail(CopyFault::Target, dst, errno);
+    ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    std::unique_ptr<char[]> buffer(new char[kCopyBuffer]);
+    auto abandon = [&](CopyFault fault, const QString& path, int err) {
+        ::close(out.fd);
+        out.fd = -1;
+        ::unlink(native(dst).constData());
+        return fail(fault, path, err);
+    };
+    for (;;) {
+        const ssize_t got = ::read(in.fd, buffer.get(), kCopyBuffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return abandon(CopyFault::Source, src, errno);
+        }
+        if (got == 0) break;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out.fd, buffer.get() + done, size_t(got - done));
+            if (put < 0) {
+                if (errno == EINTR) continue;
+                return abandon(CopyFault::Target, dst, errno);
+            }
+            done += put;
+        }
+    }
+    const int fd = out.fd;
+    out.fd = -1;
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(native(dst).constData());
+        return fail(CopyFault::Target, dst, err);
+    }
+    return CopyFault::None;
+}
+
+bool syncTree(const QString& dir, QString* error) {
+    auto fail = [&](const QString& path) {
+        if (error) *error = path + QStringLiteral("：") + systemReason(errno);
+        return false;
+    };
+    QStringList dirs{dir};
+    for (qsizetype i = 0; i < dirs.size(); ++i) {
+        const QString current = dirs[i];
+        for (const QString& name : QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                             QDir::NoDotAndDotDot)) {
+            const QString path = current + u'/' + name;
+            if (isPlainDir(path)) {
+                dirs << path;
+                continue;
+            }
+            if (!isPlainFile(path)) continue;
+            Fd f;
+            f.fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            if (f.fd < 0 || ::fsync(f.fd) != 0) return fail(path);
+        }
+    }
+    for (auto it = dirs.crbegin(); it != dirs.crend(); ++it)
+        if (!syncDir(*it)) return fail(*it);
+    return true;
+}
+
+bool syncDir(const QString& dir) {
+    Fd d;
+    d.fd = ::open(native(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return d.fd >= 0 && ::fsync(d.fd) == 0;
 }
 
 } // namespace mf

@@ -1,13 +1,17 @@
 #include "attachments/package_zip.h"
 
+#include "attachments/package_files.h"
 #include "platform/text_file.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 namespace mf {
@@ -46,37 +50,58 @@ QByteArray unicodePathField(const QByteArray& rawName, const QString& name) {
 quint16 u16(const QByteArray& b, qsizetype at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); }
 quint32 u32(const QByteArray& b, qsizetype at) { return quint32(u16(b, at)) | quint32(u16(b, at + 2)) << 16; }
 
-// Renames the placeholder extra fields of every local and central header to 0x7075.
-bool patchPlaceholders(QByteArray& zip) {
-    auto patchExtra = [&](qsizetype start, qsizetype len) {
-        for (qsizetype p = start; p + 4 <= start + len && p + 4 <= zip.size();) {
-            const quint16 id = u16(zip, p), size = u16(zip, p + 2);
-            if (id == kPlaceholderId) {
-                zip[p] = char(kUnicodePathId & 0xFF);
-                zip[p + 1] = char(kUnicodePathId >> 8);
-            }
-            p += 4 + size;
+// Renames the placeholder extra fields in a block of extra fields; true when one was found.
+bool patchExtra(QByteArray& extra) {
+    bool patched = false;
+    for (qsizetype p = 0; p + 4 <= extra.size();) {
+        const quint16 id = u16(extra, p), size = u16(extra, p + 2);
+        if (id == kPlaceholderId) {
+            extra[p] = char(kUnicodePathId & 0xFF);
+            extra[p + 1] = char(kUnicodePathId >> 8);
+            patched = true;
         }
-    };
+        p += 4 + size;
+    }
+    return patched;
+}
+
+// Renames the placeholder extra fields of every local and central header to 0x7075, in
+// place: only the central directory and the headers are read, two bytes per field written.
+bool patchPlaceholders(QFile& zip) {
+    const qint64 size = zip.size();
+    const qint64 tailStart = qMax<qint64>(0, size - 22 - 0xFFFF);
+    if (!zip.seek(tailStart)) return false;
+    const QByteArray tail = zip.read(size - tailStart);
     qsizetype eocd = -1;
-    for (qsizetype p = zip.size() - 22; p >= 0 && p >= zip.size() - 22 - 0xFFFF; --p)
-        if (u32(zip, p) == 0x06054b50u) {
+    for (qsizetype p = tail.size() - 22; p >= 0; --p)
+        if (u32(tail, p) == 0x06054b50u) {
             eocd = p;
             break;
         }
     if (eocd < 0) return false;
-    const int count = u16(zip, eocd + 10);
-    qsizetype p = u32(zip, eocd + 16);
+    const int count = u16(tail, eocd + 10);
+    const qint64 cdSize = u32(tail, eocd + 12), cdStart = u32(tail, eocd + 16);
+    if (!zip.seek(cdStart)) return false;
+    QByteArray cd = zip.read(cdSize);
+    if (cd.size() != cdSize) return false;
+    qsizetype p = 0;
     for (int i = 0; i < count; ++i) {
-        if (p + 46 > zip.size() || u32(zip, p) != 0x02014b50u) return false;
-        const quint16 nameLen = u16(zip, p + 28), extraLen = u16(zip, p + 30), commentLen = u16(zip, p + 32);
-        const qsizetype local = u32(zip, p + 42);
-        patchExtra(p + 46 + nameLen, extraLen);
-        if (local + 30 > zip.size() || u32(zip, local) != 0x04034b50u) return false;
-        patchExtra(local + 30 + u16(zip, local + 26), u16(zip, local + 28));
+        if (p + 46 > cd.size() || u32(cd, p) != 0x02014b50u) return false;
+        const quint16 nameLen = u16(cd, p + 28), extraLen = u16(cd, p + 30), commentLen = u16(cd, p + 32);
+        QByteArray extra = cd.mid(p + 46 + nameLen, extraLen);
+        if (patchExtra(extra)) cd.replace(p + 46 + nameLen, extraLen, extra);
+        const qint64 local = u32(cd, p + 42);
+        if (!zip.seek(local)) return false;
+        const QByteArray head = zip.read(30);
+        if (head.size() != 30 || u32(head, 0) != 0x04034b50u) return false;
+        const qint64 extraAt = local + 30 + u16(head, 26);
+        if (!zip.seek(extraAt)) return false;
+        QByteArray localExtra = zip.read(u16(head, 28));
+        if (patchExtra(localExtra) && (!zip.seek(extraAt) || zip.write(localExtra) != localExtra.size()))
+            return false;
         p += 46 + nameLen + extraLen + commentLen;
     }
-    return true;
+    return zip.seek(cdStart) && zip.write(cd) == cd.size();
 }
 
 bool addName(zip_t* za, zip_int64_t index, const QString& name, const QByteArray& raw) {
@@ -88,36 +113,51 @@ bool addName(zip_t* za, zip_int64_t index, const QString& name, const QByteArray
 
 } // namespace
 
-bool zipFolder(const QString& folder, const QString& zipPath, QString* error) {
+bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links, QString* error) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
     const QDir root(folder);
-    if (!root.exists()) return fail(QStringLiteral("folder missing"));
-    QTemporaryDir work;
-    if (!work.isValid()) return fail(work.errorString());
-    const QString tmp = work.filePath(QStringLiteral("package.zip"));
+    if (!isPlainDir(folder)) return fail(folder + QStringLiteral("：文件夹不存在"));
     const QFileInfo target(zipPath);
 
-    int code = 0;
-    zip_t* za = zip_open(QFile::encodeName(tmp).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-    if (!za) return fail(QStringLiteral("cannot create the archive"));
-
+    // Links are never followed into the archive; they are named to the caller.
     QStringList entries;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) entries << it.next();
     entries.sort();
 
+    // Written once, beside the target under a temporary name, then renamed over it.
+    QByteArray tmpName = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                                           QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(tmpName.data());
+    if (fd < 0) return fail(target.absolutePath() + QStringLiteral("：") + systemReason(errno));
+    ::close(fd);
+    const QString tmp = QFile::decodeName(tmpName);
+    auto discard = [&](const QString& why) {
+        QFile::remove(tmp);
+        return fail(why);
+    };
+
+    int code = 0;
+    zip_t* za = zip_open(tmpName.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!za) return discard(zipPath + QStringLiteral("：无法创建压缩文件"));
+
     bool ok = true;
+    int added = 0;
     for (const QString& path : std::as_const(entries)) {
         const QFileInfo info(path);
-        if (info.isSymLink()) continue;
+        QString name = root.relativeFilePath(path);
+        if (info.isSymLink()) {
+            if (links) *links << name;
+            continue;
+        }
         // The archive never holds itself, should it be saved inside the folder.
         if (target.exists() && info.canonicalFilePath() == target.canonicalFilePath()) continue;
-        QString name = root.relativeFilePath(path);
         const bool dir = info.isDir();
+        if (!dir && !info.isFile()) continue;
         if (dir) name += u'/';
         const QByteArray raw = encodeGb18030(name);
         zip_int64_t index = -1;
@@ -130,40 +170,47 @@ bool zipFolder(const QString& folder, const QString& zipPath, QString* error) {
                 break;
             }
             index = zip_file_add(za, raw.constData(), src, ZIP_FL_ENC_RAW | ZIP_FL_OVERWRITE);
-            if (index < 0) {
+            if (index < 0)
                 zip_source_free(src);
-            } else {
-                zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_DEFLATE, 0);
-            }
+            else
+                zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
         }
         if (index < 0 || !addName(za, index, name, raw)) {
             ok = false;
             break;
         }
+        const zip_uint32_t mode = dir ? (040755u << 16) | 0x10u : 0100644u << 16;
+        zip_file_set_external_attributes(za, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode);
         zip_file_set_mtime(za, zip_uint64_t(index), info.lastModified().toSecsSinceEpoch(), 0);
+        ++added;
     }
     if (!ok) {
         const QString why = QString::fromLocal8Bit(zip_strerror(za));
         zip_discard(za);
-        return fail(why);
+        return discard(zipPath + QStringLiteral("：") + why);
     }
-    if (entries.isEmpty()) {
+    if (added == 0) {
         // An empty archive is written by the library as nothing at all.
         zip_discard(za);
         QByteArray empty(22, '\0');
         empty[0] = 0x50, empty[1] = 0x4b, empty[2] = 0x05, empty[3] = 0x06;
+        QFile::remove(tmp);
         return writeFileAtomic(zipPath, empty, error);
     }
     if (zip_close(za) != 0) {
         const QString why = QString::fromLocal8Bit(zip_strerror(za));
         zip_discard(za);
-        return fail(why);
+        return discard(zipPath + QStringLiteral("：") + why);
     }
     QFile built(tmp);
-    if (!built.open(QIODevice::ReadOnly)) return fail(built.errorString());
-    QByteArray bytes = built.readAll();
-    if (!patchPlaceholders(bytes)) return fail(QStringLiteral("malformed archive"));
-    return writeFileAtomic(zipPath, bytes, error);
+    if (!built.open(QIODevice::ReadWrite) || !patchPlaceholders(built) || !built.flush() ||
+        ::fchmod(built.handle(), 0644) != 0 || ::fsync(built.handle()) != 0)
+        return discard(zipPath + QStringLiteral("：无法写入压缩文件"));
+    built.close();
+    if (::rename(tmpName.constData(), QFile::encodeName(zipPath).constData()) != 0)
+        return discard(zipPath + QStringLiteral("：") + systemReason(errno));
+    syncDir(target.absolutePath());
+    return true;
 }
 
 } // namespace mf

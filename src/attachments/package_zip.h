@@ -1,12 +1,16 @@
 #pragma once
 // Zips a package folder. Entry names are relative to the folder, stored as GBK bytes
 // without the UTF-8 flag (what Chinese Windows tools read) together with the Unicode path
-// extra field 0x7075 that holds the UTF-8 name. The archive is written under a temporary
-// name and then renamed; it never contains itself.
+// extra field 0x7075 that holds the UTF-8 name; deflate level 6, folders 0755, files 0644.
+// The archive is streamed once into a temporary file beside the target and renamed over
+// it; it never contains itself. Symbolic links are not followed: they are left out and
+// their names given in *links. *error gets the reason in Chinese.
 #include <QString>
+#include <QStringList>
 
 namespace mf {
 
-bool zipFolder(const QString& folder, const QString& zipPath, QString* error = nullptr);
+bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links = nullptr,
+               QString* error = nullptr);
 
 } // namespace mf

@@ -22,9 +22,9 @@ const QString kOverwriteExisting = QStringLiteral("文件已经存在，是否�
 
 // Asks for a file through the save dialog; the command's extension is added when missing.
 // Empty when the user cancels or declines to overwrite.
-QString chooseTarget(const QString& filter, const char* ext) {
+QString chooseTarget(const QString& filter, const char* ext, const QString& title = QStringLiteral("保存")) {
     FileDialogRequest req;
-    req.title = QStringLiteral("保存");
+    req.title = title;
     req.filters = {filter};
     const FileDialogResult r = dialogs().saveFile(req);
     if (!r.accepted || r.path.isEmpty()) return QString();
@@ -36,7 +36,7 @@ QString chooseTarget(const QString& filter, const char* ext) {
 
 } // namespace
 
-bool SaveSubmission(FormAccess* form, int askForFileName) {
+bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package) {
     AppState& st = state();
     const int kind = st.CurrentKind;
     if (!isKind(kind) || !form) return false;
@@ -75,6 +75,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName) {
     st.KindChanged[kind] = false;
     shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
     reportPackage(report);
+    if (package) *package = report;
     return true;
 }
 
@@ -86,17 +87,34 @@ void PackSubmission(FormAccess* form) {
         dialogs().info(QStringLiteral("请先保存，然后再进行打包操作"));
         return;
     }
-    SaveSubmission(form, 1);
+    PackageReport report;
+    if (!SaveSubmission(form, 1, &report)) return;
+    using O = PackageReport::Outcome;
+    // The package could not be brought up to date: its message was shown, nothing is zipped.
+    if (report.outcome == O::Failed || report.outcome == O::ListMissing || report.outcome == O::FolderClash) return;
 
-    // The package of this application's current file, whatever the save's outcome.
     const QString folder = packageFolderFor(st.KindFilePath[kind], kind);
-    if (folder.isEmpty() || !holdsPackageList(folder)) {
+    if (folder.isEmpty() || !isPackageFolder(folder, kind)) {
         dialogs().info(QStringLiteral("当前申请没有附件包，无法打包。"));
         return;
     }
-    const QString zip = chooseTarget(QStringLiteral("报盘打包文件(*.zip)"), "zip");
+    const QString zip = chooseTarget(QStringLiteral("报盘打包文件(*.zip)"), "zip", QStringLiteral("选择报盘打包文件"));
     if (zip.isEmpty()) return;
-    if (!zipFolder(folder, zip)) dialogs().error(QStringLiteral("打包失败！"));
+    const QString remembered = shell().activityText();
+    shell().setBusy(true);
+    shell().setActivityText(QStringLiteral("正在打包：") + zip);
+    QStringList links;
+    QString error;
+    const bool zipped = zipFolder(folder, zip, &links, &error);
+    shell().setActivityText(remembered);
+    shell().setBusy(false);
+    if (!zipped) {
+        dialogs().error(QStringLiteral("打包失败！\n") + error);
+        return;
+    }
+    QString text = QStringLiteral("打包完成：") + zip;
+    if (!links.isEmpty()) text += QStringLiteral("\n以下符号链接未打包：\n") + links.join(u'\n');
+    dialogs().info(text);
 }
 
 } // namespace mf

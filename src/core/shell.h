@@ -13,6 +13,9 @@ public:
     virtual bool toolbarButtonAvailable(const QString& key) const = 0;
     // Status panel 1: the current activity.
     virtual void setActivityText(const QString& text) = 0;
+    virtual QString activityText() const { return QString(); }
+    // The wait cursor while a long file operation runs (package build, zip).
+    virtual void setBusy(bool busy) {}
     // Status panel 2: the file of the current kind.
     virtual void setFileText(const QString& text) = 0;
     // The kind's own toolbar button shown pressed or released.

@@ -1,11 +1,53 @@
 #include "attachment_fixture.h"
+#include "attachments/package_reader.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
+
+#include <QDirIterator>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace mf;
 using namespace mf::test;
 
 namespace {
+
+// Every entry below a folder, "name" or "name/" for a folder, with the bytes of each file.
+QStringList tree(const QString& dir) {
+    QStringList out;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        const QFileInfo info(p);
+        const QString rel = QDir(dir).relativeFilePath(p);
+        out << (info.isSymLink() ? rel + " -> " + info.symLinkTarget()
+                : info.isDir()   ? rel + "/"
+                                 : rel + "=" + QString::fromUtf8(readBytes(p)));
+    }
+    out.sort();
+    return out;
+}
+
+// A file-size limit for the calling process, with SIGXFSZ ignored so a write fails instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit l = old_;
+        l.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &l);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit old_{};
+    sighandler_t previous_ = nullptr;
+};
 
 class PackageBuildTest : public AttachmentTest {
 protected:
@@ -54,7 +96,7 @@ TEST_F(PackageBuildTest, ARebuildReplacesAChangedDocumentAndDropsClearedOnes) {
     EXPECT_EQ(readBytes(F() + "材料清单.txt"), encodeGb18030("上报材料清单：\r\n1、营业执照1.png\r\n"));
 }
 
-TEST_F(PackageBuildTest, WithoutDocumentsOrWithoutAListThePackageGoes) {
+TEST_F(PackageBuildTest, WithoutDocumentsThePackageGoes) {
     attach(path("s/lic.jpg"));
     BuildPackage(QString(), path("a/x.txt"));
     ASSERT_TRUE(QFileInfo::exists(F() + "VOREL.xck"));
@@ -63,11 +105,6 @@ TEST_F(PackageBuildTest, WithoutDocumentsOrWithoutAListThePackageGoes) {
     EXPECT_FALSE(QFileInfo::exists(F()));
     EXPECT_TRUE(QFileInfo::exists(path("a/x.txt")));
 
-    attach(path("s/lic.jpg"));
-    BuildPackage(QString(), path("a/x.txt"));
-    QFile::remove(workXmlPath(1));
-    BuildPackage(path("a/x.txt"), path("a/x.txt"));
-    EXPECT_FALSE(QFileInfo::exists(F()));
     EXPECT_EQ(PackageFolder, F());  // a removal keeps the last folder built
 }
 
@@ -91,28 +128,36 @@ TEST_F(PackageBuildTest, ADocumentThatCannotBeCopiedKeepsItsPathAndIsReported) {
     const PackageReport r = BuildPackage(QString(), path("a/x.txt"));
     EXPECT_EQ(r.outcome, PackageReport::Outcome::Built);
     EXPECT_EQ(r.notCopied, QStringList{"gone.jpg"});
-    EXPECT_EQ(entryField(F() + "VOREL.xck", "A1", "1", ".//fileUrl"), path("s/gone.jpg"));
+    // The handed-in list names no path of the applicant's computer, and counts what it holds.
+    EXPECT_EQ(entryField(F() + "VOREL.xck", "A1", "1", ".//fileUrl"), "");
+    EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileUrl"), path("s/gone.jpg"));
     EXPECT_EQ(readBytes(F() + "材料清单.txt"), encodeGb18030("上报材料清单：\r\n1、营业执照2.png\r\n"));
     reportPackage(r);
     EXPECT_EQ(dialogs_.messageTexts(), QStringList{"以下附件未能复制到报盘文件夹：\ngone.jpg"});
 }
 
-// The application copy and the list that a package could not take are named like documents
-// that were not packaged: the save counts, and the user knows the package is stale.
-TEST_F(PackageBuildTest, APackageFileThatCannotBeWrittenIsReported) {
+// A package that cannot be written completely (here: a file-size limit) is not put in place:
+// the old package stays byte for byte, no build folder is left, and the user is told.
+TEST_F(PackageBuildTest, APackageThatCannotBeWrittenLeavesTheOldOneWhole) {
     attach(path("s/lic.jpg"));
     ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
-    // Something that is no file now stands where the copy and the material list go.
-    for (const char* name : {"采矿权申请登记书.txt", "材料清单.txt"}) {
-        ASSERT_TRUE(QFile::remove(F() + QString::fromUtf8(name)));
-        ASSERT_TRUE(QDir().mkpath(F() + QString::fromUtf8(name) + "/x"));
+    const QStringList before = tree(F());
+    ASSERT_TRUE(putBytes(path("s/big.png"), QByteArray(256 * 1024, 'B')));
+    attach(path("s/big.png"));
+    PackageReport r;
+    {
+        FileSizeLimit limit(64 * 1024);
+        r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
     }
-    const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
-    EXPECT_EQ(r.outcome, PackageReport::Outcome::Built);
-    EXPECT_EQ(r.notCopied, (QStringList{"采矿权申请登记书.txt", "材料清单.txt"}));
+    EXPECT_EQ(r.outcome, PackageReport::Outcome::Failed);
+    EXPECT_EQ(tree(F()), before);
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.jpg"), "JPEG");
+    EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"x", "x.txt"}));
     reportPackage(r);
-    EXPECT_EQ(dialogs_.messageTexts(),
-              QStringList{"以下附件未能复制到报盘文件夹：\n采矿权申请登记书.txt\n材料清单.txt"});
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘附件包未能更新，原报盘文件夹保持不变：\n"));
+    EXPECT_EQ(dialogs_.lastMessage().title, "错误");
 }
 
 TEST_F(PackageBuildTest, AnOpenedPackageSavedElsewhereTakesItsDocumentsAlong) {
@@ -137,14 +182,17 @@ TEST_F(PackageBuildTest, AnOpenedPackageSavedElsewhereTakesItsDocumentsAlong) {
 }
 
 TEST_F(PackageBuildTest, ADocumentAListStillReferencesIsNeverOverwritten) {
-    // Entry 1 refers to the packaged 营业执照2.jpg; entry 2 would be copied onto it.
-    ASSERT_TRUE(putBytes(F() + "VOREL.xck", "<offer/>"));
+    // Entry 1 refers to the packaged 营业执照2.jpg; entry 2 takes that name for a new file.
+    attach(path("s/lic.png"), path("s/lic.jpg"));
+    ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+    ASSERT_TRUE(QFile::remove(F() + "营业执照/营业执照2.jpg"));
     ASSERT_TRUE(putBytes(F() + "营业执照/营业执照2.jpg", "ONLY COPY"));
     KindPackageSource(1) = F();
     attach("Local:\\\\营业执照2.jpg", path("s/lic.jpg"));
     const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
-    EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), "ONLY COPY");
-    EXPECT_EQ(r.notCopied, QStringList{"lic.jpg"});
+    EXPECT_TRUE(r.notCopied.isEmpty());
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.jpg"), "ONLY COPY");
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), "JPEG");
 }
 
 TEST_F(PackageBuildTest, NamesFromTheListNeverReachOutsideThePackage) {
@@ -175,7 +223,8 @@ TEST_F(PackageBuildTest, AnXmlSaveGetsATextCopyAndASaveIntoThePackageDoesNotNest
         written = p;
         return putBytes(p, "text rendering");
     });
-    EXPECT_EQ(written, F() + "采矿权申请登记书.txt");
+    EXPECT_EQ(QFileInfo(written).fileName(), "采矿权申请登记书.txt");
+    written = F() + "采矿权申请登记书.txt";
     EXPECT_EQ(readBytes(written), "text rendering");
 
     // The package's own text copy saved again builds into its own folder.
@@ -186,4 +235,136 @@ TEST_F(PackageBuildTest, AnXmlSaveGetsATextCopyAndASaveIntoThePackageDoesNotNest
 
     // No extension: nothing is built or removed.
     EXPECT_EQ(BuildPackage(QString(), path("a/noext")).outcome, PackageReport::Outcome::Nothing);
+}
+
+// What the user put into a package folder survives every save and is named to her; only
+// the program's own files are replaced or removed. Without a readable working list nothing
+// in the package is touched.
+TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
+    using O = PackageReport::Outcome;
+    const QString kept = "报盘文件夹中保留了以下非本程序生成的文件：\nmine.doc\n营业执照/备注.txt";
+    const QString lost = "附件清单丢失，未更新报盘附件包。";
+    struct Case {
+        const char* change;
+        O outcome;
+        bool packageStays;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no documents", O::Removed, false, kept},
+        {"new document", O::Built, true, kept},
+        {"list gone", O::ListMissing, true, lost},
+        {"list malformed", O::ListMissing, true, lost},
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.change;
+        attach(path("s/lic.jpg"));
+        ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, O::Built);
+        ASSERT_TRUE(putBytes(F() + "mine.doc", "user's own"));
+        ASSERT_TRUE(putBytes(F() + "营业执照/备注.txt", "note"));
+        const QStringList before = tree(F());
+        if (what == "no documents") attach(QString());
+        if (what == "new document") attach(path("s/lic.png"));
+        if (what == "list gone") QFile::remove(workXmlPath(1));
+        if (what == "list malformed") useList("<offer><attachments>");
+        dialogs_.clear();
+        const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+        EXPECT_EQ(r.outcome, c.outcome) << what;
+        EXPECT_EQ(readBytes(F() + "mine.doc"), "user's own") << what;
+        EXPECT_EQ(readBytes(F() + "营业执照/备注.txt"), "note") << what;
+        EXPECT_EQ(QFileInfo::exists(F() + "VOREL.xck"), c.packageStays) << what;
+        if (what == "no documents")
+            EXPECT_EQ(tree(F()), (QStringList{"mine.doc=user's own", "营业执照/", "营业执照/备注.txt=note"}));
+        if (what == "new document") EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.png"), "PNG");
+        if (c.outcome == O::ListMissing) EXPECT_EQ(tree(F()), before) << what;
+        reportPackage(r);
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{c.message}) << what;
+        // No build folder is left beside the package.
+        EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{"x", "x.txt"})) << what;
+        QDir(F()).removeRecursively();
+    }
+}
+
+// A folder of the user's that merely holds a list (an unzipped package in her downloads)
+// is no package of a file saved into it: nothing of it is deleted or replaced.
+TEST_F(PackageBuildTest, AFolderHoldingAListIsNoPackageOfAFileSavedIntoIt) {
+    const QString D = path("Downloads/");
+    struct Case {
+        int kind;
+        bool documents;
+    };
+    for (const Case c : {Case{3, false}, Case{3, true}, Case{1, false}}) {
+        QDir(D).removeRecursively();
+        ASSERT_TRUE(putBytes(D + "VOREL.xck", twoMaterialList("Local:\\\\营业执照1.jpg", {}, "1")));
+        ASSERT_TRUE(putBytes(D + "采矿权申请登记书.txt", "someone's application"));
+        ASSERT_TRUE(putBytes(D + "营业执照/营业执照1.jpg", "their licence"));
+        ASSERT_TRUE(putBytes(D + "report.pdf", "unrelated"));
+        QStringList before = tree(D);
+        state().CurrentKind = c.kind;
+        const QString saved = D + KindTextFileName(c.kind);
+        ASSERT_TRUE(putBytes(saved, "saved now"));
+        attach(c.documents ? path("s/lic.jpg") : QString());
+        BuildPackage(QString(), saved);
+        // Only the saved file itself and its own package folder beside it are new.
+        const QString stem = QFileInfo(saved).completeBaseName();
+        QStringList now = tree(D);
+        now.removeIf([&](const QString& e) { return e.startsWith(stem + "/") || e.startsWith(stem + ".txt"); });
+        before.removeIf([&](const QString& e) { return e.startsWith(stem + ".txt"); });
+        EXPECT_EQ(now, before) << c.kind;
+        EXPECT_EQ(readBytes(saved), "saved now");
+        EXPECT_EQ(QFileInfo::exists(D + stem + "/VOREL.xck"), c.documents);
+    }
+}
+
+// No link inside a package is followed: opening treats a linked list, material folder or
+// document as missing; a save neither writes through a link nor copies what it points to.
+TEST_F(PackageBuildTest, LinksInsideAPackageAreNeverFollowed) {
+    using O = PackageReport::Outcome;
+    struct Case {
+        const char* link;    // entry of the package replaced by a link
+        const char* target;  // relative to the folder t/, or inside the package
+        O outcome;
+        bool documentMissing;
+    };
+    const Case cases[] = {
+        {"VOREL.xck", "t/list.xck", O::FolderClash, false},
+        {"采矿权申请登记书.txt", "t/copy.txt", O::FolderClash, false},
+        {"材料清单.txt", "t/清单.txt", O::Built, false},
+        {"营业执照", "t/dir", O::Built, true},
+        {"营业执照/营业执照1.jpg", "t/doc.jpg", O::Built, true},
+        {"营业执照/营业执照1.jpg", "a/x/采矿权申请登记书.txt", O::Built, true},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.link) + " -> " + c.target;
+        QDir(F()).removeRecursively();
+        QDir(path("t")).removeRecursively();
+        attach(path("s/lic.jpg"));
+        ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, O::Built);
+        const QByteArray packageList = readBytes(F() + "VOREL.xck");
+        for (const char* t : {"t/list.xck", "t/copy.txt", "t/清单.txt", "t/doc.jpg", "t/dir/营业执照1.jpg"})
+            ASSERT_TRUE(putBytes(path(t), t == QByteArray("t/list.xck") ? packageList : QByteArray("SECRET")));
+        const QStringList targets = tree(path("t")) + QStringList{QString::fromUtf8(readBytes(F() + "采矿权申请登记书.txt"))};
+        QDir(F() + c.link).removeRecursively();
+        QFile::remove(F() + c.link);
+        ASSERT_TRUE(QFile::link(path(c.target), F() + c.link)) << what;
+
+        QByteArray resolved;
+        bool loaded = false;
+        ResolvePackageXml(F() + "VOREL.xck", &resolved, &loaded);
+        EXPECT_EQ(loaded, QByteArray(c.link) != "VOREL.xck") << what;
+        const bool reported = dialogs_.messageTexts().contains("附件：营业执照1.jpg 不存在。请重新选择！");
+        EXPECT_EQ(reported, c.documentMissing) << what;
+        dialogs_.clear();
+
+        useList(packageList);
+        KindPackageSource(1) = F();
+        const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+        EXPECT_EQ(r.outcome, c.outcome) << what;
+        EXPECT_EQ(r.notCopied, c.documentMissing ? QStringList{"营业执照1.jpg"} : QStringList{}) << what;
+        EXPECT_EQ(tree(path("t")) + QStringList{QString::fromUtf8(readBytes(path("a/x.txt")))}, targets) << what;
+        if (c.outcome == O::Built) {
+            for (const QString& e : tree(F())) EXPECT_FALSE(e.contains("SECRET") || e.contains(" -> ")) << what;
+        }
+    }
 }

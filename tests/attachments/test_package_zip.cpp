@@ -55,7 +55,7 @@ TEST_F(AttachmentTest, TheZipCarriesGbkNamesWithTheUnicodePathField) {
     const QString zipPath = path("out/包.zip");
     QDir().mkpath(path("out"));
     QString error;
-    ASSERT_TRUE(zipFolder(path("p"), zipPath, &error)) << error.toStdString();
+    ASSERT_TRUE(zipFolder(path("p"), zipPath, nullptr, &error)) << error.toStdString();
 
     const QList<CentralEntry> entries = centralDirectory(readBytes(zipPath));
     QStringList names;

@@ -184,6 +184,8 @@ TEST_F(FjglTest, TheWindowsSaveAsksForTheTargetFirstAndPackagesWithoutASuccessMe
     EXPECT_EQ(state().KindFilePath[1], path("X.xml"));
 }
 
+// "打包": the save with its dialog, then one dialog for the zip; a cancel at either step
+// zips nothing; success names the zip.
 TEST_F(FjglTest, PackingSavesThenZipsThisApplicationsPackage) {
     auto w = window();
     w->CmdSaveToZip_Click();
@@ -193,12 +195,19 @@ TEST_F(FjglTest, PackingSavesThenZipsThisApplicationsPackage) {
     dialogs_.clear();
     dialogs_.chooseFile(path("X.txt"));
     w->CmdSave_Click();
-    // A cancelled text save still leads to the zip dialog of this application's package.
+    // A cancelled text save stops the command.
     dialogs_.clear();
-    dialogs_.cancelFile().chooseFile(path("包"));
+    dialogs_.cancelFile();
     w->CmdSaveToZip_Click();
-    EXPECT_EQ(dialogs_.fileDialogs().size(), 2);
+    EXPECT_EQ(dialogs_.fileDialogs().size(), 1);
     EXPECT_TRUE(dialogs_.messages().isEmpty());
+
+    dialogs_.clear();
+    dialogs_.chooseFile(path("X.txt")).answer(MsgAnswer::Yes).chooseFile(path("包"));
+    w->CmdSaveToZip_Click();
+    ASSERT_EQ(dialogs_.fileDialogs().size(), 2);
+    EXPECT_EQ(dialogs_.fileDialogs()[1].request.title, "选择报盘打包文件");
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"文件已经存在，是否覆盖？", "打包完成：" + path("包.zip")}));
     int code = 0;
     zip_t* za = zip_open(QFile::encodeName(path("包.zip")).constData(), ZIP_RDONLY, &code);
     ASSERT_TRUE(za);
@@ -207,11 +216,13 @@ TEST_F(FjglTest, PackingSavesThenZipsThisApplicationsPackage) {
     zip_close(za);
 
     // An application without a package has nothing to zip.
-    state().KindFilePath[1] = path("Y.txt");
     dialogs_.clear();
-    dialogs_.cancelFile();
+    dialogs_.answer(MsgAnswer::Yes);
+    w->CmdRemoveFJ_Click();
+    dialogs_.clear();
+    dialogs_.chooseFile(path("X.txt")).answer(MsgAnswer::Yes);
     w->CmdSaveToZip_Click();
-    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"当前申请没有附件包，无法打包。"});
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"文件已经存在，是否覆盖？", "当前申请没有附件包，无法打包。"}));
 }
 
 // The main road: attach, save as text, open the package again, save without documents.

@@ -40,14 +40,22 @@ protected:
         dialogs_.clear();
     }
     QString applicant() const { return main_->editor(1)->text(ControlArray::ChTXT, 0); }
-    void expectPackageOpened(const QString& loadedFile) {
+    // Opens the package and answers the question about the differing X.txt beside it.
+    void openReplacing(const QString& file, MsgAnswer replace) {
+        dialogs_.answer(MsgAnswer::Yes).answer(replace);
+        commands::OpenSubmissionFile(main_.get(), file);
+    }
+    QStringList openMessages() const {
+        return {kindConfirmation(1), "[X.txt] 已存在且与报盘包中的申请文件不同，是否用报盘包中的文件替换？"};
+    }
+    void expectPackageOpened(const QString& loadedFile, const QStringList& messages) {
         ASSERT_TRUE(main_->editor(1));
         EXPECT_EQ(applicant(), "包内");
         EXPECT_EQ(state().KindFilePath[1], loadedFile);
         EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("name=\"采矿权申请登记书\""));
         EXPECT_EQ(fileBytes(path("X/VOREL.xck")), list_);  // the package is never written
         EXPECT_EQ(fileBytes(path("X/采矿权申请登记书.txt")), inside_);
-        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
+        EXPECT_EQ(dialogs_.messageTexts(), messages);
     }
 
     QByteArray list_, inside_, beside_;
@@ -55,17 +63,32 @@ protected:
 
 } // namespace
 
-TEST_F(PackageTest, TheTextFileBesideItsPackageFolderOpensThePackage) {
+// A differing X.txt beside the folder is replaced by the package's copy only on Yes; No
+// keeps it and the copy inside the package becomes the kind's file. An equal one is no question.
+TEST_F(PackageTest, TheTextFileBesideItsPackageFolderIsReplacedOnlyWhenTheUserSaysYes) {
+    openReplacing(path("X.txt"), MsgAnswer::Yes);
+    expectPackageOpened(path("X.txt"), openMessages());
+    EXPECT_EQ(fileBytes(path("X.txt")), inside_);
+    closeEditor(1);
+    dialogs_.clear();
+
+    ASSERT_TRUE(writeBytes(path("X.txt"), beside_));
+    openReplacing(path("X.txt"), MsgAnswer::No);
+    expectPackageOpened(path("X/采矿权申请登记书.txt"), openMessages());
+    EXPECT_EQ(fileBytes(path("X.txt")), beside_);
+    closeEditor(1);
+    dialogs_.clear();
+
+    ASSERT_TRUE(writeBytes(path("X.txt"), inside_));
     openConfirmed(path("X.txt"));
-    expectPackageOpened(path("X.txt"));
-    EXPECT_EQ(fileBytes(path("X.txt")), inside_);  // the package's copy replaced it
+    expectPackageOpened(path("X.txt"), {kindConfirmation(1)});
 }
 
 TEST_F(PackageTest, ATextFileInsideThePackageOrTheListItselfOpenThePackage) {
     for (const char* chosen : {"X/采矿权申请登记书.txt", "X/VOREL.xck"}) {
         ASSERT_TRUE(writeBytes(path("X.txt"), beside_));
-        openConfirmed(path(chosen));
-        expectPackageOpened(path("X.txt"));
+        openReplacing(path(chosen), MsgAnswer::Yes);
+        expectPackageOpened(path("X.txt"), openMessages());
         EXPECT_EQ(fileBytes(path("X.txt")), inside_) << chosen;
         closeEditor(1);
         dialogs_.clear();
@@ -95,7 +118,7 @@ TEST_F(PackageTest, WhereNothingCanBeWrittenBesideTheFolderTheCopyInsideIsLoaded
     QFile::remove(path("X.txt"));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("X.txt"));
     openConfirmed(path("X/VOREL.xck"));
-    expectPackageOpened(path("X/采矿权申请登记书.txt"));
+    expectPackageOpened(path("X/采矿权申请登记书.txt"), {kindConfirmation(1)});
     EXPECT_TRUE(QFileInfo(path("X.txt")).isDir());
 }
 

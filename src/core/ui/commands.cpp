@@ -5,6 +5,7 @@
 #include "core/exchange_xml.h"
 #include "core/field_access.h"
 #include "attachments/package_builder.h"
+#include "attachments/package_files.h"
 #include "attachments/package_reader.h"
 #include "attachments/ui/frm_fjgl.h"
 #include "core/text_submission.h"
@@ -20,6 +21,7 @@
 #include "platform/fs.h"
 #include "platform/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QDialogButtonBox>
@@ -48,6 +50,18 @@ bool copyFileAtomic(const QString& src, const QString& dst) {
     return writeFileAtomic(dst, bytes);
 }
 
+// True when both are plain files (not links) with the same bytes.
+bool sameContent(const QString& a, const QString& b) {
+    if (!isPlainFile(a) || !isPlainFile(b) || QFileInfo(a).size() != QFileInfo(b).size()) return false;
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly)) return false;
+    while (!fa.atEnd()) {
+        const QByteArray x = fa.read(1 << 20), y = fb.read(1 << 20);
+        if (x != y || x.isEmpty()) return x == y;
+    }
+    return fb.atEnd();
+}
+
 // Hands a file whose kind is settled to the editor of that kind, which loads it at once.
 int handToEditor(TabMain* main, int kind, const QString& path) {
     state().PendingFile = path;
@@ -66,8 +80,9 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
 
     QString folder = DirOfPath(list);
     folder.chop(1);
+    // A linked text copy counts as missing: no link inside a package is followed.
     const QString src = name.isEmpty() ? QString() : fs::findInDir(folder, name + QStringLiteral(".txt"));
-    if (src.isEmpty() || !fs::fileExists(src)) {
+    if (src.isEmpty() || !isPlainFile(src) || !fs::fileExists(src)) {
         dialogs().error(kReadError);
         return;
     }
@@ -84,14 +99,19 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
 
     // Once loaded, the application text file beside the folder takes the package's copy
     // and becomes the kind's file, so that the next save rewrites it and rebuilds the same
-    // package. Where that cannot be written (a read-only file or medium) the kind's file
-    // stays the copy inside the package. Nothing is written when the load did not happen.
+    // package. A different file already there is replaced only when the user says so;
+    // otherwise, or where it cannot be written (a read-only file or medium), the kind's
+    // file stays the copy inside the package. Nothing is written when the load did not happen.
     const QFileInfo folderInfo(folder);
     const QString besideName = folderInfo.fileName() + QStringLiteral(".txt");
     QString beside = fs::findInDir(folderInfo.absolutePath(), besideName);
     if (beside.isEmpty()) beside = folderInfo.absolutePath() + QLatin1Char('/') + besideName;
     QString loadPath = src;
-    if (QFileInfo(given).isWritable() && copyFileAtomic(src, beside)) {
+    bool replace = QFileInfo(given).isWritable();
+    if (replace && entryExists(beside) && !isPlainDir(beside) && !sameContent(beside, src))
+        replace = dialogs().askYesNo(QStringLiteral("[") + QFileInfo(beside).fileName() +
+                                     QStringLiteral("] 已存在且与报盘包中的申请文件不同，是否用报盘包中的文件替换？"));
+    if (replace && copyFileAtomic(src, beside)) {
         loadPath = beside;
         st.KindFilePath[kind] = beside;
         main->setFileText(beside);
@@ -198,7 +218,7 @@ void OpenSubmissionFile(TabMain* main, const QString& path) {
     QString p = path;
     auto packageList = [](const QString& folder) {
         const QString list = fs::findInDir(folder, QStringLiteral("VOREL.xck"));
-        return QFileInfo(list).isFile() ? list : QString();
+        return isPlainFile(list) && isPlainDir(QDir::cleanPath(folder)) ? list : QString();
     };
     if (hasExtension(path, "txt")) {
         // X.txt beside its package folder X opens the package.

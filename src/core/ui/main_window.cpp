@@ -9,6 +9,7 @@
 #include "platform/fs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDesktopServices>
@@ -227,6 +228,13 @@ void TabMain::setKindButtonPressed(int kind, bool pressed) {
 
 bool TabMain::saveForQuestion(int kind) { return commands::SaveForClose(this, kind); }
 QString TabMain::activityText() const { return panelActivity_->text(); }
+
+void TabMain::setBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
 QString TabMain::fileText() const { return panelFile_->text(); }
 QString TabMain::dateText() const { return panelDate_->text(); }
 

@@ -55,7 +55,8 @@ public:
     bool loadPendingFile(int kind);
     QMdiArea* mdiArea() const { return mdi_; }
 
-    QString activityText() const;
+    QString activityText() const override;
+    void setBusy(bool busy) override;
     QString fileText() const;
     QString dateText() const;
     QAction* action(const QString& key) const { return actions_.value(key); }
