@@ -58,7 +58,7 @@ QStringList folderEntries(const QString& dir) {
 QString makeHidden(const QString& parent, const QString& stem, const QString& tag, QString* error) {
     QByteArray templ = native(withSlash(parent) + u'.' + stem + tag + QStringLiteral("XXXXXX"));
     if (!::mkdtemp(templ.data())) {
-        if (error) *error = parent + QStringLiteral("：") + systemReason(errno);
+        if (error) *error = describeFileError(parent, fileErrorReason(errno));
         return QString();
     }
     return QFile::decodeName(templ);
@@ -305,7 +305,7 @@ private:
         if (dir.isEmpty()) {
             dir = withSlash(B_) + fjmc;
             if (!QDir().mkdir(dir)) {
-                report_.error = dir + QStringLiteral("：") + systemReason(errno);
+                report_.error = describeFileError(dir, fileErrorReason(errno));
                 p.failed = true;
                 return p;
             }
@@ -367,7 +367,7 @@ bool hasDocuments(const ListDocument& doc) {
 bool swapIn(const QString& B, const QString& folder, const QString& parent, bool exists, QString* old, QString* error) {
     const QString ready = QString(B).replace(B.lastIndexOf(kBuildTag), kBuildTag.size(), kReadyTag);
     auto fail = [&](const QString& path) {
-        if (error) *error = path + QStringLiteral("：") + systemReason(errno);
+        if (error) *error = describeFileError(path, fileErrorReason(errno));
         return false;
     };
     if (!renameEntry(B, ready, RENAME_NOREPLACE)) return fail(B);

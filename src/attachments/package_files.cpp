@@ -1,5 +1,6 @@
 #include "attachments/package_files.h"
 
+#include "platform/atomic_file.h"
 #include "platform/fs.h"
 
 #include <QDir>
@@ -64,28 +65,9 @@ QString entryPath(const QString& dir, const QString& name) {
     return d + name;
 }
 
-QString systemReason(int err) {
-    switch (err) {
-    case ENOSPC: return QStringLiteral("磁盘空间不足");
-    case EDQUOT: return QStringLiteral("超出磁盘配额");
-    case EFBIG: return QStringLiteral("文件超过允许的大小");
-    case EACCES:
-    case EPERM: return QStringLiteral("没有访问权限");
-    case EROFS: return QStringLiteral("磁盘为只读");
-    case ENOENT: return QStringLiteral("文件或文件夹不存在");
-    case EEXIST: return QStringLiteral("已存在同名文件");
-    case ELOOP: return QStringLiteral("是符号链接");
-    case EISDIR: return QStringLiteral("是文件夹");
-    case ENAMETOOLONG: return QStringLiteral("文件名过长");
-    case EIO: return QStringLiteral("读写错误");
-    case ENOMEM: return QStringLiteral("内存不足");
-    default: return QStringLiteral("系统错误 %1").arg(err);
-    }
-}
-
 CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error) {
     auto fail = [&](CopyFault fault, const QString& path, int err) {
-        if (error) *error = path + QStringLiteral("：") + systemReason(err);
+        if (error) *error = describeFileError(path, fileErrorReason(err));
         return fault;
     };
     Fd in;
@@ -134,7 +116,7 @@ CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourc
 
 bool syncTree(const QString& dir, QString* error) {
     auto fail = [&](const QString& path) {
-        if (error) *error = path + QStringLiteral("：") + systemReason(errno);
+        if (error) *error = describeFileError(path, fileErrorReason(errno));
         return false;
     };
     QStringList dirs{dir};

@@ -32,7 +32,4 @@ bool syncTree(const QString& dir, QString* error = nullptr);
 // Flushes a folder's own entries (after a rename in it).
 bool syncDir(const QString& dir);
 
-// The reason of the last failed system call (errno) in Chinese.
-QString systemReason(int err);
-
 } // namespace mf

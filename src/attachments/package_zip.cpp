@@ -133,7 +133,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
     QByteArray tmpName = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
                                            QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(tmpName.data());
-    if (fd < 0) return fail(target.absolutePath() + QStringLiteral("：") + systemReason(errno));
+    if (fd < 0) return fail(describeFileError(target.absolutePath(), fileErrorReason(errno)));
     ::close(fd);
     const QString tmp = QFile::decodeName(tmpName);
     auto discard = [&](const QString& why) {
@@ -208,7 +208,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
         return discard(zipPath + QStringLiteral("：无法写入压缩文件"));
     built.close();
     if (::rename(tmpName.constData(), QFile::encodeName(zipPath).constData()) != 0)
-        return discard(zipPath + QStringLiteral("：") + systemReason(errno));
+        return discard(describeFileError(zipPath, fileErrorReason(errno)));
     syncDir(target.absolutePath());
     return true;
 }

@@ -4,8 +4,6 @@
 #include "platform/text_file.h"
 
 #include <QDirIterator>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace mf;
 using namespace mf::test;
@@ -28,26 +26,6 @@ QStringList tree(const QString& dir) {
     out.sort();
     return out;
 }
-
-// A file-size limit for the calling process, with SIGXFSZ ignored so a write fails instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit l = old_;
-        l.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    sighandler_t previous_ = nullptr;
-};
 
 class PackageBuildTest : public AttachmentTest {
 protected:

@@ -39,17 +39,6 @@ bool hasExtension(const QString& path, const char* ext) {
     return fs::sameName(fs::extension(path), QString::fromLatin1(ext));
 }
 
-// Copies a file through a temporary name; copying a file onto itself changes nothing.
-bool copyFileAtomic(const QString& src, const QString& dst) {
-    const QFileInfo a(src), b(dst);
-    if (b.exists() && a.canonicalFilePath() == b.canonicalFilePath()) return true;
-    QFile in(src);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return false;
-    return writeFileAtomic(dst, bytes);
-}
-
 // True when both are plain files (not links) with the same bytes.
 bool sameContent(const QString& a, const QString& b) {
     if (!isPlainFile(a) || !isPlainFile(b) || QFileInfo(a).size() != QFileInfo(b).size()) return false;
