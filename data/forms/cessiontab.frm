@@ -10,7 +10,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||采矿权转让申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||采矿权转让申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3520|2160|340||转让人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3500|3600|360|转让申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|3860|6420|3860|||||
@@ -29,30 +29,30 @@ Line|Line1|6|0||2820|6100|6420|6100|||||
 Label|Label1|8|0||600|6320|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|4|0||2820|6300|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|7|0||2820|6660|6420|6660|||||
-Label|Label1|9|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|9|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|10|1||360|1120|6555|555||采矿权转让由转让人和受让人共同填写本表：转让人填写封面和第一页，受让人填写第二页的受让人情况。请用计算机逐项如实填写，填写完毕后打印，双方在封面盖章。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1825|1760|242||1．转让申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1825|1760|375||1．转让申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1825|4795|375||填写转让采矿权的采矿权人全称，应与采矿许可证及营业执照一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2295|1760|242||2．受让人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2295|1760|375||2．受让人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2295|4795|375||填写受让采矿权的企业全称，应与营业执照一致；个人受让的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2765|1760|242||3．审批通知书文号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2742|1760|242||3．审批通知书文号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2765|4795|195||填写采矿权转让审批通知书的文号，尚未取得的不填。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|3102|1760|242||4．转让方式|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|3102|1760|259||4．转让方式|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|3102|4795|375||采矿权取得方式、转让方式、权属有无争议及价款缴纳方式从下拉列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3572|1760|242||5．原许可证|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3572|1760|375||5．原许可证|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3572|4795|375||按原采矿许可证填写证号、项目审批机关和有效期起止日期。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|4042|1760|242||6．评估及价格|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|4042|1760|259||6．评估及价格|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|4042|4795|375||填写采矿权评估机构的名称、资格证号、评估值和双方约定的转让价格，金额以万元计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4512|1760|242||7．费用缴纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4512|1760|259||7．费用缴纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4512|4795|375||分别填写采矿权使用费、矿产资源补偿费、资源税和采矿权价款的应缴、减免和实缴金额，以万元计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4982|1760|242||8．地理位置|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4982|1760|259||8．地理位置|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4982|4795|375||填写所在行政区的六位代码，可点击“>>”按钮选取，行政区名称自动填入后可补充具体位置。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5452|1760|242||9．受让人条件|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|5452|1760|259||9．受让人条件|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5452|4795|375||受让人如实填写准备投资规模、预期建矿时间、开采规模及资金、技术、设备条件。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5922|1760|242||10．意见栏|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5922|1760|375||10．意见栏|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5922|4795|375||主管部门意见和审批机关意见由有关部门填写，申请人不填。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|6392|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|11|1||300|6368|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|6392|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|11|2||240|150|6675|420||采矿权转让申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|12|2||270|691|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5

@@ -11,7 +11,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||采矿权变更申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||采矿权变更申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|4060|6420|4060|||||
@@ -27,30 +27,30 @@ Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||600|6120|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|4|0||2820|6100|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|6|0||2820|6460|6420|6460|||||
-Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|9|1||360|1120|6555|375||本表用于已取得采矿许可证的采矿权人申请变更采矿许可证载明的事项。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章后报送原登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|259||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1645|4795|375||填写采矿权人全称，应与原采矿许可证及营业执照一致；变更矿山企业名称的，填写变更后的名称。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2115|1760|242||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2115|1760|375||2．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2115|4795|375||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2585|1760|242||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2562|1760|242||3．变更类型|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2585|4795|195||在申请变更的事项前打“√”，可同时选择多项。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2922|1760|242||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|2922|1760|259||4．变更内容|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2922|4795|375||逐项写明变更前后的情况，如矿山企业名称、开采主矿种、开采方式、矿区范围的变化。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3392|1760|242||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3392|1760|375||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3392|4795|375||简要说明申请变更的理由，并列明有关批准文件的名称和文号。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3862|1760|242||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|3862|1760|259||6．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3862|4795|375||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4332|1760|242||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4332|1760|259||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4332|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4802|1760|242||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4802|1760|259||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4802|4795|375||在“矿区范围”页录入变更后的矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5272|1760|242||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|5272|1760|259||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5272|4795|375||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5742|1760|242||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5742|1760|259||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5742|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|6212|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|11|1||300|6188|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|6212|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权变更申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5

@@ -12,7 +12,7 @@ Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
 Label|Label1|2|0||240|1500|6675|840||矿产资源开发利用年度报告书|黑体,22,b|align=2 transparent|ZN黑体,ZS36
 Label|Label1|3|0||2260|2540|400|420||（|黑体,16|align=1 transparent|ZN黑体,ZS16
-TextBox|ChTXT|56|0||2700|2540|1200|420|年检年度||黑体,16|align=2 maxlen=4 border=0|ZN黑体,ZS16
+TextBox|ChTXT|56|0||2700|2540|1200|420|年检年度||黑体,16|align=2 maxlen=4 border=0|F,ZN黑体,ZS16,[V]
 Line|Line1|2|0||2700|2960|3900|2960|||||
 Label|Label1|5|0||3940|2540|1100|420||年度）|黑体,16|transparent|ZN黑体,ZS16
 Label|Label1|6|0||600|3720|2160|340||采矿权人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
@@ -27,30 +27,30 @@ Line|Line1|5|0||2820|5260|6420|5260|||||
 Label|Label1|9|0||600|5520|2160|340||填表日期：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|3|0||2820|5500|3600|360|填表日期||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|6|0||2820|5860|6420|5860|||||
-Label|Label1|10|0||240|7145|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|10|0||240|7145|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|11|1||360|1120|6555|375||采矿权人应于每年规定的时间内如实填写本报告书，报送登记管理机关。请用计算机逐项填写，填写完毕后打印，采矿权人在封面盖章，法定代表人签字。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1645|1760|242||1．年度|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1622|1760|242||1．年度|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1645|4795|195||填写报告所属的年度，用四位数字，如2004。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|1982|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|1982|1760|375||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|1982|4795|375||按采矿许可证填写矿山名称和许可证号、有效期起止日期及有效期限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2452|1760|242||3．发证机关|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2452|1760|259||3．发证机关|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2452|4795|375||填写采矿许可证发证机关所在地的六位行政区划代码，可点击“>>”按钮选取，机关名称自动填入。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2922|1760|242||4．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|2922|1760|259||4．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2922|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮选取，行政区名称自动填入。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3392|1760|242||5．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3368|1760|242||5．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3392|4795|195||经济类型、开采方式和矿山企业规模从下拉列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3729|1760|242||6．主采矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|3729|1760|259||6．主采矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3729|4795|375||点击下拉按钮从矿种目录中选取；设计规模、实际开采能力的计量单位随矿种确定。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4199|1760|242||7．生产情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4199|1760|375||7．生产情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4199|4795|375||填写本年度的年产矿石量、工业总产值和年销售收入，金额以万元计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4669|1760|242||8．回采率、回收率|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4669|1760|375||8．回采率、回收率|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4669|4795|375||以百分数填写设计、实际及核定的开采回采率和选矿回收率。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5139|1760|242||9．费款缴纳|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|5139|1760|259||9．费款缴纳|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5139|4795|375||分别填写矿产资源补偿费、采矿权使用费和采矿权价款的应缴、减免、实缴、当年欠缴和累计欠缴金额，以万元计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5609|1760|242||10．各项情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5609|1760|375||10．各项情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5609|4795|375||开发利用方案实施情况及第二页各项情况据实简要说明，没有的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|6079|1760|242||11．填表日期|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|11|1||300|6056|1760|242||11．填表日期|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|6079|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|12|2||240|150|6675|420||矿产资源开发利用年度报告书|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|13|2||270|691|1000|188||矿山名称|宋体,9|transparent|ZN宋体,ZS10.5

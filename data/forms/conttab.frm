@@ -9,7 +9,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||采矿权延续申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||采矿权延续申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|4060|6420|4060|||||
@@ -25,28 +25,28 @@ Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||600|6120|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|4|0||2820|6100|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|6|0||2820|6460|6420|6460|||||
-Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|9|1||360|1120|6555|555||采矿许可证有效期届满需要继续开采的，采矿权人应在有效期届满三十日前申请办理延续登记，并填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1825|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1802|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1825|4795|195||填写采矿权人全称，应与原采矿许可证及营业执照一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2162|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2138|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2162|4795|195||填写原采矿许可证载明的矿山名称。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2499|1760|242||3．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2499|1760|375||3．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2499|4795|375||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2969|1760|242||4．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|2969|1760|259||4．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2969|4795|375||按企业登记注册类型从下拉列表中选取；采矿权取得方式、价款处置方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3439|1760|242||5．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3439|1760|259||5．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3439|4795|375||设计规模、总储量按批准的开发利用方案及最近一次经评审备案的储量核实报告填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3909|1760|242||6．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|3909|1760|259||6．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3909|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4379|1760|242||7．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4379|1760|375||7．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4379|4795|375||说明需要延续开采的理由、剩余资源储量及申请延续的期限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4849|1760|242||8．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4826|1760|242||8．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4849|4795|195||填写剩余的设计利用资源储量，包括矿石量及平均品位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5186|1760|242||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|5186|1760|259||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5186|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5656|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5632|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5656|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权延续申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5

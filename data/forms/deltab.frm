@@ -9,7 +9,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||采矿权注销申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||采矿权注销申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|4060|6420|4060|||||
@@ -25,30 +25,30 @@ Line|Line1|5|0||2820|5860|6420|5860|||||
 Label|Label1|7|0||600|6120|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|4|0||2820|6100|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|6|0||2820|6460|6420|6460|||||
-Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|8|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  报  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|9|1||360|1120|6555|555||采矿权人停办或者关闭矿山，或者采矿许可证有效期届满不再延续的，应申请办理采矿许可证注销登记，并填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1825|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1802|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1825|4795|195||填写采矿权人全称，应与原采矿许可证及营业执照一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2162|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2138|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2162|4795|195||填写原采矿许可证载明的矿山名称。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2499|1760|242||3．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2499|1760|375||3．原许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2499|4795|375||填写原采矿许可证的证号；原有效期按原采矿许可证载明的起止日期填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2969|1760|242||4．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|2969|1760|259||4．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2969|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3439|1760|242||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3416|1760|242||5．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3439|4795|195||说明停办、关闭矿山或不再延续的原因。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3776|1760|242||6．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|3752|1760|242||6．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3776|4795|195||填写设计利用的资源储量、已采出的储量和剩余的储量。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4113|1760|242||7．补偿费交纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4090|1760|242||7．补偿费交纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4113|4795|195||填写矿产资源补偿费历年应缴、已缴及欠缴的情况。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4450|1760|242||8．使用费交纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4426|1760|242||8．使用费交纳情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4450|4795|195||填写采矿权使用费历年应缴、已缴及欠缴的情况。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|4787|1760|242||9．价款处置情况|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|4764|1760|242||9．价款处置情况|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|4787|4795|195||填写采矿权价款的处置及交纳情况；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5124|1760|242||10．备注|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5124|1760|259||10．备注|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5124|4795|375||需要说明的其他事项，如闭坑地质报告的审批、土地复垦和地质环境恢复治理的情况。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|5594|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|11|1||300|5570|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|5594|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权注销申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|11|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5

@@ -11,7 +11,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||划定矿区范围表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||划定矿区范围表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|4060|6420|4060|||||
@@ -24,28 +24,28 @@ Line|Line1|4|0||2820|5260|6420|5260|||||
 Label|Label1|6|0||600|5520|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|5|0||2820|5860|6420|5860|||||
-Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|8|1||360|1120|6555|375||申请划定矿区范围的，应在办理采矿登记前填写本表。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|259||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1645|4795|375||填写申请划定矿区范围的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2115|1760|242||2．矿区名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2092|1760|242||2．矿区名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2115|4795|195||填写拟设矿区的名称，应与地质勘查报告中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2452|1760|242||3．勘查许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2452|1760|259||3．勘查许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2452|4795|375||以探矿权申请划定矿区范围的，填写勘查许可证号及其有效期起止日期，并说明探矿权的取得方式。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|2922|1760|242||4．保留期限|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|2898|1760|242||4．保留期限|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2922|4795|195||填写申请保留矿区范围的期限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3259|1760|242||5．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3259|1760|259||5．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3259|4795|375||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|3729|1760|242||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|3729|1760|439||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3729|4795|555||规划规模、总储量、地质储量和可采储量按经评审备案的储量报告填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|4379|1760|242||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|4379|1760|259||7．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|4379|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|4849|1760|242||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|4849|1760|439||8．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4849|4795|555||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|5499|1760|242||9．规划生产能力|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|5476|1760|242||9．规划生产能力|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5499|4795|195||填写矿山规划的生产能力和服务年限。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|5836|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|5812|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5836|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|9|2||240|150|6675|420||划定矿区范围表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5

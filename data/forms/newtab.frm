@@ -11,7 +11,7 @@ Label|Label1|1|0||4330|701|940|188||收件日期|宋体,9|align=2 transparent|ZN
 Shape|Shape2|0|0||4300|300|2615|660|||||
 Line|Line1|0|0||4300|630|6915|630|||||
 Line|Line1|1|0||5300|300|5300|960|||||
-Label|Label1|2|0||240|1500|6675|840||采矿权新立申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS36
+Label|Label1|2|0||240|1500|6675|840||采矿权新立申请表|黑体,26,b|align=2 transparent|ZN黑体,ZS42
 Label|Label1|3|0||600|3720|2160|340||申请人（盖章）：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|0|0||2820|3700|3600|360|申请人||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|2|0||2820|4060|6420|4060|||||
@@ -24,30 +24,30 @@ Line|Line1|4|0||2820|5260|6420|5260|||||
 Label|Label1|6|0||600|5520|2160|340||填表时间：|宋体,12|align=1 transparent|ZN宋体,ZS14
 TextBox|ChTXT|3|0||2820|5500|3600|360|填表时间||宋体,12|border=0|X,ZN宋体,ZS12
 Line|Line1|5|0||2820|5860|6420|5860|||||
-Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent|ZN宋体,ZS14
+Label|Label1|7|0||240|6845|6675|360||矿业权登记管理机关 制|宋体,12|align=2 transparent hidden|ZN宋体,ZS16,[V]
 Label|lblHead|0|1||240|420|6675|560||填  表  说  明|黑体,18,b|align=2 transparent|ZN黑体,ZS22
 Label|Label1|8|1||360|1120|6555|375||本表用于申请新设立采矿权。请用计算机逐项如实填写，填写完毕后打印，申请人在封面盖章，连同申请材料一并报送登记管理机关。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|1|1||300|1645|1760|242||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|1|1||300|1645|1760|259||1．申请人|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|1|1||2120|1645|4795|375||填写申请采矿权的企业全称，应与营业执照上的名称一致；个人申请的填写本人姓名。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|2|1||300|2115|1760|242||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|2|1||300|2115|1760|259||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|2115|4795|375||填写拟设立矿山企业的全称，应与项目审批文件和划定矿区范围批复中的名称一致。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|3|1||300|2585|1760|242||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|3|1||300|2585|1760|375||3．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2585|4795|375||经济类型、资金来源、采矿权取得方式等栏目从下拉列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|4|1||300|3055|1760|242||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|4|1||300|3055|1760|439||4．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|3055|4795|555||点击下拉按钮从矿种目录中选取，也可输入矿种名称查找；有共生、伴生矿产的，勾选“共伴生”并填写“其它主矿种”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|5|1||300|3705|1760|242||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|5|1||300|3705|1760|439||5．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3705|4795|555||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取；跨行政区的，填写矿区主要部分所在地。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|6|1||300|4355|1760|242||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|6|1||300|4355|1760|439||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|4355|4795|555||设计规模、总储量按批准的开发利用方案和储量评审备案文件填写，计量单位随矿种确定，可点击“▼”选择储量单位。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|7|1||300|5005|1760|242||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|7|1||300|5005|1760|439||7．矿区范围|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|7|1||2120|5005|4795|555||在“矿区范围”页逐点录入矿区范围拐点坐标及开采标高，点击“计 算”求得开采深度和矿区面积，面积以平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|8|1||300|5655|1760|242||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|8|1||300|5655|1760|259||8．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|5655|4795|375||按矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计，由程序自动算出。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|9|1||300|6125|1760|242||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|9|1||300|6125|1760|259||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|6125|4795|375||以国家出资勘查形成的矿产地申请采矿权的，填写评估确认的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|10|1||300|6595|1760|242||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|10|1||300|6595|1760|375||10．数值栏目|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|6595|4795|375||只填写数字，比率以百分数填写，计量单位见栏目后的说明。|宋体,9|transparent|ZN宋体,ZS10.5
-Label|lblHead|11|1||300|7065|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
+Label|lblHead|11|1||300|7042|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|7065|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|9|2||240|150|6675|420||采矿权新立申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18
 Label|Label1|10|2||270|698|1340|188||法定代表人|宋体,9|transparent|ZN宋体,ZS10.5
