@@ -142,6 +142,32 @@ TEST_F(FjglTest, AddingAndDeletingDocumentsOfOtherMaterialsRenumbersThem) {
     EXPECT_FALSE(w->chooseBut->isEnabled());
 }
 
+TEST_F(FjglTest, TheChooseButtonActsOnTheSelectedDocumentOrIsDisabledAndNeverMoves) {
+    auto w = window();
+    const QRect home = w->chooseBut->geometry();
+    w->selectMaterial(rowOf(*w, "其他材料"));
+    w->addBut_Click();
+    w->addBut_Click();
+    w->selectDocument(2);
+    ASSERT_TRUE(w->chooseBut->isEnabled());
+    dialogs_.chooseFile(path("lic.jpg"));
+    w->chooseBut->click();
+    EXPECT_EQ(w->documentCell(2, 3), path("lic.jpg"));
+    EXPECT_EQ(w->documentCell(1, 3), "");
+    // Nothing selected: disabled, and its tip says what to do.
+    w->MSFlexGrid2->clearSelection();
+    EXPECT_FALSE(w->chooseBut->isEnabled());
+    EXPECT_FALSE(w->chooseBut->toolTip().isEmpty());
+    // Editing a cell in place leaves the button where it is, and a new material ends the editing.
+    w->selectDocument(1, 3);
+    EXPECT_TRUE(w->chooseBut->isEnabled());
+    w->MSFlexGrid2_DblClick();
+    EXPECT_EQ(w->chooseBut->geometry(), home);
+    w->selectMaterial(1);
+    EXPECT_EQ(w->chooseBut->geometry(), home);
+    EXPECT_TRUE(w->fileUrl->isHidden());
+}
+
 TEST_F(FjglTest, ManyDocumentsNarrowTheTwoWideColumns) {
     auto w = window();
     w->selectMaterial(rowOf(*w, "其他材料"));

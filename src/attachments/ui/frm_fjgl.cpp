@@ -9,6 +9,11 @@
 #include "platform/vb.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -46,8 +51,9 @@ QTableWidget* makeGrid(QWidget* parent, const QStringList& headings) {
     g->setSelectionBehavior(QAbstractItemView::SelectItems);
     g->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     g->horizontalHeader()->setHighlightSections(false);
-    const int row = g->verticalHeader()->defaultSectionSize();
-    g->verticalHeader()->setDefaultSectionSize(roundEven(row * 1.2));
+    // Rows as high as their (wrapped) text, so every material shows and the list scrolls.
+    g->setWordWrap(true);
+    g->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     g->horizontalHeader()->setFixedHeight(roundEven(g->horizontalHeader()->sizeHint().height() * 1.2));
     return g;
 }
@@ -73,28 +79,25 @@ FrmFjgl::FrmFjgl(FormAccess* form, QWidget* parent) : QDialog(parent), form_(for
     setWindowTitle(QStringLiteral("申报材料管理"));
     setObjectName(QStringLiteral("FrmFjgl"));
     setModal(true);
-    setFixedSize(820, 560);
 
     auto* frame2 = new QGroupBox(QStringLiteral("申报材料列表："), this);
-    frame2->setGeometry(8, 6, 360, 352);
     MSFlexGrid1 = makeGrid(frame2, {QStringLiteral("序号"), QStringLiteral("材料名称"), QStringLiteral("报件数"),
                                     QStringLiteral("ID")});
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setGeometry(8, 22, 344, 322);
+    (new QVBoxLayout(frame2))->addWidget(MSFlexGrid1);
 
     auto* frame3 = new QGroupBox(QStringLiteral("电子报件列表："), this);
-    frame3->setGeometry(376, 6, 436, 352);
     MSFlexGrid2 = makeGrid(frame3, {QStringLiteral("序号"), QStringLiteral("报件名称"), QStringLiteral("报件名称"),
                                     QStringLiteral("报件路径"), QString()});
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid2->setGeometry(8, 22, 420, 322);
+    (new QVBoxLayout(frame3))->addWidget(MSFlexGrid2);
 
     auto* frame1 = new QGroupBox(QStringLiteral("说明："), this);
-    frame1->setGeometry(8, 364, 804, 130);
     tips = new QPlainTextEdit(frame1);
     tips->setObjectName(QStringLiteral("tips"));
     tips->setReadOnly(true);
-    tips->setGeometry(8, 22, 788, 100);
+    tips->setFixedHeight(100);
+    (new QVBoxLayout(frame1))->addWidget(tips);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -106,21 +109,50 @@ FrmFjgl::FrmFjgl(FormAccess* form, QWidget* parent) : QDialog(parent), form_(for
     fileUrl->hide();
     fileUrl->installEventFilter(this);
 
-    auto button = [this](const QString& caption, const char* name, int x, int width = 86) {
+    auto* buttons = new QHBoxLayout;
+    auto button = [this, buttons](const QString& caption, const char* name, int width = 86) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, 510, width, 32);
+        b->setMinimumSize(width, 32);
         b->setAutoDefault(false);
+        buttons->addWidget(b);
         return b;
     };
-    chooseBut = button(QStringLiteral("..."), "chooseBut", 8, 40);
-    addBut = button(QStringLiteral("增加文件"), "addBut", 60);
-    delBut = button(QStringLiteral("删除文件"), "delBut", 152);
-    CmdRemoveFJ = button(QStringLiteral("清除附件"), "CmdRemoveFJ", 244);
-    browseBut = button(QStringLiteral("打印清单"), "browseBut", 360);
-    CmdSave = button(QStringLiteral("保存"), "CmdSave", 452);
-    CmdSaveToZip = button(QStringLiteral("打包"), "CmdSaveToZip", 544);
-    colseBut = button(QStringLiteral("关闭"), "colseBut", 726);
+    chooseBut = button(QStringLiteral("..."), "chooseBut", 40);
+    addBut = button(QStringLiteral("增加文件"), "addBut");
+    delBut = button(QStringLiteral("删除文件"), "delBut");
+    CmdRemoveFJ = button(QStringLiteral("清除附件"), "CmdRemoveFJ");
+    buttons->addSpacing(16);
+    browseBut = button(QStringLiteral("打印清单"), "browseBut");
+    CmdSave = button(QStringLiteral("保存"), "CmdSave");
+    CmdSaveToZip = button(QStringLiteral("打包"), "CmdSaveToZip");
+    buttons->addStretch(1);
+    colseBut = button(QStringLiteral("关闭"), "colseBut");
+
+    auto* grids = new QHBoxLayout;
+    grids->addWidget(frame2, 360);
+    grids->addWidget(frame3, 436);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grids, 1);
+    layout->addWidget(frame1);
+    layout->addLayout(buttons);
+
+    // Resizable, at the designed size where the screen has room for it.
+    setMinimumSize(640, 420);
+    QSize size(820, 560);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    resize(size.expandedTo(minimumSize()));
+    // Laid out now, so the columns get their widths before the window is first shown.
+    layout->activate();
+    for (QGroupBox* f : {frame1, frame2, frame3}) f->layout()->activate();
+
+    // The in-place editors lie over a cell; moving the cells away ends the editing.
+    for (QTableWidget* g : {MSFlexGrid1, MSFlexGrid2}) {
+        connect(g->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { hideCellEditors(); });
+        connect(g->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { hideCellEditors(); });
+    }
+    connect(MSFlexGrid2, &QTableWidget::itemSelectionChanged, this, [this] { updateChooseButton(); });
 
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_Click(); });
     connect(MSFlexGrid2, &QTableWidget::cellClicked, this, [this] { MSFlexGrid2_Click(); });
@@ -187,27 +219,47 @@ QString FrmFjgl::selectedFjid() const {
     return r ? materialCell(r, 3) : QString();
 }
 
-void FrmFjgl::Form_Load() {
+void FrmFjgl::layoutColumns() {
     const int gridTw = innerWidthTw(MSFlexGrid1);
     MSFlexGrid1->setColumnWidth(0, px(500));
     MSFlexGrid1->setColumnWidth(1, px(gridTw - 1300));
     MSFlexGrid1->setColumnWidth(2, px(800));
     MSFlexGrid1->setColumnHidden(3, true);
-
-    const int docTw = innerWidthTw(MSFlexGrid2);
     MSFlexGrid2->setColumnWidth(0, px(500));
     MSFlexGrid2->setColumnHidden(1, true);
-    MSFlexGrid2->setColumnWidth(2, px(roundEven((docTw - 950) / 2.0)));
-    MSFlexGrid2->setColumnWidth(3, px(roundEven((docTw - 950) / 2.0)));
     MSFlexGrid2->setColumnWidth(4, px(450));
+    applyWidthRule();
+}
 
+void FrmFjgl::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    hideCellEditors();
+    layoutColumns();
+}
+
+void FrmFjgl::hideCellEditors() {
+    Text1->hide();
+    fileUrl->hide();
+}
+
+void FrmFjgl::updateChooseButton() {
+    // "..." chooses the file of the selected document; without one it is disabled and
+    // says why.
+    const bool selected = currentDocumentRow() > 0 && !MSFlexGrid2->selectedItems().isEmpty();
+    chooseBut->setEnabled(selected);
+    chooseBut->setToolTip(selected ? QStringLiteral("为选中的电子报件选择文件")
+                                   : QStringLiteral("请先在电子报件列表中选择一个报件"));
+}
+
+void FrmFjgl::Form_Load() {
+    layoutColumns();
     loadMaterialGrid();
     if (materialRows() > 1) {
         MSFlexGrid1->setCurrentCell(0, 1);
         MSFlexGrid1->setRangeSelected(QTableWidgetSelectionRange(0, 1, 0, 2), true);
         MSFlexGrid1_Click();
     } else {
-        chooseBut->setEnabled(false);
+        updateChooseButton();
         addBut->setEnabled(false);
         delBut->setEnabled(false);
     }
@@ -248,6 +300,7 @@ void FrmFjgl::setDocumentCell(int row, int col, const QString& text) {
 }
 
 void FrmFjgl::MSFlexGrid1_Click() {
+    hideCellEditors();
     MSFlexGrid2->setRowCount(0);
     fileUrl->clear();
     tips->clear();
@@ -271,7 +324,7 @@ void FrmFjgl::MSFlexGrid1_Click() {
     addBut->setEnabled(other);
     delBut->setEnabled(other);
     applyWidthRule();
-    chooseBut->setEnabled(documentRows() > 1);
+    updateChooseButton();
 }
 
 void FrmFjgl::MSFlexGrid2_Click() {
@@ -296,7 +349,6 @@ void FrmFjgl::MSFlexGrid2_DblClick() {
     };
     place(Text1, 2);
     place(fileUrl, 3);
-    place(chooseBut, 4);
     Text1->setText(documentCell(r, 2));
     const int col = MSFlexGrid2->currentColumn();
     if (col == 2) {
@@ -370,7 +422,7 @@ void FrmFjgl::updateMaterialCount(bool shadeWhenFilled) {
 
 void FrmFjgl::chooseBut_Click() {
     const int r = currentDocumentRow();
-    if (!r) return;
+    if (!r || MSFlexGrid2->selectedItems().isEmpty()) return;
     FileDialogRequest req;
     req.title = QStringLiteral("打开");
     req.filters = {QStringLiteral("申报材料(*.doc,*.tiff,*.jpeg) (*.doc *.tif *.tiff *.jpg *.jpeg *.DOC *.TIF *.TIFF *.JPG *.JPEG)"),
@@ -405,7 +457,7 @@ void FrmFjgl::addBut_Click() {
     setDocumentCell(n, 4, QStringLiteral("..."));
     AppendFileEntry(selectedFjid(), number, documentCell(n, 1), documentCell(n, 2));
     applyWidthRule();
-    chooseBut->setEnabled(documentRows() > 1);
+    updateChooseButton();
 }
 
 void FrmFjgl::delBut_Click() {
@@ -429,7 +481,7 @@ void FrmFjgl::delBut_Click() {
         RemoveFileEntry(fjid, number);
     }
     applyWidthRule();
-    chooseBut->setEnabled(documentRows() > 1);
+    updateChooseButton();
     // The current row's path is written back, also after No.
     const int cur = currentDocumentRow();
     SetFileUrl(fjid, documentCell(cur, 0), documentCell(cur, 3));

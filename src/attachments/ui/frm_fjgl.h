@@ -57,11 +57,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void Form_Load();
     void loadMaterialGrid();
     void applyWidthRule();
+    void layoutColumns();
+    void hideCellEditors();
+    void updateChooseButton();
     QString selectedFjid() const;
     int currentMaterialRow() const;   // grid row, 1.. ; 0 when none
     int currentDocumentRow() const;
