@@ -7,6 +7,12 @@
 
 namespace mf {
 
+void TreeSink::replaceLeaf(const QString& key, const QList<TreeNode>& nodes) {
+    removeNode(key);
+    for (const TreeNode& n : nodes)
+        addNode(n.parentKey, n.key, n.text);
+}
+
 // ---------------------------------------------------------------------------------------
 // MemoryTree
 
@@ -118,9 +124,13 @@ bool LoadRegionTree(TreeSink& tree, const Dictionary& dict) {
 
 std::optional<QList<TreeNode>> RegionCounties(const QString& cityKey, const Dictionary& dict) {
     QList<TreeNode> out;
-    DictQuery q(dict, "select 代码,名称 from 行政区代码 "
-                      "where substr(代码,-2)<>'00' and substr(代码,1,4)=?1 order by 代码");
-    q.bind(1, cityKey.mid(1));
+    bool ok = false;
+    const int city = cityKey.mid(1).toInt(&ok);
+    if (!ok || cityKey.size() != 5)
+        return out;
+    DictQuery q(dict, kCountyQuery);
+    q.bind(1, qint64(city) * 100 + 1);
+    q.bind(2, qint64(city) * 100 + 99);
     while (q.next())
         out.append(TreeNode{cityKey, QLatin1Char('C') + q.text(0), q.text(1)});
     if (q.failed())
@@ -135,9 +145,7 @@ bool ExpandRegionNode(TreeSink& tree, const QString& key, const Dictionary& dict
     const std::optional<QList<TreeNode>> counties = RegionCounties(key, dict);
     if (!counties)
         return false;
-    tree.removeNode(first->key);
-    for (const TreeNode& n : *counties)
-        tree.addNode(n.parentKey, n.key, n.text);   // a key already in the tree is left out
+    tree.replaceLeaf(first->key, *counties);   // a key already in the tree is left out
     return true;
 }
 

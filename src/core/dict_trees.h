@@ -27,6 +27,9 @@ public:
     // Removes a node with its descendants; nothing when the key is not in the tree.
     virtual void removeNode(const QString& key) = 0;
     virtual void clear() = 0;
+    // Replaces the childless node `key` by the nodes given, added under its parent as
+    // addNode adds them (a node whose key is taken is left out).
+    virtual void replaceLeaf(const QString& key, const QList<TreeNode>& nodes);
     // The first child of a node, if it has one.
     virtual std::optional<TreeNode> firstChild(const QString& key) const = 0;
 };
@@ -64,8 +67,14 @@ inline bool LoadRegionTree2(TreeSink& tree, const Dictionary& dict = dictionary(
 // Text of the placeholder child of a city whose counties are not loaded yet.
 inline constexpr const char* kRegionPlaceholderText = "NULL";
 
+// The counties of a city PPCC: the codes PPCC01 to PPCC99 (the six-digit codes that begin
+// with PPCC and do not end in 00), one range query on the code column, in code order.
+inline constexpr const char* kCountyQuery =
+    "select 代码,名称 from 行政区代码 where 代码 between ?1 and ?2 order by 代码";
+
 // The counties of the city whose node key is cityKey ("B" + 4 digits), in code order, as
-// children of that node with keys "C" + six-digit code. One query; empty when it fails.
+// children of that node with keys "C" + six-digit code. One query (none for a key that is
+// no city key); empty when it fails.
 std::optional<QList<TreeNode>> RegionCounties(const QString& cityKey, const Dictionary& dict = dictionary());
 
 // Expansion of a region node: when its first child is the placeholder, replaces it by the

@@ -178,6 +178,9 @@ bool Dictionary::open(const QString& path, QString* error) {
         return setError(error, QStringLiteral("无法打开数据词典 %1: %2").arg(path, reason));
     }
     db_ = db;
+    // The dictionary only is read: its shared lock is kept for the connection's life, so a
+    // query does not lock, check for a journal and unlock the file again each time.
+    sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
 
     // Every failure below closes the connection again; the rows loaded so far stay.
     auto failWith = [&](const QString& text) {

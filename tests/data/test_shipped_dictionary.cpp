@@ -1,6 +1,7 @@
 // Rules the program relies on in the dictionary database that the build generates from
 // data/dict: code shapes, row limits, reachability of every region, unit and note texts
 // that survive the "unit note" split, and a field-map pair for every field of every form.
+#include "core/dict_trees.h"
 #include "core/dictionary.h"
 #include "test_support.h"
 
@@ -107,6 +108,31 @@ TEST_F(ShippedDb, EveryCountyIsReachableThroughItsCity) {
         if (code.endsWith(QLatin1String("00"))) continue;
         EXPECT_TRUE(reached.contains(code)) << "county " << code.toStdString() << " has no city row";
     }
+}
+
+TEST_F(ShippedDb, CountiesComeFromOneIndexedRangeQueryWithTheRowsOfTheCityPrefixQuery) {
+    // The county query searches the code key; it scans no table.
+    const QByteArray plan = QByteArray("explain query plan ") + mf::kCountyQuery;
+    const std::vector<Row> steps = rows(plan.constData());
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_TRUE(val(steps[0], 3).startsWith(QLatin1String("SEARCH"))) << val(steps[0], 3).toStdString();
+
+    mf::Dictionary dict;
+    ASSERT_TRUE(dict.open(mf::test::shippedDictionary()));
+    int cities = 0;
+    for (const Row& c : rows("select 代码 from 行政区代码 where substr(代码,-2)='00' and substr(代码,-4)<>'0000'")) {
+        const QString city = val(c, 0).left(4);
+        const QByteArray sql = "select 代码,名称 from 行政区代码 where substr(代码,-2)<>'00' and substr(代码,1,4)='" +
+                               city.toUtf8() + "' order by 代码";
+        QList<mf::TreeNode> expected;
+        for (const Row& r : rows(sql.constData()))
+            expected.append(mf::TreeNode{"B" + city, "C" + val(r, 0), val(r, 1)});
+        const int before = dict.queryCount();
+        EXPECT_EQ(mf::RegionCounties("B" + city, dict), expected) << city.toStdString();
+        EXPECT_EQ(dict.queryCount(), before + 1);
+        ++cities;
+    }
+    EXPECT_GT(cities, 300);
 }
 
 // One county (or the province itself) of every province, with the full name the forms

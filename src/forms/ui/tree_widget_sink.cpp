@@ -37,6 +37,32 @@ void TreeWidgetSink::clear() {
     items_.clear();
 }
 
+void TreeWidgetSink::replaceLeaf(const QString& key, const QList<TreeNode>& nodes) {
+    QTreeWidgetItem* leaf = items_.value(key);
+    QTreeWidgetItem* parent = leaf ? leaf->parent() : nullptr;
+    if (!parent || leaf->childCount() > 0) {
+        TreeSink::replaceLeaf(key, nodes);
+        return;
+    }
+    items_.remove(key);
+    QList<QTreeWidgetItem*> added;
+    for (const TreeNode& n : nodes) {
+        if (items_.contains(n.key) || n.parentKey != keyOf(parent)) continue;
+        QTreeWidgetItem* it = leaf;
+        if (leaf) {
+            leaf = nullptr;
+        } else {
+            it = new QTreeWidgetItem;
+            added.append(it);
+        }
+        it->setText(0, n.text);
+        it->setData(0, Qt::UserRole, n.key);
+        items_.insert(n.key, it);
+    }
+    delete leaf;   // no node took its place
+    parent->addChildren(added);
+}
+
 std::optional<TreeNode> TreeWidgetSink::firstChild(const QString& key) const {
     const QTreeWidgetItem* it = items_.value(key);
     if (!it || it->childCount() == 0) return std::nullopt;

@@ -17,6 +17,9 @@ public:
     bool addNode(const QString& parentKey, const QString& key, const QString& text) override;
     void removeNode(const QString& key) override;
     void clear() override;
+    // Reuses the leaf's item for the first node and adds the others in one insertion, so a
+    // tree with many expanded nodes does not walk them for each county.
+    void replaceLeaf(const QString& key, const QList<TreeNode>& nodes) override;
     std::optional<TreeNode> firstChild(const QString& key) const override;
 
     QTreeWidgetItem* item(const QString& key) const { return items_.value(key); }
