@@ -4,6 +4,7 @@
 #include "core/app_state.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/vb.h"
@@ -38,9 +39,16 @@ void markChanged() {
     shell().SetToolbarButtonState(QStringLiteral("SAVE"), true);
 }
 
-void commit(const ListDocument& doc) {
-    doc.save(workListPath(state().CurrentKind));
+// Writes the working copy; a list that could not be written says why and leaves the form
+// as it was.
+bool commit(const ListDocument& doc) {
+    QString reason;
+    if (!doc.save(workListPath(state().CurrentKind), &reason)) {
+        dialogs().error(QStringLiteral("文件保存失败：") + reason);
+        return false;
+    }
     markChanged();
+    return true;
 }
 
 } // namespace
@@ -68,11 +76,9 @@ bool EnsureWorkXml() {
     fs::makeDirPath(state().KindTempDir[k]);
     const QString work = workListPath(k);
     if (QFileInfo::exists(work)) return true;
-    if (!QFile::copy(templatePath(k), work)) return false;
-    // The copy takes the template's permissions; an installed read-only template must
-    // not give a working list that silently refuses every change.
-    QFile::setPermissions(work, QFile::permissions(work) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
+    // A new file of our own, not the template's permissions: an installed read-only
+    // template must not give a working list that refuses every change.
+    return copyFileAtomic(templatePath(k), work);
 }
 
 bool loadMaterials(QList<AttachmentMaterial>* out) {
@@ -214,8 +220,7 @@ void RemoveFileEntry(const QString& fjid, const QString& number) {
             if (!insideGone(f)) outermost.push_back(f);
         for (pugi::xml_node f : outermost) f.parent().remove_child(f);
     }
-    doc.save(workListPath(state().CurrentKind));
-    markChanged();
+    commit(doc);
 }
 
 } // namespace mf

@@ -80,11 +80,12 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
     return isSafeComponent(name) ? name : QString();
 }
 
-bool adoptPackageList(int kind, const QString& packageFolder, const QByteArray& resolvedList) {
+bool adoptPackageList(int kind, const QString& packageFolder, const QByteArray& resolvedList,
+                      QString* error) {
     const QString work = workXmlPath(kind);
     if (work.isEmpty()) return false;
     fs::makeDirPath(state().KindTempDir[kind]);
-    if (!writeFileAtomic(work, resolvedList)) return false;
+    if (!writeFileAtomic(work, resolvedList, error)) return false;
     KindPackageSource(kind) = packageFolder;
     return true;
 }

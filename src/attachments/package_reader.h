@@ -21,8 +21,10 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
                           bool* listLoaded = nullptr);
 
 // Makes a resolved package list the kind's working attachment list, its documents found in
-// the package folder. False when the working list could not be written.
-bool adoptPackageList(int kind, const QString& packageFolder, const QByteArray& resolvedList);
+// the package folder. False with a reason (in *error) when the working list could not be
+// written; it is then as it was.
+bool adoptPackageList(int kind, const QString& packageFolder, const QByteArray& resolvedList,
+                      QString* error = nullptr);
 
 // Reads a submission text file up to the first line holding "申请类型" and maps the number
 // after its first "=": 0 (or none) and 2 give ApplyType 2, 3 gives 6, 4 gives 5; anything

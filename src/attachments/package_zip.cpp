@@ -104,6 +104,12 @@ bool patchPlaceholders(QFile& zip) {
     return zip.seek(cdStart) && zip.write(cd) == cd.size();
 }
 
+// Why the library failed, in the words of a file error (its own texts are English).
+QString zipReason(zip_error_t* e) {
+    if (zip_error_system_type(e) == ZIP_ET_SYS) return fileErrorReason(zip_error_code_system(e));
+    return QStringLiteral("无法写入压缩文件");
+}
+
 bool addName(zip_t* za, zip_int64_t index, const QString& name, const QByteArray& raw) {
     const QByteArray field = unicodePathField(raw, name);
     return zip_file_extra_field_set(za, zip_uint64_t(index), kPlaceholderId, ZIP_EXTRA_FIELD_NEW,
@@ -185,7 +191,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
         ++added;
     }
     if (!ok) {
-        const QString why = QString::fromLocal8Bit(zip_strerror(za));
+        const QString why = zipReason(zip_get_error(za));
         zip_discard(za);
         return discard(zipPath + QStringLiteral("：") + why);
     }
@@ -198,7 +204,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
         return writeFileAtomic(zipPath, empty, error);
     }
     if (zip_close(za) != 0) {
-        const QString why = QString::fromLocal8Bit(zip_strerror(za));
+        const QString why = zipReason(zip_get_error(za));
         zip_discard(za);
         return discard(zipPath + QStringLiteral("：") + why);
     }

@@ -1,4 +1,5 @@
 #include "attachment_fixture.h"
+#include "attachments/package_zip.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
 
@@ -272,4 +273,32 @@ TEST_F(AttachmentTest, AReadOnlyTemplateGivesAWritableWorkingList) {
     EXPECT_TRUE(QFile::permissions(workXmlPath(1)) & QFileDevice::WriteOwner);
     SetFileTitle("A1", "1", "新标题");
     EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileTitle"), "新标题");
+}
+
+// On a disk that takes no more bytes, an edit of the working list and a zip both fail: each
+// says which file and why in Chinese, the previous file stays byte-identical, and the form
+// is not marked changed.
+TEST_F(AttachmentTest, OnAFullDiskTheListAndTheZipKeepThePreviousFileAndSayWhy) {
+    useList(twoMaterialList());
+    ASSERT_TRUE(putBytes(path("p/营业执照/a.jpg"), "JPEG"));
+    const QString zip = path("p.zip");
+    ASSERT_TRUE(zipFolder(path("p"), zip));
+    ASSERT_TRUE(putBytes(path("p/营业执照/b.jpg"), QByteArray(4096, 'b')));
+    const QByteArray list = readBytes(workXmlPath(1)), zipped = readBytes(zip);
+    QString zipError;
+    bool zippedAgain = true;
+    {
+        FileSizeLimit limit(16);
+        SetFileTitle("A1", "2", "新标题");
+        zippedAgain = zipFolder(path("p"), zip, nullptr, &zipError);
+    }
+    EXPECT_EQ(dialogs_.lastMessage().text, "文件保存失败：" + workXmlPath(1) + "：文件超过了允许的大小");
+    EXPECT_EQ(dialogs_.lastMessage().title, "错误");
+    EXPECT_FALSE(state().KindChanged[1]);
+    EXPECT_TRUE(shell_.calls.isEmpty());
+    EXPECT_EQ(readBytes(workXmlPath(1)), list);
+    EXPECT_FALSE(zippedAgain);
+    EXPECT_EQ(zipError, zip + "：文件超过了允许的大小");
+    EXPECT_EQ(readBytes(zip), zipped);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Hidden | QDir::Files), QStringList{"p.zip"});
 }

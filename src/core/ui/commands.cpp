@@ -109,7 +109,9 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     if (kind == 2) ReadApplyType(loadPath);
     // The checked list becomes the working attachment list of the kind; the package itself
     // is not written.
-    adoptPackageList(kind, DirOfPath(list), resolved);
+    QString reason;
+    if (!adoptPackageList(kind, DirOfPath(list), resolved, &reason) && !reason.isEmpty())
+        dialogs().error(QStringLiteral("文件保存失败：") + reason);
 }
 
 } // namespace
