@@ -8,12 +8,15 @@
 #include "attachments/attachment_printout.h"
 #include "platform/text_file.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTableWidget>
+#include <QTimer>
 #include <zip.h>
 #include "platform/ui/program_printer.h"
 
@@ -323,4 +326,14 @@ TEST_F(FjglTest, TheListViewShowsTheApplicationsDocumentsAndChecksThePage) {
     EXPECT_EQ(dialogs_.messageTexts(), QStringList{"打印机页面设置不正确(应设置为A4[纵向]大小)..."});
     EXPECT_EQ(dialogs_.lastMessage().title, "错误");
     printer.setPageLayout(before);
+
+    // "设置" offers the choice of printer, not only the paper.
+    bool printerChoice = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        printerChoice = dlg != nullptr;
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    view.Command1_Click();
+    EXPECT_TRUE(printerChoice);
 }

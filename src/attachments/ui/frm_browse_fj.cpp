@@ -4,11 +4,11 @@
 #include "core/app_state.h"
 #include "core/form_access.h"
 #include "platform/dialogs.h"
+#include "platform/ui/printer_setup.h"
 #include "platform/ui/program_printer.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -151,9 +151,8 @@ void frmBrowseFJ::cmdPrint_Click() {
 }
 
 void frmBrowseFJ::Command1_Click() {
-    // The program's printer changes; the system default stays as it is.
-    QPageSetupDialog dlg(&programPrinter(), this);
-    dlg.exec();
+    // The printer choice, as in the main window's printer set-up.
+    showPrinterSetup(this);
 }
 
 } // namespace mf

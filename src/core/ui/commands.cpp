@@ -10,6 +10,7 @@
 #include "attachments/ui/frm_fjgl.h"
 #include "core/text_submission.h"
 #include "core/ui/main_window.h"
+#include "platform/ui/printer_setup.h"
 #include "platform/ui/program_printer.h"
 #include "printing/ui/editor_printable_form.h"
 #include "printing/ui/frm_print_select.h"
@@ -25,7 +26,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QDialogButtonBox>
-#include <QPrintDialog>
 #include <QPushButton>
 
 namespace mf::commands {
@@ -240,17 +240,7 @@ void showAttachments(QWidget* parent) {
     window.exec();
 }
 
-void printerSetup(QWidget* parent) {
-    // The user picks the printer (an installed one or printing to a PDF file) and its paper;
-    // only the program's own printer changes, the system default stays as it is.
-    QPrintDialog dlg(&programPrinter(), parent);
-    dlg.setWindowTitle(QStringLiteral("打印机设置"));
-    dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (auto* box = dlg.findChild<QDialogButtonBox*>()) {
-        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("确定"));
-    }
-    dlg.exec();
-}
+void printerSetup(QWidget* parent) { showPrinterSetup(parent); }
 
 void showPrintDialog(QWidget* parent) {
     auto* main = qobject_cast<TabMain*>(parent);
