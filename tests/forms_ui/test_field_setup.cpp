@@ -345,3 +345,43 @@ TEST_F(FieldSetupTest, CombosShowTheirCodeFirstOpenWideAndTakeTheWheelOnlyWithFo
     EXPECT_EQ(c->currentIndex(), 1);
     EXPECT_FALSE(wheel.isAccepted());
 }
+
+TEST_F(FieldSetupTest, ALoadLeavesNothingOfThePreviousApplicationOnScreen) {
+    // The labels of a file with a mineral, then a file without one: a fresh form's labels.
+    auto fresh = open(1);
+    const QStringList names = {"LabelGM(0)", "LabelGM(1)", "LabelCL"};
+    QStringList freshLabels;
+    for (const QString& n : names) freshLabels << label(*fresh, n);
+    const QString without = work_.path() + "/without.txt", with = work_.path() + "/with.txt";
+    fresh->setText(ControlArray::ChTXT, 0, "甲公司");
+    ASSERT_TRUE(WriteTextSubmission(without, collectFormValues(*fresh), dictionary().textKeyMap(1)));
+    fresh->setComboItems(2, {"11001 煤"});
+    fresh->setComboCurrentIndex(2, 0);
+    fresh->setText(ControlArray::ChTXT, 13, "3");
+    fresh->setText(ControlArray::ChTXT, 28, "亿吨");
+    ASSERT_TRUE(WriteTextSubmission(with, collectFormValues(*fresh), dictionary().textKeyMap(1)));
+    state().KindOpen[1] = false;
+    fresh.reset();
+    auto e = open(1);
+    for (const QString& file : {with, without}) {
+        state().PendingFile = file;
+        ASSERT_TRUE(e->Form_Activate());
+    }
+    for (int i = 0; i < names.size(); ++i) EXPECT_EQ(label(*e, names[i]), freshLabels[i]) << names[i].toStdString();
+    EXPECT_EQ(e->reserveLabels()->controls().list->count(), 0);
+
+    // The cover's 审批通知书文号 is not stored: typing there is a change, a load empties it.
+    auto six = open(6);
+    auto* cover = qobject_cast<QLineEdit*>(six->control("p1DATA(58)"));
+    ASSERT_TRUE(cover);
+    unmark(6);
+    cover->setText("转字[2024]1号");
+    emit cover->textEdited(cover->text());
+    EXPECT_TRUE(changed(6));
+    six->setText(ControlArray::ChTXT, 0, "乙公司");
+    const QString sixFile = work_.path() + "/six.txt";
+    ASSERT_TRUE(WriteTextSubmission(sixFile, collectFormValues(*six), dictionary().textKeyMap(6)));
+    state().PendingFile = sixFile;
+    ASSERT_TRUE(six->Form_Activate());
+    EXPECT_EQ(cover->text(), "");
+}

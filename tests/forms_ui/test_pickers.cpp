@@ -248,13 +248,17 @@ TEST_F(PickerTest, ReserveUnitPickSplitsIntoUnitAndOreType) {
     list->setListIndex(1);   // the same item again changes no field
     EXPECT_FALSE(changed(1));
 
-    // Another mineral: the unit label empties, the list is refilled, the fields stay.
+    // The same mineral picked again keeps the unit.
+    e->setComboCurrentIndex(2, 0);
+    EXPECT_EQ(txt(*e, 28), "亿吨");
+    // Another mineral: the unit and ore type of coal are no longer the application's.
     e->setComboItems(2, {"11003 石油"});
     e->setComboCurrentIndex(2, 0);
     EXPECT_EQ(label(*e, "LabelGM(1)"), "");
     EXPECT_EQ(list->fieldItems(), FillReserveUnitList("11003"));
-    EXPECT_EQ(txt(*e, 28), "亿吨");
-    EXPECT_EQ(txt(*e, 29), "原煤(矿区)");
+    EXPECT_EQ(txt(*e, 28), "");
+    EXPECT_EQ(txt(*e, 29), "");
+    EXPECT_EQ(label(*e, "LabelCL"), "");
 }
 
 TEST_F(PickerTest, ChangeFormKeepsTheReserveListOpen) {

@@ -405,9 +405,12 @@ bool EditorWindow::Form_Activate() {
         if (proceed) {
             shell().setActivityText(QString::fromUtf8(kStatus[kind_].loading));
             ClearFormFields(*this);
+            resetDataLabels();
             const Dictionary& dict = dictionary();
+            loading_ = true;
             const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
                                               [&dict](const QString& code) { return dict.GetMineralName(code); });
+            loading_ = false;
             if (rc == -1) {
                 st.KindFilePath[kind_] = path;
                 loaded = true;
@@ -512,7 +515,7 @@ void EditorWindow::textChanged(int index) {
         const QString name = regionNameForField(text(ControlArray::ChTXT, index));
         if (rule->nameField < 0)
             setText(ControlArray::LabelXZQName, 0, name);
-        else
+        else if (!loading_)   // a name completed by the user (地理位置) is the file's
             setText(ControlArray::ChTXT, rule->nameField, name);
     }
     if (reserve_ && index == table_.reserve->total) reserve_->classify();
@@ -529,7 +532,8 @@ void EditorWindow::ChCBO_Click(int index) {
     markChanged();
     if (index == 2 && table_.mineralPicker) {
         if (const auto code = chosenMineralCode(text(ControlArray::ChCBO, 2))) {
-            if (reserve_) reserve_->UpdateMineralScaleLabels(false);
+            // A loaded mineral keeps the unit and ore type the file holds for it.
+            if (reserve_ && !loading_) reserve_->UpdateMineralScaleLabels(false);
             if (table_.mineralUnitLabels) {
                 if (auto* l = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(0)"))))
                     l->setText(vb::trim(dictionary().GetMineralDesignScale(*code)));
@@ -546,7 +550,7 @@ void EditorWindow::checkTogetherClicked() {
         if (checkTogether_->isChecked()) {
             other->widget()->setEnabled(true);
         } else {
-            other->setText(QString());
+            if (!loading_) other->setText(QString());
             other->widget()->setEnabled(false);
         }
     }
@@ -554,6 +558,17 @@ void EditorWindow::checkTogetherClicked() {
 }
 
 void EditorWindow::changeTypeClicked(int) { markChanged(); }
+
+void EditorWindow::resetDataLabels() {
+    for (const DesignControl& c : design_.controls) {
+        if (c.type == ControlType::Label &&
+            (c.name == QLatin1String("LabelXZQName") || c.name == QLatin1String("LabelCL") ||
+             c.name == QLatin1String("LabelGM")))
+            if (auto* l = qobject_cast<QLabel*>(control(c.displayName()))) l->setText(c.caption);
+    }
+    if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)")))) cover->clear();
+    if (reserve_) reserve_->forgetMineral();
+}
 
 // ---- field set-up ----
 
@@ -597,6 +612,9 @@ void EditorWindow::wireFieldParts() {
             mineral->onDropDown = [this] { mineralPicker_->ChCBO_DropDown(); };
         }
     }
+    // The cover's 审批通知书文号 is printed but not stored; typing there is still a change.
+    if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)"))))
+        connect(cover, &QLineEdit::textEdited, this, [this] { markChanged(); });
     if (table_.reserve) {
         const ReserveSpec& r = *table_.reserve;
         ReserveLabels::Controls c;

@@ -132,11 +132,17 @@ private:
     void comboChanged(int index);
     void checkTogetherClicked();
     void changeTypeClicked(int index);
+    // Before a load: the labels that show data back to their design captions, the cover's
+    // unsaved 审批通知书文号 emptied.
+    void resetDataLabels();
 
     int kind_;
     const KindProfile& profile_;
     FormDesign design_;
     bool closing_ = false;
+    // A file is being read into the fields: the rules that fill one data field from another
+    // stand aside, so the file's own values stay.
+    bool loading_ = false;
     QPointer<QMdiSubWindow> sub_;
 
     QWidget* body_ = nullptr;  // the tab strip and the page frame, scrolled when larger

@@ -50,7 +50,15 @@ void ReserveLabels::UpdateMineralScaleLabels(bool afterLoad) {
     const QString code = mineralCodeOf(text);
     c_.designUnit->setText(dictionary().GetMineralDesignScale(code));
     c_.list->setFieldItems(FillReserveUnitList(code));
+    if (afterLoad) unitMineral_ = code;
     if (!afterLoad) {
+        // The unit and ore type of another mineral do not count for this one (亿吨 of iron
+        // ore is no unit of gold).
+        if (code != unitMineral_) {
+            c_.unit->setText(QString());
+            c_.oreType->setText(QString());
+            unitMineral_ = code;
+        }
         c_.reserveUnit->setText(c_.list->selectedText());
     } else if (!c_.unit->text().isEmpty()) {
         QString label = c_.unit->text();
@@ -58,6 +66,11 @@ void ReserveLabels::UpdateMineralScaleLabels(bool afterLoad) {
         c_.reserveUnit->setText(label);
     }
     classify();
+}
+
+void ReserveLabels::forgetMineral() {
+    unitMineral_.clear();
+    c_.list->setFieldItems({});
 }
 
 void ReserveLabels::classify() {

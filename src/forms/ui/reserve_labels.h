@@ -47,10 +47,13 @@ public:
     void UpdateMineralScaleLabels(bool afterLoad);
     // LabelCL from the mineral, 总储量 and 矿石类型 (also when 总储量 changes).
     void classify();
+    // Before a load: no mineral, no reserve units.
+    void forgetMineral();
 
 private:
     ReserveSpec table_;
     Controls c_;
+    QString unitMineral_;   // the mineral code 储量单位 and 矿石类型 were chosen for
 };
 
 } // namespace mf

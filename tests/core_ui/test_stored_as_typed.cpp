@@ -1,0 +1,114 @@
+// What the user typed is what is saved: a boundary typed from the keyboard, and every
+// kind saved, reopened and saved again to the same bytes.
+#include "commands_fixture.h"
+
+#include "gridgraph/ui/coord_table.h"
+#include "gridgraph/ui/grid_graph.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+
+using namespace mf;
+using namespace mf::test;
+
+namespace {
+
+void press(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+}
+
+QWidget* target(GridGraph* g) {
+    return g->editorVisible() ? static_cast<QWidget*>(g->activeEditor()) : static_cast<QWidget*>(g->table());
+}
+
+} // namespace
+
+TEST_F(CommandsTest, AGeographicBoundaryTypedWithTabAndEnterIsSavedAsTyped) {
+    EditorWindow* e = open(1);
+    ASSERT_TRUE(e);
+    typeInto(e);
+    auto* g = qobject_cast<GridGraph*>(e->gridGraphWidget());
+    ASSERT_TRUE(g);
+    g->setZB_String(QString());
+    g->init_grid_graph();
+    auto* areaCom = qobject_cast<QComboBox*>(e->control("AREACOM"));
+    areaCom->setCurrentIndex(1);
+    emit areaCom->activated(1);
+    ASSERT_EQ(g->ZB_Type(), 1);
+
+    // Each cell as typed, then Tab or Enter; "." ends the degrees or the seconds.
+    const QStringList keys = {"1", "116304512", "39304500", "2", "1163100", "39.3045",  "3",
+                              "116.31",   "39.31",  "*", "1200",    "1100",    "A1", "1"};
+    for (int i = 0; i < keys.size(); ++i) {
+        for (QChar c : keys[i]) press(target(g), c.unicode(), QString(c));
+        press(target(g), i % 2 ? Qt::Key_Tab : Qt::Key_Return);
+    }
+    ASSERT_TRUE(g->editorVisible());   // open on the entry row
+    press(g->activeEditor(), Qt::Key_Escape);
+    const QString typed = "1,3,1,116.304512,39.304500,2,116.3100,39.3045,3,116.3100,39.3100,1200,1100,A1,1,";
+    EXPECT_EQ(g->ZB_String(), typed);
+
+    // A filled cell opens with its value selected: digits typed replace it.
+    g->core().grid().setCurrent(3, 3);
+    g->core().hooks().gridReset();
+    g->Area_Flex_DblClick();
+    for (QChar c : QString("3931")) press(g->activeEditor(), c.unicode(), QString(c));
+    press(g->activeEditor(), Qt::Key_Up);
+    EXPECT_EQ(g->core().grid().cell(3, 3), "39.3100");
+    EXPECT_EQ(g->core().grid().row_, 2);
+
+    const QString file = path("typed");
+    saveAs("SAVETXT", file);
+    EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+    const QString saved = QString::fromLatin1(fileBytes(file + ".txt"));
+    EXPECT_TRUE(saved.contains("XY001=1,116.304512,39.304500\r\n"));
+    ASSERT_TRUE(closeEditor(1));
+    openConfirmed(file + ".txt");
+    auto* h = qobject_cast<GridGraph*>(main_->editor(1)->gridGraphWidget());
+    EXPECT_EQ(h->ZB_String(), typed);
+}
+
+TEST_F(CommandsTest, SaveReopenSaveWritesTheSameBytesOnEveryKindInBothFormats) {
+    const QString boundary = "2,3,1,116.304512,39.3,2,116.3100,39.304500,3,116.31,39.31,1200.00,1100,A1,1,"
+                             "3,a,116.32,39.32,b,116.3300,39.32,c,116.33,39.330001,900,800,B,-1,";
+    int file = 0;
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        for (const char* command : {"SAVETXT", "SAVEXML"}) {
+            EditorWindow* e = open(kind);
+            ASSERT_TRUE(e) << kind;
+            typeInto(e);
+            if (GridGraphAccess* g = e->gridGraph()) {
+                g->setZB_String(boundary);
+                g->init_grid_graph();
+            }
+            // A region code whose name the user completed, as the forms invite.
+            const QList<std::pair<int, int>> regionFields = kind == 6   ? QList<std::pair<int, int>>{{37, 36}}
+                                                            : kind == 7 ? QList<std::pair<int, int>>{{42, 43}, {8, 9}}
+                                                                        : QList<std::pair<int, int>>{};
+            for (const auto& [code, name] : regionFields) {
+                e->setText(ControlArray::ChTXT, code, "130227");
+                e->setText(ControlArray::ChTXT, name, "河北省唐山市迁西县城关镇北");
+            }
+            const bool xml = QString(command) == "SAVEXML";
+            const QString first = path(QStringLiteral("first%1.%2").arg(++file).arg(xml ? "xml" : "txt"));
+            const QString second = path(QStringLiteral("second%1.%2").arg(file).arg(xml ? "xml" : "txt"));
+            saveAs(command, first);
+            ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...") << kind << command;
+            ASSERT_TRUE(closeEditor(kind));
+            openConfirmed(first);
+            e = main_->editor(kind);
+            ASSERT_TRUE(e) << kind;
+            for (const auto& [code, name] : regionFields)
+                EXPECT_EQ(e->text(ControlArray::ChTXT, name), "河北省唐山市迁西县城关镇北") << kind << command;
+            // Not over the file just opened, but into a second one.
+            dialogs_.answer(MsgAnswer::No).chooseFile(second);
+            ASSERT_TRUE(xml ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get())) << kind;
+            const QByteArray bytes = fileBytes(first);
+            EXPECT_FALSE(bytes.isEmpty());
+            EXPECT_EQ(fileBytes(second), bytes) << kind << " " << command;
+            ASSERT_TRUE(closeEditor(kind));
+        }
+    }
+}
