@@ -94,12 +94,17 @@ ProgramEntries programEntries(const QString& folder, int kind) {
 // documents), everything else to onForeign with its path relative to the folder.
 template <typename Own, typename Foreign>
 void walkPackage(const QString& folder, const ProgramEntries& pe, Own onOwn, Foreign onForeign) {
+    QString list;
     for (const QString& name : folderEntries(folder)) {
         const QString path = withSlash(folder) + name;
         const QString lower = name.toLower();
         const bool dir = isPlainDir(path);
         if (pe.top.contains(lower) && !dir) {
-            onOwn(path, false);
+            // The list goes last: as long as it is there, it tells what else is the program's.
+            if (lower == kPackageListName.toLower() && list.isEmpty())
+                list = path;
+            else
+                onOwn(path, false);
         } else if (pe.materials.contains(lower)) {
             if (!dir) {
                 onOwn(path, false);  // a link where a material folder belongs
@@ -118,6 +123,7 @@ void walkPackage(const QString& folder, const ProgramEntries& pe, Own onOwn, For
             onForeign(path, name);
         }
     }
+    if (!list.isEmpty()) onOwn(list, false);
 }
 
 bool hasForeignEntries(const QString& folder, int kind) {
@@ -132,12 +138,15 @@ bool hasForeignEntries(const QString& folder, int kind) {
 // (relative to the package, or by its full path where it had to stay). The old folder goes
 // when it is then empty.
 void retire(const QString& old, const QString& dest, int kind, QStringList* kept) {
+    const ProgramEntries pe = programEntries(old, kind);
+    const QString list = cleanDir(entryPath(old, kPackageListName));
+    bool stayed = false;
     walkPackage(
-        old, programEntries(old, kind),
-        [](const QString& path, bool dir) {
+        old, pe,
+        [&](const QString& path, bool dir) {
             if (dir)
                 ::rmdir(native(path).constData());
-            else
+            else if (!stayed || cleanDir(path) != list)
                 ::unlink(native(path).constData());
         },
         [&](const QString& path, const QString& rel) {
@@ -148,6 +157,7 @@ void retire(const QString& old, const QString& dest, int kind, QStringList* kept
                 if (!entryExists(targetDir)) QDir().mkdir(targetDir);
                 moved = isPlainDir(targetDir) && renameEntry(path, target, RENAME_NOREPLACE);
             }
+            stayed = stayed || !moved;
             if (kept) *kept << (moved ? rel : path);
         });
     ::rmdir(native(old).constData());
@@ -165,10 +175,14 @@ void cleanLeftovers(const QString& parent, const QString& stem, const QString& f
         if (!isPlainDir(path)) continue;
         if (rest.startsWith(kBuildTag)) {
             fs::deleteDirTree(path);
-        } else if (rest.startsWith(kReadyTag)) {
-            if (!entryExists(folder) && renameEntry(path, folder, RENAME_NOREPLACE)) continue;
-            retire(path, folder, kind, kept);
-        } else if (rest.startsWith(kRemovedTag)) {
+        } else if (rest.startsWith(kReadyTag) || rest.startsWith(kRemovedTag)) {
+            // Without its list an old package was all but removed: the rest is the program's.
+            if (!isPlainFile(entryPath(path, kPackageListName))) {
+                fs::deleteDirTree(path);
+                continue;
+            }
+            if (rest.startsWith(kReadyTag) && !entryExists(folder) && renameEntry(path, folder, RENAME_NOREPLACE))
+                continue;
             retire(path, folder, kind, kept);
         }
     }

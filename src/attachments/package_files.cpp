@@ -5,9 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <thread>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,21 +122,48 @@ bool syncTree(const QString& dir, QString* error) {
         if (error) *error = describeFileError(path, fileErrorReason(errno));
         return false;
     };
-    QStringList dirs{dir};
+    // Each fsync waits for a journal commit; fsyncs issued together share commits, and past
+    // a thousand files one flush of the whole file system is quicker still.
+    constexpr qsizetype kFilesSyncedSingly = 1000;
+    constexpr int kSyncThreads = 16;
+    QStringList dirs{dir}, files;
     for (qsizetype i = 0; i < dirs.size(); ++i) {
         const QString current = dirs[i];
         for (const QString& name : QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                              QDir::NoDotAndDotDot)) {
             const QString path = current + u'/' + name;
-            if (isPlainDir(path)) {
+            if (isPlainDir(path))
                 dirs << path;
-                continue;
-            }
-            if (!isPlainFile(path)) continue;
-            Fd f;
-            f.fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-            if (f.fd < 0 || ::fsync(f.fd) != 0) return fail(path);
+            else if (isPlainFile(path))
+                files << path;
         }
+    }
+    if (files.size() > kFilesSyncedSingly) {
+        Fd d;
+        d.fd = ::open(native(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (d.fd < 0 || ::syncfs(d.fd) != 0) return fail(dir);
+        return true;
+    }
+    std::atomic<qsizetype> next{0};
+    std::atomic<qsizetype> failed{-1};
+    std::atomic<int> failedErrno{0};
+    auto work = [&] {
+        for (qsizetype i = next++; i < files.size() && failed < 0; i = next++) {
+            Fd f;
+            f.fd = ::open(native(files[i]).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            if (f.fd < 0 || ::fsync(f.fd) != 0) {
+                failedErrno = errno;
+                failed = i;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < kSyncThreads && t < files.size(); ++t) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    if (failed >= 0) {
+        errno = failedErrno;
+        return fail(files[failed]);
     }
     for (auto it = dirs.crbegin(); it != dirs.crend(); ++it)
         if (!syncDir(*it)) return fail(*it);
