@@ -2,6 +2,7 @@
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "platform/dialogs.h"
+#include "platform/quit_signals.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return 1;
     qtDialogs.setParent(main.get());
+    // A signal ends the run without the editors' questions (nobody can answer them then);
+    // the work area goes with the main window below.
+    mf::installQuitSignals([](int sig) { QCoreApplication::exit(128 + sig); });
     main->showOnScreen();
     const int rc = app.exec();
     mf::setDialogs(nullptr);

@@ -230,3 +230,15 @@ TEST_F(MainWindowTest, HelpFileThatTheDesktopCannotOpenIsNamed) {
     EXPECT_EQ(dialogs_.messages()[0].text, "无法打开帮助文件：" + path);
     EXPECT_EQ(dialogs_.messages()[0].title, "提示");
 }
+
+TEST(StartUp, TheDictionaryFailuresReasonGoesToStandardErrorOnly) {
+    state().reset();
+    ScriptedDialogs d;
+    d.install();
+    QTemporaryDir dir;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Main(dir.path(), dir.path()));
+    const QString err = QString::fromLocal8Bit(testing::internal::GetCapturedStderr().c_str());
+    EXPECT_TRUE(err.contains(dir.path() + "/DICT/系统词典.db")) << err.toStdString();
+    EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+}

@@ -7,6 +7,7 @@
 #include "forms/ui/editor_window.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/work_area.h"
 
 #include <QAction>
 #include <QApplication>
@@ -162,11 +163,13 @@ bool TabMain::MDIForm_Load() {
     AppState& st = state();
     loadBackground();
 
-    // The work area: one folder per run under the system's temporary location, with a
-    // subfolder per kind marker.
-    workArea_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mining-filer-XXXXXX"));
-    if (!workArea_->isValid()) {
-        dialogs().error(QStringLiteral("无法创建工作文件夹：") + workArea_->path());
+    // The work area: one folder per run under the user's runtime or temporary location,
+    // with a subfolder per kind marker. Folders that ended runs left behind go first.
+    for (const QString& base : WorkArea::candidateBases()) removeStaleWorkAreas(base);
+    workArea_ = std::make_unique<WorkArea>();
+    QString tried;
+    if (!workArea_->create(&tried)) {
+        dialogs().error(QStringLiteral("无法创建工作文件夹：") + tried);
         return false;
     }
     st.TempZip = workArea_->path() + QStringLiteral("/tempZip/");

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <memory>
 
 class QAction;
@@ -20,6 +19,7 @@ class QToolButton;
 namespace mf {
 
 class EditorWindow;
+class WorkArea;
 
 class TabMain : public QMainWindow, public Shell {
     Q_OBJECT
@@ -83,7 +83,7 @@ private:
     QLabel* panelFile_ = nullptr;
     QLabel* panelDate_ = nullptr;
     QProgressBar* mbar_ = nullptr;
-    std::unique_ptr<QTemporaryDir> workArea_;
+    std::unique_ptr<WorkArea> workArea_;  // removed with the window at the latest
     QPointer<EditorWindow> editors_[8];
     QPointer<EditorWindow> lastActive_;
     bool activationLoaded_ = false;  // what the last activation's load step gave

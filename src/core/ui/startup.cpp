@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace mf {
 
 QString findDataPath(const QString& exeDir) {
@@ -26,7 +28,10 @@ std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
     fs::addProtectedDir(dataPath);
     st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
 
-    if (!OpenDictionary(dataPath)) {
+    QString reason;
+    if (!OpenDictionary(dataPath, &reason)) {
+        // The message stays short; which table, row or error it was goes to standard error.
+        std::fprintf(stderr, "mining-filer: %s\n", reason.toLocal8Bit().constData());
         dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典..."));
         return nullptr;
     }

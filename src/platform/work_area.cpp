@@ -1,0 +1,116 @@
+#include "platform/work_area.h"
+
+#include "platform/fs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mf {
+
+namespace {
+
+const QString kPrefix = QStringLiteral("mining-filer-");
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+bool usableBase(const QString& dir) {
+    if (dir.isEmpty() || !QDir::isAbsolutePath(dir)) return false;
+    const QString clean = QDir::cleanPath(dir);
+    if (clean == QLatin1String("/")) return false;
+    const QFileInfo fi(clean);
+    return fi.isDir() && fi.isWritable();
+}
+
+// Opens (creating) a lock file and takes its lock without waiting; -1 when it is held.
+int openLocked(const QString& file, bool create) {
+    const int fd = ::open(native(file).constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+QString workAreaLockName() { return QStringLiteral("mining-filer.lock"); }
+
+QStringList WorkArea::candidateBases() {
+    QStringList bases;
+    // Without XDG_RUNTIME_DIR Qt's runtime location is a folder it makes in the temporary
+    // location (with a warning); the temporary location itself serves then.
+    const QString runtime = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                                ? QString()
+                                : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    for (const QString& dir : {runtime, QStandardPaths::writableLocation(QStandardPaths::TempLocation),
+                               QStringLiteral("/tmp")}) {
+        const QString clean = QDir::cleanPath(dir);
+        if (usableBase(dir) && !bases.contains(clean)) bases << clean;
+    }
+    return bases;
+}
+
+WorkArea::~WorkArea() { remove(); }
+
+bool WorkArea::create(QString* tried) {
+    remove();
+    const QStringList bases = candidateBases();
+    QString last = bases.isEmpty() ? QStringLiteral("/tmp") : QString();
+    for (const QString& base : bases) {
+        last = base;
+        QTemporaryDir dir(base + QLatin1Char('/') + kPrefix + QStringLiteral("XXXXXX"));
+        if (!dir.isValid()) continue;
+        const int fd = openLocked(dir.path() + QLatin1Char('/') + workAreaLockName(), true);
+        if (fd < 0) continue;  // the temporary folder goes again
+        dir.setAutoRemove(false);
+        path_ = dir.path();
+        lockFd_ = fd;
+        const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+        if (::write(fd, pid.constData(), size_t(pid.size())) < 0) {
+            // The pid is for people looking at the folder; the lock is what counts.
+        }
+        return true;
+    }
+    if (tried) *tried = last;
+    return false;
+}
+
+void WorkArea::remove() {
+    if (!path_.isEmpty()) {
+        fs::deleteDirTree(path_);
+        path_.clear();
+    }
+    if (lockFd_ >= 0) {
+        ::close(lockFd_);
+        lockFd_ = -1;
+    }
+}
+
+int removeStaleWorkAreas(const QString& base) {
+    int removed = 0;
+    const QFileInfoList entries =
+        QDir(base).entryInfoList({kPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& fi : entries) {
+        if (fi.isSymLink() || fi.ownerId() != ::getuid()) continue;
+        const QString lock = fi.absoluteFilePath() + QLatin1Char('/') + workAreaLockName();
+        const QFileInfo lockInfo(lock);
+        if (!lockInfo.isFile() || lockInfo.isSymLink()) continue;
+        const int fd = openLocked(lock, false);
+        if (fd < 0) continue;  // its run is still going
+        // Held while removing, so a second start does not remove the folder at once too.
+        if (fs::deleteDirTree(fi.absoluteFilePath())) ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
+} // namespace mf
