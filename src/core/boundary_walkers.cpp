@@ -36,6 +36,33 @@ QString StripCrLf(const QString& s) {
     return r;
 }
 
+bool boundaryStringWellFormed(const QString& input) {
+    const QString s = StripCrLf(input);
+    if (vb::trim(s).isEmpty())
+        return true;
+    const QStringList f = s.split(u',');
+    // f.last() is what follows the last comma: empty in a string written whole.
+    qsizetype i = 1;   // the block count is not compared with the blocks
+    const qsizetype commaFields = f.size() - 1;
+    while (i < commaFields) {
+        const QString nText = vb::trim(f.at(i));
+        if (!vb::isNumeric(nText))
+            return false;
+        const double n = vb::val(nText);
+        if (n != std::floor(n) || n < 1 || n > 32767)
+            return false;
+        i += 1 + 3 * qsizetype(n);
+        // Three trailer fields with their commas; the fourth with its comma or at the end.
+        if (i + 3 > commaFields)
+            return false;
+        i += 3;
+        if (i == commaFields)
+            return true;   // the last nature without its comma
+        ++i;
+    }
+    return i == commaFields && vb::trim(f.last()).isEmpty();
+}
+
 int NextCsvField(const QString& s, int pos, QString& field) {
     if (pos > s.size())
         return -1;

@@ -27,6 +27,12 @@ struct SketchPointSet {
 // s without any CR or LF.
 QString StripCrLf(const QString& s);
 
+// Whether a stored boundary string can be read whole: the block count, then blocks of a
+// point count from 1 to 32767, that many triples and four trailer fields (the last may lack
+// its comma). An empty string holds no boundary and passes; a negative or missing point
+// count, a short block or text after the last block do not.
+bool boundaryStringWellFormed(const QString& s);
+
 // The field from pos (1-based) up to the next comma, and the position after that comma;
 // -1 when pos is beyond the end (field unchanged) or no comma follows (field emptied).
 // A last field without a comma after it is not returned.

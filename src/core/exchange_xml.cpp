@@ -1,6 +1,7 @@
 #include "core/exchange_xml.h"
 
 #include "core/app_state.h"
+#include "core/boundary_walkers.h"
 #include "core/dictionary.h"
 #include "core/field_access.h"
 #include "core/text_submission.h"
@@ -10,6 +11,9 @@
 #include "platform/vb.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <optional>
 #include <string>
 
 namespace mf {
@@ -81,7 +85,47 @@ QString nodeText(const pugi::xml_node& node) {
     return QString::fromUtf8(collector.text);
 }
 
-bool parseBytes(const QByteArray& bytes, pugi::xml_document* doc, QString* error) {
+// The document as UTF-8, decoded by its byte-order mark or its declared encoding (UTF-8,
+// GBK, GB2312, GB18030 or UTF-16), as other writers of the format produce it. Empty
+// optional when the bytes are not valid in that encoding.
+std::optional<QByteArray> utf8Document(const QByteArray& bytes) {
+    auto utf16 = [](const QByteArray& b, QStringConverter::Encoding e) -> std::optional<QByteArray> {
+        QStringDecoder d(e);
+        const QString text = d.decode(b);
+        if (d.hasError())
+            return std::nullopt;
+        return text.toUtf8();
+    };
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArray("<\0?\0", 4)))
+        return utf16(bytes, QStringConverter::Utf16LE);
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArray("\0<\0?", 4)))
+        return utf16(bytes, QStringConverter::Utf16BE);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return bytes.mid(3);
+    // The declaration is ASCII in every one of these encodings.
+    static const QRegularExpression decl(QStringLiteral("^\\s*<\\?xml[^>]*encoding\\s*=\\s*[\"']([A-Za-z0-9_.-]+)[\"']"));
+    const QRegularExpressionMatch m = decl.match(QString::fromLatin1(bytes.left(200)));
+    const QString enc = m.hasMatch() ? m.captured(1).toUpper() : QString();
+    if (enc == QLatin1String("GBK") || enc == QLatin1String("GB2312") || enc == QLatin1String("GB18030") ||
+        enc == QLatin1String("CP936") || enc == QLatin1String("WINDOWS-936")) {
+        bool ok = true;
+        const QString text = decodeGb18030(bytes, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text.toUtf8();
+    }
+    return bytes;
+}
+
+bool parseBytes(const QByteArray& raw, pugi::xml_document* doc, QString* error) {
+    const std::optional<QByteArray> utf8 = utf8Document(raw);
+    if (!utf8) {
+        if (error)
+            *error = QStringLiteral("bytes not valid in the declared encoding");
+        doc->reset();
+        return false;
+    }
+    const QByteArray& bytes = *utf8;
     const pugi::xml_parse_result r =
         doc->load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default,
                          pugi::encoding_utf8);
@@ -284,8 +328,15 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
             const FieldPair* pair = map.byValue(QString::fromUtf8(node.name()));
             if (!pair)
                 continue;
-            if (pair->FieldName == kBoundaryField)
+            if (pair->FieldName == kBoundaryField) {
+                if (!boundaryStringWellFormed(value)) {
+                    coordinateError();
+                    if (error)
+                        *error = QStringLiteral("malformed boundary");
+                    return false;
+                }
                 values->boundary = value;
+            }
             else if (pair->FieldName == kChangeTypeField)
                 values->changeTypes = value;
             else if (pair->FieldName == kTogetherField)

@@ -24,9 +24,6 @@ const QString kNotRecognised = QStringLiteral("该文件非系统认定文件...
 // file chosen by mistake is not read whole.
 constexpr qint64 kKindSniffBytes = 64 * 1024;
 
-void coordinateError() {
-    dialogs().message(QStringLiteral("提示"), kCoordinateError, MsgIcon::Exclamation);
-}
 
 int titleKind(const QString& trimmedLine) {
     for (int k = 1; k <= kKindCount; ++k)
@@ -202,6 +199,10 @@ int ReadTextFileKind(const QString& path) {
     return confirmFileKind(kind) ? kind : 0;
 }
 
+void coordinateError() {
+    dialogs().message(QStringLiteral("提示"), kCoordinateError, MsgIcon::Exclamation);
+}
+
 bool readCoordinateLines(const QStringList& lines, int first, int count, QString* boundary) {
     boundary->clear();
     if (first < 0 || count < 0 || qsizetype(first) + count > lines.size()) {
@@ -234,6 +235,10 @@ bool readCoordinateLines(const QStringList& lines, int first, int count, QString
             pending += u',' + point;
             ++points;
             continue;
+        }
+        if (points == 0) {   // a block without points: the boundary would be lost on loading
+            coordinateError();
+            return false;
         }
         ++blocks;
         QString trailer = vb::trim(line.mid(q + 1));

@@ -54,6 +54,9 @@ QStringList coordinateBlockLines(const QString& boundary);
 // is malformed, a block is cut short or the lines run out.
 bool readCoordinateLines(const QStringList& lines, int first, int count, QString* boundary);
 
+// "坐标数据格式错!": a stored boundary that cannot be read whole.
+void coordinateError();
+
 } // namespace mf
 
 namespace mf {

@@ -16,10 +16,37 @@ QByteArray encodeGb18030(const QString& text) {
     return bytes;
 }
 
+namespace {
+// GB18030 without the Windows code page's one single-byte addition: 0x80 standing alone
+// is "€" there (written by programs of that code page), which GB18030 spells A2 E3.
+QByteArray withWindowsEuro(const QByteArray& bytes) {
+    if (!bytes.contains('\x80'))
+        return bytes;
+    QByteArray out;
+    out.reserve(bytes.size() + 8);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = uchar(bytes.at(i));
+        if (b == 0x80) {
+            out += "\xA2\xE3";
+            continue;
+        }
+        out += char(b);
+        if (b < 0x81 || b == 0xFF || i + 1 >= bytes.size())
+            continue;
+        // A lead byte: its trail byte (or the three of a four-byte sequence) goes along.
+        const auto t = uchar(bytes.at(i + 1));
+        const qsizetype len = t >= 0x30 && t <= 0x39 ? 3 : 1;
+        out += bytes.mid(i + 1, len);
+        i += len;
+    }
+    return out;
+}
+} // namespace
+
 QString decodeGb18030(const QByteArray& bytes, bool* ok) {
     QStringDecoder decoder(kCodec);
     Q_ASSERT(decoder.isValid());
-    QString text = decoder.decode(bytes);
+    QString text = decoder.decode(withWindowsEuro(bytes));
     if (ok)
         *ok = !decoder.hasError();
     return text;

@@ -11,7 +11,7 @@
 namespace mf {
 
 QByteArray encodeGb18030(const QString& text);
-// Decodes GB18030; invalid bytes become U+FFFD and set *ok to false when given.
+// Decodes GB18030 (a lone 0x80 is the Windows code page's "€"); invalid bytes become U+FFFD and set *ok to false when given.
 QString decodeGb18030(const QByteArray& bytes, bool* ok = nullptr);
 
 // Splits text at CR LF, LF or a lone CR. A final line break does not add an empty line.

@@ -4,9 +4,11 @@
 #include "core/app_state.h"
 #include "core/exchange_xml.h"
 #include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -205,4 +207,45 @@ TEST_F(ExchangeXml, WriterRefusesWhatWouldNotReadBack) {
     EXPECT_FALSE(QFile::exists(dir.filePath("a.xml")));
     EXPECT_FALSE(WriteExchangeXml(dir.filePath("no/dir/a.xml"), collectFormValues(*f),
                                   fixtureMap(3, true), &error));
+}
+
+TEST_F(ExchangeXml, ReaderHonoursTheDeclaredEncoding) {
+    const QString data = QStringLiteral("<DATA><SQR>甲矿业€</SQR><QYZB>0,</QYZB></DATA></APP>");
+    auto declared = [&](const char* enc) {
+        return QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?><APP><HEADER><APP_TYPE>采矿权变更</APP_TYPE>"
+                              "</HEADER>").arg(enc) + data;
+    };
+    QStringEncoder le(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    QStringEncoder be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    const QList<QByteArray> documents = {
+        declared("UTF-8").toUtf8(),
+        QByteArray("\xEF\xBB\xBF") + declared("utf-8").toUtf8(),
+        encodeGb18030(declared("GBK")),
+        encodeGb18030(declared("gb2312")),
+        encodeGb18030(declared("GB18030")),
+        le.encode(declared("UTF-16")),
+        be.encode(declared("UTF-16")),
+    };
+    for (const QByteArray& b : documents) {
+        const FormValues v = parse(b);
+        EXPECT_EQ(v.kind, 2);
+        ASSERT_EQ(v.fields.size(), 1);
+        EXPECT_EQ(v.fields.at(0).value, QStringLiteral("甲矿业€"));
+    }
+    // Bytes that are no GBK in a document declared GBK: refused, not read as garbage.
+    parse("<?xml version=\"1.0\" encoding=\"GBK\"?><APP><DATA><SQR>\xFF\xFF</SQR></DATA></APP>", 2, false);
+}
+
+TEST_F(ExchangeXml, AMalformedBoundaryIsReportedAndNotLoaded) {
+    const QStringList malformed = {"1,-3,,,,,", "1,0,", "1,3,1,a,b,2,c,d,100,50,A,1,", "1,x,1,2,3,100,50,A,1,",
+                                   "1,1,1,a,b,100,50,A,1,junk,"};
+    for (const QString& zb : malformed) {
+        dialogs.clear();
+        parse(doc("<QYZB>" + zb.toUtf8() + "</QYZB>"), 2, false);
+        EXPECT_EQ(dialogs.messageTexts(), QStringList{"坐标数据格式错!"}) << zb.toStdString();
+    }
+    dialogs.clear();
+    for (const char* zb : {"1,1,1,a,b,100,50,A, 1", "1,2,1,a,b,2,c,d,,,,,", "0,"})
+        EXPECT_EQ(parse(doc("<QYZB>" + QByteArray(zb) + "</QYZB>")).boundary, QString(zb));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }

@@ -151,6 +151,7 @@ TEST_F(TextSubmission, MalformedCoordinateBlocksFailTheRead) {
         {"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10,20", "XY002=2,11,20"},  // no 标高
         {"矿区范围拐点坐标与标高的总行数= 99999999999", "XY001=1,10,20"},
         {"矿区范围拐点坐标与标高的总行数= 甲", "XY001=1,10,20"},
+        {"矿区范围拐点坐标与标高的总行数= 1", "XY001=标高,1,2,,1"},   // a block without points
     };
     for (const QStringList& tail : bad) {
         SCOPED_TRACE(tail.join(" | ").toStdString());

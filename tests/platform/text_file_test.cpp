@@ -40,6 +40,25 @@ TEST(Gb18030, CharactersOutsideGbkRoundTrip) {
     EXPECT_EQ(encodeGb18030(QStringLiteral("𠀀")), QByteArray("\x95\x32\x82\x36"));
 }
 
+TEST(Gb18030, ALoneByte80IsTheWindowsEuro) {
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"\x80", QStringLiteral("€")},
+        {"\xB2\xC9\x80" "5", QStringLiteral("采€5")},
+        {"\x81\x80", decodeGb18030("\x81\x80")},   // 0x80 as a trail byte stays one character
+        {"\x81\x30\x81\x30\x80", QStringLiteral("\u0080€")},
+    };
+    for (const auto& c : cases) {
+        bool ok = false;
+        EXPECT_EQ(decodeGb18030(c.bytes, &ok), c.text);
+        EXPECT_TRUE(ok);
+    }
+    EXPECT_EQ(decodeGb18030("\x81\x80").size(), 1);
+    EXPECT_FALSE(decodeGb18030("\x81\x80").contains(u'€'));
+}
+
 TEST(Gb18030, InvalidBytesAreReported) {
     bool ok = true;
     const QString text = decodeGb18030(QByteArray("A\xFF" "B"), &ok);
