@@ -346,3 +346,62 @@ TEST_F(PackageBuildTest, LinksInsideAPackageAreNeverFollowed) {
         }
     }
 }
+
+// Deleting, renumbering and adding documents of an opened package keep the package, its
+// list and its material list in step: a deleted document is gone, a new one is copied,
+// every name follows its entry, the count is what the package holds.
+TEST_F(PackageBuildTest, DeletingRenumberingAndAddingKeepThePackageConsistent) {
+    for (const char* f : {"a", "b", "c", "新图"}) ASSERT_TRUE(putBytes(path(QString("s/") + f + ".png"), f));
+    useList(twoMaterialList());
+    for (const char* f : {"a", "b", "c"}) {
+        const QString n = QString::number(QString("abc").indexOf(f) + 1);
+        AppendFileEntry("A9", n, "其他新增材料" + n, "其他新增材料" + n);
+        SetFileUrl("A9", n, path(QString("s/") + f + ".png"));
+    }
+    RecountElectronicFiles("A9");
+    ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+
+    // Opened again: the package's list is the working list. Delete the first, add a new one.
+    ResolvePackageXml(F() + "VOREL.xck");
+    useList(readBytes(F() + "VOREL.xck"));
+    KindPackageSource(1) = F();
+    RemoveFileEntry("A9", "1");
+    AppendFileEntry("A9", "3", "其他新增材料3", "其他新增材料3");
+    SetFileUrl("A9", "3", path("s/新图.png"));
+    RecountElectronicFiles("A9");
+    for (int round = 0; round < 2; ++round) {  // and once more, unchanged
+        const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+        EXPECT_TRUE(r.notCopied.isEmpty()) << r.notCopied.join(',').toStdString();
+        EXPECT_EQ(tree(F() + "其他材料"),
+                  (QStringList{"其他新增材料1.png=b", "其他新增材料2.png=c", "其他新增材料3.png=新图"}));
+        EXPECT_EQ(entryField(F() + "VOREL.xck", "A9", "2", ".//fileUrl"), "Local:\\\\其他新增材料2.png");
+        ListDocument list;
+        ASSERT_TRUE(list.load(F() + "VOREL.xck"));
+        EXPECT_EQ(nodeText(findMaterial(list, "A9"), ".//dzjs"), "3");
+        EXPECT_EQ(readBytes(F() + "材料清单.txt"),
+                  encodeGb18030("上报材料清单：\r\n1、其他新增材料1.png\r\n2、其他新增材料2.png\r\n3、其他新增材料3.png\r\n"));
+    }
+}
+
+// Two materials of the same name in a received list get names of their own on opening,
+// reported once; both keep their documents and a save deletes none.
+TEST_F(PackageBuildTest, DuplicateMaterialNamesAreMadeUniqueAndDeleteNothing) {
+    QByteArray list = twoMaterialList("Local:\\\\营业执照1.jpg", {}, "1");
+    list.replace("<fjmc>其他材料</fjmc><dzjs>0</dzjs><fjms>其他</fjms><fileList/>",
+                 "<fjmc>营业执照</fjmc><dzjs>1</dzjs><fjms/><fileList><file><fileXh>1</fileXh>"
+                 "<fileName>营业执照1</fileName><fileTitle>t</fileTitle><fileUrl>Local:\\\\营业执照1.jpg</fileUrl>"
+                 "</file></fileList>");
+    ASSERT_TRUE(putBytes(path("p/VOREL.xck"), list));
+    ASSERT_TRUE(putBytes(path("p/采矿权申请登记书.txt"), "application"));
+    ASSERT_TRUE(putBytes(path("p/营业执照/营业执照1.jpg"), "ONLY COPY"));
+    QByteArray resolved;
+    ResolvePackageXml(path("p/VOREL.xck"), &resolved);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"附件清单中有重名的材料，已改名为：\n营业执照（2）"});
+    useList(resolved);
+    KindPackageSource(1) = path("p/");
+    EXPECT_TRUE(BuildPackage(path("p.txt"), path("a/x.txt")).notCopied.isEmpty());
+    EXPECT_EQ(readBytes(path("p/营业执照/营业执照1.jpg")), "ONLY COPY");
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.jpg"), "ONLY COPY");
+    EXPECT_EQ(readBytes(F() + "营业执照（2）/营业执照1.jpg"), "ONLY COPY");
+    EXPECT_EQ(entryField(workXmlPath(1), "A9", "1", ".//fileUrl"), "Local:\\\\营业执照1.jpg");
+}

@@ -100,3 +100,34 @@ TEST_F(AttachmentTest, TheZipNeverHoldsItselfAndAFailureKeepsTheOldOne) {
     EXPECT_FALSE(zipFolder(path("missing"), path("old.zip")));
     EXPECT_EQ(readBytes(path("old.zip")), "previous");
 }
+
+// Folders 0755 and files 0644 whatever the disk says, deflated; a link is left out and named.
+TEST_F(AttachmentTest, TheZipStoresPlainModesAndNamesTheLinksItLeftOut) {
+    ASSERT_TRUE(putBytes(path("p/VOREL.xck"), QByteArray(4096, 'x')));
+    ASSERT_TRUE(putBytes(path("p/营业执照/营业执照1.jpg"), "JPEG DATA"));
+    ASSERT_TRUE(putBytes(path("secret.txt"), "SECRET"));
+    ASSERT_TRUE(QFile::link(path("secret.txt"), path("p/营业执照/营业执照2.jpg")));
+    QFile::setPermissions(path("p/营业执照"), QFileDevice::Permissions(0x7777));
+    QStringList links;
+    ASSERT_TRUE(zipFolder(path("p"), path("p.zip"), &links));
+    EXPECT_EQ(links, QStringList{"营业执照/营业执照2.jpg"});
+    int code = 0;
+    zip_t* za = zip_open(QFile::encodeName(path("p.zip")).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    ASSERT_TRUE(za);
+    EXPECT_EQ(zip_get_num_entries(za, 0), 3);
+    for (const auto& [name, mode] : {std::pair{"VOREL.xck", 0100644u}, {"营业执照/", 040755u}, {"营业执照/营业执照1.jpg", 0100644u}}) {
+        const zip_int64_t i = zip_name_locate(za, name, 0);
+        ASSERT_GE(i, 0) << name;
+        zip_uint8_t os = 0;
+        zip_uint32_t attributes = 0;
+        zip_file_get_external_attributes(za, zip_uint64_t(i), 0, &os, &attributes);
+        EXPECT_EQ(os, ZIP_OPSYS_UNIX) << name;
+        EXPECT_EQ(attributes >> 16, mode) << name;
+    }
+    zip_stat_t st;
+    ASSERT_EQ(zip_stat(za, "VOREL.xck", 0, &st), 0);
+    EXPECT_EQ(st.comp_method, ZIP_CM_DEFLATE);
+    zip_close(za);
+    // No temporary file is left beside the zip.
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p.zip", "secret.txt"}));
+}
