@@ -20,7 +20,7 @@ QString entryPath(const QString& dir, const QString& name);
 
 enum class CopyFault { None, Source, Target };
 
-// Copies src into the new file dst (mode 0644), 1 MiB at a time. dst must not exist and is
+// Copies src into the new file dst (mode 0644) in the kernel, or 1 MiB at a time. dst must not exist and is
 // never reached through a link; a src that is a link is refused unless followSourceLink.
 // Nothing is synced: the caller syncs the folder it built. A failed copy leaves no dst.
 // *error gets the reason in Chinese, naming the file.
