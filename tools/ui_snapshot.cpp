@@ -21,6 +21,7 @@
 #include "tool_app.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QMdiSubWindow>
@@ -98,7 +99,29 @@ int main(int argc, char** argv) {
         }
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    QTimer::singleShot(400, [&] {
+    const bool printDialog = argc > 4 && QString::fromLocal8Bit(argv[4]) == QLatin1String("print");
+    if (printDialog) {
+        // "print": the print dialog over the editor; its window-manager hints go to stdout.
+        QTimer::singleShot(300, [&] {
+            QTimer::singleShot(500, [&] {
+                QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+                if (QWidget* dlg = QApplication::activeModalWidget()) {
+                    QProcess::execute(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(dlg->winId()),
+                                                                QStringLiteral("_MOTIF_WM_HINTS"),
+                                                                QStringLiteral("WM_NORMAL_HINTS"),
+                                                                QStringLiteral("_NET_WM_WINDOW_TYPE")});
+                    dlg->close();
+                }
+            });
+            main->Toolbar_ButtonClick(QStringLiteral("PRINT"));
+            std::printf("WIN available after the print dialog: %d\n",
+                        int(main->toolbarButtonAvailable(QStringLiteral("WIN"))));
+            for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
+            main->close();
+            app.quit();
+        });
+    }
+    if (!printDialog) QTimer::singleShot(400, [&] {
         // The whole screen, so the window's place on it shows too.
         QGuiApplication::primaryScreen()->grabWindow(0).save(out);
         // Whatever the action changed is not to be saved: close without the question.

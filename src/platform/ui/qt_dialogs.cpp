@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace mf {
@@ -31,6 +33,15 @@ std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget* parent, const QS
     box->setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
     if (buttons == MsgButtons::YesNo)
         box->setEscapeButton(QMessageBox::No);
+    // A short text must not leave the title elided: the box is at least as wide as its
+    // title in a (bold, larger) title-bar font plus the title bar's icon and close box.
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + 120;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
     return box;
 }
 
