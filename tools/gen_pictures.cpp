@@ -1,11 +1,14 @@
 // Draws the main window's background pictures ckq-1.jpg to ckq-4.jpg (one per screen
-// width class) into the given folder: a soft gradient with contour lines.
+// width class) into the given folder: a soft gradient with contour lines. With a second
+// folder it also draws the program's icon there, one <size>/mining-filer.png per size.
 #include <QColor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -35,6 +38,29 @@ static bool drawPicture(const QString& path, int w, int h) {
     return img.save(path, "JPG", 85);
 }
 
+// The program's icon: white mountains on a green tile, a gold line as the boundary.
+static bool drawIcon(const QString& path, int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    QLinearGradient g(0, 0, 0, s);
+    g.setColorAt(0, QColor(46, 125, 50));
+    g.setColorAt(1, QColor(27, 94, 32));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
+    const QPointF peaks[] = {{s * 0.14, s * 0.74}, {s * 0.40, s * 0.28}, {s * 0.55, s * 0.50},
+                             {s * 0.66, s * 0.38}, {s * 0.86, s * 0.74}};
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPolygon(peaks, 5);
+    p.setBrush(QColor(255, 193, 7));
+    p.drawRect(QRectF(s * 0.14, s * 0.78, s * 0.72, std::max(1.0, s * 0.06)));
+    p.end();
+    return img.save(path);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -49,6 +75,16 @@ int main(int argc, char** argv) {
         if (!drawPicture(QStringLiteral("%1/ckq-%2.jpg").arg(dir).arg(i + 1), w, w * 3 / 4)) {
             std::fprintf(stderr, "gen_pictures: cannot write ckq-%d.jpg\n", i + 1);
             return 1;
+        }
+    }
+    if (argc > 2) {
+        const QString icons = QString::fromLocal8Bit(argv[2]);
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const QString folder = QStringLiteral("%1/%2").arg(icons).arg(size);
+            if (!QDir().mkpath(folder) || !drawIcon(folder + QStringLiteral("/mining-filer.png"), size)) {
+                std::fprintf(stderr, "gen_pictures: cannot write the %d-pixel icon\n", size);
+                return 1;
+            }
         }
     }
     return 0;

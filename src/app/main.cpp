@@ -7,6 +7,7 @@
 #include "platform/ui/qt_setup.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,6 +18,13 @@ int main(int argc, char** argv) {
     mf::setDialogs(&qtDialogs);
 
     const QString exeDir = QCoreApplication::applicationDirPath();
+    // The installed icon theme's icon; in a build folder the icons beside the program.
+    QApplication::setDesktopFileName(QStringLiteral("mining-filer"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("mining-filer"));
+    if (icon.isNull())
+        for (int size : {16, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size));
+    QApplication::setWindowIcon(icon);
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return 1;
     qtDialogs.setParent(main.get());
