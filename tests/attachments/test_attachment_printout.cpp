@@ -48,10 +48,12 @@ TEST(AttachmentPrintout, TitlesDatesAndPages) {
     EXPECT_FALSE(attachmentListPageFits(12240, 15840));  // Letter
 }
 
-// Printed to a PDF: 40 documents give two pages, numbered across them, each with its footer.
+// Printed to a PDF: 40 documents give two pages, numbered across them, each with its footer;
+// a title too long for its cell is cut inside the table.
 TEST_F(AttachmentTest, FortyDocumentsPrintOnTwoPagesNumberedAcrossThem) {
     AttachmentListPrint list{"采矿权新立申请材料清单", "某某铁矿", "某某矿业公司", "2024年1月5日", {}};
     for (int i = 1; i <= 40; ++i) list.titles << QStringLiteral("文件%1").arg(i);
+    list.titles[1] = QStringLiteral("云南省某某县某某铜多金属矿资源储量核实报告评审意见书及备案证明（含附图、附表）").repeated(3);
     const QString pdf = path("list.pdf");
     {
         QPdfWriter writer(pdf);
@@ -77,6 +79,11 @@ TEST_F(AttachmentTest, FortyDocumentsPrintOnTwoPagesNumberedAcrossThem) {
     EXPECT_FALSE(has(pages[0], "文件40"));
     EXPECT_TRUE(has(pages[1], "40\\s+文件40"));
     EXPECT_TRUE(has(pages[1], "共\\s*2\\s*页\\s*第\\s*2\\s*页"));
+    // No word beyond the table's right edge (18.2 cm).
+    const QString boxes = mf::test::runPdfTool("pdftotext", {"-bbox", pdf, "-"});
+    static const QRegularExpression xMax("xMax=\"([\\d.]+)\"");
+    for (auto it = xMax.globalMatch(boxes); it.hasNext();) EXPECT_LE(it.next().captured(1).toDouble(), 10318 / 20.0);
+    EXPECT_TRUE(has(pages[0], "2\\s+云南省.*…"));
 }
 
 namespace {
