@@ -159,8 +159,7 @@ bool printAttachmentList(QPagedPaintDevice& device, const AttachmentListPrint& l
             return false;
         }
     }
-    painter.end();
-    return true;
+    return painter.end();
 }
 
 } // namespace mf

@@ -28,6 +28,9 @@ public:
     // "<file>: <reason>" after a failure.
     QString errorString() const { return error_; }
     QString path() const { return path_; }
+    // The temporary file after open(). Another writer (a PDF printer) may fill it by name
+    // instead of write(); commit() then syncs and places what it wrote.
+    QString temporaryPath() const { return tempPath_; }
 
 private:
     bool fail(int errnum);

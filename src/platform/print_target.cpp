@@ -98,6 +98,12 @@ void PagedDeviceTarget::endDoc() {
         pageEnded_ = true;
 }
 
+void PagedDeviceTarget::endRun() {
+    pageOpen_ = false;
+    pageEnded_ = false;
+    if (painter_.isActive() && !painter_.end()) throw PrintError("the printer cannot end the document");
+}
+
 void PagedDeviceTarget::finish() {
     if (painter_.isActive()) painter_.end();
     pageOpen_ = false;

@@ -21,6 +21,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The file of a printout (a PDF) could not be written; message() says which and why.
+class PrintFileError : public PrintError {
+public:
+    explicit PrintFileError(const QString& message)
+        : PrintError(message.toStdString()), message_(message) {}
+    QString message() const { return message_; }
+
+private:
+    QString message_;
+};
+
 // The user cancelled the print run (the file of a PDF printout was not chosen).
 class PrintCancelled : public std::exception {
 public:
@@ -63,6 +74,9 @@ public:
 
     // Ends the page as a document of its own (a print job).
     virtual void endDoc() = 0;
+    // Ends the print run: the last document is finished and, for a file, complete on disk.
+    // Throws PrintError (PrintFileError for a file) when it is not.
+    virtual void endRun() {}
 
 protected:
     QString fontName_ = QStringLiteral("宋体");
@@ -88,6 +102,8 @@ public:
     void drawText(int x, int y, const QString& s) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void endDoc() override;
+    // Ends the last document; throws PrintError when the device could not finish it.
+    void endRun() override;
     // Ends the last document; the target can print again afterwards.
     void finish();
     // Pages started so far.

@@ -35,6 +35,8 @@ void PrintSelectedPages(PrintTarget& target, PrintableForm& form, const PageSele
         PrintContainerPage(target, form, QStringLiteral("picture1"), i, withSketch ? &sketch : nullptr);
     }
     if (area && selected[4]) PrintCoordinateTable(target, form.boundary(), form.mineName(), kind);
+    // Done only once the documents are ended and a file is complete.
+    target.endRun();
     dialogs().message(QStringLiteral("提示"), QStringLiteral("输出完毕!"), MsgIcon::Information);
 }
 

@@ -331,17 +331,18 @@ TEST_F(GridGraphTest, PrintsOnePdfPageAndReportsCompletion) {
     }
 }
 
-TEST_F(GridGraphTest, APrinterThatCannotStartIsNotReportedAsDone) {
+TEST_F(GridGraphTest, APdfThatCannotBeWrittenIsNotReportedAsDone) {
     g.setZB_String(kSquare);
     g.init_grid_graph();
     g.Graph_Draw(0);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     QTemporaryDir dir;
-    dialogs.chooseFile(dir.filePath("no/such/folder/plot.pdf"));
+    const QString pdf = dir.filePath("no/such/folder/plot.pdf");
+    dialogs.chooseFile(pdf);
     PrintAreaPlot(g.core(), printer);
-    EXPECT_EQ(dialogs.lastMessage().text, "打印错误，请检查打印机安装是否正确！");
-    EXPECT_EQ(dialogs.lastMessage().title, "提示");
+    EXPECT_EQ(dialogs.lastMessage().text, "无法写入文件：" + pdf + "：文件或文件夹不存在");
+    EXPECT_EQ(dialogs.lastMessage().title, "错误");
     EXPECT_EQ(dialogs.messages().size(), 1);
 }
 

@@ -3,6 +3,8 @@
 #include "forms_ui/field_fixture.h"
 
 #include "forms/ui/editor_page.h"
+#include "core/ui/commands.h"
+#include "platform/pdf_file.h"
 #include "platform/print_target.h"
 #include "platform/ui/program_printer.h"
 #include "printing/printer_paper.h"
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -268,4 +271,57 @@ TEST_F(PrintDialogTest, CancellingThePdfFileEndsTheRunSilently) {
     EXPECT_EQ(paper_.orient, 2);
     EXPECT_TRUE(programPrinter().outputFileName().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A PDF the disk cannot take is reported with the file and the reason and leaves the former
+// file as it was; the next run of the session writes a complete PDF. The dialog proposes a
+// name of the kind and the mine, adds ".pdf" and asks before replacing a file.
+TEST_F(PrintDialogTest, APdfThatCannotBeWrittenIsReportedAndTheNextRunWritesAValidOne) {
+    auto e = open(1);
+    type(*e, 1, QStringLiteral("某某铁矿"));
+    grid_->zb = kBoundary;
+    EditorPrintableForm f(*e);
+    const QString proposed = commands::proposedPdfName(1, f.mineName());
+    EXPECT_EQ(proposed, QStringLiteral("采矿权申请登记书-某某铁矿.pdf"));
+    FrmPrintSelect d(f, paper_, [proposed] { return makePrinterTarget(programPrinter(), proposed); });
+    programPrinter().setOutputFormat(QPrinter::PdfFormat);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("旧.pdf"));
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("%PDF-1.4 the former printout\n%%EOF\n");
+    }
+    const QByteArray former = [&] { QFile f(old); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    dialogs_.chooseFile(old).answer(MsgAnswer::Yes);
+    {
+        FileSizeLimit limit(4096);
+        d.Command1_Click(0);
+    }
+    EXPECT_EQ(dialogs_.fileDialogs().at(0).request.fileName, proposed);
+    EXPECT_EQ(dialogs_.messageTexts(),
+              (QStringList{QStringLiteral("文件已经存在,是否覆盖?"),
+                           QStringLiteral("无法写入文件：") + old + QStringLiteral("：文件超过了允许的大小")}));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("错误"));
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), former);
+    }
+
+    // Declining to replace prints nothing and says nothing more.
+    dialogs_.clear();
+    dialogs_.chooseFile(old).answer(MsgAnswer::No);
+    d.Command1_Click(0);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{QStringLiteral("文件已经存在,是否覆盖?")});
+
+    dialogs_.clear();
+    dialogs_.chooseFile(dir.filePath(QStringLiteral("新")));
+    d.Command1_Click(0);
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{QStringLiteral("输出完毕!")});
+    const QString written = dir.filePath(QStringLiteral("新.pdf"));
+    EXPECT_TRUE(isCompletePdf(written));
+    EXPECT_TRUE(mf::test::pdfInfo(written).contains(QRegularExpression(QStringLiteral("Pages:\\s+5"))));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{QStringLiteral("新.pdf"), QStringLiteral("旧.pdf")}));
 }

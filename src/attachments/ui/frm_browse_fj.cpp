@@ -4,6 +4,7 @@
 #include "core/app_state.h"
 #include "core/form_access.h"
 #include "platform/dialogs.h"
+#include "platform/pdf_file.h"
 #include "platform/ui/printer_setup.h"
 #include "platform/ui/program_printer.h"
 
@@ -133,21 +134,28 @@ void frmBrowseFJ::cmdPrint_Click() {
                           MsgIcon::Exclamation);
         return;
     }
-    // The PDF printer asks for its file once and takes all pages in one document; a real
-    // printer gets one job per page.
-    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
-    if (pdf && printer.outputFileName().isEmpty()) {
-        FileDialogRequest req;
-        req.title = QStringLiteral("打印到文件");
-        req.filters = {QStringLiteral("PDF 文件 (*.pdf)")};
-        const FileDialogResult r = dialogs().saveFile(req);
-        if (!r.accepted || r.path.isEmpty()) return;
-        printer.setOutputFileName(r.path);
-        printAttachmentList(printer, printout(), false);
-        printer.setOutputFileName(QString());
+    // A printer of this run's own. The PDF printer asks for its file once and takes all
+    // pages in one document, put in place only when complete; a real printer gets one job
+    // per page.
+    const std::unique_ptr<QPrinter> run = runPrinter(printer);
+    const bool pdf = run->outputFormat() == QPrinter::PdfFormat;
+    std::unique_ptr<PdfFile> file;
+    if (pdf) {
+        const QString path = askPdfPath(QStringLiteral("打印到文件"), QString());
+        if (path.isEmpty()) return;
+        file = std::make_unique<PdfFile>(path);
+        if (!file->open()) {
+            dialogs().error(file->message());
+            return;
+        }
+        run->setOutputFileName(file->temporaryPath());
+    }
+    if (!printAttachmentList(*run, printout(), !pdf)) {
+        dialogs().message(QStringLiteral("提示"), QStringLiteral("打印错误，请检查打印机安装是否正确！"),
+                          MsgIcon::Exclamation);
         return;
     }
-    printAttachmentList(printer, printout(), !pdf);
+    if (file && !file->commit()) dialogs().error(file->message());
 }
 
 void frmBrowseFJ::Command1_Click() {

@@ -242,13 +242,23 @@ void showAttachments(QWidget* parent) {
 
 void printerSetup(QWidget* parent) { showPrinterSetup(parent); }
 
+QString proposedPdfName(int kind, const QString& mineName) {
+    QString stem = kindPackageTextName(kind);
+    stem = stem.left(stem.lastIndexOf(u'.'));
+    QString mine;
+    for (const QChar c : mineName.trimmed())
+        if (c.unicode() >= 0x20 && !QStringLiteral("/\\:*?\"<>|").contains(c)) mine += c;
+    return (mine.isEmpty() ? stem : stem + u'-' + mine) + QStringLiteral(".pdf");
+}
+
 void showPrintDialog(QWidget* parent) {
     auto* main = qobject_cast<TabMain*>(parent);
     EditorWindow* editor = main ? main->editor(state().CurrentKind) : nullptr;
     if (!editor) return;
     EditorPrintableForm form(*editor);
     QtPrinterPaper paper(programPrinter());
-    FrmPrintSelect dlg(form, paper, [] { return makePrinterTarget(programPrinter()); }, parent);
+    const QString pdfName = proposedPdfName(state().CurrentKind, form.mineName());
+    FrmPrintSelect dlg(form, paper, [pdfName] { return makePrinterTarget(programPrinter(), pdfName); }, parent);
     dlg.exec();
 }
 

@@ -30,6 +30,9 @@ int LoadFileIntoForm(TabMain* main, const QString& path);
 
 void showAttachments(QWidget* parent);
 void printerSetup(QWidget* parent);
+// The PDF file a printout of the kind proposes: the stem of the kind's package text file,
+// then "-" and the mine name when it is filled ("采矿权申请登记书-某某铁矿.pdf").
+QString proposedPdfName(int kind, const QString& mineName);
 void showPrintDialog(QWidget* parent);
 
 } // namespace commands

@@ -2,6 +2,8 @@
 
 #include "gridgraph/messages.h"
 #include "platform/dialogs.h"
+#include "platform/pdf_file.h"
+#include "platform/ui/program_printer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -43,31 +45,33 @@ bool paintAreaPlot(GridGraphCore& core, QPaintDevice& device) {
             std::erase_if(scene->items, [](const plot::Item& i) { return i.kind == plot::Item::Text; });
         plot::paintScene(p, *scene);
     }
-    p.end();
-    return true;
+    return p.end();
 }
 
-void PrintAreaPlot(GridGraphCore& core, QPrinter& printer) {
+void PrintAreaPlot(GridGraphCore& core, const QPrinter& choices) {
     if (!printable(core))
         return;
-    bool printed = false;
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
-        FileDialogRequest req;
-        req.title = QStringLiteral("PDF 文件");
-        req.fileName = QStringLiteral("矿区图.pdf");
-        req.filters << QStringLiteral("PDF 文件(*.pdf)");
-        const FileDialogResult r = dialogs().saveFile(req);
-        if (!r.accepted)
+    // A printer of this run's own: a failed file leaves nothing behind for the next run.
+    const std::unique_ptr<QPrinter> printer = runPrinter(choices);
+    std::unique_ptr<PdfFile> file;
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        const QString path = askPdfPath(QStringLiteral("PDF 文件"), QStringLiteral("矿区图.pdf"));
+        if (path.isEmpty())
             return;
-        printer.setOutputFileName(r.path);
-        printed = paintAreaPlot(core, printer);
-        printer.setOutputFileName(QString());
-    } else {
-        printed = paintAreaPlot(core, printer);
+        file = std::make_unique<PdfFile>(path);
+        if (!file->open()) {
+            dialogs().error(file->message());
+            return;
+        }
+        printer->setOutputFileName(file->temporaryPath());
     }
     // A document that could not be begun is a failure, not a completed printout.
-    if (!printed) {
+    if (!paintAreaPlot(core, *printer)) {
         dialogs().message(gridmsg::kTitleHint, gridmsg::kPrintFailed, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (file && !file->commit()) {
+        dialogs().error(file->message());
         return;
     }
     dialogs().message(gridmsg::kTitleInfo, gridmsg::kPrintDone, MsgIcon::Information, MsgButtons::Ok);

@@ -13,9 +13,11 @@ namespace mf {
 // be begun.
 bool paintAreaPlot(GridGraphCore& core, QPaintDevice& device);
 
-// PrintAreaPlot on the program's printer: one document, then "打印完成！". The PDF printer
-// asks for its file name first; a cancel prints nothing. A printer that cannot begin the
-// document gives "打印错误，请检查打印机安装是否正确！" instead of the completion message.
-void PrintAreaPlot(GridGraphCore& core, QPrinter& printer);
+// PrintAreaPlot on a fresh printer set up from the user's choices: one document, then
+// "打印完成！". The PDF printer asks for its file name first; a cancel prints nothing. A
+// printer that cannot begin the document gives "打印错误，请检查打印机安装是否正确！", a PDF
+// file that could not be written completely "无法写入文件：" with the file and the reason,
+// instead of the completion message.
+void PrintAreaPlot(GridGraphCore& core, const QPrinter& choices);
 
 } // namespace mf

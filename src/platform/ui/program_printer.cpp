@@ -10,6 +10,24 @@ QPrinter& programPrinter() {
     return printer;
 }
 
+std::unique_ptr<QPrinter> runPrinter(const QPrinter& choices) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const bool pdf = choices.outputFormat() == QPrinter::PdfFormat || choices.printerName().isEmpty();
+    if (pdf)
+        printer->setOutputFormat(QPrinter::PdfFormat);
+    else
+        printer->setPrinterName(choices.printerName());
+    printer->setPageLayout(choices.pageLayout());
+    printer->setFullPage(choices.fullPage());
+    printer->setCopyCount(choices.copyCount());
+    printer->setCollateCopies(choices.collateCopies());
+    printer->setColorMode(choices.colorMode());
+    printer->setDuplex(choices.duplex());
+    printer->setPageOrder(choices.pageOrder());
+    printer->setDocName(choices.docName());
+    return printer;
+}
+
 int countPrinters() { return int(QPrinterInfo::availablePrinters().size()) + 1; }
 
 } // namespace mf

@@ -1,8 +1,14 @@
 #pragma once
+#include <memory>
+
 class QPrinter;
 namespace mf {
-// The printer the program prints on; printer set-up changes it for this run only.
+// The user's printer choices: printer set-up changes them for this session only.
 QPrinter& programPrinter();
+// A printer of its own for one print run, set up from the user's choices (printer or PDF,
+// paper, orientation, copies, colour, duplex). Whatever a run does to it (its file, a
+// failed document) stays with that run.
+std::unique_ptr<QPrinter> runPrinter(const QPrinter& choices);
 // Printers installed, plus the always present "PDF 文件".
 int countPrinters();
 } // namespace mf

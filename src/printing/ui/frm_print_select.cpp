@@ -159,6 +159,8 @@ void FrmPrintSelect::printRun() {
         }
     } catch (const PrintCancelled&) {
         // No file chosen for the PDF: the run ends without a message.
+    } catch (const PrintFileError& e) {
+        dialogs().error(e.message());
     } catch (const std::exception&) {
         dialogs().message(QStringLiteral("提示"), QStringLiteral("打印错误，请检查打印机安装是否正确！"),
                           MsgIcon::Exclamation);

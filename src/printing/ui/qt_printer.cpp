@@ -1,6 +1,7 @@
 #include "printing/ui/qt_printer.h"
 
 #include "platform/dialogs.h"
+#include "platform/pdf_file.h"
 #include "platform/ui/program_printer.h"
 
 #include <QPageSize>
@@ -21,22 +22,22 @@ constexpr PaperCode kPapers[] = {
 // Any other paper.
 constexpr int kUserSize = 256;
 
-// Asks for the PDF file before the first page of the run.
-class PrinterRunTarget : public PagedDeviceTarget {
+// The run's own printer, made before the target that draws on it and gone after it.
+struct RunPrinter {
+    std::unique_ptr<QPrinter> printer;
+};
+
+// Prints on a fresh printer set up from the user's choices; asks for the PDF file before
+// the first page of the run and puts it in place only when the run ended well.
+class PrinterRunTarget : private RunPrinter, public PagedDeviceTarget {
 public:
-    PrinterRunTarget(QPrinter& printer, bool pdf)
-        : PagedDeviceTarget(&printer, !pdf), printer_(printer), pdf_(pdf),
-          savedFileName_(printer.outputFileName()), savedFullPage_(printer.fullPage()) {
+    PrinterRunTarget(const QPrinter& choices, const QString& proposedPdfName)
+        : RunPrinter{runPrinter(choices)}, PagedDeviceTarget(printer.get(), !printsToPdf(*printer)),
+          pdf_(printsToPdf(*printer)), proposedPdfName_(proposedPdfName) {
         // A PDF page has no unprintable border: positions count from the paper's corner.
-        if (pdf_) printer_.setFullPage(true);
+        if (pdf_) printer->setFullPage(true);
     }
-    // The file of this run is written; the printer is left as the run found it, so that
-    // the next printout (of this or another window) asks for its own file.
-    ~PrinterRunTarget() override {
-        finish();
-        printer_.setOutputFileName(savedFileName_);
-        printer_.setFullPage(savedFullPage_);
-    }
+    ~PrinterRunTarget() override { finish(); }
 
     void drawText(int x, int y, const QString& s) override {
         ready();
@@ -46,26 +47,24 @@ public:
         ready();
         PagedDeviceTarget::drawLine(x1, y1, x2, y2);
     }
+    void endRun() override {
+        PagedDeviceTarget::endRun();
+        if (file_ && !file_->commit()) throw PrintFileError(file_->message());
+    }
 
 private:
     void ready() {
-        if (!pdf_ || asked_) return;
-        FileDialogRequest req;
-        req.title = QStringLiteral("打印到文件");
-        req.fileName = QStringLiteral("申请表单.pdf");
-        req.filters = {QStringLiteral("PDF 文件(*.pdf *.PDF)")};
-        const FileDialogResult r = dialogs().saveFile(req);
-        if (!r.accepted || r.path.isEmpty()) throw PrintCancelled();
-        QString path = r.path;
-        if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-        printer_.setOutputFileName(path);
-        asked_ = true;
+        if (!pdf_ || file_) return;
+        const QString path = askPdfPath(QStringLiteral("打印到文件"), proposedPdfName_);
+        if (path.isEmpty()) throw PrintCancelled();
+        auto file = std::make_unique<PdfFile>(path);
+        if (!file->open()) throw PrintFileError(file->message());
+        printer->setOutputFileName(file->temporaryPath());
+        file_ = std::move(file);
     }
-    QPrinter& printer_;
     bool pdf_;
-    bool asked_ = false;
-    QString savedFileName_;
-    bool savedFullPage_;
+    QString proposedPdfName_;
+    std::unique_ptr<PdfFile> file_;
 };
 
 } // namespace
@@ -109,10 +108,8 @@ bool printsToPdf(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty();
 }
 
-std::unique_ptr<PrintTarget> makePrinterTarget(QPrinter& printer) {
-    const bool pdf = printsToPdf(printer);
-    if (pdf) printer.setOutputFormat(QPrinter::PdfFormat);
-    return std::make_unique<PrinterRunTarget>(printer, pdf);
+std::unique_ptr<PrintTarget> makePrinterTarget(const QPrinter& choices, const QString& proposedPdfName) {
+    return std::make_unique<PrinterRunTarget>(choices, proposedPdfName);
 }
 
 } // namespace mf

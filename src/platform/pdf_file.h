@@ -1,0 +1,39 @@
+#pragma once
+// The PDF file of a print run. The user picks it (".pdf" is added to a name without an
+// extension, an existing file is replaced only after a question); the printer writes a
+// temporary file beside it, which takes the file's place only when it is a complete PDF.
+#include "platform/atomic_file.h"
+
+#include <QString>
+
+namespace mf {
+
+// Asks for the PDF file of a print run, proposing proposedName. Empty when the user
+// cancels or does not want an existing file replaced.
+QString askPdfPath(const QString& title, const QString& proposedName);
+
+class PdfFile {
+public:
+    explicit PdfFile(const QString& path) : writer_(path) {}
+
+    // Makes the temporary file; false (see message()) when the folder takes no file.
+    bool open();
+    // Where the printer writes, after open().
+    QString temporaryPath() const { return writer_.temporaryPath(); }
+    // After the printer ended its document: true when the file is a complete PDF (not
+    // empty, ending with its trailer) and is in place. Otherwise the previous file stays.
+    bool commit();
+    void cancel() { writer_.cancel(); }
+    // "无法写入文件：" and the file with the reason, after a failure.
+    QString message() const { return message_; }
+
+private:
+    bool fail(const QString& error);
+    AtomicFileWriter writer_;
+    QString message_;
+};
+
+// True when the file is a complete PDF: not empty and ending with the "%%EOF" trailer.
+bool isCompletePdf(const QString& path);
+
+} // namespace mf
