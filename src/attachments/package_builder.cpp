@@ -168,8 +168,10 @@ void retire(const QString& old, const QString& dest, int kind, QStringList* kept
 // files to the package and goes. With no package folder at all, a complete one takes its place.
 void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind, QStringList* kept) {
     const QString prefix = u'.' + stem;
+    bool cleaned = false;
     for (const QString& name : folderEntries(parent)) {
         if (!name.startsWith(prefix)) continue;
+        cleaned = true;
         const QString rest = name.mid(prefix.size());
         const QString path = withSlash(parent) + name;
         if (!isPlainDir(path)) continue;
@@ -186,7 +188,7 @@ void cleanLeftovers(const QString& parent, const QString& stem, const QString& f
             retire(path, folder, kind, kept);
         }
     }
-    syncDir(parent);
+    if (cleaned) syncDir(parent);
 }
 
 // The wait cursor and the status text while the package is written.
