@@ -3,7 +3,10 @@
 // its page or the coordinate table's frame.
 #include "forms_ui/field_fixture.h"
 
+#include "forms/form_design.h"
+#include "forms/kind_profile.h"
 #include "platform/ui/program_printer.h"
+#include "printing/print_geometry.h"
 #include "printing/ui/editor_printable_form.h"
 #include "printing/ui/frm_print_select.h"
 #include "printing/ui/qt_printer.h"
@@ -136,16 +139,22 @@ TEST_F(PaperTest, EveryKindPrintsInItsFontsAndInsideItsFramesUnderEitherLocale) 
                     if (w.x1 > h.x2) nearest = std::min(nearest, std::abs((w.y1 + w.y2) - (h.y1 + h.y2)) / 2);
                 EXPECT_LT(nearest, 1.5) << h.text.toStdString();
             }
+            const FormDesign design = loadFormDesign(kindProfile(kind).designResource(), nullptr);
             for (int p = 0; p < pages.size(); ++p) {
                 const Page& pg = pages[p];
                 const bool table = pg.text().contains(QStringLiteral("坐标表"));
-                // The page, or the coordinate table's frame (2.0 to 18.2 cm across).
-                const double left = table ? 1134 / 20.0 : 0, right = table ? 10318 / 20.0 : pg.width;
+                // The form page as it maps to paper, or the coordinate table's frame (2.0 to
+                // 18.2 cm across), and always the sheet.
+                const DesignPage* dp = design.page(p);
+                const double left = table ? 1134 / 20.0 : 800 / 20.0;
+                const double right = table ? 10318 / 20.0 : dp ? MapPrintX(dp->width.value) / 20.0 : pg.width;
+                const double bottom = !table && dp ? MapPrintY(dp->height.value) / 20.0 : pg.height;
                 for (const Word& w : pg.words) {
-                    EXPECT_GE(w.x1, left - 0.5) << "page " << p + 1 << " " << w.text.toStdString();
-                    EXPECT_LE(w.x2, right + 0.5) << "page " << p + 1 << " " << w.text.toStdString();
-                    EXPECT_GE(w.y1, 0) << w.text.toStdString();
-                    EXPECT_LE(w.y2, pg.height) << w.text.toStdString();
+                    const std::string where = "page " + std::to_string(p + 1) + " " + w.text.toStdString();
+                    EXPECT_GE(w.x1, left - 0.5) << where;
+                    EXPECT_LE(w.x2, std::min(right, pg.width) + 0.5) << where;
+                    EXPECT_GE(w.y1, table ? 0 : 1200 / 20.0 - 0.5) << where;
+                    EXPECT_LE(w.y2, std::min(bottom, pg.height) + 0.5) << where;
                 }
                 if (table) {
                     EXPECT_TRUE(pg.text().contains(kMineName)) << pg.text().toStdString();
