@@ -86,6 +86,12 @@ public:
 
     // The coordinate control Grid_Graph1; nullptr when the kind has none.
     virtual GridGraphAccess* gridGraph() = 0;
+
+    // Shows the page of a field and puts the focus into it (after a validation message).
+    virtual void focusField(ControlArray array, int index) {
+        (void)array;
+        (void)index;
+    }
 };
 
 } // namespace mf

@@ -1,12 +1,16 @@
 #include "core/validation.h"
 
 #include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
 #include "core/form_access.h"
 #include "core/grid_graph_access.h"
 #include "platform/dialogs.h"
+#include "platform/text_file.h"
 #include "platform/vb.h"
 
 #include <array>
+#include <optional>
 
 namespace mf {
 
@@ -67,9 +71,54 @@ bool listed(const QList<CheckedField>& fields, int index) {
     return false;
 }
 
-void reject(const FormAccess& form, int index, const char* suffix) {
-    dialogs().message(QStringLiteral("错误"), form.fieldName(ControlArray::ChTXT, index) + QString::fromUtf8(suffix),
-                      MsgIcon::Exclamation, MsgButtons::Ok);
+void reject(FormAccess& form, ControlArray array, int index, const QString& text) {
+    dialogs().message(QStringLiteral("错误"), text, MsgIcon::Exclamation, MsgButtons::Ok);
+    form.focusField(array, index);
+}
+
+void reject(FormAccess& form, int index, const char* suffix) {
+    reject(form, ControlArray::ChTXT, index, form.fieldName(ControlArray::ChTXT, index) + QString::fromUtf8(suffix));
+}
+
+// A main mineral as the pickers leave it: a dictionary code, optionally its name.
+bool isMineralItem(const QString& text) {
+    const qsizetype blank = text.indexOf(u' ');
+    const QString code = blank < 0 ? text : text.left(blank);
+    if (code.size() != 5)
+        return false;
+    for (QChar c : code)
+        if (c < u'0' || c > u'9')
+            return false;
+    const QString name = dictionary().GetMineralName(code);
+    if (name == QLatin1String("未知"))
+        return false;
+    const QString rest = blank < 0 ? QString() : vb::trim(text.mid(blank + 1));
+    return rest.isEmpty() || rest == name;
+}
+
+struct Located {
+    ControlArray array;
+    int index;
+};
+
+// The fields whose text a GBK reader would not get back, by field name, and the first one.
+QStringList fieldsOutsideGbk(FormAccess& form, std::optional<Located>* first) {
+    QStringList names;
+    for (ControlArray a : {ControlArray::ChTXT, ControlArray::ChMEMO, ControlArray::ChCBO}) {
+        for (int i : form.indexes(a)) {
+            if (readableAsGbk(form.text(a, i)))
+                continue;
+            if (!*first)
+                *first = Located{a, i};
+            const QString name = form.fieldName(a, i);
+            if (!names.contains(name))
+                names << name;
+        }
+    }
+    if (GridGraphAccess* grid = form.gridGraph())
+        if (!readableAsGbk(grid->ZB_String()))
+            names << QStringLiteral("矿区范围拐点坐标");
+    return names;
 }
 
 } // namespace
@@ -110,6 +159,26 @@ bool ValidateCurrentForm(FormAccess* form) {
         }
         if (isNumberField && !vb::isNumeric(text)) {
             reject(*form, i, "应填写数值型数据...");
+            return false;
+        }
+    }
+    // The main mineral is stored by its code: a typed text that is no dictionary item would
+    // be stored as 0 (text) or lost on reopening (XML).
+    for (int i : form->indexes(ControlArray::ChCBO)) {
+        if (form->fieldName(ControlArray::ChCBO, i) != kMainMineralField) continue;
+        const QString text = vb::trim(form->text(ControlArray::ChCBO, i));
+        if (text.isEmpty() || isMineralItem(text)) continue;
+        reject(*form, ControlArray::ChCBO, i, QStringLiteral("开采主矿种必须从矿种列表中选择..."));
+        return false;
+    }
+    // Characters a GBK reader cannot read: the user decides once, for all fields.
+    std::optional<Located> first;
+    const QStringList outside = fieldsOutsideGbk(*form, &first);
+    if (!outside.isEmpty()) {
+        const QString q = QStringLiteral("以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n") +
+                          outside.join(u'\n');
+        if (dialogs().message(QStringLiteral("提示"), q, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes) {
+            if (first) form->focusField(first->array, first->index);
             return false;
         }
     }

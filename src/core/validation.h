@@ -24,8 +24,11 @@ bool IsValidDate(const QString& text);
 // True when the form of CurrentKind may be saved. On the first failing field a message
 // names it (its field name followed by "应填写日期型数据..." or "应填写数值型数据...",
 // title "错误", exclamation icon) and the result is false; a failing coordinate check
-// shows only the coordinate control's own messages. With CurrentKind outside 1 to 7, or
-// no form, false without a message. The form is not changed.
+// shows only the coordinate control's own messages. A main mineral that is no dictionary
+// item stops with "开采主矿种必须从矿种列表中选择..."; the focus goes to the field named.
+// Last, texts that a GBK reader could not read are listed in one Yes/No question; No stops
+// the save. With CurrentKind outside 1 to 7, or no form, false without a message. The
+// form's values are not changed.
 bool ValidateCurrentForm(FormAccess* form);
 
 } // namespace mf

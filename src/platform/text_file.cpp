@@ -52,6 +52,18 @@ QString decodeGb18030(const QByteArray& bytes, bool* ok) {
     return text;
 }
 
+bool readableAsGbk(const QString& text) {
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return true;
+    QStringEncoder gbk("GBK");
+    Q_ASSERT(gbk.isValid());
+    const QByteArray bytes = gbk.encode(text);
+    return !gbk.hasError() && bytes == encodeGb18030(text);
+}
+
 QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;

@@ -14,6 +14,11 @@ QByteArray encodeGb18030(const QString& text);
 // Decodes GB18030 (a lone 0x80 is the Windows code page's "€"); invalid bytes become U+FFFD and set *ok to false when given.
 QString decodeGb18030(const QByteArray& bytes, bool* ok = nullptr);
 
+// Whether a reader of the GBK code page (CP936) gets the text back from the GB18030 bytes
+// written for it: false for characters outside GBK (𠀀, 䶮, emoji) and for "€", which GBK
+// writes as 0x80 and GB18030 as A2 E3.
+bool readableAsGbk(const QString& text);
+
 // Splits text at CR LF, LF or a lone CR. A final line break does not add an empty line.
 QStringList splitLines(const QString& text);
 

@@ -112,3 +112,40 @@ TEST_F(CommandsTest, SaveReopenSaveWritesTheSameBytesOnEveryKindInBothFormats) {
         }
     }
 }
+
+TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGbk) {
+    EditorWindow* e = open(1);
+    ASSERT_TRUE(e);
+    typeInto(e);
+    e->selectTab(4);
+    const QString file = path("checked.txt");
+    const struct {
+        const char* mineral;
+        const char* applicant;
+        MsgAnswer answer;
+        const char* message;   // the first message; "" none before the success
+        bool saved;
+        int page;   // the page shown afterwards: the field named, or where the user was
+    } cases[] = {
+        {"不存在的矿", "甲公司", MsgAnswer::Yes, "开采主矿种必须从矿种列表中选择...", false, 2},
+        {"42201 金", "甲公司", MsgAnswer::Yes, "开采主矿种必须从矿种列表中选择...", false, 2},
+        {"42201 金矿", "𠀀矿业€", MsgAnswer::No, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", false, 0},
+        {"42201 金矿", "䶮矿业", MsgAnswer::Yes, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", true, 4},
+        {"42201", "甲公司", MsgAnswer::Yes, "", true, 4},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(file);
+        dialogs_.clear();
+        e->setText(ControlArray::ChCBO, 2, c.mineral);
+        e->setText(ControlArray::ChTXT, 0, c.applicant);
+        dialogs_.answer(c.answer);
+        if (c.saved) dialogs_.chooseFile(file);
+        commands::SaveText(main_.get());
+        const QStringList shown = dialogs_.messageTexts();
+        ASSERT_FALSE(shown.isEmpty()) << c.mineral;
+        EXPECT_EQ(shown.first(), QString(c.message).isEmpty() ? shown.first() : QString(c.message)) << c.mineral;
+        EXPECT_EQ(QFile::exists(file), c.saved) << c.mineral << " " << c.applicant;
+        EXPECT_EQ(e->CurrentPage(), c.page) << c.mineral;
+        e->selectTab(4);
+    }
+}

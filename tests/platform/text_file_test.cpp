@@ -59,6 +59,14 @@ TEST(Gb18030, ALoneByte80IsTheWindowsEuro) {
     EXPECT_FALSE(decodeGb18030("\x81\x80").contains(u'€'));
 }
 
+TEST(Gb18030, WhatAGbkReaderCanRead) {
+    for (const char* s : {"", "ASCII 1,2", "采矿权人 甲", "，。（）"})
+        EXPECT_TRUE(readableAsGbk(QString::fromUtf8(s))) << s;
+    // Outside GBK, or written in other bytes than GBK's (€ is 0x80 there).
+    for (const char* s : {"𠀀", "䶮", "€", "🙂", "甲•乙"})
+        EXPECT_FALSE(readableAsGbk(QString::fromUtf8(s))) << s;
+}
+
 TEST(Gb18030, InvalidBytesAreReported) {
     bool ok = true;
     const QString text = decodeGb18030(QByteArray("A\xFF" "B"), &ok);

@@ -778,6 +778,18 @@ void EditorWindow::setChangeType(int index, bool ticked) {
 
 GridGraphAccess* EditorWindow::gridGraph() { return grid_; }
 
+void EditorWindow::focusField(ControlArray array, int index) {
+    QWidget* w = nullptr;
+    if (array == ControlArray::ChCBO)
+        w = combo(index);
+    else if (TextField* f = textField(array, index))
+        w = f->widget();
+    if (!w) return;
+    for (size_t p = 0; p < pages_.size(); ++p)
+        if (pages_[p]->isAncestorOf(w)) selectTab(int(p));
+    w->setFocus(Qt::OtherFocusReason);
+}
+
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched != sub_)
         return handleFieldKey(watched, static_cast<QKeyEvent*>(event));

@@ -107,6 +107,7 @@ public:
     bool changeType(int index) const override;
     void setChangeType(int index, bool ticked) override;
     GridGraphAccess* gridGraph() override;
+    void focusField(ControlArray array, int index) override;
 
 signals:
     // A data field's handler ran (array, index); for the field rules and tests.
