@@ -94,6 +94,14 @@ int main(int argc, char** argv) {
                 g->core().hooks().gridReset();
                 g->Area_Flex_DblClick();
             }
+        } else if (e && action == QLatin1String("codes")) {
+            // "codes": every code-list combo on its last item, the others on their second.
+            for (int i : e->indexes(mf::ControlArray::ChCBO))
+                if (mf::FieldCombo* c = e->combo(i); c && c->count() > 0)
+                    c->setListIndex(e->comboIsCodeList(i) ? c->count() - 1 : std::min(1, c->count() - 1));
+        } else if (e && action == QLatin1String("popup") && !e->fieldTable().codeCombos.empty()) {
+            // "popup": the list of the first code-list combo, dropped down.
+            if (mf::FieldCombo* c = e->combo(e->fieldTable().codeCombos.front().combo)) c->showPopup();
         } else if (e && action == QLatin1String("minerals") && e->combo(2)) {
             e->combo(2)->showPopup();
         }
