@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QListWidget>
 #include <QPainter>
@@ -332,8 +333,11 @@ void EditorWindow::fitIntoWorkArea() {
     pos.setX(std::max(0, std::min(pos.x(), room.width() - least.width())));
     pos.setY(std::max(0, std::min(pos.y(), room.height() - least.height())));
     sub_->move(pos);
-    sub_->resize(std::max(least.width(), std::min(full.width(), room.width() - pos.x())),
-                 std::max(least.height(), std::min(full.height(), room.height() - pos.y())));
+    // A page cut at the bottom gets its vertical scroll bar beside it, not over its width.
+    QSize want = full;
+    if (want.height() > room.height() - pos.y()) want.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    sub_->resize(std::max(least.width(), std::min(want.width(), room.width() - pos.x())),
+                 std::max(least.height(), std::min(want.height(), room.height() - pos.y())));
 }
 
 void EditorWindow::attachSubWindow(QMdiSubWindow* sub) {
