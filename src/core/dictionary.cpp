@@ -373,7 +373,17 @@ Dictionary& dictionary() {
 }
 
 bool OpenDictionary(const QString& dataPath, QString* error) {
-    return dictionary().open(dataPath + QStringLiteral("/DICT/系统词典.db"), error);
+    Dictionary& dict = dictionary();
+    if (!dict.open(dataPath + QStringLiteral("/DICT/系统词典.db"), error))
+        return false;
+    // A kind without a single field pair would save an application without any field.
+    for (int kind = 1; kind <= 7; ++kind) {
+        if (dict.textKeyMap(kind).count() == 0) {
+            dict.close();
+            return setError(error, QStringLiteral("TRANCODE 中没有第 %1 类申请的字段").arg(kind));
+        }
+    }
+    return true;
 }
 
 QString StripTrailingPoint(const QString& s) {

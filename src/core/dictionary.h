@@ -146,7 +146,8 @@ private:
 
 // The program's dictionary, opened by OpenDictionary at start-up.
 Dictionary& dictionary();
-// Opens DICT/系统词典.db under the program data folder.
+// Opens DICT/系统词典.db under the program data folder. Fails also when TRANCODE gives no
+// field pair to one of the kinds.
 bool OpenDictionary(const QString& dataPath, QString* error = nullptr);
 
 QString StripTrailingPoint(const QString& s);

@@ -97,15 +97,24 @@ TEST(DictionaryLoad, OpensReadOnly) {
 }
 
 TEST(DictionaryLoad, OpenDictionaryUsesTheDictFolderOfTheDataPath) {
-    DictFixture f(baseDictRows());
-    QTemporaryDir data;
-    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("DICT")));
-    ASSERT_TRUE(QFile::copy(f.path(), data.path() + QStringLiteral("/DICT/系统词典.db")));
+    // Every kind has its field: categories 1, 3, 4 and the four keys of category 2.
+    const QString everyKind = trancodeRow("1", "甲", "A", "甲") + trancodeRow("2", "乙", "B", "乙", "乙", "乙", "乙") +
+                              trancodeRow("3", "丙", "C", "丙") + trancodeRow("4", "丁", "D", "丁");
+    for (bool complete : {true, false}) {
+        // Without category 4 the annual report would be saved without any field.
+        DictFixture f(baseDictRows() + (complete ? everyKind : everyKind.left(everyKind.lastIndexOf("INSERT"))));
+        QTemporaryDir data;
+        ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("DICT")));
+        ASSERT_TRUE(QFile::copy(f.path(), data.path() + QStringLiteral("/DICT/系统词典.db")));
+        QString error;
+        EXPECT_EQ(OpenDictionary(data.path(), &error), complete) << error.toStdString();
+        EXPECT_EQ(dictionary().isOpen(), complete);
+        if (complete) EXPECT_EQ(dictionary().mineralList().size(), 1);
+        else EXPECT_EQ(error, QStringLiteral("TRANCODE 中没有第 7 类申请的字段"));
+        dictionary().close();
+    }
     QString error;
-    EXPECT_TRUE(OpenDictionary(data.path(), &error)) << error.toStdString();
-    EXPECT_EQ(dictionary().mineralList().size(), 1);
-    dictionary().close();
-    EXPECT_FALSE(OpenDictionary(data.path() + QStringLiteral("/nowhere"), &error));
+    EXPECT_FALSE(OpenDictionary(QStringLiteral("/nowhere"), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace mf;
 
@@ -62,6 +63,27 @@ TEST(StartUp, CorruptDictionaryEndsWithMessage) {
     f.close();
     EXPECT_FALSE(Main(dir.path(), dir.path()));
     EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+}
+
+// A dictionary without field pairs would let every save write an empty application.
+TEST(StartUp, AnEmptyFieldTableEndsWithTheDictionaryMessage) {
+    state().reset();
+    ScriptedDialogs d;
+    d.install();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("DICT");
+    const QString db = dir.path() + "/DICT/系统词典.db";
+    ASSERT_TRUE(QFile::copy(test::shippedDictionary(), db));
+    QFile::setPermissions(db, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.toUtf8().constData(), &h), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(h, "DELETE FROM TRANCODE", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(h);
+    EXPECT_FALSE(Main(dir.path(), dir.path()));
+    ASSERT_EQ(d.messages().size(), 1);
+    EXPECT_EQ(d.lastMessage().title, "错误");
+    EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+    EXPECT_TRUE(state().TempZip.isEmpty());
 }
 
 TEST_F(MainWindowTest, LoadSetsUpWorkFoldersStatusAndAvailability) {
