@@ -8,9 +8,9 @@ namespace {
 
 bool inRun(QChar c) { return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringLiteral("./-_%").contains(c)); }
 
-bool noLineStart(QChar c) { return QStringLiteral("，。；：、）》！？”’」』】〉,.;:!?)]").contains(c); }
+bool noLineStart(QChar c) { return QStringLiteral("，。；：、）》！？”’」』】〉〕〗…,.;:!?)]").contains(c); }
 
-bool noLineEnd(QChar c) { return QStringLiteral("（《“‘「『【〈([").contains(c); }
+bool noLineEnd(QChar c) { return QStringLiteral("（《“‘「『【〈〔〖([").contains(c); }
 
 // A run of digits and Latin letters with its inner points, slashes and dashes ("14/56",
 // "ZK-3.5") counts as one word; a point, slash or dash at its edge does not join it.
