@@ -11,6 +11,7 @@
 #include "platform/vb.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -199,10 +200,16 @@ public:
         shell().setActivityText(remembered_);
         shell().setBusy(false);
     }
-    void show(const QString& text) { shell().setActivityText(text); }
+    // Shown at once, a few times a second at most.
+    void show(const QString& text) {
+        if (shown_.isValid() && shown_.elapsed() < 100) return;
+        shown_.start();
+        shell().showActivityNow(text);
+    }
 
 private:
     QString remembered_;
+    QElapsedTimer shown_;
 };
 
 QString oldBase(const QString& previousPath) {

@@ -102,7 +102,7 @@ void PackSubmission(FormAccess* form) {
     if (zip.isEmpty()) return;
     const QString remembered = shell().activityText();
     shell().setBusy(true);
-    shell().setActivityText(QStringLiteral("正在打包：") + zip);
+    shell().showActivityNow(QStringLiteral("正在打包：") + zip);
     QStringList links;
     QString error;
     const bool zipped = zipFolder(folder, zip, &links, &error);

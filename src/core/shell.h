@@ -14,6 +14,8 @@ public:
     // Status panel 1: the current activity.
     virtual void setActivityText(const QString& text) = 0;
     virtual QString activityText() const { return QString(); }
+    // Status panel 1 shown at once, for progress during a long file operation.
+    virtual void showActivityNow(const QString& text) { setActivityText(text); }
     // The wait cursor while a long file operation runs (package build, zip).
     virtual void setBusy(bool busy) {}
     // Status panel 2: the file of the current kind.

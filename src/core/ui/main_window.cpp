@@ -232,6 +232,11 @@ void TabMain::setKindButtonPressed(int kind, bool pressed) {
 bool TabMain::saveForQuestion(int kind) { return commands::SaveForClose(this, kind); }
 QString TabMain::activityText() const { return panelActivity_->text(); }
 
+void TabMain::showActivityNow(const QString& text) {
+    panelActivity_->setText(text);
+    panelActivity_->repaint();
+}
+
 void TabMain::setBusy(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);

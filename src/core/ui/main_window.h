@@ -57,6 +57,7 @@ public:
 
     QString activityText() const override;
     void setBusy(bool busy) override;
+    void showActivityNow(const QString& text) override;
     QString fileText() const;
     QString dateText() const;
     QAction* action(const QString& key) const { return actions_.value(key); }
