@@ -1,6 +1,9 @@
 // Draws the main window's background pictures ckq-1.jpg to ckq-4.jpg (one per screen
-// width class) into the given folder: a soft gradient with contour lines. With a second
-// folder it also draws the program's icon there, one <size>/mining-filer.png per size.
+// width class) into the given folder: a soft gradient with contour lines, and the toolbar
+// icons as icons/<key>.png there, so the program need not draw them at each start. With a
+// second folder it also draws the program's icon there, one <size>/mining-filer.png per size.
+#include "core/ui/toolbar_icons.h"
+
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -74,6 +77,13 @@ int main(int argc, char** argv) {
         const int w = widths[i];
         if (!drawPicture(QStringLiteral("%1/ckq-%2.jpg").arg(dir).arg(i + 1), w, w * 3 / 4)) {
             std::fprintf(stderr, "gen_pictures: cannot write ckq-%d.jpg\n", i + 1);
+            return 1;
+        }
+    }
+    QDir(dir).mkpath(QStringLiteral("icons"));
+    for (const QString& key : mf::toolbarIconKeys()) {
+        if (!mf::drawToolbarIcon(key).save(QStringLiteral("%1/icons/%2.png").arg(dir, key))) {
+            std::fprintf(stderr, "gen_pictures: cannot write icons/%s.png\n", qPrintable(key));
             return 1;
         }
     }

@@ -240,7 +240,10 @@ void showAttachments(QWidget* parent) {
     window.exec();
 }
 
-void printerSetup(QWidget* parent) { showPrinterSetup(parent); }
+void printerSetup(QWidget* parent) {
+    state().PrinterCount = countPrinters();
+    showPrinterSetup(parent);
+}
 
 QString proposedPdfName(int kind, const QString& mineName) {
     QString stem = kindPackageTextName(kind);

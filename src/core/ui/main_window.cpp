@@ -21,7 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPixmap>
+#include <QImageReader>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -104,7 +104,8 @@ void TabMain::buildToolbar() {
     toolbar_->setIconSize(QSize(32, 32));
     for (const ButtonDef& b : kButtons) {
         const QString key = QString::fromUtf8(b.key);
-        auto* a = new QAction(toolbarIcon(key), QString::fromUtf8(b.caption), this);
+        auto* a = new QAction(toolbarIcon(key, state().DataPath + QStringLiteral("/DICT/icons")),
+                              QString::fromUtf8(b.caption), this);
         a->setObjectName(key);
         a->setToolTip(QString::fromUtf8(b.tip));
         a->setData(key);
@@ -199,10 +200,34 @@ bool TabMain::MDIForm_Load() {
 void TabMain::loadBackground() {
     QScreen* screen = QGuiApplication::primaryScreen();
     const int width = screen ? int(screen->size().width() * screen->devicePixelRatio()) : 1024;
-    const QString path = state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width);
-    QPixmap pic(path);
-    // A missing picture leaves the window plain.
-    if (!pic.isNull()) mdi_->setBackground(QBrush(pic));
+    backgroundPath_ = state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width);
+    backgroundSize_ = QSize();
+    // Decoded when the area gets its size, before its first paint.
+    mdi_->viewport()->installEventFilter(this);
+    if (mdi_->isVisible()) fitBackground(mdi_->viewport()->size());
+}
+
+void TabMain::fitBackground(const QSize& area) {
+    // The picture is tiled from the top left corner: only the part the area shows is
+    // decoded, and decoded again when the area grows past it.
+    if (backgroundPath_.isEmpty() || (area.width() <= backgroundSize_.width() && area.height() <= backgroundSize_.height()))
+        return;
+    QImageReader reader(backgroundPath_);
+    const QSize full = reader.size();
+    const QSize part = full.boundedTo(area.expandedTo(backgroundSize_));
+    if (full.isValid()) reader.setClipRect(QRect(QPoint(0, 0), part));
+    const QImage pic = reader.read();
+    if (pic.isNull() || part == full) backgroundPath_.clear();   // a missing picture leaves the window plain
+    if (pic.isNull()) return;
+    backgroundSize_ = part;
+    // Three bytes a pixel, as the picture is stored: a quarter less memory than RGB32.
+    mdi_->setBackground(QBrush(pic.convertToFormat(QImage::Format_RGB888)));
+}
+
+bool TabMain::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Resize && o == mdi_->viewport())
+        fitBackground(static_cast<QResizeEvent*>(e)->size());
+    return QMainWindow::eventFilter(o, e);
 }
 
 void TabMain::SetToolbarButtonState(const QString& key, bool available) {

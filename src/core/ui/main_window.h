@@ -65,11 +65,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void buildToolbar();
     void buildStatusBar();
     void loadBackground();
+    void fitBackground(const QSize& area);
     void onSubWindowActivated(QMdiSubWindow* w);
     void openCommand();
     void printerSetup();
@@ -77,6 +79,8 @@ private:
     void helpCommand();
 
     QMdiArea* mdi_ = nullptr;
+    QString backgroundPath_;   // "" once the picture is decoded whole or cannot be read
+    QSize backgroundSize_;     // the part of it decoded so far
     QToolBar* toolbar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QHash<QString, QAction*> actions_;

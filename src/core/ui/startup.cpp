@@ -3,7 +3,6 @@
 #include "core/app_state.h"
 #include "core/dictionary.h"
 #include "core/ui/main_window.h"
-#include "platform/ui/program_printer.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 
@@ -43,7 +42,10 @@ std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
         st.KindFilePath[k].clear();
         st.KindOpen[k] = false;
     }
-    st.PrinterCount = countPrinters();
+    // Printing to a PDF file is always offered, so there is a printer and the printer set-up
+    // stays available; the installed printers are listed only when the set-up or a print
+    // run needs them, since listing them costs the start-up its print system.
+    st.PrinterCount = 1;
 
     auto main = std::make_unique<TabMain>();
     if (!main->MDIForm_Load()) return nullptr;

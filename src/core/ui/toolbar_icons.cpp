@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStringList>
 
 namespace mf {
 
@@ -22,7 +23,7 @@ const IconDef kIcons[] = {
 };
 } // namespace
 
-QIcon toolbarIcon(const QString& key) {
+QImage drawToolbarIcon(const QString& key) {
     QRgb colour = 0x455a64;
     QString glyph = key.left(1);
     for (const IconDef& d : kIcons) {
@@ -31,9 +32,9 @@ QIcon toolbarIcon(const QString& key) {
             glyph = QString::fromUtf8(d.glyph);
         }
     }
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
@@ -45,7 +46,20 @@ QIcon toolbarIcon(const QString& key) {
     p.setFont(f);
     p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, glyph);
     p.end();
-    return QIcon(pm);
+    return img;
+}
+
+QStringList toolbarIconKeys() {
+    QStringList keys;
+    for (const IconDef& d : kIcons) keys << QString::fromLatin1(d.key);
+    return keys;
+}
+
+QIcon toolbarIcon(const QString& key, const QString& iconDir) {
+    // Drawing needs the glyph font at its large size; the drawn pictures spare the start-up
+    // loading it.
+    const QImage shipped(iconDir + QLatin1Char('/') + key + QStringLiteral(".png"));
+    return QIcon(QPixmap::fromImage(shipped.isNull() ? drawToolbarIcon(key) : shipped));
 }
 
 } // namespace mf
