@@ -24,13 +24,18 @@ double TimeOnce(F&& f) {
     return Now() - t0;
 }
 
+// The median of some figures (at least one).
+inline double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
 // The median of reps timings of f, in seconds (reps >= 1).
 template <class F>
 double MedianSeconds(int reps, F&& f) {
     std::vector<double> t;
     for (int i = 0; i < reps; ++i) t.push_back(TimeOnce(f));
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
+    return Median(std::move(t));
 }
 
 inline int& FailedGoals() {

@@ -73,8 +73,7 @@ double PickerExpansion(const QList<int>& cities) {
         delete tree;
         delete button;
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return mfbench::Median(times);
 }
 
 } // namespace

@@ -64,11 +64,7 @@ GridTimes TimeGrid(mf::GridGraph& g, int rows, int reps) {
             std::exit(2);
         }
     }
-    auto median = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
-    return {median(paste), median(load), median(check)};
+    return {mfbench::Median(paste), mfbench::Median(load), mfbench::Median(check)};
 }
 
 // The grid as the editors hold it, shown at a usual size.

@@ -61,11 +61,6 @@ Run Start(const std::string& exe) {
     return Run{std::strtod(text.c_str() + at + 6, nullptr) - t0, ru.ru_maxrss / 1024.0};
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main() {
@@ -83,7 +78,7 @@ int main() {
         at.push_back(a.seconds);
         am.push_back(a.peakMiB);
     }
-    mfbench::Goal("startup-time", Median(pt) * 1e3, Median(at) * 1e3, "ms", 1.3);
-    mfbench::Goal("startup-memory", Median(pm), Median(am), "MiB", 1.5);
+    mfbench::Goal("startup-time", mfbench::Median(pt) * 1e3, mfbench::Median(at) * 1e3, "ms", 1.3);
+    mfbench::Goal("startup-memory", mfbench::Median(pm), mfbench::Median(am), "MiB", 1.5);
     return mfbench::Finish();
 }
