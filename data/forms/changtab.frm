@@ -49,7 +49,7 @@ Label|lblExplain|8|1||2120|4802|4795|375||在“矿区范围”页录入变更�
 Label|lblHead|9|1||300|5272|1760|259||9．采矿权使用费|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|9|1||2120|5272|4795|375||按变更后的矿区面积每平方公里每年一千元计算，不足半平方公里的按半平方公里计。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|10|1||300|5742|1760|259||10．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|10|1||2120|5742|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblExplain|10|1||2120|5742|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填0。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|11|1||300|6188|1760|242||11．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|11|1||2120|6212|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权变更申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18

@@ -45,7 +45,7 @@ Label|lblExplain|7|1||2120|4379|4795|375||说明需要延续开采的理由、�
 Label|lblHead|8|1||300|4826|1760|242||8．设计利用储量|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|8|1||2120|4849|4795|195||填写剩余的设计利用资源储量，包括矿石量及平均品位。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|9|1||300|5186|1760|259||9．采矿权价款|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|9|1||2120|5186|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填“无”。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblExplain|9|1||2120|5186|4795|375||涉及国家出资勘查形成的采矿权的，填写应缴纳的采矿权价款及其处置方式；不涉及的填0。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|10|1||300|5632|1760|242||10．填表时间|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|10|1||2120|5656|4795|195||按“年-月-日”的格式填写，如2004-05-18。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|10|2||240|150|6675|420||采矿权延续申请表|黑体,14,b|align=2 transparent|ZN黑体,ZS18

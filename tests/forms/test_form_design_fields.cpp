@@ -495,5 +495,20 @@ TEST(FormDesignFields, AgreesWithTheFieldListOfTheDictionarySources) {
             << "form_fields.tsv lacks kind " << r.kind << " " << r.array << "(" << r.index << ")";
 }
 
+
+TEST(FormDesignFields, TheInstructionForTheNumberFieldOfThePriceAsksForZero) {
+    // 应缴纳采矿权价款 takes a number on kinds 1 to 3: "无" would fail the save check.
+    for (int kind : {1, 2, 3}) {
+        int found = 0;
+        for (const DesignControl& c : design(kind).controls) {
+            if (c.name != "lblExplain" || !c.caption.contains("不涉及")) continue;
+            ++found;
+            EXPECT_TRUE(c.caption.contains("不涉及的填0")) << kind;
+            EXPECT_FALSE(c.caption.contains("无”")) << kind;
+        }
+        EXPECT_EQ(found, 1) << kind;
+    }
+}
+
 } // namespace
 } // namespace mf

@@ -172,3 +172,16 @@ TEST_F(MiningAreaTest, LoadingGeographicDataSetsTheComboAndDisablesIt) {
     EXPECT_TRUE(button(*f, "CALCOM")->isEnabled());
     EXPECT_FALSE(changed(1));
 }
+
+TEST_F(MiningAreaTest, ComputedFigureBoxesTakeNoTyping) {
+    for (int kind : {1, 2, 5, 7}) {
+        auto e = open(kind);
+        for (int i : e->indexes(ControlArray::ExistTXT)) {
+            auto* line = qobject_cast<QLineEdit*>(e->textField(ControlArray::ExistTXT, i)->widget());
+            ASSERT_TRUE(line);
+            // Kind 7's copy of the mine name is the user's to edit; the others are computed.
+            EXPECT_EQ(line->isReadOnly(), kind != 7) << kind << " ExistTXT " << i;
+        }
+        state().KindOpen[kind] = false;
+    }
+}

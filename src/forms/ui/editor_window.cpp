@@ -647,7 +647,13 @@ void EditorWindow::wireFieldParts() {
         c.upper = textField(ControlArray::ChTXT, a.upper);
         c.lower = textField(ControlArray::ChTXT, a.lower);
         c.area = textField(ControlArray::ChTXT, a.area);
-        for (int i = 0; i < 4; ++i) c.exist[i] = textField(ControlArray::ExistTXT, i);
+        for (int i = 0; i < 4; ++i) {
+            c.exist[i] = textField(ControlArray::ExistTXT, i);
+            // The figure boxes show what the program computes and are not stored: typing
+            // there would be lost, so they take none (they still print).
+            if (c.exist[i])
+                if (auto* line = qobject_cast<QLineEdit*>(c.exist[i]->widget())) line->setReadOnly(true);
+        }
         if (!a.hasFee) c.exist[3] = nullptr;
         c.markChanged = [this] { markChanged(); };
         if (c.areaCom && c.grphCom && c.calCom && c.frame && c.upper && c.lower && c.area)
