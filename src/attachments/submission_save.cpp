@@ -11,6 +11,7 @@
 #include "core/validation.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/save_lock.h"
 
 #include <QFileInfo>
 
@@ -60,6 +61,13 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
         st.PendingFile.clear();
         return false;
     }
+    // Another program saving the same file is waited for.
+    auto lock = std::make_unique<SaveLock>(st.PendingFile);
+    if (!lock->acquired()) {
+        st.PendingFile.clear();
+        dialogs().error(kSaveLockedMessage);
+        return false;
+    }
     const FormValues values = collectFormValues(*form);
     QString reason;
     if (!WriteTextSubmission(st.PendingFile, values, dictionary().textKeyMap(kind), &reason)) {
@@ -69,6 +77,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
     }
 
     const PackageReport report = BuildPackage(oldPath, st.PendingFile);
+    lock.reset();
     st.KindFilePath[kind] = st.PendingFile;
     shell().setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();

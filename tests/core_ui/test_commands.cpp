@@ -1,8 +1,11 @@
 #include "commands_fixture.h"
 
+#include "platform/save_lock.h"
 #include "platform/text_file.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 
 using namespace mf;
 using namespace mf::test;
@@ -271,4 +274,39 @@ TEST_F(CommandsTest, ValidatedFieldsCarryTheirNamesOnEveryForm) {
                     << kind << " " << f.index;
             }
     }
+}
+
+// Another program saving the same file keeps this save from writing anything; a lock left
+// by a program that has ended does not.
+TEST_F(CommandsTest, ASaveWaitsForAnotherProgramsSaveOfTheSameFileAndTakesOverAStaleLock) {
+    setSaveLockWait(100);
+    EditorWindow* e = open(3);
+    const QByteArray saved = "[登记项目]\r\n";
+    ASSERT_TRUE(writeBytes(path("申请.txt"), saved));
+    state().KindFilePath[3] = path("申请.txt");
+    e->setText(ControlArray::ChTXT, 0, "新申请人");
+    {
+        QLockFile other(path("申请.txt.lock"));
+        ASSERT_TRUE(other.lock());
+        dialogs_.answer(MsgAnswer::Yes);
+        main_->Toolbar_ButtonMenuClick("SAVETXT");
+        EXPECT_EQ(dialogs_.lastMessage().text, "文件正由其他程序保存，请稍后再试。");
+        EXPECT_EQ(fileBytes(path("申请.txt")), saved);
+        EXPECT_TRUE(state().KindChanged[3]);
+        EXPECT_EQ(state().KindFilePath[3], path("申请.txt"));
+    }
+    // The lock of a program that has ended.
+    QProcess ended;
+    ended.start("sleep", {"0.1"});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    ASSERT_TRUE(writeBytes(path("申请.txt.lock"), QByteArray::number(pid) + "\nmining-filer\n\n"));
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+    EXPECT_NE(fileBytes(path("申请.txt")), saved);
+    EXPECT_FALSE(QFileInfo::exists(path("申请.txt.lock")));
+    setSaveLockWait(5000);
 }

@@ -20,6 +20,7 @@
 #include "forms/ui/editor_window.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/save_lock.h"
 #include "platform/text_file.h"
 
 #include <QDir>
@@ -149,6 +150,15 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         st.PendingFile = path;
     }
 
+    // Another program saving the same file is waited for; the file and its package are then
+    // written by this save alone.
+    auto lock = std::make_unique<SaveLock>(st.PendingFile);
+    if (!lock->acquired()) {
+        st.PendingFile.clear();
+        main->setActivityText(remembered);
+        dialogs().error(kSaveLockedMessage);
+        return false;
+    }
     const FormValues values = collectFormValues(*form);
     const Dictionary& dict = dictionary();
     QString reason;
@@ -168,6 +178,7 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
             return WriteTextSubmission(copy, values, dict.textKeyMap(kind));
         };
     const PackageReport package = BuildPackage(current, st.PendingFile, textCopy);
+    lock.reset();
     st.KindFilePath[kind] = st.PendingFile;
     main->setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
