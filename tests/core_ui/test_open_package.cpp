@@ -136,6 +136,13 @@ TEST_F(PackageTest, AnUnreadableListOrAMissingCopyStopsTheOpen) {
         commands::OpenSubmissionFile(main_.get(), path("X.txt"));
         EXPECT_EQ(dialogs_.messageTexts(), QStringList{"文件格式不正确,提取数据不完整..."}) << list.constData();
     }
+    // A copy that is a link counts as missing; what it points to is not read.
+    ASSERT_TRUE(writeBytes(path("X/VOREL.xck"), list_));
+    ASSERT_TRUE(QFile::rename(path("X/采矿权申请登记书.txt"), path("elsewhere.txt")));
+    ASSERT_TRUE(QFile::link(path("elsewhere.txt"), path("X/采矿权申请登记书.txt")));
+    dialogs_.clear();
+    commands::OpenSubmissionFile(main_.get(), path("X.txt"));
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"文件格式不正确,提取数据不完整..."});
     EXPECT_EQ(fileBytes(path("X.txt")), beside_);
     EXPECT_FALSE(state().KindOpen[1]);
     EXPECT_FALSE(QFileInfo::exists(workXmlPath(1)));
