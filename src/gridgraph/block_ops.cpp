@@ -159,7 +159,9 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
 }
 
 std::optional<int> detectType(const CoordGrid& g, int r) {
-    if (g.isEndRow(r) || !vb::isNumeric(g.cell(r, 2)) || !vb::isNumeric(g.cell(r, 3)))
+    // Text that is no number reads as its leading number (0 for none), so the type is
+    // still decided and the container's coordinate combo follows the paste.
+    if (g.isEndRow(r))
         return std::nullopt;
     const double x = vb::val(g.cell(r, 2)), y = vb::val(g.cell(r, 3));
     return (x > 1000000 && x < 10000000 && y > 10000000 && y < 100000000) ? 0 : 1;

@@ -43,8 +43,8 @@ DeletePlan planDelete(const CoordGrid& g, bool del);
 // Deletes the rows of the plan and sets the current cell.
 void deleteRows(CoordGrid& g, const DeletePlan& plan);
 
-// The coordinate type of a row: 0 plane when 1e6 < X < 1e7 and 1e7 < Y < 1e8, else 1.
-// Nothing when the row is a region-end row or its coordinates are not numbers.
+// The coordinate type of a row: 0 plane when 1e6 < X < 1e7 and 1e7 < Y < 1e8, else 1
+// (also for text that is no number). Nothing when the row is a region-end row.
 std::optional<int> detectType(const CoordGrid& g, int r);
 
 } // namespace mf::blockops

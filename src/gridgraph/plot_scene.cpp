@@ -4,12 +4,22 @@
 
 #include <QPainter>
 #include <cmath>
+#include <limits>
 
 namespace mf::plot {
 
 namespace {
 
-qint32 clng(double v) { return qint32(std::nearbyint(v)); }   // halves to even
+// To the nearest whole number, halves to even; a value beyond 32 bits (an elevation of
+// 8e9, say) saturates instead of overflowing the conversion.
+qint32 clng(double v) {
+    const double r = std::nearbyint(v);
+    if (!(r > -2147483648.0))
+        return r != r ? 0 : std::numeric_limits<qint32>::min();
+    if (r > 2147483647.0)
+        return std::numeric_limits<qint32>::max();
+    return qint32(r);
+}
 
 struct Box {
     double eMin = 0, eMax = 0, nMin = 0, nMax = 0;

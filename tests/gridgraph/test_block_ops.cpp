@@ -92,6 +92,9 @@ TEST(BlockOps, TypeDetectionFromTheCurrentRow) {
     EXPECT_EQ(paste(p, "1,3000000,40000000\r\n").detectedType, 0);
     CoordGrid e;
     EXPECT_FALSE(paste(e, "*,100,50,A,1\r\n").detectedType.has_value());
+    // Text that is no number still decides the type (its value is 0: not plane).
+    CoordGrid t;
+    EXPECT_EQ(paste(t, "1,X1,Y1\r\n").detectedType, 1);
 }
 
 TEST(BlockOps, PasteThatInsertsNothingChangesNothing) {

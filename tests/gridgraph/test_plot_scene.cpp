@@ -205,3 +205,21 @@ TEST(PlotScene, RotateAndTilt) {
     EXPECT_DOUBLE_EQ(TiltX(10, 5.0f, 0, 0, 0), 5);
     EXPECT_NEAR(TiltX(10, 0.0f, 0, 0, 90), 10, 1e-8);   // further north comes out higher
 }
+
+TEST(PlotScene, AnElevationOfAnySizeDrawsInsideTheIntegerRange) {
+    // Elevations of 8e9 or 1e300 put screen positions beyond 32 bits (or make them NaN):
+    // they saturate instead of overflowing the conversion.
+    for (const char* from : {"8000000000", "-8000000000", "1e300"}) {
+        Plot p = plotOf(squareRows(3000000, 40000000, 1000, from, "0") + squareRows(3000000, 40000000, 100, "100", "50"));
+        for (bool plan : {true, false}) {
+            p.opt.planView = plan;
+            for (const Surface& surface : {Surface{253, 253, false}, Surface{6000, 6000, true}}) {
+                const auto s = p.build(surface);
+                ASSERT_TRUE(s) << from;
+                for (const Item& i : s->items)
+                    for (const QPointF& pt : i.points)
+                        EXPECT_TRUE(std::isfinite(pt.x()) && std::isfinite(pt.y())) << from;
+            }
+        }
+    }
+}
