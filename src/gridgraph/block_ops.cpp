@@ -134,7 +134,22 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
         }
         if (rows.empty())
             return res;   // nothing to insert: the grid stays as it was
+        int replaced = 0;
         if (g.col_ != g.colSel_ || g.row_ != g.rowSel_) {
+            const int top = g.top();
+            int bottom = g.bottom();
+            if (bottom == g.rows() - 1)
+                --bottom;
+            replaced = std::max(0, bottom - top + 1);
+        }
+        // A grid beyond its lines could be saved but never opened again.
+        const qsizetype after = qsizetype(g.rows()) - 2 - replaced + qsizetype(rows.size());
+        if (after > CoordGrid::kMaxDataRows) {
+            res.error = gridmsg::tooManyRowsToAdd(int(after), CoordGrid::kMaxDataRows);
+            res.exclamation = true;
+            return res;
+        }
+        if (replaced > 0) {
             const int top = g.top();
             int bottom = g.bottom();
             if (bottom == g.rows() - 1)
@@ -172,6 +187,8 @@ QString insertRow(CoordGrid& g) {
         return kCannotInsertHere;
     if (g.row_ != g.rowSel_)
         return kInsertMultiRow;
+    if (g.rows() - 2 >= CoordGrid::kMaxDataRows)
+        return gridmsg::tooManyRowsToAdd(g.rows() - 1, CoordGrid::kMaxDataRows);
     g.insertRows(g.row_, 1);
     g.renumber();
     return {};

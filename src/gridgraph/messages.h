@@ -17,6 +17,11 @@ inline QString tooManyLines(int lines, int limit) {
     return QStringLiteral("坐标数据共") + QString::number(lines) + QStringLiteral("行,超过坐标表格最多") +
            QString::number(limit) + QStringLiteral("行的限制,不能载入...");
 }
+// A paste or an inserted row that would take the grid beyond its lines.
+inline QString tooManyRowsToAdd(int lines, int limit) {
+    return QStringLiteral("坐标数据将达") + QString::number(lines) + QStringLiteral("行,超过坐标表格最多") +
+           QString::number(limit) + QStringLiteral("行的限制,不能添加...");
+}
 
 // Coordinate check; row messages are "第" + row + "行" + text.
 inline const QString kIncomplete = QStringLiteral("坐标数据不完整...");

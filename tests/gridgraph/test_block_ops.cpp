@@ -167,3 +167,33 @@ TEST(BlockOps, DeleteQuestionAndCursor) {
     h.setCurrent(1, 1);
     EXPECT_EQ(planDelete(h, false).error, "删除记录中不能是无效记录行...");
 }
+
+// A grid beyond its lines could be saved but never opened again: a paste or an inserted row
+// that would take it there is refused and the grid stays as it was.
+TEST(BlockOps, PasteAndInsertStopAtTheGridLimit) {
+    const int limit = CoordGrid::kMaxDataRows;
+    const auto lines = [](int n) {
+        QString t;
+        for (int i = 0; i < n; ++i) t += QStringLiteral("%1,3000000,40000000\r\n").arg(i + 1);
+        return t;
+    };
+    struct Case {
+        int pasted;
+        bool refused;
+    };
+    for (const Case& c : {Case{limit - 6, false}, Case{limit - 5, true}, Case{40000, true}}) {
+        CoordGrid g = sample();
+        g.setCurrent(g.entryRow(), 1);
+        const PasteResult r = paste(g, lines(c.pasted));
+        EXPECT_EQ(!r.error.isEmpty(), c.refused) << c.pasted;
+        EXPECT_EQ(g.lastDataRow(), c.refused ? 6 : limit) << c.pasted;
+        if (c.refused)
+            EXPECT_EQ(r.error, QStringLiteral("坐标数据将达%1行,超过坐标表格最多%2行的限制,不能添加...")
+                                   .arg(6 + c.pasted).arg(limit));
+        else {
+            g.setCurrent(1, 1);
+            EXPECT_FALSE(insertRow(g).isEmpty());
+            EXPECT_EQ(g.lastDataRow(), limit);
+        }
+    }
+}
