@@ -7,6 +7,7 @@
 #include "gridgraph/ui/plot_printer.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/vb.h"
 #include "platform/ui/program_printer.h"
 #include "platform/ui/readable_combo.h"
 
@@ -442,7 +443,11 @@ void GridGraph::commitEditor(bool advance) {
     const int r = editRow_, c = editCol_;
     const bool geo = active_ == maskEdit_;
     const QString text = geo ? maskEdit_->maskText() : active_->text();
-    const QString s = celledit::ztrim(text, geo, c);
+    QString s = celledit::ztrim(text, geo, c);
+    // An angle committed unchanged keeps the cell's own form (39.5 stays 39.5, not
+    // 39.5000): moving through loaded cells with Tab changes nothing.
+    if (geo && !s.isEmpty() && vb::isNumeric(g.cell(r, c)) && vb::val(s) == vb::val(g.cell(r, c)))
+        s = g.cell(r, c);
     const celledit::CommitResult res = celledit::commitCell(g, r, c, s);
     active_->hide();
     if (res.changed) {
