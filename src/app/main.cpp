@@ -7,6 +7,8 @@
 #include "platform/ui/qt_setup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 int main(int argc, char** argv) {
@@ -18,12 +20,20 @@ int main(int argc, char** argv) {
     mf::setDialogs(&qtDialogs);
 
     const QString exeDir = QCoreApplication::applicationDirPath();
-    // The installed icon theme's icon; in a build folder the icons beside the program.
+    // The program's icon where the install put it (the hicolor theme beside bin), in a build
+    // folder the icons beside the program. Named directly: searching the icon themes would
+    // cost the start-up more than all the rest of the icon.
     QApplication::setDesktopFileName(QStringLiteral("mining-filer"));
-    QIcon icon = QIcon::fromTheme(QStringLiteral("mining-filer"));
-    if (icon.isNull())
-        for (int size : {16, 32, 48, 64, 128, 256})
-            icon.addFile(QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size));
+    QIcon icon;
+    const QString hicolor = QDir::cleanPath(exeDir + QStringLiteral("/../share/icons/hicolor"));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString installed = QStringLiteral("%1/%2x%2/apps/mining-filer.png").arg(hicolor).arg(size);
+        const QString beside = QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size);
+        if (QFileInfo::exists(installed))
+            icon.addFile(installed);
+        else if (QFileInfo::exists(beside))
+            icon.addFile(beside);
+    }
     QApplication::setWindowIcon(icon);
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
     if (!main) return 1;
