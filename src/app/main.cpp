@@ -22,11 +22,12 @@ int main(int argc, char** argv) {
     const QString exeDir = QCoreApplication::applicationDirPath();
     // The program's icon where the install put it (the hicolor theme beside bin), in a build
     // folder the icons beside the program. Named directly: searching the icon themes would
-    // cost the start-up more than all the rest of the icon.
+    // cost the start-up more than all the rest of the icon. The window carries the sizes a
+    // title bar or task bar shows; the larger ones serve the menu entry through the theme.
     QApplication::setDesktopFileName(QStringLiteral("mining-filer"));
     QIcon icon;
     const QString hicolor = QDir::cleanPath(exeDir + QStringLiteral("/../share/icons/hicolor"));
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64}) {
         const QString installed = QStringLiteral("%1/%2x%2/apps/mining-filer.png").arg(hicolor).arg(size);
         const QString beside = QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size);
         if (QFileInfo::exists(installed))
