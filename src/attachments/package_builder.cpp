@@ -474,8 +474,8 @@ QString& KindPackageSource(int kind) {
     return sources[isKind(kind) ? kind : 0];
 }
 
-PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
-                           const ApplicationCopyWriter& writeCopy) {
+static PackageReport buildPackageFolder(const QString& previousPath, const QString& savedPath,
+                                        const ApplicationCopyWriter& writeCopy) {
     PackageReport report;
     const int kind = state().CurrentKind;
     if (!isKind(kind) || savedPath.isEmpty()) return report;
@@ -567,6 +567,17 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     PackageFolder = F;
     KindPackageSource(kind) = folder;
     report.outcome = PackageReport::Outcome::Built;
+    return report;
+}
+
+PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
+                           const ApplicationCopyWriter& writeCopy) {
+    PackageReport report = buildPackageFolder(previousPath, savedPath, writeCopy);
+    // A text copy saved inside its package has the save's lock beside it: the program's own.
+    if (!report.folder.isEmpty() && inside(savedPath, withoutSlash(report.folder))) {
+        const QString lock = QFileInfo(savedPath).fileName() + QStringLiteral(".lock");
+        report.kept.removeIf([&](const QString& rel) { return fs::sameName(rel, lock); });
+    }
     return report;
 }
 

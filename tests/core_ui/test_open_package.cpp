@@ -84,6 +84,19 @@ TEST_F(PackageTest, TheTextFileBesideItsPackageFolderIsReplacedOnlyWhenTheUserSa
     expectPackageOpened(path("X.txt"), {kindConfirmation(1)});
 }
 
+// The copy inside the package, saved as the kind's file, is locked during the save like any
+// file; that lock is no foreign file of the package.
+TEST_F(PackageTest, SavingTheCopyInsideThePackageNamesNoFileOfItsOwn) {
+    openReplacing(path("X.txt"), MsgAnswer::No);
+    ASSERT_EQ(state().KindFilePath[1], path("X/采矿权申请登记书.txt"));
+    main_->editor(1)->setText(ControlArray::ChTXT, 0, "改后");
+    dialogs_.clear();
+    dialogs_.answer(MsgAnswer::Yes);
+    ASSERT_TRUE(commands::SaveText(main_.get()));
+    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"是否覆盖当前文件内容?", "报盘文件保存成功..."}));
+    EXPECT_FALSE(QFileInfo::exists(path("X/采矿权申请登记书.txt.lock")));
+}
+
 TEST_F(PackageTest, ATextFileInsideThePackageOrTheListItselfOpenThePackage) {
     for (const char* chosen : {"X/采矿权申请登记书.txt", "X/VOREL.xck"}) {
         ASSERT_TRUE(writeBytes(path("X.txt"), beside_));
