@@ -234,13 +234,26 @@ public:
         for (const pugi::xpath_node& mn : doc.materials()) {
             const pugi::xml_node m = mn.node();
             const QString fjmc = nodeText(m, ".//fjmc");
+            // A second material of the same name gets a folder and a name of its own; its
+            // documents are still found under the name they were packaged with.
+            QString folderName = fjmc;
+            if (isSafeComponent(fjmc)) {
+                for (int n = 2; seen_.contains(folderName.toLower()); ++n)
+                    folderName = fjmc + QStringLiteral("（%1）").arg(n);
+                seen_.insert(folderName.toLower());
+                if (folderName != fjmc && setNodeText(m, ".//fjmc", folderName))
+                    report_.renamed << folderName;
+                else
+                    folderName = fjmc;
+            }
+            workNames_ << (folderName != fjmc ? folderName : QString());
             int count = 0;
             for (const pugi::xpath_node& fn : fileEntries(m)) {
                 const pugi::xml_node f = fn.node();
                 const QString url = nodeText(f, ".//fileUrl");
                 QString newUrl;  // for the working list: the entry's document now lies in the package
                 if (!url.isEmpty()) {
-                    const Placed placed = place(fjmc, url, nodeText(f, ".//fileName"), busy);
+                    const Placed placed = place(fjmc, folderName, url, nodeText(f, ".//fileName"), busy);
                     if (placed.failed) return false;
                     if (placed.name.isEmpty()) {
                         report_.notCopied << shownName(url);
@@ -268,6 +281,8 @@ public:
     // For the working list, per entry in document order: the new "Local:\\" path of a
     // document that came from a package, "" for the others.
     const QStringList& workUrls() const { return workUrls_; }
+    // Per material: its new name where it was renamed, "" for the others.
+    const QStringList& workNames() const { return workNames_; }
 
 private:
     struct Placed {
@@ -291,7 +306,8 @@ private:
         return QString();
     }
 
-    Placed place(const QString& fjmc, const QString& url, const QString& name, BusyScope& busy) {
+    Placed place(const QString& fjmc, const QString& folderName, const QString& url, const QString& name,
+                 BusyScope& busy) {
         Placed p;
         if (!isSafeComponent(fjmc)) return p;
         QString from;
@@ -318,7 +334,7 @@ private:
         const QString ext = fs::extension(QFileInfo(from).fileName());
         const QString stem = name.isEmpty() ? QFileInfo(from).completeBaseName() : name;
         if (!isSafeComponent(stem)) return p;
-        const QString dirKey = fjmc.toLower();
+        const QString dirKey = folderName.toLower();
         QSet<QString>& used = used_[dirKey];
         QString target = ext.isEmpty() ? stem : stem + u'.' + ext;
         for (int n = 2; used.contains(target.toLower()); ++n)
@@ -326,7 +342,7 @@ private:
 
         QString& dir = dirs_[dirKey];
         if (dir.isEmpty()) {
-            dir = withSlash(B_) + fjmc;
+            dir = withSlash(B_) + folderName;
             if (!QDir().mkdir(dir)) {
                 report_.error = describeFileError(dir, fileErrorReason(errno));
                 p.failed = true;
@@ -356,18 +372,22 @@ private:
     PackageReport& report_;
     QStringList lines_{QString()};
     QStringList workUrls_;
+    QStringList workNames_;
+    QSet<QString> seen_;   // material folder names given, lower case
     QHash<QString, QSet<QString>> used_;
     QHash<QString, QString> dirs_;
 };
 
 // Writes the documents of the kind's "Local:\\" entries of the working list as they now
 // lie in the package, so that the next save finds them there.
-void updateWorkList(const QString& W, const QStringList& urls) {
+void updateWorkList(const QString& W, const QStringList& urls, const QStringList& names) {
     ListDocument work;
     if (!work.load(W)) return;
-    qsizetype i = 0;
+    qsizetype i = 0, k = 0;
     bool changed = false;
-    for (const pugi::xpath_node& mn : work.materials())
+    for (const pugi::xpath_node& mn : work.materials()) {
+        if (k < names.size() && !names[k].isEmpty()) changed = setNodeText(mn.node(), ".//fjmc", names[k]) || changed;
+        ++k;
         for (const pugi::xpath_node& f : fileEntries(mn.node())) {
             if (i < urls.size() && !urls[i].isEmpty() && nodeText(f.node(), ".//fileUrl") != urls[i]) {
                 setNodeText(f.node(), ".//fileUrl", urls[i]);
@@ -375,7 +395,8 @@ void updateWorkList(const QString& W, const QStringList& urls) {
             }
             ++i;
         }
-    if (changed && i == urls.size()) work.save(W);
+    }
+    if (changed && i == urls.size() && k == names.size()) work.save(W);
 }
 
 bool hasDocuments(const ListDocument& doc) {
@@ -563,7 +584,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     if (!old.isEmpty()) retire(old, folder, kind, &report.kept);
     syncDir(folder);
 
-    updateWorkList(W, writer.workUrls());
+    updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;
     KindPackageSource(kind) = folder;
     report.outcome = PackageReport::Outcome::Built;
@@ -596,6 +617,8 @@ void reportPackage(const PackageReport& report) {
     default:
         break;
     }
+    if (report.outcome == O::Built && !report.renamed.isEmpty())
+        dialogs().info(QStringLiteral("附件清单中有重名的材料，已改名为：\n") + report.renamed.join(u'\n'));
     if (report.outcome == O::Built && !report.notCopied.isEmpty())
         dialogs().info(QStringLiteral("以下附件未能复制到报盘文件夹：\n") + report.notCopied.join(u'\n'));
     if (!report.kept.isEmpty()) {

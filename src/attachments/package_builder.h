@@ -38,6 +38,7 @@ struct PackageReport {
     QString folder;          // the package folder, with its trailing "/"
     QStringList notCopied;   // documents that could not be put into the package
     QStringList kept;        // entries of the folder the program did not write
+    QStringList renamed;     // new names of materials whose name an earlier one had
     QString error;           // why the package could not be written (Failed)
 };
 

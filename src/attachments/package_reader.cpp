@@ -11,8 +11,6 @@
 #include "platform/text_file.h"
 #include "platform/vb.h"
 
-#include <QSet>
-
 namespace mf {
 
 quint8 ApplyType = 0;
@@ -33,24 +31,12 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
     const QString name = QString::fromUtf8(offer.first_attribute().next_attribute().value());
 
     const QString folder = DirOfPath(packageListPath);
-    QSet<QString> names;   // material names seen, lower case
-    QStringList renamed;
     for (const pugi::xpath_node& mn : doc.materials()) {
         const pugi::xml_node m = mn.node();
         const QString fjmc = nodeText(m, ".//fjmc");
         // Links are never followed: a linked material folder or document counts as missing.
         const QString D = isSafeComponent(fjmc) ? entryPath(folder, fjmc) : QString();
         const bool folderPresent = !D.isEmpty() && isPlainDir(D);
-        // A second material of the same name gets a name of its own; its documents stay
-        // where they are and are taken from there by the next save.
-        QString unique = fjmc;
-        for (int n = 2; names.contains(unique.toLower()); ++n) unique = fjmc + QStringLiteral("（%1）").arg(n);
-        names.insert(unique.toLower());
-        const bool isRenamed = unique != fjmc;
-        if (isRenamed) {
-            setNodeText(m, ".//fjmc", unique);
-            renamed << unique;
-        }
         int count = 0;
         for (const pugi::xpath_node& fn : fileEntries(m)) {
             const pugi::xml_node f = fn.node();
@@ -65,7 +51,6 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
             }
             if (!found.isEmpty()) {
                 ++count;
-                if (isRenamed) setNodeText(f, ".//fileUrl", found);
                 continue;
             }
             dialogs().message(kAppTitle, QStringLiteral("附件：") + shown + QStringLiteral(" 不存在。请重新选择！"),
@@ -74,8 +59,6 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
         }
         setNodeText(m, ".//dzjs", QString::number(count));
     }
-    if (!renamed.isEmpty())
-        dialogs().info(QStringLiteral("附件清单中有重名的材料，已改名为：\n") + renamed.join(u'\n'));
     if (resolvedList) *resolvedList = doc.bytes();
     return isSafeComponent(name) ? name : QString();
 }

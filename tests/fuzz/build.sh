@@ -14,7 +14,7 @@ libs="$(pkg-config --libs Qt6Core pugixml)"
 common="$root/src/core/text_submission.cpp $root/src/core/exchange_xml.cpp
         $root/src/core/field_access.cpp $root/src/core/boundary_walkers.cpp
         $root/src/core/app_state.cpp $root/src/platform/vb.cpp $root/src/platform/text_file.cpp
-        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp"
+        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp $root/src/platform/atomic_file.cpp"
 for t in text xml; do
     $cxx $flags -o "$out/fuzz_${t}_reader" "$root/tests/fuzz/fuzz_${t}_reader.cpp" $common $libs
 done
@@ -27,7 +27,7 @@ attach="$root/src/attachments/list_document.cpp $root/src/attachments/attachment
         $root/src/attachments/package_builder.cpp $root/src/attachments/package_files.cpp
         $root/src/attachments/package_reader.cpp $root/src/core/work_lists.cpp $root/src/core/shell.cpp
         $root/src/core/app_state.cpp $root/src/platform/vb.cpp $root/src/platform/text_file.cpp
-        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp"
+        $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp $root/src/platform/atomic_file.cpp"
 $cxx $flags -o "$out/fuzz_attachment_list" "$root/tests/fuzz/fuzz_attachment_list.cpp" $attach $libs
 cp "$root"/data/xmlmb/*.xml "$out/corpus_attachment_list/" 2>/dev/null || true
 echo "built $out/fuzz_text_reader $out/fuzz_xml_reader $out/fuzz_attachment_list"
