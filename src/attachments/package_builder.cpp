@@ -548,6 +548,8 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     }
     auto abandon = [&] {
         fs::deleteDirTree(B);
+        // The reason names the file as it would have been in the package, not the build folder.
+        report.error.replace(withSlash(B), F);
         report.notCopied.clear();
         report.outcome = PackageReport::Outcome::Failed;
         return report;

@@ -136,6 +136,9 @@ TEST_F(PackageBuildTest, APackageThatCannotBeWrittenLeavesTheOldOneWhole) {
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘附件包未能更新，原报盘文件夹保持不变：\n"));
     EXPECT_EQ(dialogs_.lastMessage().title, "错误");
+    // The file is named where it belongs in the package, not in the vanished build folder.
+    EXPECT_TRUE(r.error.startsWith(F() + "营业执照/")) << r.error.toStdString();
+    EXPECT_TRUE(r.error.endsWith("：文件超过了允许的大小")) << r.error.toStdString();
 }
 
 TEST_F(PackageBuildTest, AnOpenedPackageSavedElsewhereTakesItsDocumentsAlong) {
