@@ -559,8 +559,8 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     const QString copy = withSlash(B) + KindTextFileName(kind);
     if (fs::sameName(fs::extension(savedPath), QStringLiteral("txt")) || !writeCopy) {
         if (copyStreaming(savedPath, copy, true, &report.error) != CopyFault::None) return abandon();
-    } else if (!writeCopy(copy)) {
-        report.error = copy + QStringLiteral("：无法写入");
+    } else if (!writeCopy(copy, &report.error)) {
+        if (report.error.isEmpty()) report.error = describeFileError(copy, QStringLiteral("无法写入"));
         return abandon();
     }
 

@@ -50,8 +50,9 @@ QString packageFolderFor(const QString& savedPath, int kind);
 // and the kind's text copy as plain files (names in any case).
 bool isPackageFolder(const QString& folder, int kind);
 
-// Writes the application's text copy at the given path; true when written.
-using ApplicationCopyWriter = std::function<bool(const QString& path)>;
+// Writes the application's text copy at the given path; true when written, else false with
+// the reason ("<file>：<why>") in *error.
+using ApplicationCopyWriter = std::function<bool(const QString& path, QString* error)>;
 
 // Builds, refreshes or removes the package folder of CurrentKind beside savedPath, right
 // after the save wrote it. previousPath is the kind's file before this save. When the saved

@@ -1,5 +1,6 @@
 #include "attachment_fixture.h"
 #include "attachments/package_reader.h"
+#include "platform/atomic_file.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
 
@@ -200,7 +201,7 @@ TEST_F(PackageBuildTest, AnXmlSaveGetsATextCopyAndASaveIntoThePackageDoesNotNest
     attach(path("s/lic.jpg"));
     ASSERT_TRUE(putBytes(path("a/x.xml"), "<xml/>"));
     QString written;
-    BuildPackage(QString(), path("a/x.xml"), [&](const QString& p) {
+    BuildPackage(QString(), path("a/x.xml"), [&](const QString& p, QString*) {
         written = p;
         return putBytes(p, "text rendering");
     });
@@ -221,6 +222,22 @@ TEST_F(PackageBuildTest, AnXmlSaveGetsATextCopyAndASaveIntoThePackageDoesNotNest
 // What the user put into a package folder survives every save and is named to her; only
 // the program's own files are replaced or removed. Without a readable working list nothing
 // in the package is touched.
+TEST_F(PackageBuildTest, ATextCopyThatCannotBeWrittenSaysWhy) {
+    attach(path("s/lic.jpg"));
+    ASSERT_TRUE(putBytes(path("a/x.xml"), "<xml/>"));
+    PackageReport r;
+    {
+        FileSizeLimit limit(64 * 1024);
+        r = BuildPackage(QString(), path("a/x.xml"), [](const QString& p, QString* why) {
+            return writeFileAtomic(p, QByteArray(128 * 1024, 't'), why);
+        });
+    }
+    EXPECT_EQ(r.outcome, PackageReport::Outcome::Failed);
+    EXPECT_TRUE(r.error.endsWith("采矿权申请登记书.txt：文件超过了允许的大小")) << r.error.toStdString();
+    EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"x.txt", "x.xml"}));
+}
+
 TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
     using O = PackageReport::Outcome;
     const QString kept = "报盘文件夹中保留了以下非本程序生成的文件：\nmine.doc\n营业执照/备注.txt";

@@ -174,8 +174,8 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     // The package always holds a submission text file, also after an XML save.
     ApplicationCopyWriter textCopy;
     if (!text)
-        textCopy = [&values, &dict, kind](const QString& copy) {
-            return WriteTextSubmission(copy, values, dict.textKeyMap(kind));
+        textCopy = [&values, &dict, kind](const QString& copy, QString* why) {
+            return WriteTextSubmission(copy, values, dict.textKeyMap(kind), why);
         };
     const PackageReport package = BuildPackage(current, st.PendingFile, textCopy);
     lock.reset();
