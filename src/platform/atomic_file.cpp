@@ -1,11 +1,15 @@
 #include "platform/atomic_file.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cctype>
 #include <climits>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +30,31 @@ QString folderOf(const QString& path) {
 }
 
 QString nameOf(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+
+// A temporary file is "<prefix><8 hex digits>.tmp" beside its target, the prefix being
+// "." + the target's name + ".", so a file left by a killed save says whose it is. A name
+// too long for that is cut and followed by a digest of the whole name, so two targets never
+// share a prefix.
+constexpr int kTempSuffix = 8 + 4;  // "<8 hex>.tmp"
+
+QString temporaryPrefix(const QString& name) {
+    if (1 + native(name).size() + 1 + kTempSuffix <= NAME_MAX)
+        return u'.' + name + u'.';
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(native(name), QCryptographicHash::Sha1).toHex().left(8));
+    QString cut = name;
+    while (!cut.isEmpty() && (cut.back().isHighSurrogate() ||
+                              1 + native(cut).size() + 1 + 8 + 1 + kTempSuffix > NAME_MAX))
+        cut.chop(1);
+    return u'.' + cut + u'~' + digest + u'.';
+}
+
+bool isTemporarySuffix(const char* rest) {
+    for (int i = 0; i < 8; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(rest[i])) || std::isupper(static_cast<unsigned char>(rest[i])))
+            return false;
+    return std::strcmp(rest + 8, ".tmp") == 0;
+}
 
 QString readReason(int errnum) {
     if (errnum == EACCES || errnum == EPERM)
@@ -136,10 +165,10 @@ bool AtomicFileWriter::open() {
         return fail(errno);
     }
 
-    const QString folder = folderOf(path_);
+    const QString stem = folderOf(path_) + u'/' + temporaryPrefix(nameOf(path_));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString temp = folder + QStringLiteral("/.mf%1.tmp")
-                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+        const QString temp = stem + QStringLiteral("%1.tmp")
+                                        .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
         const int fd = ::open(native(temp).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -187,6 +216,31 @@ bool AtomicFileWriter::commit() {
     tempPath_.clear();
     syncFolder(folderOf(path_));
     return true;
+}
+
+void removeLeftoverTemporaries(const QString& path) {
+    const QString name = nameOf(path);
+    if (name.isEmpty())
+        return;
+    const QByteArray prefix = native(temporaryPrefix(name));
+    const QByteArray folder = native(folderOf(path));
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const uid_t me = ::geteuid();
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* entryName = entry->d_name;
+        if (std::strncmp(entryName, prefix.constData(), size_t(prefix.size())) != 0 ||
+            std::strlen(entryName) != size_t(prefix.size() + kTempSuffix) ||
+            !isTemporarySuffix(entryName + prefix.size()))
+            continue;
+        // Only a plain file of this user can be a temporary this program made.
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entryName, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == me)
+            ::unlinkat(::dirfd(dir), entryName, 0);
+    }
+    ::closedir(dir);
 }
 
 bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {

@@ -1,10 +1,10 @@
 #pragma once
 // The one way the program writes a file. The content goes to a temporary file in the
-// target's folder; every write, the flush and the close are checked, the file is synced to
-// the disk and then renamed over the target, and the folder is synced. Any failure removes
-// the temporary file and leaves the previous file byte-identical. A symbolic link at the
-// target is replaced by the new file, never written through. Reasons are Chinese and name
-// the file.
+// target's folder, named after the target (".<name>.<random>.tmp"); every write, the flush
+// and the close are checked, the file is synced to the disk and then renamed over the
+// target, and the folder is synced. Any failure removes the temporary file and leaves the
+// previous file byte-identical. A symbolic link at the target is replaced by the new file,
+// never written through. Reasons are Chinese and name the file.
 #include <QByteArray>
 #include <QString>
 
@@ -48,6 +48,10 @@ bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* erro
 
 // Copies a file into place in 1 MiB pieces, so a large document is never held in memory.
 bool copyFileAtomic(const QString& source, const QString& target, QString* error = nullptr);
+
+// Removes the temporary files that writes of this target killed before their end left beside
+// it. Only for a caller that holds the target's save lock: no other write of it is running.
+void removeLeftoverTemporaries(const QString& path);
 
 // Reads a whole file. Returns false with a reason (in *error) when it cannot be read.
 bool readFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);

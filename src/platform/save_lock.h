@@ -11,7 +11,8 @@ inline const QString kSaveLockedMessage = QStringLiteral("文件正由其他程�
 
 class SaveLock {
 public:
-    // Waits up to the lock wait for another program's save of target to end.
+    // Waits up to the lock wait for another program's save of target to end, then removes
+    // the temporary files a killed save of target left beside it.
     explicit SaveLock(const QString& target);
     // False only when another program is saving the same file. A folder that takes no lock
     // file does not stop the save: its write then fails with its own reason.

@@ -94,6 +94,6 @@ TEST(PackageKillTest, AKilledSaveLeavesTheOldOrTheNewPackageWhole) {
         EXPECT_TRUE(v == "1" || v == "2") << "after kill " << kill << ": " << v.toStdString();
     }
     ASSERT_EQ(QProcess::execute(helper, {root, "once"}), 0);
-    // (The save of x.txt itself, killed as well, may leave its own temporary files.)
+    // Neither the package's nor x.txt's own temporary files are left.
     for (const QString& e : entries(root + "/a")) EXPECT_FALSE(e.startsWith(".x.")) << e.toStdString();
 }

@@ -1,11 +1,13 @@
 #include "commands_fixture.h"
 
+#include "platform/atomic_file.h"
 #include "platform/save_lock.h"
 #include "platform/text_file.h"
 
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 using namespace mf;
 using namespace mf::test;
@@ -309,4 +311,43 @@ TEST_F(CommandsTest, ASaveWaitsForAnotherProgramsSaveOfTheSameFileAndTakesOverAS
     EXPECT_NE(fileBytes(path("申请.txt")), saved);
     EXPECT_FALSE(QFileInfo::exists(path("申请.txt.lock")));
     setSaveLockWait(5000);
+}
+
+// A save killed while writing leaves its temporary file, named after its target; the next
+// save of that file removes it and no file of anyone else.
+TEST_F(CommandsTest, ASaveRemovesWhatAKilledSaveOfTheSameFileLeftAndNothingElse) {
+    auto leftoverOf = [](const QString& target) {
+        AtomicFileWriter w(target);
+        EXPECT_TRUE(w.open());
+        const QString temp = w.temporaryPath();
+        w.cancel();
+        EXPECT_TRUE(writeBytes(temp, "half"));
+        return QFileInfo(temp).fileName();
+    };
+    EditorWindow* e = open(3);
+    ASSERT_TRUE(writeBytes(path("申请.txt"), "[登记项目]\r\n"));
+    state().KindFilePath[3] = path("申请.txt");
+    e->setText(ControlArray::ChTXT, 0, "新申请人");
+    const QString own = leftoverOf(path("申请.txt"));
+    EXPECT_TRUE(QRegularExpression("^\\.申请\\.txt\\.[0-9a-f]{8}\\.tmp$").match(own).hasMatch()) << own.toStdString();
+    // Names cut to fit the name limit still tell two targets apart.
+    const QString longName = QString(80, u'矿');
+    const QString longOwn = leftoverOf(path(longName + ".txt"));
+    EXPECT_LE(QFile::encodeName(longOwn).size(), NAME_MAX);
+    QStringList others = {leftoverOf(path("申请.txt.bak")), leftoverOf(path(longName + ".xml"))};
+    for (const QString& name : {".申请.txt.tmp", ".申请.txt.0000000g.tmp", "申请.txt.12345678.tmp", ".mf12345678.tmp"}) {
+        ASSERT_TRUE(writeBytes(path(name), "the user's"));
+        others << name;
+    }
+    ASSERT_TRUE(QFile::link(path("申请.txt.bak"), path(".申请.txt.89abcdef.tmp")));
+    others << ".申请.txt.89abcdef.tmp";
+
+    dialogs_.answer(MsgAnswer::Yes);
+    main_->Toolbar_ButtonMenuClick("SAVETXT");
+    EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+    { const SaveLock lock(path(longName + ".txt")); }
+    const QStringList left = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    EXPECT_FALSE(left.contains(own));
+    EXPECT_FALSE(left.contains(longOwn));
+    for (const QString& name : others) EXPECT_TRUE(left.contains(name)) << name.toStdString();
 }

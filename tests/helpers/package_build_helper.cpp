@@ -1,11 +1,13 @@
 // Builds the package of <root>/a/x.txt from 20 documents, alternating between two versions
-// of them (version 1 once; 2, 1, 2, ... in a loop) until it is killed. The package kill test runs it and kills it at random
+// of them (version 1 once; 2, 1, 2, ... in a loop) until it is killed. Each round holds the
+// save lock of x.txt, as a save does. The package kill test runs it and kills it at random
 // moments. Usage: package_build_helper <root> once|loop
 #include "attachments/package_builder.h"
 #include "attachments/attachment_list.h"
 #include "core/app_state.h"
 #include "platform/atomic_file.h"
 #include "platform/fs.h"
+#include "platform/save_lock.h"
 
 #include <QCoreApplication>
 
@@ -45,6 +47,8 @@ int main(int argc, char** argv) {
     const QString saved = root + QStringLiteral("/a/x.txt");
     for (int round = 0;; ++round) {
         const int version = loop ? 2 - round % 2 : 1;
+        const SaveLock lock(saved);
+        if (!lock.acquired()) return 1;
         if (!writeFileAtomic(workListPath(1), listOf(root, version)) ||
             !writeFileAtomic(saved, QByteArray("version ") + QByteArray::number(version)))
             return 1;
