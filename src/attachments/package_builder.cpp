@@ -135,20 +135,24 @@ bool hasForeignEntries(const QString& folder, int kind) {
 }
 
 // Removes the program's files from an old package; what is not the program's is moved into
-// dest under the same name when dest is given and has no such entry, and is named in *kept
-// (relative to the package, or by its full path where it had to stay). The old folder goes
-// when it is then empty.
-void retire(const QString& old, const QString& dest, int kind, QStringList* kept) {
+// dest under the same name when dest is given and has no such entry, and is named in
+// report.kept (relative to the package, or by its full path where it had to stay). The old
+// folder goes when it is then empty. A file of the program's that cannot be removed (a
+// read-only folder) keeps the list with it, so a later save still knows the folder, and the
+// folder is named with the reason in report.leftOver.
+void retire(const QString& old, const QString& dest, int kind, PackageReport& report) {
     const ProgramEntries pe = programEntries(old, kind);
     const QString list = cleanDir(entryPath(old, kPackageListName));
     bool stayed = false;
+    int failure = 0;
     walkPackage(
         old, pe,
         [&](const QString& path, bool dir) {
-            if (dir)
-                ::rmdir(native(path).constData());
-            else if (!stayed || cleanDir(path) != list)
-                ::unlink(native(path).constData());
+            if (dir) {
+                if (::rmdir(native(path).constData()) != 0 && !failure) failure = errno;
+            } else if ((!stayed && !failure) || cleanDir(path) != list) {
+                if (::unlink(native(path).constData()) != 0 && !failure) failure = errno;
+            }
         },
         [&](const QString& path, const QString& rel) {
             bool moved = false;
@@ -159,15 +163,17 @@ void retire(const QString& old, const QString& dest, int kind, QStringList* kept
                 moved = isPlainDir(targetDir) && renameEntry(path, target, RENAME_NOREPLACE);
             }
             stayed = stayed || !moved;
-            if (kept) *kept << (moved ? rel : path);
+            report.kept << (moved ? rel : path);
         });
-    ::rmdir(native(old).constData());
+    if (::rmdir(native(old).constData()) != 0 && (failure || errno != ENOTEMPTY))
+        report.leftOver << describeFileError(old, fileErrorReason(failure ? failure : errno));
 }
 
 // Leftovers of an interrupted save of this package: a half-written build goes; a complete
 // package that was not swapped in, or an old one that was swapped out, gives up its foreign
 // files to the package and goes. With no package folder at all, a complete one takes its place.
-void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind, QStringList* kept) {
+void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind,
+                    PackageReport& report) {
     const QString prefix = u'.' + stem;
     bool cleaned = false;
     for (const QString& name : folderEntries(parent)) {
@@ -186,7 +192,7 @@ void cleanLeftovers(const QString& parent, const QString& stem, const QString& f
             }
             if (rest.startsWith(kReadyTag) && !entryExists(folder) && renameEntry(path, folder, RENAME_NOREPLACE))
                 continue;
-            retire(path, folder, kind, kept);
+            retire(path, folder, kind, report);
         }
     }
     if (cleaned) syncDir(parent);
@@ -509,7 +515,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     const bool ownCopy = inside(savedPath, folder);
 
     BusyScope busy;
-    cleanLeftovers(parent, stem, folder, kind, &report.kept);
+    cleanLeftovers(parent, stem, folder, kind, report);
     const bool exists = entryExists(folder);
     const bool isPackage = ownCopy ? isPlainDir(folder) : isPackageFolder(folder, kind);
 
@@ -583,7 +589,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         report.outcome = PackageReport::Outcome::Failed;
         return report;
     }
-    if (!old.isEmpty()) retire(old, folder, kind, &report.kept);
+    if (!old.isEmpty()) retire(old, folder, kind, report);
     syncDir(folder);
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
@@ -606,6 +612,8 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
 
 void reportPackage(const PackageReport& report) {
     using O = PackageReport::Outcome;
+    if (!report.leftOver.isEmpty())
+        dialogs().error(QStringLiteral("旧的报盘文件夹未能删除，请手工删除：\n") + report.leftOver.join(u'\n'));
     switch (report.outcome) {
     case O::FolderClash:
         dialogs().info(QStringLiteral("已存在同名文件夹，未生成报盘附件包。"));
@@ -629,6 +637,7 @@ void reportPackage(const PackageReport& report) {
         if (report.kept.size() > kShown) names << QStringLiteral("……（共 %1 个）").arg(report.kept.size());
         dialogs().info(QStringLiteral("报盘文件夹中保留了以下非本程序生成的文件：\n") + names.join(u'\n'));
     }
+
 }
 
 } // namespace mf

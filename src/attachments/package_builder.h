@@ -40,6 +40,7 @@ struct PackageReport {
     QStringList kept;        // entries of the folder the program did not write
     QStringList renamed;     // new names of materials whose name an earlier one had
     QString error;           // why the package could not be written (Failed)
+    QStringList leftOver;    // old packages (hidden folders) that could not be removed, with the reason
 };
 
 // The package folder (with its trailing "/") a saved file of the kind gets: beside it, named

@@ -142,6 +142,36 @@ TEST_F(PackageBuildTest, APackageThatCannotBeWrittenLeavesTheOldOneWhole) {
     EXPECT_TRUE(r.error.endsWith("：文件超过了允许的大小")) << r.error.toStdString();
 }
 
+// An old package the user may not change (copied from a CD) cannot be removed after the new
+// one is in place: the user is told which hidden folder stayed and why, and later saves work.
+TEST_F(PackageBuildTest, AnOldPackageThatCannotBeRemovedIsNamedAndDoesNotStopLaterSaves) {
+    if (runningAsRoot()) GTEST_SKIP() << "root may remove anything";
+    for (const char* readOnly : {"", "营业执照"}) {
+        SCOPED_TRACE(readOnly);
+        attach(path("s/lic.jpg"));
+        ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+        ASSERT_EQ(::chmod(QFile::encodeName(F() + readOnly).constData(), 0555), 0);
+        attach(path("s/lic.png"));
+        for (int save = 0; save < 2; ++save) {
+            dialogs_.clear();
+            const PackageReport r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+            EXPECT_EQ(r.outcome, PackageReport::Outcome::Built);
+            EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.png"), "PNG");
+            EXPECT_FALSE(QFileInfo::exists(F() + "营业执照/营业执照1.jpg"));
+            const QStringList hidden = QDir(path("a")).entryList({".x.ready-*"}, QDir::AllEntries | QDir::Hidden);
+            ASSERT_EQ(hidden.size(), 1);
+            const QString old = path("a/") + hidden[0];
+            EXPECT_EQ(r.leftOver, QStringList{old + "：没有写入权限"});
+            reportPackage(r);
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{"旧的报盘文件夹未能删除，请手工删除：\n" + old + "：没有写入权限"});
+        }
+        const QString old = path("a/") + QDir(path("a")).entryList({".x.ready-*"}, QDir::AllEntries | QDir::Hidden)[0];
+        ::chmod(QFile::encodeName(old + "/" + readOnly).constData(), 0755);
+        ASSERT_TRUE(fs::deleteDirTree(old));
+        ASSERT_TRUE(fs::deleteDirTree(F()));
+    }
+}
+
 TEST_F(PackageBuildTest, AnOpenedPackageSavedElsewhereTakesItsDocumentsAlong) {
     attach(path("s/lic.jpg"));
     BuildPackage(QString(), path("a/x.txt"));
