@@ -171,3 +171,35 @@ TEST_F(PackageTest, AFailedLoadKeepsTheWorkingListAsItWas) {
     EXPECT_EQ(fileBytes(workXmlPath(1)), "<offer id=\"a\" name=\"b\"/>");
     EXPECT_EQ(fileBytes(path("X.txt")), beside_);  // the user's file beside stays as it was
 }
+
+// An exchange XML file opens with the package beside it: the package's list is the working
+// list, so saving again keeps the documents that exist only in the package, and the XML is
+// not replaced by the package's text copy.
+TEST_F(CommandsTest, AnXmlFileOpensWithItsPackageAndASaveKeepsItsDocuments) {
+    ASSERT_TRUE(writeBytes(path("doc.png"), "PNG"));
+    EditorWindow* e = open(1);
+    e->setText(ControlArray::ChTXT, 0, "申请人");
+    QDir().mkpath(QFileInfo(workXmlPath(1)).absolutePath());
+    ASSERT_TRUE(writeBytes(workXmlPath(1), packageList("采矿权申请登记书").replace(
+        "<attachments/>", "<attachments><attachment fjid=\"A1\"><fjxh>1</fjxh><fjmc>营业执照</fjmc>"
+                          "<dzjs>1</dzjs><fileList><file><fileXh>1</fileXh><fileName>营业执照1</fileName>"
+                          "<fileUrl>" + path("doc.png").toUtf8() + "</fileUrl></file></fileList>"
+                          "</attachment></attachments>")));
+    saveAs("SAVEXML", path("A.xml"));
+    ASSERT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG");
+    const QByteArray xml = fileBytes(path("A.xml"));
+    ASSERT_TRUE(QFile::remove(path("doc.png")));
+    closeEditor(1);
+    DeleteWorkXml(1);
+    dialogs_.clear();
+
+    openConfirmed(path("A.xml"));
+    EXPECT_EQ(state().KindFilePath[1], path("A.xml"));
+    EXPECT_EQ(fileBytes(path("A.xml")), xml);
+    dialogs_.answer(MsgAnswer::Yes);
+    ASSERT_TRUE(commands::SaveXmlFile(main_.get()));
+    EXPECT_EQ(dialogs_.messageTexts(),
+              (QStringList{kindConfirmation(1), "是否覆盖当前文件内容?", "报盘文件保存成功..."}));
+    EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG");
+    EXPECT_EQ(fileBytes(path("A.xml")), xml);
+}

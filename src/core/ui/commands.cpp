@@ -60,6 +60,14 @@ int handToEditor(TabMain* main, int kind, const QString& path) {
     return loaded ? kind : 0;
 }
 
+// The checked list becomes the working attachment list of the kind; the package itself is
+// not written.
+void adoptList(int kind, const QString& list, const QByteArray& resolved) {
+    QString reason;
+    if (!adoptPackageList(kind, DirOfPath(list), resolved, &reason) && !reason.isEmpty())
+        dialogs().error(QStringLiteral("文件保存失败：") + reason);
+}
+
 // The package steps: p is the package list, given the path the user chose.
 void openPackage(TabMain* main, const QString& given, const QString& list) {
     AppState& st = state();
@@ -108,11 +116,23 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     }
 
     if (kind == 2) ReadApplyType(loadPath);
-    // The checked list becomes the working attachment list of the kind; the package itself
-    // is not written.
-    QString reason;
-    if (!adoptPackageList(kind, DirOfPath(list), resolved, &reason) && !reason.isEmpty())
-        dialogs().error(QStringLiteral("文件保存失败：") + reason);
+    adoptList(kind, list, resolved);
+}
+
+// X.xml beside its package folder X: the XML itself is loaded (the package's text copy never
+// replaces it) and the package's checked list becomes the working list, so that the next
+// save rebuilds the package from its own documents. A list that cannot be read stops the
+// open, as for a text file.
+void openXmlWithPackage(TabMain* main, const QString& xml, const QString& list) {
+    bool listLoaded = false;
+    QByteArray resolved;
+    ResolvePackageXml(list, &resolved, &listLoaded);
+    if (!listLoaded) return;  // "XML文件不存在" has been shown
+    const int kind = LoadFileIntoForm(main, xml);
+    // A folder that is no package of the loaded kind is left alone by every save.
+    if (!kind || !isPackageFolder(DirOfPath(list), kind)) return;
+    if (kind == 2) ReadApplyType(DirOfPath(list) + KindTextFileName(kind));
+    adoptList(kind, list, resolved);
 }
 
 } // namespace
@@ -226,6 +246,11 @@ void OpenSubmissionFile(TabMain* main, const QString& path) {
         // X.txt beside its package folder X opens the package.
         const QString list = packageList(path.left(path.size() - 4));
         if (!list.isEmpty()) p = list;
+    }
+    if (hasExtension(path, "xml")) {
+        // X.xml beside its package folder X opens with that package's list.
+        const QString list = packageList(path.left(path.size() - 4));
+        if (!list.isEmpty()) return openXmlWithPackage(main, path, list);
     }
     if (hasExtension(p, "txt")) {
         // A text file inside a package folder opens that package.
