@@ -1,5 +1,6 @@
 #include "gridgraph/cell_edit.h"
 
+#include "gridgraph/messages.h"
 #include "platform/vb.h"
 
 #include <cmath>
@@ -131,6 +132,11 @@ CommitResult commitCell(CoordGrid& g, int r, int c, const QString& s) {
         if (s.isEmpty() || s == g.cell(r, c) || isEmptyMask(s))
             return res;
         if (r == g.rows() - 1) {
+            // A grid beyond its lines could be saved but never opened again.
+            if (g.lastDataRow() >= CoordGrid::kMaxDataRows) {
+                res.error = gridmsg::tooManyRowsToAdd(g.lastDataRow() + 1, CoordGrid::kMaxDataRows);
+                return res;
+            }
             g.setRows(g.rows() + 1);
             res.rowAdded = true;
         }

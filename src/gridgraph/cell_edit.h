@@ -41,6 +41,7 @@ std::pair<int, int> nextCell(const CoordGrid& g, int r, int c);
 struct CommitResult {
     bool changed = false;    // ZBChanged to raise
     bool rowAdded = false;
+    QString error;           // the entry row refused: the grid holds all the rows it can
 };
 // EDIT_FLEX_GRID's effect on the grid: writes s (already through ztrim) into (r, c).
 CommitResult commitCell(CoordGrid& g, int r, int c, const QString& s);

@@ -112,6 +112,18 @@ TEST(CellEdit, CommitOnEntryAndDataRows) {
     EXPECT_EQ(g.cell(1, 1), "");
 }
 
+// A full grid takes no new row from the entry row, as paste and 插入 take none.
+TEST(CellEdit, TheEntryRowOfAFullGridAddsNoRow) {
+    CoordGrid g;
+    g.setRows(CoordGrid::kMaxDataRows + 2);
+    const CommitResult r = commitCell(g, g.entryRow(), 1, "A1");
+    EXPECT_FALSE(r.changed);
+    EXPECT_EQ(r.error, QStringLiteral("坐标数据将达%1行,超过坐标表格最多%2行的限制,不能添加...")
+                           .arg(CoordGrid::kMaxDataRows + 1).arg(CoordGrid::kMaxDataRows));
+    EXPECT_EQ(g.lastDataRow(), CoordGrid::kMaxDataRows);
+    EXPECT_EQ(g.cell(g.entryRow(), 1), "");
+}
+
 TEST(Zoom, ScrollBarsFollowTheZoom) {
     using zoom::ScrollBar;
     EXPECT_EQ(zoom::percentOf("150%"), 150);

@@ -450,6 +450,11 @@ void GridGraph::commitEditor(bool advance) {
         s = g.cell(r, c);
     const celledit::CommitResult res = celledit::commitCell(g, r, c, s);
     active_->hide();
+    if (!res.error.isEmpty()) {
+        dialogs().message(kTitleError, res.error, MsgIcon::Critical, MsgButtons::Ok);
+        view_->setFocus();
+        return;
+    }
     if (res.changed) {
         refreshGrid();
         core_.markGridChanged();
