@@ -216,12 +216,14 @@ void TabMain::fitBackground(const QSize& area) {
     const QSize full = reader.size();
     const QSize part = full.boundedTo(area.expandedTo(backgroundSize_));
     if (full.isValid()) reader.setClipRect(QRect(QPoint(0, 0), part));
-    const QImage pic = reader.read();
+    QImage pic = reader.read();
     if (pic.isNull() || part == full) backgroundPath_.clear();   // a missing picture leaves the window plain
     if (pic.isNull()) return;
     backgroundSize_ = part;
     // Three bytes a pixel, as the picture is stored: a quarter less memory than RGB32.
-    mdi_->setBackground(QBrush(pic.convertToFormat(QImage::Format_RGB888)));
+    // Converted in place, so the decoded picture and its copy are never held side by side.
+    pic.convertTo(QImage::Format_RGB888);
+    mdi_->setBackground(QBrush(pic));
 }
 
 bool TabMain::eventFilter(QObject* o, QEvent* e) {
