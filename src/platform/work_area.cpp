@@ -97,9 +97,11 @@ void WorkArea::remove() {
 
 int removeStaleWorkAreas(const QString& base) {
     int removed = 0;
-    const QFileInfoList entries =
-        QDir(base).entryInfoList({kPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    // Matched by hand rather than by a name filter: a filter costs the start-up a regular
+    // expression engine. Like the filter, the prefix is matched regardless of case.
+    const QFileInfoList entries = QDir(base).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo& fi : entries) {
+        if (!fi.fileName().startsWith(kPrefix, Qt::CaseInsensitive)) continue;
         if (fi.isSymLink() || fi.ownerId() != ::getuid()) continue;
         const QString lock = fi.absoluteFilePath() + QLatin1Char('/') + workAreaLockName();
         const QFileInfo lockInfo(lock);
