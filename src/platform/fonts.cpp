@@ -3,32 +3,57 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QHash>
+#include <QList>
 #include <fontconfig/fontconfig.h>
 
 namespace mf {
 
 namespace {
 
+// Family names compare as fontconfig compares them: regardless of case and blanks.
+QString familyKey(const QString& name) {
+    QString k = name.toCaseFolded();
+    k.remove(QLatin1Char(' '));
+    return k;
+}
+
+// The family names (all languages) of each installed font, from one listing of fontconfig
+// taken on first use: resolving every design font's candidates from it spares the start-up
+// a listing per candidate.
+const QList<QStringList>& installedFontNames() {
+    static const QList<QStringList> fonts = [] {
+        QList<QStringList> out;
+        if (!FcInit()) return out;
+        FcPattern* pattern = FcPatternCreate();
+        FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+        if (FcFontSet* set = FcFontList(nullptr, pattern, objects)) {
+            for (int i = 0; i < set->nfont; ++i) {
+                QStringList names;
+                FcChar8* s = nullptr;
+                for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &s) == FcResultMatch; ++k)
+                    names << QString::fromUtf8(reinterpret_cast<const char*>(s));
+                if (!names.isEmpty()) out << names;
+            }
+            FcFontSetDestroy(set);
+        }
+        FcObjectSetDestroy(objects);
+        FcPatternDestroy(pattern);
+        return out;
+    }();
+    return fonts;
+}
+
 // Every family name (all languages) of the fonts that carry name among theirs.
 QStringList fontconfigNames(const QString& name) {
     QStringList out;
-    if (!FcInit()) return out;
-    FcPattern* pattern = FcPatternCreate();
-    const QByteArray utf8 = name.toUtf8();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.constData()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    if (FcFontSet* set = FcFontList(nullptr, pattern, objects)) {
-        for (int i = 0; i < set->nfont; ++i) {
-            FcChar8* s = nullptr;
-            for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &s) == FcResultMatch; ++k) {
-                const QString n = QString::fromUtf8(reinterpret_cast<const char*>(s));
-                if (!out.contains(n)) out << n;
-            }
-        }
-        FcFontSetDestroy(set);
+    const QString key = familyKey(name);
+    for (const QStringList& names : installedFontNames()) {
+        bool carries = false;
+        for (const QString& n : names) carries = carries || familyKey(n) == key;
+        if (!carries) continue;
+        for (const QString& n : names)
+            if (!out.contains(n)) out << n;
     }
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
     return out;
 }
 
