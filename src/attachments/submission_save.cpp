@@ -81,8 +81,9 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
     st.KindFilePath[kind] = st.PendingFile;
     shell().setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
-    st.KindChanged[kind] = false;
-    shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
+    // A package that could not be updated keeps the form marked changed: its copy is stale.
+    st.KindChanged[kind] = report.outcome == PackageReport::Outcome::Failed;
+    shell().SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
     reportPackage(report);
     if (package) *package = report;
     return true;

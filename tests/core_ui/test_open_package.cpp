@@ -172,6 +172,16 @@ TEST_F(PackageTest, AFailedLoadKeepsTheWorkingListAsItWas) {
     EXPECT_EQ(fileBytes(path("X.txt")), beside_);  // the user's file beside stays as it was
 }
 
+// The kind's working list with one document of material A1.
+static void attachDocument(const QString& document) {
+    QDir().mkpath(QFileInfo(workXmlPath(1)).absolutePath());
+    ASSERT_TRUE(writeBytes(workXmlPath(1), packageList("采矿权申请登记书").replace(
+        "<attachments/>", "<attachments><attachment fjid=\"A1\"><fjxh>1</fjxh><fjmc>营业执照</fjmc>"
+                          "<dzjs>1</dzjs><fileList><file><fileXh>1</fileXh><fileName>营业执照1</fileName>"
+                          "<fileUrl>" + document.toUtf8() + "</fileUrl></file></fileList>"
+                          "</attachment></attachments>")));
+}
+
 // An exchange XML file opens with the package beside it: the package's list is the working
 // list, so saving again keeps the documents that exist only in the package, and the XML is
 // not replaced by the package's text copy.
@@ -179,12 +189,7 @@ TEST_F(CommandsTest, AnXmlFileOpensWithItsPackageAndASaveKeepsItsDocuments) {
     ASSERT_TRUE(writeBytes(path("doc.png"), "PNG"));
     EditorWindow* e = open(1);
     e->setText(ControlArray::ChTXT, 0, "申请人");
-    QDir().mkpath(QFileInfo(workXmlPath(1)).absolutePath());
-    ASSERT_TRUE(writeBytes(workXmlPath(1), packageList("采矿权申请登记书").replace(
-        "<attachments/>", "<attachments><attachment fjid=\"A1\"><fjxh>1</fjxh><fjmc>营业执照</fjmc>"
-                          "<dzjs>1</dzjs><fileList><file><fileXh>1</fileXh><fileName>营业执照1</fileName>"
-                          "<fileUrl>" + path("doc.png").toUtf8() + "</fileUrl></file></fileList>"
-                          "</attachment></attachments>")));
+    attachDocument(path("doc.png"));
     saveAs("SAVEXML", path("A.xml"));
     ASSERT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG");
     const QByteArray xml = fileBytes(path("A.xml"));
@@ -202,4 +207,24 @@ TEST_F(CommandsTest, AnXmlFileOpensWithItsPackageAndASaveKeepsItsDocuments) {
               (QStringList{kindConfirmation(1), "是否覆盖当前文件内容?", "报盘文件保存成功..."}));
     EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG");
     EXPECT_EQ(fileBytes(path("A.xml")), xml);
+}
+
+// A file that is saved while its package cannot be updated leaves the form marked changed:
+// the package's copy is out of date, so the work is not fully saved.
+TEST_F(CommandsTest, ASaveWhosePackageCannotBeUpdatedKeepsTheFormChanged) {
+    for (const char* command : {"SAVETXT", "SAVEXML"}) {
+        ASSERT_TRUE(writeBytes(path("doc.png"), QByteArray(64 * 1024, 'x')));
+        open(1)->setText(ControlArray::ChTXT, 0, "申请人");
+        attachDocument(path("doc.png"));
+        dialogs_.clear();
+        {
+            FileSizeLimit limit(32 * 1024);
+            saveAs(command, path("B"));
+        }
+        EXPECT_TRUE(dialogs_.messageTexts().contains("报盘文件保存成功...")) << command;
+        EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘附件包未能更新")) << command;
+        EXPECT_TRUE(state().KindChanged[1]) << command;
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << command;
+        closeEditor(1);
+    }
 }

@@ -202,8 +202,9 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     st.KindFilePath[kind] = st.PendingFile;
     main->setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
-    st.KindChanged[kind] = false;
-    main->SetToolbarButtonState(QStringLiteral("SAVE"), false);
+    // A package that could not be updated keeps the form marked changed: its copy is stale.
+    st.KindChanged[kind] = package.outcome == PackageReport::Outcome::Failed;
+    main->SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
     dialogs().info(QStringLiteral("报盘文件保存成功..."));
     reportPackage(package);
     return true;
