@@ -65,7 +65,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
     auto lock = std::make_unique<SaveLock>(st.PendingFile);
     if (!lock->acquired()) {
         st.PendingFile.clear();
-        dialogs().error(kSaveLockedMessage);
+        dialogs().error(lock->message());
         return false;
     }
     const FormValues values = collectFormValues(*form);

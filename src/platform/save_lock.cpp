@@ -2,19 +2,44 @@
 
 #include "platform/atomic_file.h"
 
+#include <QFile>
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace mf {
 
 namespace {
 int waitMs = 5000;
+
+// The kind of entry at path, links not followed; 0 when there is none.
+mode_t entryType(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
 } // namespace
 
 int saveLockWait() { return waitMs; }
 void setSaveLockWait(int milliseconds) { waitMs = milliseconds; }
 
 SaveLock::SaveLock(const QString& target) : lock_(target + QStringLiteral(".lock")) {
+    const QString path = target + QStringLiteral(".lock");
+    // A folder or a link there is no other program's lock; neither is removed nor followed.
+    const mode_t type = entryType(path);
+    if (type == S_IFDIR || type == S_IFLNK) {
+        message_ = QStringLiteral("无法创建锁文件：") +
+                   describeFileError(path, type == S_IFDIR ? fileErrorReason(EISDIR)
+                                                           : QStringLiteral("同名的符号链接已经存在"));
+        return;
+    }
     // A save takes seconds at most; a lock older than a minute belongs to no save.
     lock_.setStaleLockTime(60 * 1000);
-    const bool locked = lock_.tryLock(waitMs);
+    bool locked = lock_.tryLock(waitMs);
+    // A file still there after the wait that tells no program is no lock: it is taken over.
+    qint64 pid = 0;
+    QString host, app;
+    if (!locked && lock_.error() == QLockFile::LockFailedError && entryType(path) == S_IFREG &&
+        !lock_.getLockInfo(&pid, &host, &app) && lock_.removeStaleLockFile())
+        locked = lock_.tryLock(0);
     acquired_ = locked || lock_.error() != QLockFile::LockFailedError;
     // With the lock held no other save writes the target: temporaries of it are left by a
     // save that was killed.

@@ -176,7 +176,7 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     if (!lock->acquired()) {
         st.PendingFile.clear();
         main->setActivityText(remembered);
-        dialogs().error(kSaveLockedMessage);
+        dialogs().error(lock->message());
         return false;
     }
     const FormValues values = collectFormValues(*form);

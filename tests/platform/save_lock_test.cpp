@@ -1,0 +1,48 @@
+#include "platform/save_lock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mf;
+
+// Only another program's lock means another save; a folder or a link where the lock file
+// belongs is named as what stops the save and left as it is; a file that is no lock is taken over.
+TEST(SaveLock, OnlyAnotherProgramsLockIsReportedAsAnotherSave) {
+    setSaveLockWait(100);
+    enum class At { Folder, Link, Garbage, HeldLock };
+    struct Case {
+        At at;
+        bool acquired;
+        const char* reason;  // after "无法创建锁文件：<lock>："; nullptr: the message for another save
+    };
+    for (const Case& c : {Case{At::Folder, false, "同名的文件夹已经存在"}, Case{At::Link, false, "同名的符号链接已经存在"},
+                          Case{At::Garbage, true, nullptr}, Case{At::HeldLock, false, nullptr}}) {
+        SCOPED_TRACE(int(c.at));
+        QTemporaryDir dir;
+        const QString target = dir.filePath("申请.txt"), lockPath = target + ".lock", victim = dir.filePath("victim");
+        QFile v(victim);
+        ASSERT_TRUE(v.open(QIODevice::WriteOnly) && v.write("the user's") == 10);
+        v.close();
+        QLockFile other(lockPath);
+        if (c.at == At::Folder) ASSERT_TRUE(QDir().mkdir(lockPath));
+        if (c.at == At::Link) ASSERT_TRUE(QFile::link(victim, lockPath));
+        if (c.at == At::Garbage) ASSERT_TRUE(QFile::copy(victim, lockPath));
+        if (c.at == At::HeldLock) ASSERT_TRUE(other.lock());
+        {
+            const SaveLock lock(target);
+            EXPECT_EQ(lock.acquired(), c.acquired);
+            if (!c.acquired)
+                EXPECT_EQ(lock.message(), c.reason ? "无法创建锁文件：" + lockPath + "：" + c.reason : kSaveLockedMessage);
+        }
+        EXPECT_EQ(QFileInfo(lockPath).isDir(), c.at == At::Folder);
+        EXPECT_EQ(QFileInfo(lockPath).isSymLink(), c.at == At::Link);
+        QFile check(victim);
+        ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+        EXPECT_EQ(check.readAll(), "the user's");
+    }
+    setSaveLockWait(5000);
+}
