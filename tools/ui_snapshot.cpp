@@ -107,8 +107,13 @@ int main(int argc, char** argv) {
         }
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const bool printDialog = argc > 4 && QString::fromLocal8Bit(argv[4]) == QLatin1String("print");
-    if (printDialog) {
+    // Whatever the action changed is not to be saved: close without the question.
+    const auto quitWithoutSaving = [&] {
+        for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
+        main->close();
+        app.quit();
+    };
+    if (argc > 4 && QString::fromLocal8Bit(argv[4]) == QLatin1String("print")) {
         // "print": the print dialog over the editor; its window-manager hints go to stdout.
         QTimer::singleShot(300, [&] {
             QTimer::singleShot(500, [&] {
@@ -124,19 +129,15 @@ int main(int argc, char** argv) {
             main->Toolbar_ButtonClick(QStringLiteral("PRINT"));
             std::printf("WIN available after the print dialog: %d\n",
                         int(main->toolbarButtonAvailable(QStringLiteral("WIN"))));
-            for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
-            main->close();
-            app.quit();
+            quitWithoutSaving();
+        });
+    } else {
+        QTimer::singleShot(400, [&] {
+            // The whole screen, so the window's place on it shows too.
+            QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+            quitWithoutSaving();
         });
     }
-    if (!printDialog) QTimer::singleShot(400, [&] {
-        // The whole screen, so the window's place on it shows too.
-        QGuiApplication::primaryScreen()->grabWindow(0).save(out);
-        // Whatever the action changed is not to be saved: close without the question.
-        for (int k = 1; k <= mf::kKindCount; ++k) mf::state().KindChanged[k] = false;
-        main->close();
-        app.quit();
-    });
     const int rc = app.exec();
     mf::setDialogs(nullptr);
     return rc;
