@@ -134,30 +134,21 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
         }
         if (rows.empty())
             return res;   // nothing to insert: the grid stays as it was
+        // A selected block is replaced by the pasted lines (the entry row is kept).
+        const int top = g.top();
         int replaced = 0;
         if (g.col_ != g.colSel_ || g.row_ != g.rowSel_) {
-            const int top = g.top();
-            int bottom = g.bottom();
-            if (bottom == g.rows() - 1)
-                --bottom;
+            const int bottom = g.bottom() == g.rows() - 1 ? g.bottom() - 1 : g.bottom();
             replaced = std::max(0, bottom - top + 1);
         }
-        // A grid beyond its lines could be saved but never opened again.
-        const qsizetype after = qsizetype(g.rows()) - 2 - replaced + qsizetype(rows.size());
-        if (after > CoordGrid::kMaxDataRows) {
-            res.error = gridmsg::tooManyRowsToAdd(int(after), CoordGrid::kMaxDataRows);
+        res.error = gridmsg::rowsBeyondGrid(qsizetype(g.rows()) - 2 - replaced + qsizetype(rows.size()));
+        if (!res.error.isEmpty()) {
             res.exclamation = true;
             return res;
         }
         if (replaced > 0) {
-            const int top = g.top();
-            int bottom = g.bottom();
-            if (bottom == g.rows() - 1)
-                --bottom;
-            if (top <= bottom) {
-                g.removeRows(top, bottom - top + 1);
-                g.setCurrent(top, 1);
-            }
+            g.removeRows(top, replaced);
+            g.setCurrent(top, 1);
         }
         const int r0 = std::clamp(g.row_, 1, g.rows() - 1);
         g.insertRows(r0, int(rows.size()));
@@ -187,8 +178,8 @@ QString insertRow(CoordGrid& g) {
         return kCannotInsertHere;
     if (g.row_ != g.rowSel_)
         return kInsertMultiRow;
-    if (g.rows() - 2 >= CoordGrid::kMaxDataRows)
-        return gridmsg::tooManyRowsToAdd(g.rows() - 1, CoordGrid::kMaxDataRows);
+    if (QString refused = gridmsg::rowsBeyondGrid(g.rows() - 1); !refused.isEmpty())
+        return refused;
     g.insertRows(g.row_, 1);
     g.renumber();
     return {};

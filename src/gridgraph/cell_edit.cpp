@@ -132,11 +132,9 @@ CommitResult commitCell(CoordGrid& g, int r, int c, const QString& s) {
         if (s.isEmpty() || s == g.cell(r, c) || isEmptyMask(s))
             return res;
         if (r == g.rows() - 1) {
-            // A grid beyond its lines could be saved but never opened again.
-            if (g.lastDataRow() >= CoordGrid::kMaxDataRows) {
-                res.error = gridmsg::tooManyRowsToAdd(g.lastDataRow() + 1, CoordGrid::kMaxDataRows);
+            res.error = gridmsg::rowsBeyondGrid(g.lastDataRow() + 1);
+            if (!res.error.isEmpty())
                 return res;
-            }
             g.setRows(g.rows() + 1);
             res.rowAdded = true;
         }

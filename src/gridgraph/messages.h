@@ -1,5 +1,7 @@
 #pragma once
 // Texts of the coordinate control's message boxes and captions, exactly as shown.
+#include "gridgraph/coord_grid.h"
+
 #include <QString>
 
 namespace mf::gridmsg {
@@ -17,10 +19,14 @@ inline QString tooManyLines(int lines, int limit) {
     return QStringLiteral("坐标数据共") + QString::number(lines) + QStringLiteral("行,超过坐标表格最多") +
            QString::number(limit) + QStringLiteral("行的限制,不能载入...");
 }
-// A paste or an inserted row that would take the grid beyond its lines.
-inline QString tooManyRowsToAdd(int lines, int limit) {
+// A paste, an inserted row or a new entry row that would leave the grid with `lines` data
+// rows: the refusal when that is beyond its lines (a grid beyond them could be saved but
+// never opened again), else "".
+inline QString rowsBeyondGrid(qsizetype lines) {
+    if (lines <= CoordGrid::kMaxDataRows)
+        return {};
     return QStringLiteral("坐标数据将达") + QString::number(lines) + QStringLiteral("行,超过坐标表格最多") +
-           QString::number(limit) + QStringLiteral("行的限制,不能添加...");
+           QString::number(CoordGrid::kMaxDataRows) + QStringLiteral("行的限制,不能添加...");
 }
 
 // Coordinate check; row messages are "第" + row + "行" + text.
