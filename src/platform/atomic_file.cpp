@@ -62,6 +62,21 @@ QString readReason(int errnum) {
     return fileErrorReason(errnum);
 }
 
+// Opens a file to read: -1 with errno set when it cannot be opened or is a folder.
+int openForReading(const QString& path) {
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int errnum = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        errno = errnum;
+        return -1;
+    }
+    return fd;
+}
+
 // Syncs the folder so the rename itself survives a power cut. Some file systems cannot
 // sync a folder; the file is in place by then, so this is best effort.
 void syncFolder(const QString& folder) {
@@ -259,15 +274,9 @@ bool readFileBytes(const QString& path, QByteArray* bytes, QString* error) {
         return false;
     };
     bytes->clear();
-    const int fd = path.isEmpty() ? -1 : ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = path.isEmpty() ? -1 : openForReading(path);
     if (fd < 0)
         return fail(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int errnum = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        return fail(errnum);
-    }
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -293,15 +302,9 @@ bool copyFileAtomic(const QString& source, const QString& target, QString* error
             *error = message;
         return false;
     };
-    const int in = ::open(native(source).constData(), O_RDONLY | O_CLOEXEC);
+    const int in = openForReading(source);
     if (in < 0)
         return fail(describeFileError(source, readReason(errno)));
-    struct stat st {};
-    if (::fstat(in, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int errnum = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        ::close(in);
-        return fail(describeFileError(source, readReason(errnum)));
-    }
     AtomicFileWriter out(target);
     if (!out.open()) {
         ::close(in);
