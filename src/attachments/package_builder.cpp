@@ -5,6 +5,7 @@
 #include "attachments/package_files.h"
 #include "core/app_state.h"
 #include "core/shell.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
@@ -195,7 +196,7 @@ void cleanLeftovers(const QString& parent, const QString& stem, const QString& f
             retire(path, folder, kind, report);
         }
     }
-    if (cleaned) syncDir(parent);
+    if (cleaned) syncFolder(parent);
 }
 
 // The wait cursor and the status text while the package is written.
@@ -421,7 +422,7 @@ bool swapIn(const QString& B, const QString& folder, const QString& parent, bool
         return false;
     };
     if (!renameEntry(B, ready, RENAME_NOREPLACE)) return fail(B);
-    syncDir(parent);
+    syncFolder(parent);
     if (exists) {
         if (!renameEntry(ready, folder, RENAME_EXCHANGE)) {
             // A file system without exchange: the old package steps aside first.
@@ -436,7 +437,7 @@ bool swapIn(const QString& B, const QString& folder, const QString& parent, bool
     } else if (!renameEntry(ready, folder, RENAME_NOREPLACE)) {
         return fail(folder);
     }
-    syncDir(parent);
+    syncFolder(parent);
     return true;
 }
 
@@ -450,7 +451,7 @@ void removePackage(const QString& folder, const QString& parent, const QString& 
         QString error;
         const QString aside = makeHidden(parent, QFileInfo(folder).fileName(), kRemovedTag, &error);
         if (!aside.isEmpty() && renameEntry(folder, aside, 0)) {
-            syncDir(parent);
+            syncFolder(parent);
             fs::deleteDirTree(aside);
             report.outcome = PackageReport::Outcome::Removed;
             return;
@@ -459,7 +460,7 @@ void removePackage(const QString& folder, const QString& parent, const QString& 
     }
     const ProgramEntries pe = programEntries(folder, kind);
     ::unlink(native(entryPath(folder, kPackageListName)).constData());
-    syncDir(folder);
+    syncFolder(folder);
     const QString saved = cleanDir(savedPath);
     walkPackage(
         folder, pe,
@@ -590,7 +591,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         return report;
     }
     if (!old.isEmpty()) retire(old, folder, kind, report);
-    syncDir(folder);
+    syncFolder(folder);
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;

@@ -177,14 +177,8 @@ bool syncTree(const QString& dir, QString* error) {
         return fail(files[failed]);
     }
     for (auto it = dirs.crbegin(); it != dirs.crend(); ++it)
-        if (!syncDir(*it)) return fail(*it);
+        if (!syncFolder(*it)) return fail(*it);
     return true;
-}
-
-bool syncDir(const QString& dir) {
-    Fd d;
-    d.fd = ::open(native(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    return d.fd >= 0 && ::fsync(d.fd) == 0;
 }
 
 } // namespace mf

@@ -29,7 +29,5 @@ CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourc
 // Flushes every file and folder below dir (links not followed) to the disk. Done once after
 // a whole folder was written, so the journal commits once rather than once per file.
 bool syncTree(const QString& dir, QString* error = nullptr);
-// Flushes a folder's own entries (after a rename in it).
-bool syncDir(const QString& dir);
 
 } // namespace mf

@@ -1,6 +1,7 @@
 #include "attachments/package_zip.h"
 
 #include "attachments/package_files.h"
+#include "platform/atomic_file.h"
 #include "platform/text_file.h"
 
 #include <QDir>
@@ -215,7 +216,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
     built.close();
     if (::rename(tmpName.constData(), QFile::encodeName(zipPath).constData()) != 0)
         return discard(describeFileError(zipPath, fileErrorReason(errno)));
-    syncDir(target.absolutePath());
+    syncFolder(target.absolutePath());
     return true;
 }
 

@@ -77,17 +77,18 @@ int openForReading(const QString& path) {
     return fd;
 }
 
-// Syncs the folder so the rename itself survives a power cut. Some file systems cannot
-// sync a folder; the file is in place by then, so this is best effort.
-void syncFolder(const QString& folder) {
+} // namespace
+
+bool syncFolder(const QString& folder) {
     const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return;
-    ::fsync(fd);
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int errnum = errno;
     ::close(fd);
+    errno = errnum;
+    return synced;
 }
-
-} // namespace
 
 QString fileErrorReason(int errnum) {
     switch (errnum) {
@@ -229,6 +230,8 @@ bool AtomicFileWriter::commit() {
     if (::rename(native(tempPath_).constData(), native(path_).constData()) != 0)
         return fail(errno);
     tempPath_.clear();
+    // So the rename itself survives a power cut. Some file systems cannot sync a folder;
+    // the file is in place by then, so this is best effort.
     syncFolder(folderOf(path_));
     return true;
 }

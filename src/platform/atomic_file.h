@@ -53,6 +53,10 @@ bool copyFileAtomic(const QString& source, const QString& target, QString* error
 // it. Only for a caller that holds the target's save lock: no other write of it is running.
 void removeLeftoverTemporaries(const QString& path);
 
+// Flushes a folder's own entries to the disk (after a rename or a new file in it). False with
+// errno set when the folder cannot be opened or synced.
+bool syncFolder(const QString& folder);
+
 // Reads a whole file. Returns false with a reason (in *error) when it cannot be read.
 bool readFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
 
