@@ -2,6 +2,7 @@
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "platform/dialogs.h"
+#include "platform/picture_part.h"
 #include "platform/quit_signals.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -30,10 +32,8 @@ int main(int argc, char** argv) {
     for (int size : {16, 32, 48, 64}) {
         const QString installed = QStringLiteral("%1/%2x%2/apps/mining-filer.png").arg(hicolor).arg(size);
         const QString beside = QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size);
-        if (QFileInfo::exists(installed))
-            icon.addFile(installed);
-        else if (QFileInfo::exists(beside))
-            icon.addFile(beside);
+        const QImage picture = mf::readPicture(QFileInfo::exists(installed) ? installed : beside, "png");
+        if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
     }
     QApplication::setWindowIcon(icon);
     std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));

@@ -6,6 +6,7 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QMdiArea>
@@ -136,6 +137,16 @@ TEST_F(MainWindowTest, KindButtonsOpenOneEditorPerKindAndCloseResetsIdle) {
     EXPECT_EQ(main_->activityText(), "待命...");
     for (const char* key : {"SAVE", "PRINT", "annex", "WIN"})
         EXPECT_FALSE(main_->toolbarButtonAvailable(key)) << key;
+}
+
+TEST_F(MainWindowTest, BackgroundCoversTheShownArea) {
+    main_->showOnScreen();
+    QCoreApplication::processEvents();
+    const QImage picture = main_->mdiArea()->background().textureImage();
+    const QSize area = main_->mdiArea()->viewport()->size();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GE(picture.width(), std::min(area.width(), 1000));   // ckq-1.jpg is 1000x750
+    EXPECT_GE(picture.height(), std::min(area.height(), 750));
 }
 
 TEST_F(MainWindowTest, UnavailableButtonsIgnoreClicks) {

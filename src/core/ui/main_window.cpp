@@ -21,7 +21,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QImageReader>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -72,6 +71,8 @@ TabMain::TabMain(QWidget* parent) : QMainWindow(parent) {
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TabMain::onSubWindowActivated);
+    // The background picture decodes on a worker thread while the window builds itself.
+    loadBackground();
     buildToolbar();
     buildStatusBar();
     resize(1024, 768);
@@ -81,12 +82,18 @@ TabMain::~TabMain() {
     if (&shell() == static_cast<Shell*>(this)) setShell(nullptr);
 }
 
-void TabMain::showOnScreen() {
+QRect TabMain::availableArea() const {
     QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect avail = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-    // A screen smaller than 1280x900 leaves no room around the window: it fills the
-    // available area, so the status bar stays on screen.
-    if (avail.width() < 1280 || avail.height() < 900) {
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// A screen smaller than 1280x900 leaves no room around the window: it fills the available
+// area, so the status bar stays on screen.
+static bool fillsScreen(const QRect& avail) { return avail.width() < 1280 || avail.height() < 900; }
+
+void TabMain::showOnScreen() {
+    const QRect avail = availableArea();
+    if (fillsScreen(avail)) {
         setGeometry(avail);
         showMaximized();
         return;
@@ -162,7 +169,7 @@ void TabMain::buildStatusBar() {
 
 bool TabMain::MDIForm_Load() {
     AppState& st = state();
-    loadBackground();
+    // The background picture is on its way since the window was made (loadBackground).
 
     // The work area: one folder per run under the user's runtime or temporary location,
     // with a subfolder per kind marker. Folders that ended runs left behind go first.
@@ -202,9 +209,11 @@ void TabMain::loadBackground() {
     const int width = screen ? int(screen->size().width() * screen->devicePixelRatio()) : 1024;
     backgroundPath_ = state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width);
     backgroundSize_ = QSize();
-    // Decoded when the area gets its size, before its first paint.
+    // Decoded as far as the window will show it; taken when the area gets its size, before
+    // its first paint.
+    const QRect avail = availableArea();
+    backgroundDecoding_.start(backgroundPath_, fillsScreen(avail) ? avail.size() : QSize(1024, 768));
     mdi_->viewport()->installEventFilter(this);
-    if (mdi_->isVisible()) fitBackground(mdi_->viewport()->size());
 }
 
 void TabMain::fitBackground(const QSize& area) {
@@ -212,18 +221,14 @@ void TabMain::fitBackground(const QSize& area) {
     // decoded, and decoded again when the area grows past it.
     if (backgroundPath_.isEmpty() || (area.width() <= backgroundSize_.width() && area.height() <= backgroundSize_.height()))
         return;
-    QImageReader reader(backgroundPath_);
-    const QSize full = reader.size();
-    const QSize part = full.boundedTo(area.expandedTo(backgroundSize_));
-    if (full.isValid()) reader.setClipRect(QRect(QPoint(0, 0), part));
-    QImage pic = reader.read();
-    if (pic.isNull() || part == full) backgroundPath_.clear();   // a missing picture leaves the window plain
-    if (pic.isNull()) return;
-    backgroundSize_ = part;
-    // Three bytes a pixel, as the picture is stored: a quarter less memory than RGB32.
-    // Converted in place, so the decoded picture and its copy are never held side by side.
-    pic.convertTo(QImage::Format_RGB888);
-    mdi_->setBackground(QBrush(pic));
+    PicturePart pic = backgroundDecoding_.take();
+    const QSize got = pic.image.size();
+    if (!pic.whole && (got.width() < area.width() || got.height() < area.height()))
+        pic = decodePicturePart(backgroundPath_, area, backgroundSize_);
+    if (pic.whole) backgroundPath_.clear();   // a missing picture leaves the window plain
+    if (pic.image.isNull()) return;
+    backgroundSize_ = pic.image.size();
+    mdi_->setBackground(QBrush(pic.image));
 }
 
 bool TabMain::eventFilter(QObject* o, QEvent* e) {

@@ -2,6 +2,7 @@
 // TabMain: the main window, parent of the application editors, with the toolbar and the
 // status bar.
 #include "core/shell.h"
+#include "platform/picture_part.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -70,6 +71,7 @@ protected:
 private:
     void buildToolbar();
     void buildStatusBar();
+    QRect availableArea() const;
     void loadBackground();
     void fitBackground(const QSize& area);
     void onSubWindowActivated(QMdiSubWindow* w);
@@ -81,6 +83,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QString backgroundPath_;   // "" once the picture is decoded whole or cannot be read
     QSize backgroundSize_;     // the part of it decoded so far
+    PictureDecoding backgroundDecoding_;  // the first part, decoded while the window is built
     QToolBar* toolbar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QHash<QString, QAction*> actions_;

@@ -1,5 +1,7 @@
 #include "core/ui/toolbar_icons.h"
 
+#include "platform/picture_part.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -58,7 +60,7 @@ QStringList toolbarIconKeys() {
 QIcon toolbarIcon(const QString& key, const QString& iconDir) {
     // Drawing needs the glyph font at its large size; the drawn pictures spare the start-up
     // loading it.
-    const QImage shipped(iconDir + QLatin1Char('/') + key + QStringLiteral(".png"));
+    const QImage shipped = readPicture(iconDir + QLatin1Char('/') + key + QStringLiteral(".png"), "png");
     return QIcon(QPixmap::fromImage(shipped.isNull() ? drawToolbarIcon(key) : shipped));
 }
 
