@@ -1,7 +1,8 @@
 // Draws the main window's background pictures ckq-1.jpg to ckq-4.jpg (one per screen
 // width class) into the given folder: a soft gradient with contour lines, and the toolbar
-// icons as icons/<key>.png there, so the program need not draw them at each start. With a
-// second folder it also draws the program's icon there, one <size>/mining-filer.png per size.
+// icons side by side as icons/toolbar.png there, so the program need not draw them at each
+// start. With a second folder it also draws the program's icon there, one
+// <size>/mining-filer.png per size.
 #include "core/ui/toolbar_icons.h"
 
 #include <QColor>
@@ -81,11 +82,9 @@ int main(int argc, char** argv) {
         }
     }
     QDir(dir).mkpath(QStringLiteral("icons"));
-    for (const QString& key : mf::toolbarIconKeys()) {
-        if (!mf::drawToolbarIcon(key).save(QStringLiteral("%1/icons/%2.png").arg(dir, key))) {
-            std::fprintf(stderr, "gen_pictures: cannot write icons/%s.png\n", qPrintable(key));
-            return 1;
-        }
+    if (!mf::drawToolbarStrip().save(QStringLiteral("%1/icons/%2").arg(dir, mf::toolbarStripName()))) {
+        std::fprintf(stderr, "gen_pictures: cannot write the toolbar icons\n");
+        return 1;
     }
     if (argc > 2) {
         const QString icons = QString::fromLocal8Bit(argv[2]);

@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
+#include "core/ui/toolbar_icons.h"
 #include "forms/ui/editor_window.h"
 #include "platform/scripted_dialogs.h"
 #include "test_support.h"
@@ -139,7 +140,7 @@ TEST_F(MainWindowTest, KindButtonsOpenOneEditorPerKindAndCloseResetsIdle) {
         EXPECT_FALSE(main_->toolbarButtonAvailable(key)) << key;
 }
 
-TEST_F(MainWindowTest, BackgroundCoversTheShownArea) {
+TEST_F(MainWindowTest, BackgroundCoversTheShownAreaAndIconsComeFromTheStrip) {
     main_->showOnScreen();
     QCoreApplication::processEvents();
     const QImage picture = main_->mdiArea()->background().textureImage();
@@ -147,6 +148,15 @@ TEST_F(MainWindowTest, BackgroundCoversTheShownArea) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_GE(picture.width(), std::min(area.width(), 1000));   // ckq-1.jpg is 1000x750
     EXPECT_GE(picture.height(), std::min(area.height(), 750));
+
+    // Each button shows its own picture of the strip drawn at build time (each key has a
+    // colour of its own), at full size.
+    const QString iconDir = test::binDir() + QStringLiteral("/DICT/icons");
+    for (const QString& key : {QStringLiteral("NEW"), QStringLiteral("PRINT"), QStringLiteral("HELP")}) {
+        const QImage shown = toolbarIcon(key, iconDir).pixmap(64, 64).toImage();
+        EXPECT_EQ(shown.size(), QSize(64, 64));
+        EXPECT_EQ(shown.pixelColor(10, 32), drawToolbarIcon(key).pixelColor(10, 32)) << key.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, UnavailableButtonsIgnoreClicks) {

@@ -16,6 +16,8 @@ struct IconDef {
     const char* glyph;
     QRgb colour;
 };
+constexpr int kIconSize = 64;
+
 const IconDef kIcons[] = {
     {"NEW", "新", 0x2e7d32},   {"CHANGE", "变", 0x1565c0}, {"CONT", "延", 0x00838f},
     {"Cession", "转", 0x6a1b9a}, {"DEL", "注", 0xc62828},  {"DING", "划", 0xef6c00},
@@ -34,7 +36,7 @@ QImage drawToolbarIcon(const QString& key) {
             glyph = QString::fromUtf8(d.glyph);
         }
     }
-    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+    QImage img(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -46,7 +48,7 @@ QImage drawToolbarIcon(const QString& key) {
     f.setPixelSize(36);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, glyph);
+    p.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter, glyph);
     p.end();
     return img;
 }
@@ -57,11 +59,30 @@ QStringList toolbarIconKeys() {
     return keys;
 }
 
+QImage drawToolbarStrip() {
+    const QStringList keys = toolbarIconKeys();
+    QImage strip(kIconSize * int(keys.size()), kIconSize, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    for (int i = 0; i < keys.size(); ++i) p.drawImage(i * kIconSize, 0, drawToolbarIcon(keys[i]));
+    return strip;
+}
+
+QString toolbarStripName() { return QStringLiteral("toolbar.png"); }
+
 QIcon toolbarIcon(const QString& key, const QString& iconDir) {
-    // Drawing needs the glyph font at its large size; the drawn pictures spare the start-up
-    // loading it.
-    const QImage shipped = readPicture(iconDir + QLatin1Char('/') + key + QStringLiteral(".png"), "png");
-    return QIcon(QPixmap::fromImage(shipped.isNull() ? drawToolbarIcon(key) : shipped));
+    // Drawing needs the glyph font at its large size; the strip drawn at build time spares
+    // the start-up loading it.
+    static QString stripDir;
+    static QImage strip;
+    if (stripDir != iconDir) {
+        stripDir = iconDir;
+        strip = readPicture(iconDir + QLatin1Char('/') + toolbarStripName(), "png");
+    }
+    const int at = int(toolbarIconKeys().indexOf(key));
+    if (at >= 0 && strip.height() == kIconSize && strip.width() >= (at + 1) * kIconSize)
+        return QIcon(QPixmap::fromImage(strip.copy(at * kIconSize, 0, kIconSize, kIconSize)));
+    return QIcon(QPixmap::fromImage(drawToolbarIcon(key)));
 }
 
 } // namespace mf
