@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("岩契录件"));
     mf::installTranslations(app);
     mf::installApplicationFonts();
+    mf::installProgramStyle();
     mf::QtDialogs qtDialogs;
     mf::setDialogs(&qtDialogs);
 

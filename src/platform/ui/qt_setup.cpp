@@ -1,15 +1,59 @@
 #include "platform/ui/qt_setup.h"
 
 #include "platform/fonts.h"
+#include "platform/picture_part.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTranslator>
 
 namespace mf {
+
+namespace {
+
+// Qt's styles read the arrow of a toolbar's extension button from PNG files, leaving the
+// format to be recognised, which loads every picture plug-in at start-up for one small
+// arrow. This style reads the same files as PNG; should they be missing (another Qt), the
+// application's style gives the arrow.
+class ProgramStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override {
+        const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+        QIcon icon;
+        if (sp == SP_ToolBarHorizontalExtensionButton)
+            icon = arrow(rtl ? "h-rtl" : "h", {8, 16, 32});
+        else if (sp == SP_ToolBarVerticalExtensionButton)
+            icon = arrow("v", {5, 10, 20});
+        return icon.isNull() ? QProxyStyle::standardIcon(sp, option, widget) : icon;
+    }
+
+private:
+    static QIcon arrow(const char* name, std::initializer_list<int> sizes) {
+        QIcon icon;
+        for (int size : sizes) {
+            const QImage picture = readPicture(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png")
+                    .arg(QLatin1String(name))
+                    .arg(size),
+                "png");
+            if (picture.isNull()) return QIcon();
+            icon.addPixmap(QPixmap::fromImage(picture));
+        }
+        return icon;
+    }
+};
+
+} // namespace
+
+void installProgramStyle() { QApplication::setStyle(new ProgramStyle(QApplication::style()->name())); }
 
 bool installTranslations(QApplication& app) {
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

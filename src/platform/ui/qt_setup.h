@@ -15,6 +15,10 @@ bool installTranslations(QApplication& app);
 // the application a default font that shows Chinese text when one is installed.
 void installApplicationFonts();
 
+// Puts the program's style over the application's: the application's own, but for the
+// arrow of a toolbar's extension button (see qt_setup.cpp).
+void installProgramStyle();
+
 // The installed family used as the application's default font; empty when none of the
 // Chinese families is installed.
 QString chineseUiFontFamily();
