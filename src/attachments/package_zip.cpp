@@ -3,6 +3,7 @@
 #include "attachments/package_files.h"
 #include "platform/atomic_file.h"
 #include "platform/text_file.h"
+#include "platform/zip_library.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,7 +14,6 @@
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 namespace mf {
 
@@ -106,14 +106,14 @@ bool patchPlaceholders(QFile& zip) {
 }
 
 // Why the library failed, in the words of a file error (its own texts are English).
-QString zipReason(zip_error_t* e) {
-    if (zip_error_system_type(e) == ZIP_ET_SYS) return fileErrorReason(zip_error_code_system(e));
+QString zipReason(const ZipLibrary& z, zip_error_t* e) {
+    if (z.errorSystemType(e) == ZIP_ET_SYS) return fileErrorReason(z.errorCodeSystem(e));
     return QStringLiteral("无法写入压缩文件");
 }
 
-bool addName(zip_t* za, zip_int64_t index, const QString& name, const QByteArray& raw) {
+bool addName(const ZipLibrary& z, zip_t* za, zip_int64_t index, const QString& name, const QByteArray& raw) {
     const QByteArray field = unicodePathField(raw, name);
-    return zip_file_extra_field_set(za, zip_uint64_t(index), kPlaceholderId, ZIP_EXTRA_FIELD_NEW,
+    return z.fileExtraFieldSet(za, zip_uint64_t(index), kPlaceholderId, ZIP_EXTRA_FIELD_NEW,
                                     reinterpret_cast<const zip_uint8_t*>(field.constData()), zip_uint16_t(field.size()),
                                     ZIP_FL_LOCAL | ZIP_FL_CENTRAL) == 0;
 }
@@ -127,6 +127,10 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
     };
     const QDir root(folder);
     if (!isPlainDir(folder)) return fail(folder + QStringLiteral("：文件夹不存在"));
+    QString loadError;
+    const ZipLibrary* lib = zipLibrary(&loadError);
+    if (!lib) return fail(loadError);
+    const ZipLibrary& z = *lib;
     const QFileInfo target(zipPath);
 
     // Links are never followed into the archive; they are named to the caller.
@@ -149,7 +153,7 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
     };
 
     int code = 0;
-    zip_t* za = zip_open(tmpName.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    zip_t* za = z.open(tmpName.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!za) return discard(zipPath + QStringLiteral("：无法创建压缩文件"));
 
     bool ok = true;
@@ -169,44 +173,44 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
         const QByteArray raw = encodeGb18030(name);
         zip_int64_t index = -1;
         if (dir) {
-            index = zip_dir_add(za, raw.constData(), ZIP_FL_ENC_RAW);
+            index = z.dirAdd(za, raw.constData(), ZIP_FL_ENC_RAW);
         } else {
-            zip_source_t* src = zip_source_file(za, QFile::encodeName(path).constData(), 0, -1);
+            zip_source_t* src = z.sourceFile(za, QFile::encodeName(path).constData(), 0, -1);
             if (!src) {
                 ok = false;
                 break;
             }
-            index = zip_file_add(za, raw.constData(), src, ZIP_FL_ENC_RAW | ZIP_FL_OVERWRITE);
+            index = z.fileAdd(za, raw.constData(), src, ZIP_FL_ENC_RAW | ZIP_FL_OVERWRITE);
             if (index < 0)
-                zip_source_free(src);
+                z.sourceFree(src);
             else
-                zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
+                z.setFileCompression(za, zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
         }
-        if (index < 0 || !addName(za, index, name, raw)) {
+        if (index < 0 || !addName(z, za, index, name, raw)) {
             ok = false;
             break;
         }
         const zip_uint32_t mode = dir ? (040755u << 16) | 0x10u : 0100644u << 16;
-        zip_file_set_external_attributes(za, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode);
-        zip_file_set_mtime(za, zip_uint64_t(index), info.lastModified().toSecsSinceEpoch(), 0);
+        z.fileSetExternalAttributes(za, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode);
+        z.fileSetMtime(za, zip_uint64_t(index), info.lastModified().toSecsSinceEpoch(), 0);
         ++added;
     }
     if (!ok) {
-        const QString why = zipReason(zip_get_error(za));
-        zip_discard(za);
+        const QString why = zipReason(z, z.getError(za));
+        z.discard(za);
         return discard(zipPath + QStringLiteral("：") + why);
     }
     if (added == 0) {
         // An empty archive is written by the library as nothing at all.
-        zip_discard(za);
+        z.discard(za);
         QByteArray empty(22, '\0');
         empty[0] = 0x50, empty[1] = 0x4b, empty[2] = 0x05, empty[3] = 0x06;
         QFile::remove(tmp);
         return writeFileAtomic(zipPath, empty, error);
     }
-    if (zip_close(za) != 0) {
-        const QString why = zipReason(zip_get_error(za));
-        zip_discard(za);
+    if (z.close(za) != 0) {
+        const QString why = zipReason(z, z.getError(za));
+        z.discard(za);
         return discard(zipPath + QStringLiteral("：") + why);
     }
     QFile built(tmp);
