@@ -16,13 +16,15 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("岩契录件"));
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    // The dictionary and the background picture are read on worker threads meanwhile.
+    mf::Startup startup(exeDir, mf::findDataPath(exeDir));
     mf::installTranslations(app);
     mf::installApplicationFonts();
     mf::installProgramStyle();
     mf::QtDialogs qtDialogs;
     mf::setDialogs(&qtDialogs);
 
-    const QString exeDir = QCoreApplication::applicationDirPath();
     // The program's icon where the install put it (the hicolor theme beside bin), in a build
     // folder the icons beside the program. Named directly: searching the icon themes would
     // cost the start-up more than all the rest of the icon. The window carries the sizes a
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
         if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
     }
     QApplication::setWindowIcon(icon);
-    std::unique_ptr<mf::TabMain> main = mf::Main(exeDir, mf::findDataPath(exeDir));
+    std::unique_ptr<mf::TabMain> main = startup.finish();
     if (!main) return 1;
     qtDialogs.setParent(main.get());
     // A signal ends the run without the editors' questions (nobody can answer them then);

@@ -1,16 +1,19 @@
 #include "platform/picture_part.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace mf {
 
 QImage readPicture(const QString& path, const char* format) {
+    if (!QFileInfo(path).isFile()) return QImage();   // the reader would warn about it
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
 
 PicturePart decodePicturePart(const QString& path, const QSize& want, const QSize& have) {
+    if (!QFileInfo(path).isFile()) return PicturePart{QImage(), true};
     QImageReader reader(path, "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize full = reader.size();

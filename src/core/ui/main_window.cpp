@@ -64,14 +64,14 @@ int kindOfKey(const QString& key) {
 int twipsToPx(int t) { return t / 15; }
 } // namespace
 
-TabMain::TabMain(QWidget* parent) : QMainWindow(parent) {
+TabMain::TabMain(QWidget* parent, PictureDecoding background)
+    : QMainWindow(parent), backgroundDecoding_(std::move(background)) {
     setWindowTitle(QStringLiteral("岩契录件主窗"));
     setObjectName(QStringLiteral("TabMain"));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TabMain::onSubWindowActivated);
-    // The background picture decodes on a worker thread while the window builds itself.
     loadBackground();
     buildToolbar();
     buildStatusBar();
@@ -82,17 +82,14 @@ TabMain::~TabMain() {
     if (&shell() == static_cast<Shell*>(this)) setShell(nullptr);
 }
 
-QRect TabMain::availableArea() const {
-    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
 // A screen smaller than 1280x900 leaves no room around the window: it fills the available
 // area, so the status bar stays on screen.
 static bool fillsScreen(const QRect& avail) { return avail.width() < 1280 || avail.height() < 900; }
 
+static QRect availableArea(QScreen* s) { return s ? s->availableGeometry() : QRect(0, 0, 1024, 768); }
+
 void TabMain::showOnScreen() {
-    const QRect avail = availableArea();
+    const QRect avail = availableArea(screen() ? screen() : QGuiApplication::primaryScreen());
     if (fillsScreen(avail)) {
         setGeometry(avail);
         showMaximized();
@@ -169,8 +166,6 @@ void TabMain::buildStatusBar() {
 
 bool TabMain::MDIForm_Load() {
     AppState& st = state();
-    // The background picture is on its way since the window was made (loadBackground).
-
     // The work area: one folder per run under the user's runtime or temporary location,
     // with a subfolder per kind marker. Folders that ended runs left behind go first.
     for (const QString& base : WorkArea::candidateBases()) removeStaleWorkAreas(base);
@@ -204,15 +199,18 @@ bool TabMain::MDIForm_Load() {
     return true;
 }
 
-void TabMain::loadBackground() {
+TabMain::BackgroundPicture TabMain::backgroundPicture() {
     QScreen* screen = QGuiApplication::primaryScreen();
     const int width = screen ? int(screen->size().width() * screen->devicePixelRatio()) : 1024;
-    backgroundPath_ = state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width);
+    const QRect avail = availableArea(screen);
+    return {state().DataPath + QStringLiteral("/DICT/") + backgroundPictureName(width),
+            fillsScreen(avail) ? avail.size() : QSize(1024, 768)};
+}
+
+void TabMain::loadBackground() {
+    backgroundPath_ = backgroundPicture().path;
     backgroundSize_ = QSize();
-    // Decoded as far as the window will show it; taken when the area gets its size, before
-    // its first paint.
-    const QRect avail = availableArea();
-    backgroundDecoding_.start(backgroundPath_, fillsScreen(avail) ? avail.size() : QSize(1024, 768));
+    // Taken (or decoded) when the area gets its size, before its first paint.
     mdi_->viewport()->installEventFilter(this);
 }
 

@@ -25,12 +25,21 @@ class WorkArea;
 class TabMain : public QMainWindow, public Shell {
     Q_OBJECT
 public:
-    explicit TabMain(QWidget* parent = nullptr);
+    // The background picture comes from the decoding given, when one was started (see
+    // backgroundPicture()), else it is decoded when the window is first laid out.
+    explicit TabMain(QWidget* parent = nullptr, PictureDecoding background = {});
     ~TabMain() override;
 
     // The window's load: work folders, toolbar, status bar, background. False when the
     // work area could not be created (the message has been shown).
     bool MDIForm_Load();
+    // The background picture for the primary screen and the part of it the window shows
+    // at most.
+    struct BackgroundPicture {
+        QString path;
+        QSize size;
+    };
+    static BackgroundPicture backgroundPicture();
     // Shows the window on the screen's available area: maximized on a small screen,
     // otherwise centred at its designed size.
     void showOnScreen();
@@ -71,7 +80,6 @@ protected:
 private:
     void buildToolbar();
     void buildStatusBar();
-    QRect availableArea() const;
     void loadBackground();
     void fitBackground(const QSize& area);
     void onSubWindowActivated(QMdiSubWindow* w);
@@ -83,7 +91,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QString backgroundPath_;   // "" once the picture is decoded whole or cannot be read
     QSize backgroundSize_;     // the part of it decoded so far
-    PictureDecoding backgroundDecoding_;  // the first part, decoded while the window is built
+    PictureDecoding backgroundDecoding_;  // the first part, decoded while the program starts
     QToolBar* toolbar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QHash<QString, QAction*> actions_;

@@ -20,21 +20,27 @@ QString findDataPath(const QString& exeDir) {
     return exeDir;
 }
 
-std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
+Startup::Startup(const QString& appPath, const QString& dataPath) {
     AppState& st = state();
     st.AppPath = appPath;
     st.DataPath = dataPath;
     fs::addProtectedDir(dataPath);
     st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
+    // Nothing else touches the dictionary until finish() has waited for it.
+    dictionary_ = std::async(std::launch::async, [this, dataPath] { return OpenDictionary(dataPath, &reason_); });
+    const TabMain::BackgroundPicture picture = TabMain::backgroundPicture();
+    background_.start(picture.path, picture.size);
+}
 
-    QString reason;
-    if (!OpenDictionary(dataPath, &reason)) {
+std::unique_ptr<TabMain> Startup::finish() {
+    if (!dictionary_.get()) {
         // The message stays short; which table, row or error it was goes to standard error.
-        std::fprintf(stderr, "mining-filer: %s\n", reason.toLocal8Bit().constData());
+        std::fprintf(stderr, "mining-filer: %s\n", reason_.toLocal8Bit().constData());
         dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典..."));
         return nullptr;
     }
 
+    AppState& st = state();
     st.PendingFile.clear();
     st.PrintScaleX = 1.5f;
     st.PrintScaleY = 1.9f;
@@ -47,9 +53,13 @@ std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
     // run needs them, since listing them costs the start-up its print system.
     st.PrinterCount = 1;
 
-    auto main = std::make_unique<TabMain>();
+    auto main = std::make_unique<TabMain>(nullptr, std::move(background_));
     if (!main->MDIForm_Load()) return nullptr;
     return main;
+}
+
+std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath) {
+    return Startup(appPath, dataPath).finish();
 }
 
 } // namespace mf

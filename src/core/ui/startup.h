@@ -1,15 +1,35 @@
 #pragma once
-// The start procedure, after the application object and the dialogs exist.
+// The start procedure, after the application object exists.
+#include "platform/picture_part.h"
+
 #include <QString>
+#include <future>
 #include <memory>
 
 namespace mf {
 class TabMain;
 
-// Records the program folders, opens the dictionary, resets the per-kind state, counts
-// the printers and loads the main window (not shown). Null when the program must end:
-// the dictionary could not be opened ("缺少系统运行所必须的数据词典...") or the work area
-// could not be created; the message has been shown.
+// The start procedure in two steps. The constructor records the program folders and starts
+// what needs no window on worker threads: opening the dictionary and decoding the main
+// window's background picture, so that they run while the caller sets up translations,
+// fonts and dialogs. finish() (once the dialogs exist) waits for the dictionary, resets the
+// per-kind state, counts the printers and loads the main window (not shown). Null when the
+// program must end: the dictionary could not be opened ("缺少系统运行所必须的数据词典...") or
+// the work area could not be created; the message has been shown.
+class Startup {
+public:
+    Startup(const QString& appPath, const QString& dataPath);
+    Startup(const Startup&) = delete;
+    Startup& operator=(const Startup&) = delete;
+    std::unique_ptr<TabMain> finish();
+
+private:
+    std::future<bool> dictionary_;
+    QString reason_;
+    PictureDecoding background_;
+};
+
+// Both steps at once.
 std::unique_ptr<TabMain> Main(const QString& appPath, const QString& dataPath);
 
 // The folder that holds DICT and xmlmb: beside the executable, or the installed share folder.
