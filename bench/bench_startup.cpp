@@ -70,7 +70,7 @@ int main() {
     Start(project);   // warms the caches of both
     Start(anchor);
     std::vector<double> pt, pm, at, am;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 21; ++i) {
         const Run p = Start(project);
         const Run a = Start(anchor);
         pt.push_back(p.seconds);
