@@ -28,4 +28,7 @@ struct ZipLibrary {
 // library or one of its functions cannot be found.
 const ZipLibrary* zipLibrary(QString* error = nullptr);
 
+// Loads the library of that name into *lib; false with the reason in *error.
+bool loadZipLibrary(const char* soname, ZipLibrary* lib, QString* error);
+
 } // namespace mf
