@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProxyStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -96,4 +97,16 @@ TEST(QtSetup, WindowsFontNamesMapToInstalledChineseFonts) {
     const QString family = chineseUiFontFamily();
     ASSERT_FALSE(family.isEmpty()) << "no Chinese font installed";
     EXPECT_TRUE(QApplication::font().families().contains(family));
+}
+
+TEST(ProgramStyle, KeepsTheApplicationsStyleAndItsExtensionArrow) {
+    QApplication::setStyle(QStringLiteral("windows"));   // as chosen with -style
+    const QString before = QApplication::style()->name();
+    const QList<QSize> arrow =
+        QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).availableSizes();
+    installProgramStyle();
+    auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->baseStyle()->name(), before);
+    EXPECT_EQ(QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).availableSizes(), arrow);
 }

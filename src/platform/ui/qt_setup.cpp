@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QTranslator>
 
@@ -53,7 +54,12 @@ private:
 
 } // namespace
 
-void installProgramStyle() { QApplication::setStyle(new ProgramStyle(QApplication::style()->name())); }
+void installProgramStyle() {
+    // Over a second instance of the style the application chose; should that one not be
+    // made again by its name, the application keeps its own.
+    if (QStyle* base = QStyleFactory::create(QApplication::style()->name()))
+        QApplication::setStyle(new ProgramStyle(base));
+}
 
 bool installTranslations(QApplication& app) {
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
