@@ -13,6 +13,7 @@
 inline std::unique_ptr<mf::TabMain> startProgramForTool(QApplication& app, mf::QtDialogs& dialogs) {
     mf::installTranslations(app);
     mf::installApplicationFonts();
+    mf::installProgramStyle();
     mf::setDialogs(&dialogs);
     const QString exeDir = QCoreApplication::applicationDirPath();
     auto main = mf::Main(exeDir, mf::findDataPath(exeDir));
