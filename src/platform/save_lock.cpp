@@ -2,7 +2,9 @@
 
 #include "platform/atomic_file.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -15,6 +17,12 @@ int waitMs = 5000;
 mode_t entryType(const QString& path) {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
+bool tellsNoProgram(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host, app;
+    return !lock.getLockInfo(&pid, &host, &app);
 }
 } // namespace
 
@@ -31,15 +39,28 @@ SaveLock::SaveLock(const QString& target) : lock_(target + QStringLiteral(".lock
                                                            : QStringLiteral("同名的符号链接已经存在"));
         return;
     }
+    // A lock file that tells no program (none writes it for longer than an instant) was left
+    // by a save killed while it made it. Qt makes "<lock>.rmlock" the same way while it removes
+    // the lock of a program that has ended; left empty, it would keep every save from taking
+    // over that stale lock until it has aged. Older than a second either is removed at once,
+    // else after the wait; neither while a running program holds it.
+    const QString removal = path + QStringLiteral(".rmlock");
+    auto removeLeftovers = [&](bool young) {
+        for (const QString& file : {removal, path}) {
+            QLockFile leftover(file);
+            if (entryType(file) == S_IFREG && tellsNoProgram(leftover) &&
+                (young || QFileInfo(file).lastModified().msecsTo(QDateTime::currentDateTime()) > 1000))
+                leftover.removeStaleLockFile();
+        }
+    };
+    removeLeftovers(false);
     // A save takes seconds at most; a lock older than a minute belongs to no save.
     lock_.setStaleLockTime(60 * 1000);
     bool locked = lock_.tryLock(waitMs);
-    // A file still there after the wait that tells no program is no lock: it is taken over.
-    qint64 pid = 0;
-    QString host, app;
-    if (!locked && lock_.error() == QLockFile::LockFailedError && entryType(path) == S_IFREG &&
-        !lock_.getLockInfo(&pid, &host, &app) && lock_.removeStaleLockFile())
+    if (!locked && lock_.error() == QLockFile::LockFailedError) {
+        removeLeftovers(true);
         locked = lock_.tryLock(0);
+    }
     acquired_ = locked || lock_.error() != QLockFile::LockFailedError;
     // With the lock held no other save writes the target: temporaries of it are left by a
     // save that was killed.

@@ -7,20 +7,26 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace mf;
 
 // Only another program's lock means another save; a folder or a link where the lock file
-// belongs is named as what stops the save and left as it is; a file that is no lock is taken over.
+// belongs is named as what stops the save and left as it is; a file that is no lock is taken
+// over, and so is the lock of an ended program beside the empty ".rmlock" that Qt leaves when
+// a program is killed while it takes over a stale lock.
 TEST(SaveLock, OnlyAnotherProgramsLockIsReportedAsAnotherSave) {
     setSaveLockWait(100);
-    enum class At { Folder, Link, Garbage, HeldLock };
+    enum class At { Folder, Link, Garbage, HeldLock, EndedWithRmlock };
     struct Case {
         At at;
         bool acquired;
         const char* reason;  // after "无法创建锁文件：<lock>："; nullptr: the message for another save
     };
     for (const Case& c : {Case{At::Folder, false, "同名的文件夹已经存在"}, Case{At::Link, false, "同名的符号链接已经存在"},
-                          Case{At::Garbage, true, nullptr}, Case{At::HeldLock, false, nullptr}}) {
+                          Case{At::Garbage, true, nullptr}, Case{At::HeldLock, false, nullptr},
+                          Case{At::EndedWithRmlock, true, nullptr}}) {
         SCOPED_TRACE(int(c.at));
         QTemporaryDir dir;
         const QString target = dir.filePath("申请.txt"), lockPath = target + ".lock", victim = dir.filePath("victim");
@@ -32,6 +38,18 @@ TEST(SaveLock, OnlyAnotherProgramsLockIsReportedAsAnotherSave) {
         if (c.at == At::Link) ASSERT_TRUE(QFile::link(victim, lockPath));
         if (c.at == At::Garbage) ASSERT_TRUE(QFile::copy(victim, lockPath));
         if (c.at == At::HeldLock) ASSERT_TRUE(other.lock());
+        if (c.at == At::EndedWithRmlock) {
+            const pid_t child = ::fork();
+            if (child == 0) {   // a save that ends without letting go of its lock
+                QLockFile ended(lockPath);
+                ::_exit(ended.tryLock(0) ? 0 : 1);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QFile rm(lockPath + ".rmlock");
+            ASSERT_TRUE(rm.open(QIODevice::WriteOnly));
+        }
         {
             const SaveLock lock(target);
             EXPECT_EQ(lock.acquired(), c.acquired);
