@@ -35,7 +35,7 @@ Label|lblExplain|1|1||2120|1645|4795|195||填写报告所属的年度，用四�
 Label|lblHead|2|1||300|1982|1760|375||2．矿山名称|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|2|1||2120|1982|4795|375||按采矿许可证填写矿山名称和许可证号、有效期起止日期及有效期限。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|3|1||300|2452|1760|259||3．发证机关|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|3|1||2120|2452|4795|375||填写采矿许可证发证机关所在地的六位行政区划代码，可点击“>>”按钮选取，机关名称自动填入。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblExplain|3|1||2120|2452|4795|375||填写采矿许可证发证机关所在地的六位行政区划代码（可点击“>>”按钮选取），再在右侧填写发证机关名称。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|4|1||300|2922|1760|259||4．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2922|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮选取，行政区名称自动填入。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|5|1||300|3368|1760|242||5．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5

@@ -37,7 +37,7 @@ Label|lblExplain|3|1||2120|2499|4795|375||填写原采矿许可证的证号；�
 Label|lblHead|4|1||300|2969|1760|259||4．经济类型|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|4|1||2120|2969|4795|375||按企业登记注册类型从下拉列表中选取；采矿权取得方式、价款处置方式同样从列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|5|1||300|3439|1760|259||5．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|5|1||2120|3439|4795|375||设计规模、总储量按批准的开发利用方案及最近一次经评审备案的储量核实报告填写。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblExplain|5|1||2120|3439|4795|375||设计规模（万吨/年）、总储量（万吨）按批准的开发利用方案及最近一次经评审备案的储量核实报告填写。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|6|1||300|3909|1760|259||6．所在行政区|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|6|1||2120|3909|4795|375||填写矿区所在地的六位行政区划代码，可点击“>>”按钮从行政区列表中选取。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|7|1||300|4379|1760|375||7．申请原因|黑体,9,b|transparent|ZN黑体,ZS10.5
@@ -60,9 +60,11 @@ TextBox|ChTXT|7|2||5007|995|1878|285|邮编||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|15|2||270|1388|1340|188||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|0|2||1670|1340|1877|285|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
 Label|Label1|16|2||3607|1388|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||5007|1340|1878|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
+TextBox|ChTXT|9|2||5007|1340|1230|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|33|2||6265|1388|620|188||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|17|2||270|1734|1340|188||总储量|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|10|2||1670|1685|1877|285|总储量||宋体,9|border=0|ZN宋体,ZS12
+TextBox|ChTXT|10|2||1670|1685|1400|285|总储量||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|34|2||3100|1734|447|188||万吨|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|18|2||3607|1734|1340|188||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|11|2||5007|1685|1878|285|勘查许可证号||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|19|2||270|2078|1340|188||采矿权取得方式|宋体,9|transparent|ZN宋体,ZS10.5

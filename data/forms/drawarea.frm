@@ -34,7 +34,7 @@ Label|lblExplain|2|1||2120|2115|4795|195||填写拟设矿区的名称，应与�
 Label|lblHead|3|1||300|2452|1760|259||3．勘查许可证号|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|3|1||2120|2452|4795|375||以探矿权申请划定矿区范围的，填写勘查许可证号及其有效期起止日期，并说明探矿权的取得方式。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|4|1||300|2898|1760|242||4．保留期限|黑体,9,b|transparent|ZN黑体,ZS10.5
-Label|lblExplain|4|1||2120|2922|4795|195||填写申请保留矿区范围的期限。|宋体,9|transparent|ZN宋体,ZS10.5
+Label|lblExplain|4|1||2120|2922|4795|195||填写申请保留矿区范围的期限，以年计。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|5|1||300|3259|1760|259||5．开采主矿种|黑体,9,b|transparent|ZN黑体,ZS10.5
 Label|lblExplain|5|1||2120|3259|4795|375||点击下拉按钮从矿种目录中选取；有共生、伴生矿产的，勾选“共伴生”，并在“其它主矿种”栏填写。|宋体,9|transparent|ZN宋体,ZS10.5
 Label|lblHead|6|1||300|3729|1760|439||6．规模及储量|黑体,9,b|transparent|ZN黑体,ZS10.5
@@ -63,7 +63,8 @@ ComboBox|ChCBO|1|2||5007|1340|1878|285|采矿权取得方式||宋体,9|style=0|Z
 Label|Label1|16|2||270|1734|1340|188||勘查许可证号|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|12|2||1670|1685|1877|285|勘查许可证号||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|17|2||3607|1734|1340|188||保留期限|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|13|2||5007|1685|1878|285|保留期限||宋体,9|border=0|ZN宋体,ZS12
+TextBox|ChTXT|13|2||5007|1685|1500|285|保留期限||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|44|2||6535|1734|350|188||年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|18|2||270|2078|1340|188||审批机关|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|16|2||1670|2030|1877|285|审批机关||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|19|2||3607|2078|1340|188||批准文号|宋体,9|transparent|ZN宋体,ZS10.5

@@ -67,11 +67,11 @@ ComboBox|ChCBO|0|2||1670|1685|1877|285|经济类型||宋体,9|style=0|Y,ZN宋体
 Label|Label1|17|2||3607|1734|1340|188||资金来源|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|1|2||5007|1685|1878|285|资金来源||宋体,9|style=0|ZN宋体,ZS12
 Label|Label1|18|2||270|2078|1340|188||注册资金|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|15|2||1670|2030|1027|285|注册资金||宋体,9|border=0|ZN宋体,ZS12
-ComboBox|ChCBO|8|2||2727|2030|820|285|注册资金单位||宋体,9|style=0|ZN宋体,ZS12
+TextBox|ChTXT|15|2||1670|2030|787|285|注册资金||宋体,9|border=0|ZN宋体,ZS12
+ComboBox|ChCBO|8|2||2487|2030|1060|285|注册资金单位||宋体,9|style=0|ZN宋体,ZS12
 Label|Label1|19|2||3607|2078|1340|188||投资额|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|16|2||5007|2030|1028|285|投资额||宋体,9|border=0|ZN宋体,ZS12
-ComboBox|ChCBO|9|2||6065|2030|820|285|投资额单位||宋体,9|style=0|ZN宋体,ZS12
+TextBox|ChTXT|16|2||5007|2030|788|285|投资额||宋体,9|border=0|ZN宋体,ZS12
+ComboBox|ChCBO|9|2||5825|2030|1060|285|投资额单位||宋体,9|style=0|ZN宋体,ZS12
 Label|Label1|20|2||270|2424|1340|188||项目审批机关|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|17|2||1670|2375|1877|285|项目审批机关||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|21|2||3607|2424|1340|188||批准文号|宋体,9|transparent|ZN宋体,ZS10.5
