@@ -36,7 +36,7 @@ std::array<KindFieldTable, 8> build() {
     t[2].mineralPicker = true;
     t[2].reserve = ReserveSpec{10, 11, 23, 24, false};
     t[2].otherMineral = 9;
-    t[2].area = AreaSpec{19, 20, 22, true};
+    t[2].area = AreaSpec{19, 20, 22, true, 21};
     t[2].keys = {true, true, true, true, true};
 
     // 3 ContTab

@@ -53,7 +53,8 @@ struct AreaSpec {
     int upper = 0;         // 采深上限
     int lower = 0;         // 采深下限
     int area = 0;          // 矿区面积
-    bool hasFee = false;   // ExistTXT(3) 采矿权使用费 is computed
+    bool hasFee = false;   // ExistTXT(3) 采矿权使用费 is shown
+    int storedFee = -1;    // the stored 采矿权使用费 that ExistTXT(3) shows; -1: computed from the area
 };
 
 // Which key and focus handlers the text boxes carry.

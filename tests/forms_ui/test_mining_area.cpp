@@ -3,6 +3,9 @@
 #include "core/text_submission.h"
 #include "field_fixture.h"
 #include "forms/ui/mining_area_page.h"
+#include "platform/print_target.h"
+#include "printing/page_walker.h"
+#include "printing/ui/editor_printable_form.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -86,23 +89,65 @@ TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFee) {
     EXPECT_TRUE(changed(2));   // the depths changed
 }
 
-TEST_F(MiningAreaTest, ChangeFormNeverWritesItsPageFourFeeAndDelineationHasNone) {
-    auto two = open(2);
-    grid_->zb = planeBoundary();
-    grid_->nextArea = " 0.600";
-    two->setText(ControlArray::ChTXT, 21, "7");
-    two->miningArea()->CALCOM_Click();
-    EXPECT_EQ(txt(*two, 22), " 0.600");
-    EXPECT_EQ(exist(*two, 3), "1");
-    EXPECT_EQ(txt(*two, 21), "7");
+// On the change form the fee is a stored field: the computation fills it while it is empty,
+// the second page shows it, and what prints is what the file holds.
+TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
+    struct Step {
+        const char* area;   // computed by 计 算; nullptr: the fee is typed instead
+        const char* typed;
+        const char* stored;   // ChTXT(21), the file's 采矿权使用费
+    };
+    const Step steps[] = {
+        {" 0.600", nullptr, "1"},   // empty: the computation fills it
+        {" 3.500", nullptr, "1"},   // filled: a new area leaves it
+        {nullptr, "7", "7"},        // typed: kept
+        {nullptr, "", ""},          // emptied: the paper shows none either
+        {" 3.500", nullptr, "4"},
+    };
+    state().PrinterCount = 1;
+    state().PrintScaleX = 1.5f;
+    state().PrintScaleY = 1.9f;
+    auto e = open(2);
+    FakeGrid* grid = grid_;
+    grid->zb = planeBoundary();
+    for (const Step& s : steps) {
+        if (s.area) {
+            grid->nextArea = s.area;
+            e->miningArea()->CALCOM_Click();
+            EXPECT_EQ(txt(*e, 22), s.area);
+            EXPECT_EQ(exist(*e, 2), s.area);
+        } else {
+            type(*e, 21, s.typed);
+        }
+        EXPECT_EQ(txt(*e, 21), s.stored) << s.stored;
+        EXPECT_EQ(exist(*e, 3), s.stored) << s.stored;
 
+        const QString path = work_.path() + "/fee.txt";
+        ASSERT_TRUE(WriteTextSubmission(path, collectFormValues(*e), dictionary().textKeyMap(2)));
+        auto f = open(2);
+        state().PendingFile = path;
+        ASSERT_TRUE(f->Form_Activate());
+        EXPECT_EQ(exist(*f, 3), s.stored) << s.stored;
+        RecordingTarget paper;
+        EditorPrintableForm printable(*f);
+        PrintContainerPage(paper, printable, "Picture1", 3, nullptr);
+        QStringList printed;
+        for (const RecordingTarget::Call& c : paper.texts()) printed << c.text;
+        // The fee box prints the stored fee and no other figure of its own.
+        EXPECT_EQ(printed.contains(s.stored), !QString(s.stored).isEmpty()) << printed.join('|').toStdString();
+        for (const char* fee : {"1", "4", "7"}) {
+            if (QString(fee) != s.stored) EXPECT_FALSE(printed.contains(fee)) << fee << " " << s.stored;
+        }
+    }
+
+    // The delineation form has no fee at all.
     auto five = open(5);
     grid_->zb = planeBoundary();
     grid_->nextArea = " 0.600";
     five->miningArea()->CALCOM_Click();
     EXPECT_EQ(txt(*five, 20), " 0.600");
     EXPECT_EQ(exist(*five, 2), " 0.600");
-    EXPECT_TRUE(five->indexes(ControlArray::ExistTXT).size() == 3);
+    EXPECT_EQ(five->indexes(ControlArray::ExistTXT).size(), 3);
 }
 
 TEST_F(MiningAreaTest, FigureBoxesFollowThePageFourFields) {
@@ -110,9 +155,9 @@ TEST_F(MiningAreaTest, FigureBoxesFollowThePageFourFields) {
     type(*e, 20, "2.3");
     EXPECT_EQ(exist(*e, 2), "2.3");
     EXPECT_EQ(exist(*e, 3), "2.5");
-    type(*e, 20, "");   // clearing the area keeps the figure box and fee
-    EXPECT_EQ(exist(*e, 2), "2.3");
-    EXPECT_EQ(exist(*e, 3), "2.5");
+    type(*e, 20, "");   // no area in the file: none on paper, and no fee
+    EXPECT_EQ(exist(*e, 2), "");
+    EXPECT_EQ(exist(*e, 3), "");
     e->textField(ControlArray::ChTXT, 18)->setText("500");
     e->setText(ControlArray::ExistTXT, 0, "手改");
     type(*e, 0, "申请人");   // an unrelated field refreshes the depth boxes
@@ -179,8 +224,8 @@ TEST_F(MiningAreaTest, ComputedFigureBoxesTakeNoTyping) {
         for (int i : e->indexes(ControlArray::ExistTXT)) {
             auto* line = qobject_cast<QLineEdit*>(e->textField(ControlArray::ExistTXT, i)->widget());
             ASSERT_TRUE(line);
-            // Kind 7's copy of the mine name is the user's to edit; the others are computed.
-            EXPECT_EQ(line->isReadOnly(), kind != 7) << kind << " ExistTXT " << i;
+            // Copied or computed: what is typed there would never reach the file.
+            EXPECT_TRUE(line->isReadOnly()) << kind << " ExistTXT " << i;
         }
         state().KindOpen[kind] = false;
     }

@@ -189,6 +189,8 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
     case ControlType::TextBox: {
         if (c.multiLine || array == ControlArray::ChMEMO) {
             auto* memo = new QPlainTextEdit(parent);
+            // Tab and Shift+Tab go on to the next and previous field; Ctrl+Tab types a tab.
+            memo->setTabChangesFocus(true);
             memo->setVerticalScrollBarPolicy(c.scrollBars & 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
             if (c.borderStyle == 0) memo->setFrameShape(QFrame::NoFrame);
             w = memo;
@@ -342,9 +344,13 @@ void EditorWindow::fitIntoWorkArea() {
 
 void EditorWindow::attachSubWindow(QMdiSubWindow* sub) {
     sub_ = sub;
-    sub->setWindowIcon(QIcon(QPixmap(1, 1)));
+    // No icon in the title bar: a transparent one, so no stray pixel shows before the caption.
+    QPixmap none(1, 1);
+    none.fill(Qt::transparent);
+    sub->setWindowIcon(QIcon(none));
     sub->resize(sub->sizeHint());
     sub->setWindowTitle(caption());
+    subObject_ = sub;
     sub->installEventFilter(this);
 }
 
@@ -550,15 +556,16 @@ void EditorWindow::ChCBO_Click(int index) {
 }
 
 void EditorWindow::checkTogetherClicked() {
-    if (TextField* other = textField(ControlArray::ChTXT, table_.otherMineral)) {
-        if (checkTogether_->isChecked()) {
-            other->widget()->setEnabled(true);
-        } else {
-            if (!loading_) other->setText(QString());
-            other->widget()->setEnabled(false);
-        }
-    }
+    TextField* other = textField(ControlArray::ChTXT, table_.otherMineral);
+    if (other && !checkTogether_->isChecked() && !loading_) other->setText(QString());
+    otherMineralFollowsBox();
     markChanged();
+}
+
+// 其它主矿种 takes typing only while 共伴生 is ticked.
+void EditorWindow::otherMineralFollowsBox() {
+    if (TextField* other = textField(ControlArray::ChTXT, table_.otherMineral))
+        other->widget()->setEnabled(checkTogether_ && checkTogether_->isChecked());
 }
 
 void EditorWindow::changeTypeClicked(int) { markChanged(); }
@@ -603,6 +610,7 @@ void EditorWindow::wireFieldParts() {
         host.markChanged = [this] { markChanged(); };
         bool* flag = picker.authority ? &AuthorityTreeLoaded : &RegionTreeLoaded;
         regionPickers_.push_back(std::make_unique<RegionPicker>(picker, button, tree, flag, std::move(host)));
+        regionPickers_.back()->watchField(target->widget());
     }
     if (table_.mineralPicker) {
         auto* tree = qobject_cast<QTreeWidget*>(control(QStringLiteral("TreeView2")));
@@ -616,9 +624,20 @@ void EditorWindow::wireFieldParts() {
             mineral->onDropDown = [this] { mineralPicker_->ChCBO_DropDown(); };
         }
     }
-    // The cover's 审批通知书文号 is printed but not stored; typing there is still a change.
-    if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)"))))
-        connect(cover, &QLineEdit::textEdited, this, [this] { markChanged(); });
+    // The figure boxes show what the form copies or computes and are not stored: typing
+    // there would be lost, so they take none (they still print).
+    for (const auto& [i, f] : existTxt_)
+        if (auto* line = qobject_cast<QLineEdit*>(f->widget())) {
+            line->setReadOnly(true);
+            line->setFocusPolicy(Qt::ClickFocus);   // Tab passes them by
+        }
+    // The cover's 审批通知书文号 is the authority's to fill in on paper; no file holds it, so
+    // the box takes no typing and says why.
+    if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)")))) {
+        cover->setReadOnly(true);
+        cover->setFocusPolicy(Qt::ClickFocus);
+        cover->setToolTip(QStringLiteral("审批通知书文号：由审批机关填写，本程序不填写也不保存"));
+    }
     if (table_.reserve) {
         const ReserveSpec& r = *table_.reserve;
         ReserveLabels::Controls c;
@@ -647,14 +666,9 @@ void EditorWindow::wireFieldParts() {
         c.upper = textField(ControlArray::ChTXT, a.upper);
         c.lower = textField(ControlArray::ChTXT, a.lower);
         c.area = textField(ControlArray::ChTXT, a.area);
-        for (int i = 0; i < 4; ++i) {
-            c.exist[i] = textField(ControlArray::ExistTXT, i);
-            // The figure boxes show what the program computes and are not stored: typing
-            // there would be lost, so they take none (they still print).
-            if (c.exist[i])
-                if (auto* line = qobject_cast<QLineEdit*>(c.exist[i]->widget())) line->setReadOnly(true);
-        }
+        for (int i = 0; i < 4; ++i) c.exist[i] = textField(ControlArray::ExistTXT, i);
         if (!a.hasFee) c.exist[3] = nullptr;
+        if (a.storedFee >= 0) c.storedFee = textField(ControlArray::ChTXT, a.storedFee);
         c.markChanged = [this] { markChanged(); };
         if (c.areaCom && c.grphCom && c.calCom && c.frame && c.upper && c.lower && c.area)
             area_ = std::make_unique<MiningAreaPage>(a, std::move(c));
@@ -681,9 +695,13 @@ void EditorWindow::SetupFieldControls() {
         if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(dictionary().codeItems(c.category, c.withCode));
     for (const FixedComboSpec& c : table_.fixedCombos)
         if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(c.items);
+    otherMineralFollowsBox();
 }
 
-// Keys of the text boxes and of the main-mineral combo, as the kind's table gives them.
+// Keys of the text boxes and of the main-mineral combo. The same on every kind: Enter
+// moves on from a one-line box and breaks the line in a multi-line one; Tab and Shift+Tab
+// leave every box, Ctrl+Tab types a tab into a multi-line box. The arrows move between the
+// one-line boxes where the kind's table says so.
 bool EditorWindow::handleFieldKey(QObject* watched, QKeyEvent* e) {
     const KeySpec& keys = table_.keys;
     const int key = e->key();
@@ -691,16 +709,24 @@ bool EditorWindow::handleFieldKey(QObject* watched, QKeyEvent* e) {
     if (FieldCombo* mineral = combo(2); mineral && watched == mineral) {
         return keys.comboSwallowEnterEsc && (enter || key == Qt::Key_Escape);
     }
-    bool isText = false;
-    for (const auto& [i, f] : chTxt_)
-        if (f->widget() == watched) isText = true;
-    if (!isText) return false;
-    if (keys.arrowsMoveFocus && (key == Qt::Key_Up || key == Qt::Key_Down || enter)) {
+    const TextField* field = nullptr;
+    for (const auto* map : {&chTxt_, &chMemo_})
+        for (const auto& [i, f] : *map)
+            if (f->widget() == watched) field = f;
+    if (!field) return false;
+    if (field->isMemo()) {
+        if (key == Qt::Key_Tab && (e->modifiers() & Qt::ControlModifier)) {
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(field->widget())) memo->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+        return false;
+    }
+    if (enter || (keys.arrowsMoveFocus && (key == Qt::Key_Up || key == Qt::Key_Down))) {
         // Moves the focus after the key has been handled, as queued keystrokes would.
         const bool next = key != Qt::Key_Up;
         QMetaObject::invokeMethod(this, [this, next] { focusNextPrevChild(next); }, Qt::QueuedConnection);
     }
-    return keys.swallowEnterEsc && (enter || key == Qt::Key_Escape);
+    return enter || (keys.swallowEnterEsc && key == Qt::Key_Escape);
 }
 
 // ---- FormAccess ----
@@ -800,10 +826,15 @@ void EditorWindow::focusField(ControlArray array, int index) {
     w->setFocus(Qt::OtherFocusReason);
 }
 
+// The filter compares the watched object only with pointers taken while the controls were
+// whole: the sub-window and the boxes also send events while they are being destroyed, and
+// then may not be reached through their own types.
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched != sub_)
+    const bool isSub = watched == subObject_;
+    if (event->type() == QEvent::KeyPress && !isSub)
         return handleFieldKey(watched, static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::FocusOut && isLostFocusReason(static_cast<QFocusEvent*>(event)->reason())) {
+    if (event->type() == QEvent::FocusOut && !isSub &&
+        isLostFocusReason(static_cast<QFocusEvent*>(event)->reason())) {
         // A text box shows its text from the start once the focus has left it.
         for (const auto* map : {&chTxt_, &chMemo_}) {
             const bool wanted = map == &chTxt_ ? table_.keys.caretToStart : table_.keys.memoCaretToStart;
@@ -812,7 +843,7 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
                 if (f->widget() == watched) f->caretToStart();
         }
     }
-    if (watched == sub_ && event->type() == QEvent::Close) {
+    if (isSub && event->type() == QEvent::Close) {
         if (closing_) return false;
         if (!Form_Unload()) {
             event->ignore();

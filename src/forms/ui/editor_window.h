@@ -132,6 +132,7 @@ private:
     void textChanged(int index);
     void comboChanged(int index);
     void checkTogetherClicked();
+    void otherMineralFollowsBox();
     void changeTypeClicked(int index);
     // Before a load: the labels that show data back to their design captions, the cover's
     // unsaved 审批通知书文号 emptied.
@@ -145,6 +146,7 @@ private:
     // stand aside, so the file's own values stay.
     bool loading_ = false;
     QPointer<QMdiSubWindow> sub_;
+    QPointer<QObject> subObject_;   // the same window, for comparing without a downcast
 
     QWidget* body_ = nullptr;  // the tab strip and the page frame, scrolled when larger
     QSize bodySize_;

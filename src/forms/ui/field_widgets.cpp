@@ -13,20 +13,20 @@
 namespace mf {
 
 TextField::TextField(QLineEdit* line, QObject* parent)
-    : QObject(parent), line_(line), maxLength_(line->maxLength()) {
+    : QObject(parent), line_(line), widget_(line), maxLength_(line->maxLength()) {
     connect(line_, &QLineEdit::textEdited, this, [this] {
         if (onChange) onChange();
     });
 }
 
-TextField::TextField(QPlainTextEdit* memo, QObject* parent) : QObject(parent), memo_(memo) {
+TextField::TextField(QPlainTextEdit* memo, QObject* parent) : QObject(parent), memo_(memo), widget_(memo) {
     // textChanged also fires for programmatic sets; those run the handler themselves.
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
         if (!setting_ && onChange) onChange();
     });
 }
 
-QWidget* TextField::widget() const { return line_ ? static_cast<QWidget*>(line_) : memo_; }
+QWidget* TextField::widget() const { return widget_; }
 
 QString TextField::text() const { return line_ ? line_->text() : memo_->toPlainText(); }
 
@@ -190,10 +190,31 @@ private:
     std::function<void()> handler_;
 };
 
+class KeyPressFilter : public QObject {
+public:
+    KeyPressFilter(QWidget* w, std::function<bool(QKeyEvent*)> h) : QObject(w), handler_(std::move(h)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        return e->type() == QEvent::KeyPress && handler_ && handler_(static_cast<QKeyEvent*>(e));
+    }
+
+private:
+    std::function<bool(QKeyEvent*)> handler_;
+};
+
 } // namespace
 
 void onLostFocus(QWidget* widget, std::function<void()> handler) {
     widget->installEventFilter(new LostFocusFilter(widget, std::move(handler)));
+}
+
+void onKeyPress(QWidget* widget, std::function<bool(QKeyEvent*)> handler) {
+    widget->installEventFilter(new KeyPressFilter(widget, std::move(handler)));
+}
+
+bool isEnterKey(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+bool isDropDownKey(const QKeyEvent* e) {
+    return e->key() == Qt::Key_F4 || (e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier));
 }
 
 } // namespace mf

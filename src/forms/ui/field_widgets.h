@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class QKeyEvent;
+
 namespace mf {
 
 // A single-line or multi-line text box.
@@ -32,6 +34,9 @@ public:
 private:
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    // The box as a widget, taken while it is whole: compared with the objects an event
+    // filter sees, also while they are being destroyed.
+    QWidget* widget_ = nullptr;
     int maxLength_ = 0;   // the designed limit of a single-line box
     bool setting_ = false;
 };
@@ -94,6 +99,13 @@ protected:
 // handler runs when another window or a pop-up takes the activation (a message box, a
 // menu, another program), as the forms' pickers expect.
 void onLostFocus(QWidget* widget, std::function<void()> handler);
+
+// Offers every key pressed in the widget to a handler first; a handler that returns true
+// has used the key and the widget does not see it.
+void onKeyPress(QWidget* widget, std::function<bool(QKeyEvent*)> handler);
+bool isEnterKey(const QKeyEvent* e);
+// Alt+Down or F4: what opens a drop-down from the keyboard.
+bool isDropDownKey(const QKeyEvent* e);
 bool isLostFocusReason(Qt::FocusReason reason);
 
 } // namespace mf

@@ -7,6 +7,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTreeWidget>
 
 namespace mf {
@@ -20,6 +21,34 @@ MineralPicker::MineralPicker(FieldCombo* combo, QTreeWidget* tree, FieldList* li
     list_->onClick = [this] { List1_Click(); };
     onLostFocus(tree_, [this] { TreeView2_LostFocus(); });
     onLostFocus(list_, [this] { List1_LostFocus(); });
+    // From the keyboard: Down opens the tree as Alt+Down and F4 do (the combo holds at most
+    // the chosen mineral, so there is no list to step through); in the tree the arrows move
+    // and open a class, Enter takes a mineral, Escape closes.
+    onKeyPress(combo_, [this](QKeyEvent* e) {
+        if (e->key() != Qt::Key_Down || e->modifiers() != Qt::NoModifier) return false;
+        ChCBO_DropDown();
+        return true;
+    });
+    onKeyPress(tree_, [this](QKeyEvent* e) {
+        if (e->key() == Qt::Key_Escape) {
+            closeTree();
+            return true;
+        }
+        if (!isEnterKey(e)) return false;
+        QTreeWidgetItem* node = tree_->currentItem();
+        if (node && (node->childCount() > 0 || !node->parent())) {
+            node->setExpanded(!node->isExpanded());
+            return true;
+        }
+        if (node) TreeView2_NodeClick(node);
+        closeTree();
+        return true;
+    });
+}
+
+void MineralPicker::closeTree() {
+    tree_->setVisible(false);
+    combo_->setFocus(Qt::OtherFocusReason);
 }
 
 void MineralPicker::ChCBO_DropDown() {

@@ -39,6 +39,9 @@ public:
     void List1_LostFocus();
 
 private:
+    // Hides the tree and gives the combo the focus.
+    void closeTree();
+
     FieldCombo* combo_;
     QTreeWidget* tree_;
     FieldList* list_;

@@ -73,24 +73,26 @@ void MiningAreaPage::CALCOM_Click() {
     // grid, and no stale figure may be saved or printed.
     if (!c_.grid->AreaCalcPassed()) {
         c_.area->setText(QString());
-        setExist(2, QString());
-        if (table_.hasFee) setExist(3, QString());
+        ComputeAreaFields();
         return;
     }
     c_.area->setText(c_.grid->Area_Size());
-    if (existText(2).isEmpty()) {
-        setExist(2, c_.grid->Area_Size());
-        if (table_.hasFee) setExist(3, usageFeeText(existText(2)));
-    }
+    // Where the fee is stored, the computation fills it while it is empty; a fee the user
+    // typed stays. The second page shows the stored fee.
+    if (c_.storedFee && c_.storedFee->text().isEmpty()) c_.storedFee->setText(usageFeeText(c_.grid->Area_Size()));
+    ComputeAreaFields();
 }
 
 void MiningAreaPage::ComputeAreaFields() {
     setExist(0, c_.upper->text());
     setExist(1, c_.lower->text());
     const QString area = c_.area->text();
-    if (area.isEmpty()) return;
     setExist(2, area);
-    if (table_.hasFee) setExist(3, usageFeeText(existText(2)));
+    if (!table_.hasFee) return;
+    if (c_.storedFee)
+        setExist(3, c_.storedFee->text());
+    else
+        setExist(3, area.isEmpty() ? QString() : usageFeeText(area));
 }
 
 void MiningAreaPage::Grid_Graph1_ZBChanged() {
@@ -116,10 +118,6 @@ void MiningAreaPage::Grid_Graph1_FrameZB() {
 
 void MiningAreaPage::setExist(int i, const QString& text) {
     if (i >= 0 && i < 4 && c_.exist[i]) c_.exist[i]->setText(text);
-}
-
-QString MiningAreaPage::existText(int i) const {
-    return i >= 0 && i < 4 && c_.exist[i] ? c_.exist[i]->text() : QString();
 }
 
 } // namespace mf

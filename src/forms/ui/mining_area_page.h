@@ -28,6 +28,7 @@ public:
         TextField* lower = nullptr;        // page-4 采深下限
         TextField* area = nullptr;         // page-4 矿区面积
         TextField* exist[4] = {};          // ExistTXT(0..3) of the second page
+        TextField* storedFee = nullptr;    // the page-4 采矿权使用费 (kind 2)
         std::function<void()> markChanged;
     };
     MiningAreaPage(const AreaSpec& table, Controls controls, QObject* parent = nullptr);
@@ -47,8 +48,10 @@ public:
     void Grid_Graph1_SetZBType(int type);
     void Grid_Graph1_FrameZB();
 
-    // Copies the depths and, when it is not empty, the area into the figure boxes, with
-    // the usage fee where the form has one (ComputeAreaFields; SyncRangeFields on kind 5).
+    // Copies the depths and the area into the figure boxes, with the usage fee where the
+    // form has one: the stored fee where the form stores one, else the fee of the area
+    // (ComputeAreaFields; SyncRangeFields on kind 5). The boxes print, so they show only
+    // what the file holds or what follows from it.
     void ComputeAreaFields();
 
     // AREACOM.ListIndex := index, which runs AREACOM_Click.
@@ -56,7 +59,6 @@ public:
 
 private:
     void setExist(int i, const QString& text);
-    QString existText(int i) const;
 
     AreaSpec table_;
     Controls c_;

@@ -2,6 +2,7 @@
 
 #include "forms/ui/field_widgets.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -20,6 +21,31 @@ RegionPicker::RegionPicker(const RegionPickerSpec& table, QPushButton* button, Q
             [this](QTreeWidgetItem* it, int) { TreeView_NodeClick(TreeWidgetSink::keyOf(it)); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem*, int) { TreeView_DblClick(); });
     onLostFocus(tree_, [this] { TreeView_LostFocus(); });
+    // From the keyboard: Enter or Space on ">>" opens the tree, as do Alt+Down and F4 in the
+    // field; in the tree the arrows move and open, Enter takes the node, Escape closes.
+    onKeyPress(button_, [this](QKeyEvent* e) {
+        if (!isEnterKey(e)) return false;
+        CommandXZQ_Click();
+        return true;
+    });
+    onKeyPress(tree_, [this](QKeyEvent* e) {
+        if (e->key() == Qt::Key_Escape) {
+            TreeView_DblClick();   // closes, the caret back in the field
+            return true;
+        }
+        if (!isEnterKey(e)) return false;
+        if (QTreeWidgetItem* it = tree_->currentItem()) TreeView_NodeClick(TreeWidgetSink::keyOf(it));
+        TreeView_DblClick();
+        return true;
+    });
+}
+
+void RegionPicker::watchField(QWidget* field) {
+    onKeyPress(field, [this](QKeyEvent* e) {
+        if (!isDropDownKey(e)) return false;
+        CommandXZQ_Click();
+        return true;
+    });
 }
 
 void RegionPicker::CommandXZQ_Click() {

@@ -27,6 +27,8 @@ public:
                  Host host, QObject* parent = nullptr);
 
     const RegionPickerSpec& table() const { return table_; }
+    // The target field: Alt+Down or F4 there opens the tree.
+    void watchField(QWidget* field);
     QTreeWidget* tree() const { return tree_; }
     QPushButton* button() const { return button_; }
     TreeWidgetSink& nodes() { return sink_; }
