@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
@@ -229,9 +231,20 @@ TEST_F(KeyboardTest, EnterBreaksTheLineInABigBoxAndMovesOnFromASmallOne) {
         {4, ControlArray::ChMEMO, 0, 5},  {5, ControlArray::ChMEMO, 0, 4},  {6, ControlArray::ChTXT, 48, 5},
         {7, ControlArray::ChTXT, 46, 4},
     };
+    // In a work area with another window, where Ctrl+Tab also switches windows.
+    QMdiArea area;
+    area.resize(1200, 900);
+    area.addSubWindow(new QWidget)->show();
+    area.show();
+    QApplication::setActiveWindow(&area);
     for (const Row& r : rows) {
-        auto e = open(r.kind);
-        showActive(*e);
+        auto* e = new EditorWindow(r.kind);
+        QMdiSubWindow* sub = area.addSubWindow(e);
+        e->attachSubWindow(sub);
+        e->Form_Load();
+        sub->show();
+        area.setActiveSubWindow(sub);
+        QApplication::processEvents();
         QWidget* big = e->textField(r.bigArray, r.big)->widget();
         ASSERT_TRUE(qobject_cast<QPlainTextEdit*>(big)) << r.kind;
         e->focusField(r.bigArray, r.big);
@@ -248,7 +261,10 @@ TEST_F(KeyboardTest, EnterBreaksTheLineInABigBoxAndMovesOnFromASmallOne) {
         QApplication::processEvents();
         EXPECT_EQ(e->text(ControlArray::ChTXT, r.small), QStringLiteral("丙")) << r.kind;
         EXPECT_NE(QApplication::focusWidget(), small) << r.kind;
+        EXPECT_EQ(area.activeSubWindow(), sub) << r.kind;
         state().KindOpen[r.kind] = false;
+        state().KindChanged[r.kind] = false;
+        delete sub;
     }
 }
 

@@ -136,7 +136,9 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
         // The fee box prints the stored fee and no other figure of its own.
         EXPECT_EQ(printed.contains(s.stored), !QString(s.stored).isEmpty()) << printed.join('|').toStdString();
         for (const char* fee : {"1", "4", "7"}) {
-            if (QString(fee) != s.stored) EXPECT_FALSE(printed.contains(fee)) << fee << " " << s.stored;
+            if (QString(fee) != s.stored) {
+                EXPECT_FALSE(printed.contains(fee)) << fee << " " << s.stored;
+            }
         }
     }
 

@@ -24,6 +24,7 @@
 #include "platform/ui/readable_combo.h"
 #include "platform/vb.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QGroupBox>
@@ -58,11 +59,6 @@ const StatusTexts kStatus[] = {
     {"提取采矿权转让登记数据...", "编辑采矿权转让登记书..."},
     {"提取矿产资源开发利用年度报告书数据...", "编辑矿产资源开发利用年度报告书..."},
 };
-
-QString pageKeyName(int page) {
-    static const char* const keys[] = {"head", "explain", "first", "second", "Area_Range"};
-    return page >= 0 && page < 5 ? QString::fromLatin1(keys[page]) : QString();
-}
 
 Qt::Alignment alignmentOf(const DesignControl& c) {
     switch (c.align) {
@@ -103,6 +99,31 @@ EditorWindow::GridGraphFactory& gridGraphFactory() {
 
 } // namespace
 
+// Ctrl+Tab types a tab into a multi-line box. The work area takes Ctrl+Tab for switching
+// windows before the box sees it, for the whole application; so this filter watches the
+// application and is put in front of the others whenever a box of the form takes the focus.
+class TabIntoMemo : public QObject {
+public:
+    using QObject::QObject;
+    void add(QPlainTextEdit* memo) { memos_.insert(memo, memo); }
+    void putInFront() {
+        qApp->removeEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() != Qt::Key_Tab || (k->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
+        QPlainTextEdit* memo = memos_.value(watched);
+        if (!memo) return false;
+        memo->insertPlainText(QStringLiteral("\t"));
+        return true;
+    }
+
+private:
+    QHash<QObject*, QPlainTextEdit*> memos_;
+};
+
 void EditorWindow::setGridGraphFactory(GridGraphFactory factory) { gridGraphFactory() = std::move(factory); }
 
 EditorWindow::EditorWindow(int kind, QWidget* parent)
@@ -119,6 +140,8 @@ EditorWindow::EditorWindow(int kind, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("EditorScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // No stop of its own in the Tab order: from the page's last field Tab goes on to the tabs.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(body_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -191,6 +214,8 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
             auto* memo = new QPlainTextEdit(parent);
             // Tab and Shift+Tab go on to the next and previous field; Ctrl+Tab types a tab.
             memo->setTabChangesFocus(true);
+            if (!tabIntoMemo_) tabIntoMemo_ = new TabIntoMemo(this);
+            tabIntoMemo_->add(memo);
             memo->setVerticalScrollBarPolicy(c.scrollBars & 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
             if (c.borderStyle == 0) memo->setFrameShape(QFrame::NoFrame);
             w = memo;
@@ -714,13 +739,7 @@ bool EditorWindow::handleFieldKey(QObject* watched, QKeyEvent* e) {
         for (const auto& [i, f] : *map)
             if (f->widget() == watched) field = f;
     if (!field) return false;
-    if (field->isMemo()) {
-        if (key == Qt::Key_Tab && (e->modifiers() & Qt::ControlModifier)) {
-            if (auto* memo = qobject_cast<QPlainTextEdit*>(field->widget())) memo->insertPlainText(QStringLiteral("\t"));
-            return true;
-        }
-        return false;
-    }
+    if (field->isMemo()) return false;
     if (enter || (keys.arrowsMoveFocus && (key == Qt::Key_Up || key == Qt::Key_Down))) {
         // Moves the focus after the key has been handled, as queued keystrokes would.
         const bool next = key != Qt::Key_Up;
@@ -831,6 +850,7 @@ void EditorWindow::focusField(ControlArray array, int index) {
 // then may not be reached through their own types.
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool isSub = watched == subObject_;
+    if (event->type() == QEvent::FocusIn && tabIntoMemo_ && !isSub) tabIntoMemo_->putInFront();
     if (event->type() == QEvent::KeyPress && !isSub)
         return handleFieldKey(watched, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusOut && !isSub &&

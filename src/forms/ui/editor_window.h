@@ -28,6 +28,7 @@ class MineralPicker;
 class MiningAreaPage;
 class RegionPicker;
 class ReserveLabels;
+class TabIntoMemo;
 class TextField;
 
 class EditorWindow : public QWidget, public FormAccess {
@@ -147,6 +148,7 @@ private:
     bool loading_ = false;
     QPointer<QMdiSubWindow> sub_;
     QPointer<QObject> subObject_;   // the same window, for comparing without a downcast
+    TabIntoMemo* tabIntoMemo_ = nullptr;
 
     QWidget* body_ = nullptr;  // the tab strip and the page frame, scrolled when larger
     QSize bodySize_;

@@ -29,6 +29,12 @@ MineralPicker::MineralPicker(FieldCombo* combo, QTreeWidget* tree, FieldList* li
         ChCBO_DropDown();
         return true;
     });
+    onKeyPress(list_, [this](QKeyEvent* e) {
+        if (!isEnterKey(e) && e->key() != Qt::Key_Escape) return false;
+        list_->setVisible(false);
+        combo_->setFocus(Qt::OtherFocusReason);
+        return true;
+    });
     onKeyPress(tree_, [this](QKeyEvent* e) {
         if (e->key() == Qt::Key_Escape) {
             closeTree();
@@ -90,8 +96,10 @@ void MineralPicker::ChCBO_Change() {
 void MineralPicker::List1_Click() {
     // Setting the combo's text runs its change handler, which hides the list: the text now
     // begins with the code.
+    const bool focused = list_->hasFocus();
     combo_->setFieldText(vb::trim(list_->selectedText()));
     list_->setVisible(false);
+    if (focused) combo_->setFocus(Qt::OtherFocusReason);
     // The labels follow the mineral picked from the list on every form.
     host_.comboClick();
 }

@@ -5,6 +5,7 @@
 #include "forms/field_rules.h"
 #include "forms/ui/field_widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -16,6 +17,20 @@ ReserveLabels::ReserveLabels(const ReserveSpec& table, Controls controls, QObjec
     c_.list->onClick = [this] { ListCL_Click(); };
     c_.list->onDblClick = [this] { ListCL_DblClick(); };
     onLostFocus(c_.list, [this] { ListCL_LostFocus(); });
+    // From the keyboard: Enter takes the current unit, Escape closes; either way the focus
+    // goes back to "▼".
+    onKeyPress(c_.list, [this](QKeyEvent* e) {
+        if (!isEnterKey(e) && e->key() != Qt::Key_Escape) return false;
+        if (isEnterKey(e) && c_.list->currentRow() >= 0) ListCL_Click();
+        closeList();
+        return true;
+    });
+}
+
+void ReserveLabels::closeList() {
+    const bool focused = c_.list->hasFocus();
+    c_.list->setVisible(false);
+    if (focused) c_.button->setFocus(Qt::OtherFocusReason);
 }
 
 void ReserveLabels::CommandCL_Click() {
@@ -37,7 +52,7 @@ void ReserveLabels::ListCL_Click() {
     c_.unit->setText(SplitReserveUnitItem(item, false));
     c_.oreType->setText(SplitReserveUnitItem(item, true));
     classify();
-    if (table_.listHidesOnClick) c_.list->setVisible(false);
+    if (table_.listHidesOnClick) closeList();
 }
 
 void ReserveLabels::ListCL_DblClick() { c_.list->setVisible(false); }

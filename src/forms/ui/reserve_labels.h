@@ -51,6 +51,8 @@ public:
     void forgetMineral();
 
 private:
+    // Hides the list; when it had the focus, "▼" takes it back.
+    void closeList();
     ReserveSpec table_;
     Controls c_;
     QString unitMineral_;   // the mineral code 储量单位 and 矿石类型 were chosen for
