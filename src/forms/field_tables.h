@@ -57,10 +57,11 @@ struct AreaSpec {
     int storedFee = -1;    // the stored 采矿权使用费 that ExistTXT(3) shows; -1: computed from the area
 };
 
-// Which key and focus handlers the text boxes carry.
+// Which key and focus handlers the text boxes carry. On every kind Enter moves on from a
+// one-line box and breaks the line in a multi-line one.
 struct KeySpec {
-    bool arrowsMoveFocus = false;   // Up: previous field; Enter, Down: next field
-    bool swallowEnterEsc = false;   // Enter and Esc never reach a text box
+    bool arrowsMoveFocus = false;   // Up: previous field; Down: next field (one-line boxes)
+    bool swallowEnterEsc = false;   // Esc never reaches a one-line box
     bool caretToStart = false;      // a text box shows its start after losing the focus
     bool memoCaretToStart = false;  // the same for memo boxes
     bool comboSwallowEnterEsc = false;   // Enter and Esc never reach ChCBO(2)
