@@ -60,8 +60,8 @@ TextBox|ChTXT|7|2||5007|995|1878|285|邮编||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|15|2||270|1388|1340|188||经济类型|宋体,9|transparent|ZN宋体,ZS10.5
 ComboBox|ChCBO|0|2||1670|1340|1877|285|经济类型||宋体,9|style=0|Y,ZN宋体,ZS12
 Label|Label1|16|2||3607|1388|1340|188||设计规模|宋体,9|transparent|ZN宋体,ZS10.5
-TextBox|ChTXT|9|2||5007|1340|1230|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
-Label|Label1|33|2||6265|1388|620|188||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
+TextBox|ChTXT|9|2||5007|1340|1000|285|设计规模||宋体,9|border=0|ZN宋体,ZS12
+Label|Label1|33|2||6035|1388|850|188||万吨/年|宋体,9|transparent|ZN宋体,ZS10.5
 Label|Label1|17|2||270|1734|1340|188||总储量|宋体,9|transparent|ZN宋体,ZS10.5
 TextBox|ChTXT|10|2||1670|1685|1400|285|总储量||宋体,9|border=0|ZN宋体,ZS12
 Label|Label1|34|2||3100|1734|447|188||万吨|宋体,9|transparent|ZN宋体,ZS10.5
