@@ -21,7 +21,11 @@ double Get_Divi_Degree(const QString& text) {
     return degrees + minutes / 60 + seconds / 3600;
 }
 
-std::optional<PackedAngle> splitPacked(double x) {
+namespace {
+
+// The split as the run time's Format takes it: the value rounded to six decimals (on its 15
+// significant digits, halves away from zero) and read back field by field.
+std::optional<PackedAngle> splitPackedText(double x) {
     const QString s = vb::formatFixed(x, 6);
     const qsizetype dot = s.indexOf(u'.');
     if (dot < 0)
@@ -31,6 +35,32 @@ std::optional<PackedAngle> splitPacked(double x) {
     if (!degrees || !minutes)
         return std::nullopt;
     return PackedAngle{*degrees, *minutes, vb::val(s.mid(dot + 3)) / 100};
+}
+
+} // namespace
+
+std::optional<PackedAngle> splitPacked(double x) {
+    if (!std::isfinite(x))
+        return std::nullopt;
+    // The millionths of |x|, exactly as the sum of a product and its rounding error. Unless
+    // their fraction lies near a half, where rounding the 15 significant digits first could
+    // decide, the nearest whole number is the rounding of the text and the fields follow
+    // arithmetically.
+    const double ax = std::fabs(x);
+    if (ax < 32768) {
+        const double p = ax * 1e6;
+        const double err = std::fma(ax, 1e6, -p);
+        const double whole = std::floor(p);
+        const double frac = (p - whole) + err;
+        if (std::fabs(frac - 0.5) > 1e-4) {
+            const qint64 n = qint64(whole) + (frac > 0.5 ? 1 : 0);
+            const qint64 degrees = n / 1000000;
+            if (degrees > 32767 + (x < 0 ? 1 : 0))
+                return std::nullopt;
+            return PackedAngle{int(x < 0 ? -degrees : degrees), int(n / 10000 % 100), double(n % 10000) / 100};
+        }
+    }
+    return splitPackedText(x);
 }
 
 std::optional<double> Deg_To_Rad(double x) {
