@@ -205,12 +205,44 @@ QString formatGeneralSingle(float x) { return formatSignificant(double(x), 7); }
 int byteLength(const QString& s) { return int(encodeGb18030(s).size()); }
 
 bool isNumeric(const QString& s) {
-    static const QRegularExpression re(
-        QStringLiteral("^[ \\t]*[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*$"));
-    if (!re.match(s).hasMatch())
+    // Scanned by hand: a grid of tens of thousands of cells is judged cell by cell.
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    auto blank = [&](qsizetype k) { return s.at(k) == u' ' || s.at(k) == u'\t'; };
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && isAsciiDigit(s.at(i)))
+            ++i;
+        return i - from;
+    };
+    while (i < n && blank(i))
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (s.at(i) == u'+' || s.at(i) == u'-'))
+        ++i;
+    const qsizetype whole = digits();
+    qsizetype decimals = 0;
+    if (i < n && s.at(i) == u'.') {
+        ++i;
+        decimals = digits();
+    }
+    if (whole == 0 && decimals == 0)
+        return false;
+    if (i < n && (s.at(i) == u'e' || s.at(i) == u'E')) {
+        ++i;
+        if (i < n && (s.at(i) == u'+' || s.at(i) == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    const qsizetype end = i;
+    while (i < n && blank(i))
+        ++i;
+    // One line feed may end the text.
+    if (i < n - 1 || (i == n - 1 && s.at(i) != u'\n'))
         return false;
     // The value must also fit a double ("1e999" is no number).
-    return parseDouble(s.trimmed().toStdString()).has_value();
+    return parseDouble(s.mid(start, end - start).toLatin1().toStdString()).has_value();
 }
 
 bool isDate(const QString& s) {
