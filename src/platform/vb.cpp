@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,18 @@ bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 std::optional<double> parseDouble(const std::string& ascii) {
     if (ascii.empty())
         return std::nullopt;
+    // from_chars rounds as strtod does and is several times faster; a leading "+", a value
+    // beyond its range (an underflow strtod takes as 0) and anything else go the long way.
+    {
+        const char* first = ascii.data();
+        const char* last = first + ascii.size();
+        double v = 0;
+        if (*first != '+') {
+            const auto [end, ec] = std::from_chars(first, last, v);
+            if (ec == std::errc() && end == last)
+                return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+        }
+    }
     errno = 0;
     char* end = nullptr;
     const double v = std::strtod(ascii.c_str(), &end);
