@@ -1,13 +1,12 @@
 // Whether a region's ring is simple: no edge crosses, touches or overlaps another except
 // where two neighbouring edges share their corner. The predicates are exact, so a corner
-// lying on an edge is found whatever the coordinates; the edges are compared only with the
-// edges that share a cell of a grid laid over the ring, so the test stays fast at tens of
-// thousands of points.
+// lying on an edge is found whatever the coordinates; a sweep compares each edge only with
+// its neighbours in the sweep's order, so the test takes n log n for n corners.
 #include "gridgraph/regions.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <set>
 #include <vector>
 
 namespace mf {
@@ -107,63 +106,80 @@ bool turnsBack(const Pt& a, const Pt& b, const Pt& c) {
     return sign(a.x - b.x) * sign(c.x - b.x) > 0 || sign(a.y - b.y) * sign(c.y - b.y) > 0;
 }
 
-// Two edges that are not neighbours meet somewhere. The edges are put into the cells of a
-// grid of about one cell per edge that they pass through (with a small margin, so that a
-// point on a cell border lands in both cells); only edges sharing a cell are compared.
+bool lexLess(const Pt& a, const Pt& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); }
+
+// Two edges that are not neighbours meet somewhere: a sweep over the corners in the order
+// of x (then y) keeps the edges it crosses ordered from below to above and compares only
+// edges that become neighbours in that order (Shamos and Hoey). Every corner is distinct
+// and no two neighbouring edges overlap, which the caller has made sure of.
 bool farEdgesMeet(const std::vector<Pt>& p) {
     const int n = int(p.size());
-    double minX = p[0].x, maxX = p[0].x, minY = p[0].y, maxY = p[0].y;
-    for (const Pt& q : p) {
-        minX = std::min(minX, q.x);
-        maxX = std::max(maxX, q.x);
-        minY = std::min(minY, q.y);
-        maxY = std::max(maxY, q.y);
-    }
-    const double w = maxX - minX, h = maxY - minY;
-    double cell = std::sqrt(w * h / n);
-    if (!(cell > 0)) cell = std::max(w, h) / n;
-    if (!(cell > 0)) return true;   // every point the same: no ring at all
-    const int cols = int(std::min(w / cell, 2.0 * n)) + 1, rows = int(std::min(h / cell, 2.0 * n)) + 1;
-    const double margin = cell * 1e-6;
-    auto colOf = [&](double x) { return std::clamp(int(std::floor((x - minX) / cell)), 0, cols - 1); };
-    auto rowOf = [&](double y) { return std::clamp(int(std::floor((y - minY) / cell)), 0, rows - 1); };
-
-    std::vector<std::pair<qint64, int>> entries;   // (cell, edge)
-    entries.reserve(size_t(n) * 3);
+    struct Edge {
+        Pt l, r;   // l before r in the order of the sweep
+    };
+    std::vector<Edge> edges(static_cast<size_t>(n));
     for (int e = 0; e < n; ++e) {
         const Pt& a = p[size_t(e)];
         const Pt& b = p[size_t((e + 1) % n)];
-        const double x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x);
-        const double y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y);
-        const int r0 = rowOf(y0 - margin), r1 = rowOf(y1 + margin);
-        for (int r = r0; r <= r1; ++r) {
-            // The edge's x within this row of cells.
-            double lo = x0, hi = x1;
-            if (a.y != b.y && r0 != r1) {
-                const double ya = std::max(y0, minY + r * cell), yb = std::min(y1, minY + (r + 1) * cell);
-                const double xa = a.x + (ya - a.y) * (b.x - a.x) / (b.y - a.y);
-                const double xb = a.x + (yb - a.y) * (b.x - a.x) / (b.y - a.y);
-                lo = std::max(x0, std::min(xa, xb));
-                hi = std::min(x1, std::max(xa, xb));
-            }
-            for (int c = colOf(lo - margin), c1 = colOf(hi + margin); c <= c1; ++c)
-                entries.emplace_back(qint64(r) * cols + c, e);
-        }
+        edges[size_t(e)] = lexLess(a, b) ? Edge{a, b} : Edge{b, a};
     }
-    std::sort(entries.begin(), entries.end());
-    for (size_t i = 0; i < entries.size();) {
-        size_t j = i;
-        while (j < entries.size() && entries[j].first == entries[i].first) ++j;
-        for (size_t u = i; u < j; ++u) {
-            const int e = entries[u].second;
-            for (size_t v = u + 1; v < j; ++v) {
-                const int f = entries[v].second;
-                if (f == e || f == (e + 1) % n || e == (f + 1) % n) continue;
-                if (segmentsMeet(p[size_t(e)], p[size_t((e + 1) % n)], p[size_t(f)], p[size_t((f + 1) % n)]))
-                    return true;
-            }
+    auto neighbours = [n](int e, int f) { return f == (e + 1) % n || e == (f + 1) % n; };
+    auto meet = [&](int e, int f) {
+        return e != f && !neighbours(e, f) &&
+               segmentsMeet(edges[size_t(e)].l, edges[size_t(e)].r, edges[size_t(f)].l, edges[size_t(f)].r);
+    };
+
+    // A corner met inside an edge while ordering: the ring touches itself there.
+    bool touched = false;
+    // Whether edge a lies below edge b where the sweep stands (the later left end of the
+    // two): a point left of an edge, as the edge runs along the sweep, lies above it.
+    auto below = [&](int ia, int ib) {
+        if (ia == ib) return false;
+        const Edge& a = edges[size_t(ia)];
+        const Edge& b = edges[size_t(ib)];
+        if (a.l == b.l) return orient(a.l, a.r, b.r) > 0;
+        if (lexLess(a.l, b.l)) {
+            const int o = orient(a.l, a.r, b.l);
+            if (o == 0) touched = true;
+            return o > 0;
         }
-        i = j;
+        const int o = orient(b.l, b.r, a.l);
+        if (o == 0) touched = true;
+        return o < 0;
+    };
+    std::set<int, decltype(below)> sweep(below);
+    std::vector<std::set<int, decltype(below)>::iterator> at(static_cast<size_t>(n));
+
+    // Events: every edge's left end (1) and right end (0); at one point the edges that end
+    // there leave before the edges that start there come in.
+    struct Event {
+        Pt q;
+        int start;
+        int edge;
+    };
+    std::vector<Event> events;
+    events.reserve(size_t(2 * n));
+    for (int e = 0; e < n; ++e) {
+        events.push_back({edges[size_t(e)].l, 1, e});
+        events.push_back({edges[size_t(e)].r, 0, e});
+    }
+    std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        if (!(a.q == b.q)) return lexLess(a.q, b.q);
+        return a.start < b.start;
+    });
+    for (const Event& ev : events) {
+        if (ev.start) {
+            const auto it = sweep.insert(ev.edge).first;
+            if (touched) return true;
+            at[size_t(ev.edge)] = it;
+            if (it != sweep.begin() && meet(ev.edge, *std::prev(it))) return true;
+            if (std::next(it) != sweep.end() && meet(ev.edge, *std::next(it))) return true;
+        } else {
+            const auto it = at[size_t(ev.edge)];
+            if (it != sweep.begin() && std::next(it) != sweep.end() && meet(*std::prev(it), *std::next(it)))
+                return true;
+            sweep.erase(it);
+        }
     }
     return false;
 }
