@@ -188,14 +188,14 @@ bool farEdgesMeet(const std::vector<Pt>& p) {
 
 bool boundaryCrossesItself(const RegionPoints& points) {
     // The ring without repeated points: a point typed twice in a row, or the first point
-    // typed again at the end, is the same ring. Relative to the first point, so that the
-    // cells of the grid are not lost in the digits of large coordinates.
+    // typed again at the end, is the same ring. The coordinates are taken as they are (the
+    // predicates are exact; a shifted copy would be rounded).
     const qsizetype count = std::min(points.X.size(), points.Y.size());
     if (count == 0) return false;
     std::vector<Pt> p;
     p.reserve(size_t(count));
     for (qsizetype i = 0; i < count; ++i) {
-        const Pt q{points.X[i] - points.X[0], points.Y[i] - points.Y[0]};
+        const Pt q{points.X[i], points.Y[i]};
         if (!std::isfinite(q.x) || !std::isfinite(q.y)) return true;
         if (p.empty() || !(q == p.back())) p.push_back(q);
     }
@@ -206,7 +206,7 @@ bool boundaryCrossesItself(const RegionPoints& points) {
     // A corner visited twice: the ring touches itself there (a ring entered twice, a
     // figure of eight).
     std::vector<Pt> sorted = p;
-    std::sort(sorted.begin(), sorted.end(), [](const Pt& a, const Pt& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+    std::sort(sorted.begin(), sorted.end(), lexLess);
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return true;
 
     // Neighbouring edges that overlap: the ring turns back along the edge it came by.
