@@ -47,9 +47,12 @@ TEST(PdfFileName, FitsTheFileSystemsNameLimitAtACharacter) {
         EXPECT_EQ(QFile::decodeName(bytes), name);             // no character split
         EXPECT_TRUE(name.endsWith(QStringLiteral(".pdf")));
         EXPECT_TRUE((stem + u'-' + c.detail).startsWith(name.chopped(4)));
-        // The file system takes it.
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
+        // The file system takes it, through the temporary file beside it.
+        PdfFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open()) << file.message().toStdString();
+        writeFile(file.temporaryPath(), "%PDF-1.4\n%%EOF\n");
+        EXPECT_TRUE(file.commit()) << file.message().toStdString();
+        EXPECT_TRUE(QFile::exists(dir.filePath(name)));
     }
 }
 
