@@ -233,14 +233,14 @@ TEST(MainWindowLoad, NoPrinterDisablesPrinterSetupOnly) {
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPrintDialog>
+#include "platform/ui/printer_setup.h"
 #include <QPushButton>
 #include <QTimer>
 
 TEST_F(MainWindowTest, PrinterSetupOffersThePrinterChoiceAndChangesNothingOnCancel) {
     QString title, ok;
     QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        auto* dlg = dynamic_cast<PrinterSetupDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dlg);
         title = dlg->windowTitle();
         if (auto* box = dlg->findChild<QDialogButtonBox*>())

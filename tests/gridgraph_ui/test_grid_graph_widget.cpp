@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace mf;
@@ -328,6 +329,23 @@ TEST_F(GridGraphTest, PrintsOnePdfPageAndReportsCompletion) {
     info.start("pdfinfo", {pdf});
     if (info.waitForFinished(10000) && info.exitCode() == 0) {
         EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
+    }
+    // Every stroke of the printout is at least half a point wide (a printer pixel is a hairline).
+    const QString svg = dir.filePath("plot.svg");
+    if (QProcess::execute("pdftocairo", {"-svg", pdf, svg}) == 0) {
+        QFile f(svg);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        static const QRegularExpression stroke(
+            R"(<path style="[^"]*stroke-width:([\d.]+);[^"]*"[^>]*transform="matrix\(([-\d.]+),([-\d.]+),([-\d.]+),([-\d.]+),)");
+        int strokes = 0;
+        for (auto it = stroke.globalMatch(text); it.hasNext(); ++strokes) {
+            const auto m = it.next();
+            const double scale = std::sqrt(std::abs(m.captured(2).toDouble() * m.captured(5).toDouble() -
+                                                    m.captured(3).toDouble() * m.captured(4).toDouble()));
+            EXPECT_GE(m.captured(1).toDouble() * scale, 0.499) << m.captured(0).toStdString();
+        }
+        EXPECT_GT(strokes, 0);
     }
 }
 

@@ -20,6 +20,7 @@
 #include "forms/ui/editor_window.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/pdf_file.h"
 #include "platform/save_lock.h"
 #include "platform/text_file.h"
 
@@ -285,10 +286,7 @@ void printerSetup(QWidget* parent) {
 QString proposedPdfName(int kind, const QString& mineName) {
     QString stem = kindPackageTextName(kind);
     stem = stem.left(stem.lastIndexOf(u'.'));
-    QString mine;
-    for (const QChar c : mineName.trimmed())
-        if (c.unicode() >= 0x20 && !QStringLiteral("/\\:*?\"<>|").contains(c)) mine += c;
-    return (mine.isEmpty() ? stem : stem + u'-' + mine) + QStringLiteral(".pdf");
+    return pdfFileName(stem, mineName);
 }
 
 void showPrintDialog(QWidget* parent) {
