@@ -255,6 +255,16 @@ TEST_F(GridGraphTest, CopyAndPasteThroughTheClipboard) {
     key(g.table(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(g.core().grid().lastDataRow(), 7);
     EXPECT_EQ(events, QStringList({"ZBChanged", "SetZBType(0)", "EnableStatus(1)"}));
+    // What a paste leaves out is named: all of a spreadsheet's copy, what follows a blank line.
+    QGuiApplication::clipboard()->setText("1\t3000000\t40000000\r\n");
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.lastMessage().text, "第1行不是逗号分隔的坐标数据，其后内容未粘贴");
+    EXPECT_EQ(g.core().grid().lastDataRow(), 7);
+    QGuiApplication::clipboard()->setText("1,3000000,40000000\r\n\r\n2,3000100,40000000\r\n");
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(g.core().grid().lastDataRow(), 8);
+    EXPECT_EQ(dialogs.lastMessage().title, "提示");
+    EXPECT_EQ(dialogs.lastMessage().text, "第2行不是逗号分隔的坐标数据，其后内容未粘贴");
     // Refused while the editor is open.
     g.Area_Flex_DblClick();
     key(g.table(), Qt::Key_V, Qt::ControlModifier);

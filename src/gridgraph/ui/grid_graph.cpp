@@ -602,6 +602,8 @@ void GridGraph::pasteCommand() {
         return;
     view_->setFocus();
     afterBlockChange(r.detectedType);
+    if (!r.notice.isEmpty())
+        dialogs().message(kTitleHint, r.notice, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 void GridGraph::afterBlockChange(const std::optional<int>& detectedType) {
