@@ -183,9 +183,15 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
         }
         ++r;
     }
-    // A boundary without corner points says nothing of its kind: plane, as a new form.
+    // The first corner point whose coordinates are numbers tells the kind (row 1 in a
+    // boundary that passed the check); text or empty cells say nothing, and a boundary
+    // without such a point is plane, as a new form.
+    int first = 1;
+    while (first <= grid.lastDataRow() &&
+           (grid.isEndRow(first) || !vb::isNumeric(grid.cell(first, 2)) || !vb::isNumeric(grid.cell(first, 3))))
+        ++first;
     int type = 0;
-    if (grid.rows() > 2 && vb::val(grid.cell(1, 2)) < 1000 && vb::val(grid.cell(1, 3)) < 1000) {
+    if (first <= grid.lastDataRow() && vb::val(grid.cell(first, 2)) < 1000 && vb::val(grid.cell(first, 3)) < 1000) {
         type = 1;
         grid.setCell(0, 2, gridmsg::kHeadLon);
         grid.setCell(0, 3, gridmsg::kHeadLat);

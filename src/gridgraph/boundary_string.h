@@ -21,7 +21,8 @@ QString GridToZBString(CoordGrid& grid);
 QString Get_XY_Area(const QString& s, QString* error = nullptr);
 
 // LoadGridFromZBString: fills the grid (already reset) from BoundaryLineText and returns
-// the coordinate type detected from row 1 (0 plane, 1 geographic; plane without rows);
+// the coordinate type detected from the first point row with numeric coordinates (0 plane,
+// 1 geographic; plane without one);
 // nothing when the text holds no line feed (nothing loaded). Every field is kept as stored
 // (trimmed): a number as written, text that is no number and empty cells as they are.
 std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& lineText);

@@ -99,6 +99,10 @@ TEST(BoundaryString, LoadDetectsTypeFromRowOneAndKeepsStoredNumbers) {
     EXPECT_EQ(p.cell(1, 3), "40000000");
     EXPECT_EQ(p.cell(3, 2), "x");   // text that is no number stays, for the check to refuse
     EXPECT_EQ(p.cell(0, 3), "Y_坐标(止标高)");
+    // A first point without numbers says nothing of the kind: the next one tells it.
+    CoordGrid q;
+    EXPECT_EQ(LoadGridFromLineText(q, Get_XY_Area("1,3,1,,,2,3000100,40000000,3,3000100,40000100,5,1,,1,")), 0);
+    EXPECT_EQ(LoadGridFromLineText(q, Get_XY_Area("1,3,1,X,Y,2,X,Y,3,X,Y,5,1,,1,")), 0);
 }
 
 TEST(BoundaryString, SaveReopenSaveWritesTheSameString) {
@@ -117,7 +121,7 @@ TEST(BoundaryString, EveryFieldReloadsAsStored) {
         const QString zb = "2,3,1," + f + ",39.3000,2,116.3100," + f + ",3,116.31,39.31," + f + ",1100,A1,1," +
                            "3,a,3000000,40000000,b,3000100,40000000,c,3000100,40000100," + f + "," + f + ",,-1,";
         CoordGrid g;
-        LoadGridFromLineText(g, Get_XY_Area(zb));
+        EXPECT_EQ(LoadGridFromLineText(g, Get_XY_Area(zb)), 1) << f.toStdString();
         EXPECT_EQ(g.cell(1, 2), f);
         EXPECT_EQ(g.cell(2, 3), f);
         EXPECT_EQ(GridToZBString(g), zb) << f.toStdString();
