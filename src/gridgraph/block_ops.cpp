@@ -155,9 +155,9 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
             }
             const QStringList f = lineFields(line);
             CoordGrid::Row row;
-            for (int k = 0; k < f.size() && k + 1 < kCols; ++k) {
-                const QString v = vb::trim(f[k]);
-                row[size_t(k + 1)] = (v == QLatin1String("*") || v == QStringLiteral("标高")) ? QStringLiteral("*") : v;
+            for (int j = 0; j < f.size() && j + 1 < kCols; ++j) {
+                const QString v = vb::trim(f[j]);
+                row[size_t(j + 1)] = (v == QLatin1String("*") || v == QStringLiteral("标高")) ? QStringLiteral("*") : v;
             }
             rows.push_back(row);
         }
