@@ -5,11 +5,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QCursor>
 #include <QGuiApplication>
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -24,14 +26,26 @@ mode_t entryType(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
 
+// Holds back the closing of windows while a save waits: the save is running.
+class CloseHold : public QObject {
+public:
+    CloseHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~CloseHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Close; }
+};
+
 // Waits for another program's save with the wait cursor, in short steps between which the
-// window thread goes on painting; input waits, so no command starts meanwhile.
+// window thread goes on painting; input and the closing of windows wait, so no command starts
+// meanwhile.
 bool waitForLock(QLockFile& lock, int milliseconds) {
     if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError || milliseconds <= 0)
         return lock.error() == QLockFile::NoError;
     const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    if (gui)
+    std::optional<CloseHold> hold;
+    if (gui) {
+        hold.emplace();
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
     QElapsedTimer waited;
     waited.start();
     bool locked = false;
