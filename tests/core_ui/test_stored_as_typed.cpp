@@ -131,6 +131,11 @@ TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGb
         {"42201 金", "甲公司", MsgAnswer::Yes, "开采主矿种必须从矿种列表中选择...", false, 2},
         {"42201 金矿", "𠀀矿业€", MsgAnswer::No, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", false, 0},
         {"42201 金矿", "䶮矿业", MsgAnswer::Yes, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", true, 4},
+        // A noncharacter or a control character is dropped on saving: the question says so.
+        {"42201 金矿", "甲\uFFFF公司", MsgAnswer::Yes,
+         "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人（含有无法保存的字符，保存时将删除）", true, 4},
+        {"42201 金矿", "甲\x01公司", MsgAnswer::No,
+         "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人（含有无法保存的字符，保存时将删除）", false, 0},
         {"42201", "甲公司", MsgAnswer::Yes, "", true, 4},
     };
     for (const auto& c : cases) {
