@@ -110,8 +110,8 @@ bool lexLess(const Pt& a, const Pt& b) { return a.x < b.x || (a.x == b.x && a.y 
 
 // Two edges that are not neighbours meet somewhere: a sweep over the corners in the order
 // of x (then y) keeps the edges it crosses ordered from below to above and compares only
-// edges that become neighbours in that order (Shamos and Hoey). Every corner is distinct
-// and no two neighbouring edges overlap, which the caller has made sure of.
+// edges that become neighbours in that order (Shamos and Hoey). A corner visited twice is
+// found first; no two neighbouring edges overlap, which the caller has made sure of.
 bool farEdgesMeet(const std::vector<Pt>& p) {
     const int n = int(p.size());
     struct Edge {
@@ -167,6 +167,10 @@ bool farEdgesMeet(const std::vector<Pt>& p) {
         if (!(a.q == b.q)) return lexLess(a.q, b.q);
         return a.start < b.start;
     });
+    // A corner is the end of two edges; a point that ends more is a corner visited twice,
+    // where the ring touches itself (a ring entered twice, a figure of eight).
+    for (size_t i = 2; i < events.size(); ++i)
+        if (events[i].q == events[i - 2].q) return true;
     for (const Event& ev : events) {
         if (ev.start) {
             const auto it = sweep.insert(ev.edge).first;
@@ -202,12 +206,6 @@ bool boundaryCrossesItself(const RegionPoints& points) {
     while (p.size() > 1 && p.back() == p.front()) p.pop_back();
     // Fewer than three corners enclose nothing: the ring runs back along itself.
     if (p.size() < 3) return true;
-
-    // A corner visited twice: the ring touches itself there (a ring entered twice, a
-    // figure of eight).
-    std::vector<Pt> sorted = p;
-    std::sort(sorted.begin(), sorted.end(), lexLess);
-    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return true;
 
     // Neighbouring edges that overlap: the ring turns back along the edge it came by.
     const size_t n = p.size();

@@ -215,7 +215,13 @@ QString formatGeneral(double x) { return formatSignificant(x, 15); }
 
 QString formatGeneralSingle(float x) { return formatSignificant(double(x), 7); }
 
-int byteLength(const QString& s) { return int(encodeGb18030(s).size()); }
+int byteLength(const QString& s) {
+    // ASCII is one byte a character in GB18030; only other text needs the encoder.
+    for (QChar c : s)
+        if (c.unicode() >= 0x80)
+            return int(encodeGb18030(s).size());
+    return int(s.size());
+}
 
 bool isNumeric(const QString& s) {
     // Scanned by hand: a grid of tens of thousands of cells is judged cell by cell.
