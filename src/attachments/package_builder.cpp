@@ -472,7 +472,9 @@ public:
     // The material list from the documents placed.
     bool writeMaterialList() {
         lines_[0] = QStringLiteral("上报材料清单：");
-        return writeTextLines(withSlash(B_) + kMaterialListName, lines_, &report_.error);
+        QString text;
+        for (const QString& line : std::as_const(lines_)) text += line + QStringLiteral("\r\n");
+        return writeNewFile(withSlash(B_) + kMaterialListName, encodeGb18030(text), &report_.error);
     }
 
     // For the working list, per entry in document order: the new "Local:\\" path of a
@@ -751,7 +753,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     PackageWriter writer(kind, B, sources, isPackage && exists ? folder : QString(), report);
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
-    if (!doc.save(withSlash(B) + kPackageListName, &why)) {
+    if (!writeNewFile(withSlash(B) + kPackageListName, doc.bytes(), &why)) {
         report.error = why;
         return abandon();
     }
@@ -766,7 +768,6 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     }
     building.path.clear();
     stepDone();
-    syncFolder(parent);
     QString old;
     if (!putInPlace(R, folder, parent, kind, &old, report, &report.error)) {
         // The old package stays; the user's files that went into the new one go back.
@@ -775,8 +776,10 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         report.outcome = PackageReport::Outcome::Failed;
         return report;
     }
+    // The user's files that only now moved out of the old package are recorded on the disk.
+    const qsizetype keptBefore = report.kept.size();
     if (!old.isEmpty()) retire(old, folder, kind, report);
-    syncFolder(folder);
+    if (report.kept.size() != keptBefore) syncFolder(folder);
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;

@@ -113,9 +113,13 @@ CopyFault placeDocument(const QString& src, const QString& dst, bool followSourc
         bool same = s.st_dev == p.st_dev && s.st_ino == p.st_ino;
         if (!same) {
             // The package's copy took the source's time when it was made (its change time);
-            // a source changed again within the clock's step after that keeps its time.
-            const bool sameTime = s.st_mtim.tv_sec == p.st_mtim.tv_sec && s.st_mtim.tv_nsec == p.st_mtim.tv_nsec;
-            const bool settled = p.st_ctim.tv_sec - s.st_mtim.tv_sec > 2;
+            // a source changed again within the clock's step after that keeps its time. The
+            // step is a tick of the kernel's clock, or two seconds on a drive that keeps
+            // coarse times (FAT).
+            auto ns = [](const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+            const bool sameTime = ns(s.st_mtim) == ns(p.st_mtim);
+            const qint64 step = s.st_mtim.tv_nsec % 1000000 == 0 ? 2000000000 : 50000000;
+            const bool settled = ns(p.st_ctim) - ns(s.st_mtim) > step;
             same = (sameTime && settled) || sameBytes(src, previous, followSourceLink);
         }
         if (same && ::link(native(previous).constData(), native(dst).constData()) == 0) return CopyFault::None;
@@ -191,6 +195,24 @@ CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink
 
 } // namespace
 
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error) {
+    Fd out;
+    out.fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int err = out.fd < 0 ? errno : 0;
+    for (qsizetype done = 0; !err && done < bytes.size();) {
+        const ssize_t put = ::write(out.fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (put < 0 && errno != EINTR) err = errno;
+        if (put > 0) done += put;
+    }
+    if (out.fd >= 0) {
+        if (::close(out.fd) != 0 && !err) err = errno;
+        out.fd = -1;
+        if (err) ::unlink(native(path).constData());
+    }
+    if (err && error) *error = describeFileError(path, fileErrorReason(err));
+    return !err;
+}
+
 bool sameFileBytes(const QString& a, const QString& b) { return isPlainFile(b) && sameBytes(a, b, true); }
 
 void failSyncThreadStartsForTesting(bool fail) { syncThreadsFail = fail; }
@@ -231,10 +253,12 @@ bool syncTree(const QString& dir, QString* error) {
         for (const QString& name : QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                              QDir::NoDotAndDotDot)) {
             const QString path = current + u'/' + name;
-            if (isPlainDir(path))
+            struct stat st {};
+            if (::lstat(native(path).constData(), &st) != 0) continue;
+            if (S_ISDIR(st.st_mode))
                 dirs << path;
-            else if (isPlainFile(path))
-                files << path;
+            else if (S_ISREG(st.st_mode) && st.st_nlink == 1)
+                files << path;  // a linked document is on the disk already: its folder's sync records the name
         }
     }
     if (files.size() > kFilesSyncedSingly) {

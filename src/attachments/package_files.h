@@ -26,6 +26,10 @@ enum class CopyFault { None, Source, Target };
 // *error gets the reason in Chinese, naming the file.
 CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error = nullptr);
 
+// Writes bytes into the new file path (mode 0666 less the umask) without syncing it: for
+// a folder that is synced as a whole before anyone sees it. A failed write leaves no file.
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 // True when both are files with the same bytes (b not reached through a link).
 bool sameFileBytes(const QString& a, const QString& b);
 
@@ -38,7 +42,8 @@ bool sameFileBytes(const QString& a, const QString& b);
 CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,
                         QString* error = nullptr);
 
-// Flushes every file and folder below dir (links not followed) to the disk. Done once after
+// Flushes every file and folder below dir (links not followed) to the disk; a file with a
+// second name (a document linked from the old package) was flushed when it was written. Done once after
 // a whole folder was written, so the journal commits once rather than once per file.
 // Syncs on several threads; where no thread can be started it goes on alone.
 bool syncTree(const QString& dir, QString* error = nullptr);
