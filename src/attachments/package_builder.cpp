@@ -736,6 +736,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         fs::deleteDirTree(B);
         // The reason names the file as it would have been in the package, not the build folder.
         report.error.replace(withSlash(B), F);
+        report.error.replace(B, folder);
         report.notCopied.clear();
         report.outcome = PackageReport::Outcome::Failed;
         return report;
