@@ -818,6 +818,17 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     return report;
 }
 
+bool HasPackageLeftovers(const QString& filePath) {
+    const QFileInfo info(filePath);
+    const qsizetype dot = info.fileName().lastIndexOf(u'.');
+    if (filePath.isEmpty() || dot <= 0) return false;
+    const QString stem = info.fileName().left(dot);
+    for (const QString& name : folderEntries(info.absolutePath()))
+        if (isHidden(name, stem, kBuildTag) || isHidden(name, stem, kReadyTag) || isHidden(name, stem, kRemovedTag))
+            return true;
+    return false;
+}
+
 void RecoverPackage(const QString& filePath) {
     const QFileInfo info(filePath);
     const qsizetype dot = info.fileName().lastIndexOf(u'.');

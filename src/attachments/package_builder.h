@@ -65,6 +65,8 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
 // place left is put right, the newest complete package taking the package folder's place.
 // The caller holds the file's save lock.
 void RecoverPackage(const QString& filePath);
+// True when hidden folders of such a save stand beside the file.
+bool HasPackageLeftovers(const QString& filePath);
 
 // The files of the package folder that its list names, relative to it and sorted: the text
 // copy, "VOREL.xck", "材料清单.txt" and the listed documents. Every other entry (a file of

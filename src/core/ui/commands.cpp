@@ -240,7 +240,7 @@ int LoadFileIntoForm(TabMain* main, const QString& path) {
 void OpenSubmissionFile(TabMain* main, const QString& path) {
     if (!main || path.isEmpty()) return;
     // What a save killed while putting the file's package in place left is put right first.
-    if (hasExtension(path, "txt") || hasExtension(path, "xml")) {
+    if ((hasExtension(path, "txt") || hasExtension(path, "xml")) && HasPackageLeftovers(path)) {
         const SaveLock lock(path);
         if (lock.acquired()) RecoverPackage(path);
     }
