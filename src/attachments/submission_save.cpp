@@ -121,8 +121,6 @@ void PackSubmission(FormAccess* form) {
         return;
     }
     const QString remembered = shell().activityText();
-    shell().setBusy(true);
-    shell().showActivityNow(QStringLiteral("正在打包：") + zip);
     // Only what the package's list names goes to the authority.
     QStringList others, links;
     const QStringList files = packageFiles(folder, kind, &others);
@@ -131,9 +129,11 @@ void PackSubmission(FormAccess* form) {
         return fs::sameName(rel, lockName) || QFileInfo(folder + rel) == QFileInfo(zip);
     });
     QString error;
-    const bool zipped = zipFiles(folder, files, zip, &links, &error);
+    // The window keeps painting and shows the progress while the zip runs on a worker.
+    const bool zipped = shell().runBusy(QStringLiteral("正在打包：") + zip, [&](const std::function<void(int)>& progress) {
+        return zipFiles(folder, files, zip, &links, &error, progress);
+    });
     shell().setActivityText(remembered);
-    shell().setBusy(false);
     if (!zipped) {
         dialogs().error(QStringLiteral("打包失败！\n") + error);
         return;
