@@ -59,12 +59,19 @@ void GridGraphCore::init_grid_graph() {
         type = LoadGridFromLineText(grid_, text);
     if (hooks_.gridReset)
         hooks_.gridReset();
-    if (type)
-        raiseSetZBType(*type);
+    // An emptied grid keeps the type it was given, and the container's combo shows it, so
+    // a file without corner points opens in the same kind whichever way it was stored.
+    raiseSetZBType(type.value_or(CoordType));
     // Also after emptying the grid, so the container's buttons follow an emptied grid.
     RaiseEnableStatus();
-    if (plotVisible_)
-        Graph_Draw(1);
+    // The plot is redrawn only from corner points: an emptied grid would fail the check
+    // ("坐标数据不完整...") on every load, which clears the form first.
+    if (plotVisible_) {
+        if (grid_.rows() < 3)
+            COORCOM();
+        else
+            Graph_Draw(1);
+    }
 }
 
 bool GridGraphCore::check(int mode) {
@@ -88,8 +95,7 @@ void GridGraphCore::Graph_Draw(int flg) {
         plotOptions.tilt = 5;
         if (hooks_.resetView)
             hooks_.resetView();
-        Regions = BuildRegions(grid_, CoordType);
-        RegionCount = int(Regions.size());
+        buildRegions();
         list.fill(Regions);
         if (hooks_.listRebuilt)
             hooks_.listRebuilt();
@@ -101,17 +107,25 @@ void GridGraphCore::Graph_Draw(int flg) {
     GridChanged = false;
 }
 
+void GridGraphCore::buildRegions() {
+    if (hooks_.busy)
+        hooks_.busy(true);
+    Regions = BuildRegions(grid_, CoordType);
+    RegionCount = int(Regions.size());
+    if (hooks_.busy)
+        hooks_.busy(false);
+}
+
 void GridGraphCore::Area_Calc() {
     // A failed calculation leaves no area behind: the last one belongs to another grid.
     areaCalcPassed_ = false;
     AreaText.clear();
     if (!check(1))
         return;
-    Regions = BuildRegions(grid_, CoordType);
-    RegionCount = int(Regions.size());
+    buildRegions();
     // A bow-tie has no area the shoelace could give (it gives the difference of its lobes).
     for (size_t i = 0; i < Regions.size(); ++i) {
-        if (boundaryCrossesItself(Regions[i].Points)) {
+        if (Regions[i].SelfCrossing) {
             dialogs().message(kTitleError, selfCrossing(int(i) + 1), MsgIcon::Exclamation, MsgButtons::Ok);
             return;
         }

@@ -122,6 +122,18 @@ QString fileErrorReason(int errnum) {
     case EBUSY:
     case ETXTBSY:
         return QStringLiteral("文件正被占用");
+    case EINVAL:
+    case EOPNOTSUPP:
+    case ENOSYS:
+        return QStringLiteral("磁盘的文件系统不支持此操作");
+    case EEXIST:
+        return QStringLiteral("同名的文件或文件夹已经存在");
+    case ENOTEMPTY:
+        return QStringLiteral("文件夹不是空的");
+    case EXDEV:
+        return QStringLiteral("不能在两个磁盘之间移动");
+    case EAGAIN:
+        return QStringLiteral("系统资源暂时不足");
     default:
         return QStringLiteral("文件操作失败（错误代码 %1）").arg(errnum);
     }
@@ -144,6 +156,24 @@ bool AtomicFileWriter::fail(const QString& reason) {
 }
 
 bool AtomicFileWriter::fail(int errnum) { return fail(fileErrorReason(errnum)); }
+
+bool AtomicFileWriter::failInFolder(int errnum) {
+    // The file is made and renamed in its folder: a refused right is the folder's.
+    if (errnum == EACCES || errnum == EPERM)
+        return fail(folderNotWritable(folderOf(path_)));
+    return fail(errnum);
+}
+
+QString folderNotWritable(const QString& folder) {
+    return QStringLiteral("文件夹没有写入权限：") + QFileInfo(folder).absoluteFilePath();
+}
+
+QString targetRefusal(const QString& path) {
+    struct stat st {};
+    if (::lstat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return describeFileError(path, fileErrorReason(EISDIR));
+    return {};
+}
 
 void AtomicFileWriter::cancel() {
     if (fd_ >= 0) {
@@ -195,7 +225,7 @@ bool AtomicFileWriter::open() {
             return true;
         }
         if (errno != EEXIST)
-            return fail(errno);
+            return failInFolder(errno);
     }
     return fail(EEXIST);
 }
@@ -228,7 +258,7 @@ bool AtomicFileWriter::commit() {
     if (::close(fd) != 0)
         return fail(errno);
     if (::rename(native(tempPath_).constData(), native(path_).constData()) != 0)
-        return fail(errno);
+        return failInFolder(errno);
     tempPath_.clear();
     // So the rename itself survives a power cut. Some file systems cannot sync a folder;
     // the file is in place by then, so this is best effort.

@@ -12,7 +12,12 @@
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -143,11 +148,15 @@ TEST_F(MainWindowTest, KindButtonsOpenOneEditorPerKindAndCloseResetsIdle) {
 TEST_F(MainWindowTest, BackgroundCoversTheShownAreaAndIconsComeFromTheStrip) {
     main_->showOnScreen();
     QCoreApplication::processEvents();
-    const QImage picture = main_->mdiArea()->background().textureImage();
+    const QImage picture = main_->backgroundImage();
     const QSize area = main_->mdiArea()->viewport()->size();
     ASSERT_FALSE(picture.isNull());
     EXPECT_GE(picture.width(), std::min(area.width(), 1000));   // ckq-1.jpg is 1000x750
     EXPECT_GE(picture.height(), std::min(area.height(), 750));
+    // What the area paints is the picture, tiled from its top left corner.
+    const QImage shownArea = main_->mdiArea()->viewport()->grab().toImage();
+    for (const QPoint at : {QPoint(3, 3), QPoint(area.width() - 3, area.height() - 3)})
+        EXPECT_EQ(shownArea.pixelColor(at), picture.pixelColor(at.x() % picture.width(), at.y() % picture.height()));
 
     // Each button shows its own picture of the strip drawn at build time (each key has a
     // colour of its own), at full size.
@@ -228,14 +237,14 @@ TEST(MainWindowLoad, NoPrinterDisablesPrinterSetupOnly) {
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPrintDialog>
+#include "platform/ui/printer_setup.h"
 #include <QPushButton>
 #include <QTimer>
 
 TEST_F(MainWindowTest, PrinterSetupOffersThePrinterChoiceAndChangesNothingOnCancel) {
     QString title, ok;
     QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        auto* dlg = dynamic_cast<PrinterSetupDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dlg);
         title = dlg->windowTitle();
         if (auto* box = dlg->findChild<QDialogButtonBox*>())
@@ -284,4 +293,31 @@ TEST(StartUp, TheDictionaryFailuresReasonGoesToStandardErrorOnly) {
     const QString err = QString::fromLocal8Bit(testing::internal::GetCapturedStderr().c_str());
     EXPECT_TRUE(err.contains(dir.path() + "/DICT/系统词典.db")) << err.toStdString();
     EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+}
+
+TEST_F(MainWindowTest, LongWorkRunsOnAWorkerWhileTheWindowKeepsItsEventsAndRefusesClosing) {
+    main_->show();
+    std::atomic<bool> ticked{false};
+    QTimer tick;   // fires only if the window thread keeps running its event loop
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ticked = true;
+        EXPECT_FALSE(main_->close());   // refused while the work runs
+    });
+    tick.start(10);
+    std::thread::id workedOn;
+    const bool result = main_->runBusy("正在打包：x.zip", [&](const std::function<void(int)>& progress) {
+        workedOn = std::this_thread::get_id();
+        progress(50);
+        while (!ticked) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return true;
+    });
+    tick.stop();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(result);
+    EXPECT_NE(workedOn, std::this_thread::get_id());
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_FALSE(main_->isRunningBusyWork());
+    const auto* bar = main_->findChild<QProgressBar*>("MBar");
+    ASSERT_TRUE(bar);
+    EXPECT_FALSE(bar->isVisible());
 }

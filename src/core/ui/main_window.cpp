@@ -15,18 +15,23 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <system_error>
+#include <thread>
 
 namespace mf {
 
@@ -226,12 +231,28 @@ void TabMain::fitBackground(const QSize& area) {
     if (pic.whole) backgroundPath_.clear();   // a missing picture leaves the window plain
     if (pic.image.isNull()) return;
     backgroundSize_ = pic.image.size();
-    mdi_->setBackground(QBrush(pic.image));
+    background_ = std::move(pic.image);
+    // Painted by the viewport's paint filter below; the area's own brush fill of a picture
+    // would start a pool of threads to blend it at every paint.
+    mdi_->setBackground(Qt::NoBrush);
+    mdi_->viewport()->update();
+}
+
+void TabMain::paintBackground(QPaintEvent* e) {
+    QPainter p(mdi_->viewport());
+    p.setClipRegion(e->region());
+    const QRect area = e->rect();
+    const int w = background_.width(), h = background_.height();
+    for (int y = area.top() / h * h; y <= area.bottom(); y += h)
+        for (int x = area.left() / w * w; x <= area.right(); x += w)
+            p.drawImage(QPoint(x, y), background_);
 }
 
 bool TabMain::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::Resize && o == mdi_->viewport())
         fitBackground(static_cast<QResizeEvent*>(e)->size());
+    else if (e->type() == QEvent::Paint && o == mdi_->viewport() && !background_.isNull())
+        paintBackground(static_cast<QPaintEvent*>(e));   // then the area paints over it
     return QMainWindow::eventFilter(o, e);
 }
 
@@ -265,6 +286,72 @@ QString TabMain::activityText() const { return panelActivity_->text(); }
 void TabMain::showActivityNow(const QString& text) {
     panelActivity_->setText(text);
     panelActivity_->repaint();
+}
+
+namespace {
+
+// Swallows the user's input to every window while long work runs on a worker, so no
+// command starts and nothing closes meanwhile; painting goes on.
+class InputRefused : public QObject {
+public:
+    InputRefused() { qApp->installEventFilter(this); }
+    ~InputRefused() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Close:
+            e->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+bool TabMain::runBusy(const QString& text, const BusyWork& work) {
+    if (busyWork_) return false;
+    busyWork_ = true;
+    setBusy(true);
+    showActivityNow(text);
+    mbar_->setValue(0);
+    mbar_->setVisible(true);
+    bool result = false;
+    {
+        const InputRefused refused;
+        QEventLoop loop;
+        // Progress and the end reach the window as queued calls; the loop is left only once
+        // the worker has ended, so nothing it posts outlives what it points to.
+        auto progress = [this](int percent) {
+            QMetaObject::invokeMethod(this, [this, percent] { mbar_->setValue(percent); }, Qt::QueuedConnection);
+        };
+        std::thread worker;
+        try {
+            worker = std::thread([&] {
+                result = work(progress);
+                QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: the work runs here, the window waits for it.
+            result = work([this](int percent) { mbar_->setValue(percent); });
+        }
+        if (worker.joinable()) {
+            loop.exec();
+            worker.join();   // also when the loop was left for the program's end
+        }
+    }
+    mbar_->setVisible(false);
+    setBusy(false);
+    busyWork_ = false;
+    return result;
 }
 
 void TabMain::setBusy(bool busy) {
@@ -408,6 +495,10 @@ void TabMain::helpCommand() {
 }
 
 void TabMain::closeEvent(QCloseEvent* ev) {
+    if (busyWork_) {
+        ev->ignore();
+        return;
+    }
     // Every editor closes first, each with its own save question; only then is the work
     // area removed, so a save made while closing still finds the attachment lists.
     for (int k = 1; k <= kKindCount; ++k) {

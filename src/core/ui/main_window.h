@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPaintEvent;
 class QProgressBar;
 class QToolBar;
 class QToolButton;
@@ -64,10 +65,14 @@ public:
     // when it was the active editor already. True when the file was loaded.
     bool loadPendingFile(int kind);
     QMdiArea* mdiArea() const { return mdi_; }
+    // The picture the work area shows; null while the area is plain.
+    const QImage& backgroundImage() const { return background_; }
 
     QString activityText() const override;
     void setBusy(bool busy) override;
     void showActivityNow(const QString& text) override;
+    bool runBusy(const QString& text, const BusyWork& work) override;
+    bool isRunningBusyWork() const { return busyWork_; }
     QString fileText() const;
     QString dateText() const;
     QAction* action(const QString& key) const { return actions_.value(key); }
@@ -82,6 +87,7 @@ private:
     void buildStatusBar();
     void loadBackground();
     void fitBackground(const QSize& area);
+    void paintBackground(QPaintEvent* e);
     void onSubWindowActivated(QMdiSubWindow* w);
     void openCommand();
     void printerSetup();
@@ -92,6 +98,7 @@ private:
     QString backgroundPath_;   // "" once the picture is decoded whole or cannot be read
     QSize backgroundSize_;     // the part of it decoded so far
     PictureDecoding backgroundDecoding_;  // the first part, decoded while the program starts
+    QImage background_;        // the picture the work area shows, tiled from its top left
     QToolBar* toolbar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QHash<QString, QAction*> actions_;
@@ -104,6 +111,7 @@ private:
     QPointer<EditorWindow> lastActive_;
     bool activationLoaded_ = false;  // what the last activation's load step gave
     QString lastOpenPath_;
+    bool busyWork_ = false;   // runBusy's work is running: input and closing are refused
 };
 
 } // namespace mf

@@ -49,6 +49,9 @@ private:
     QFontMetricsF fm_;
 };
 
+// Grids above this many rows show the wait cursor while their regions are built.
+constexpr int kWaitCursorRows = 3000;
+
 // The wait cursor while rows move.
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -66,8 +69,8 @@ void DegreeMaskEdit::setColumn(int col) {
 }
 
 void DegreeMaskEdit::keyPressEvent(QKeyEvent* e) {
-    if (e->text() == QLatin1String(".")) {
-        if (const auto j = celledit::maskDotJump(displayText(), cursorPosition())) {
+    if (e->text().size() == 1 && celledit::isFieldKey(e->text().at(0))) {
+        if (const auto j = celledit::maskFieldJump(displayText(), cursorPosition(), e->text().at(0))) {
             setText(j->first);
             setCursorPosition(j->second);
         }
@@ -310,6 +313,15 @@ void GridGraph::wireCore() {
     };
     h.listRebuilt = [this] { fillRegionList(); };
     h.redraw = [this] { redrawPlot(); };
+    // Regions of a few thousand corner points take a noticeable moment to build and test.
+    h.busy = [this](bool on) {
+        if (core_.grid().rows() <= kWaitCursorRows)
+            return;
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
     h.initControls = [this] {
         {
             const QSignalBlocker b(scaleCom_);
@@ -602,6 +614,8 @@ void GridGraph::pasteCommand() {
         return;
     view_->setFocus();
     afterBlockChange(r.detectedType);
+    if (!r.notice.isEmpty())
+        dialogs().message(kTitleHint, r.notice, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 void GridGraph::afterBlockChange(const std::optional<int>& detectedType) {
