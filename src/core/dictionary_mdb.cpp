@@ -73,15 +73,14 @@ struct Value {
 // number becomes an integer, any other a real; text that is no number stays text.
 Value fromText(const QByteArray& utf8, Kind kind) {
     Value v;
-    const QString s = QString::fromUtf8(utf8);
-    const QString t = s.trimmed();
     if (kind == Kind::Text) {
-        if (!s.isEmpty()) {
+        if (!utf8.isEmpty()) {
             v.type = Value::Text;
             v.text = utf8;
         }
         return v;
     }
+    const QString t = QString::fromUtf8(utf8).trimmed();
     if (t.isEmpty()) return v;
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     bool ok = number.match(t).hasMatch();
