@@ -238,9 +238,13 @@ sqlite3* openDatabaseFile(const QString& path, QString* reason) {
 // dictionary file; read-only once filled.
 sqlite3* openAccessFile(const QString& path, QString* reason) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *reason = QFileInfo::exists(path) ? QStringLiteral("无法读取文件：%1").arg(file.errorString())
-                                          : QStringLiteral("文件不存在");
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        *reason = info.exists() ? QStringLiteral("不是文件") : QStringLiteral("文件不存在");
+        return nullptr;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = QStringLiteral("无法读取文件：%1").arg(file.errorString());
         return nullptr;
     }
     const QByteArray bytes = file.readAll();

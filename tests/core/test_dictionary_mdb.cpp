@@ -195,6 +195,8 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
         {"truncated after a page", base.left(12 * 4096), "文件已损坏"},
         {"encrypted", compound, "已加密"},
         {"a data page overwritten", overwritten, "表 行政区代码 读出"},
+        // A table whose page map libmdb cannot find: it would walk a null map.
+        {"a page map lost", fixtureBytes(QStringLiteral("fuzz-lost-page-map.mdb")), "无法读取表 综合词表 的定义，文件已损坏"},
         {"a table missing", fixtureBytes(QStringLiteral("small-no-table.mdb")), "缺少表 储量规模词表"},
         {"a column missing", fixtureBytes(QStringLiteral("small-no-column.mdb")), "表 行政区代码 缺少列 名称"},
         {"a column of no text or number", fixtureBytes(QStringLiteral("small-bad-type.mdb")), "列 名称 的类型（是/否）"},
