@@ -1,6 +1,7 @@
 #include "attachments/attachment_list.h"
 
 #include "attachments/list_document.h"
+#include "attachments/package_builder.h"
 #include "core/app_state.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
@@ -79,6 +80,15 @@ bool EnsureWorkXml() {
     // A new file of our own, not the template's permissions: an installed read-only
     // template must not give a working list that refuses every change.
     return copyFileAtomic(templatePath(k), work);
+}
+
+bool RestartWorkXml(int kind) {
+    if (!isKind(kind) || state().KindTempDir[kind].isEmpty()) return false;
+    KindPackageSource(kind).clear();
+    QFile::remove(workListPath(kind));
+    DeleteWorkXml(kind);
+    fs::makeDirPath(state().KindTempDir[kind]);
+    return copyFileAtomic(templatePath(kind), workXmlPath(kind));
 }
 
 bool loadMaterials(QList<AttachmentMaterial>* out) {

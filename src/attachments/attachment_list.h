@@ -36,6 +36,10 @@ QString workListPath(int kind);
 // Creates the work folder and copies the template to the working copy when it is missing.
 // An existing working copy is never overwritten. False when no working copy exists after.
 bool EnsureWorkXml();
+// Starts the kind's working list afresh from its template, for a file without a package.
+// When the template cannot be copied no working list is left, so nothing of the former list
+// is ever packaged with the new file; false then.
+bool RestartWorkXml(int kind);
 
 // The materials in document order (LoadAttachmentGrid). False after "XML文件不存在".
 bool loadMaterials(QList<AttachmentMaterial>* out);

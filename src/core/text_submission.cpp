@@ -176,26 +176,29 @@ bool WriteTextSubmission(const QString& path, const FormValues& values,
     return writeTextLines(path, textSubmissionLines(values, map), error);
 }
 
-int ReadTextFileKind(const QString& path) {
-    if (!fs::fileExists(path))
-        return 0;
-    auto reject = [] {
-        dialogs().error(kNotRecognised);
-        state().PendingFile.clear();
-        return 0;
-    };
+int textFileKind(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return reject();
+    if (!fs::fileExists(path) || !file.open(QIODevice::ReadOnly))
+        return 0;
     const QStringList lines = splitLines(decodeGb18030(file.read(kKindSniffBytes)));
     if (lines.size() < 2 || !lines.at(0).contains(kTextHeaderLine))
-        return reject();
+        return 0;
     int kind = 0;
     for (int k = 1; k <= kKindCount; ++k)
         if (lines.at(1).contains(textKindTitle(k)))
             kind = k;
-    if (kind == 0)
-        return reject();
+    return kind;
+}
+
+int ReadTextFileKind(const QString& path) {
+    if (!fs::fileExists(path))
+        return 0;
+    const int kind = textFileKind(path);
+    if (kind == 0) {
+        dialogs().error(kNotRecognised);
+        state().PendingFile.clear();
+        return 0;
+    }
     return confirmFileKind(kind) ? kind : 0;
 }
 
