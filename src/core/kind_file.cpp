@@ -41,10 +41,6 @@ void setKindFile(int kind, const QString& path, const QByteArray& stamp) {
     st.KindFileStamp[kind] = path.isEmpty() ? QByteArray() : stamp;
 }
 
-bool kindFileChangedOnDisk(int kind, const QString& target) {
-    return isKind(kind) && !foreignChange(kind, target, state().KindFileStamp[kind]).isEmpty();
-}
-
 std::unique_ptr<SaveLock> lockForSave(int kind, const QString& target) {
     QByteArray known = isKind(kind) ? state().KindFileStamp[kind] : QByteArray();
     for (;;) {

@@ -1,6 +1,7 @@
 #pragma once
 // The kind's current file as this program knows it, so that a save never replaces, without
 // asking, what another program wrote into that file meanwhile.
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -14,15 +15,12 @@ void setKindFile(int kind, const QString& path);
 // The same with what the file held when it was read (taken before reading it).
 void setKindFile(int kind, const QString& path, const QByteArray& stamp);
 
-// True when target is the kind's file and it no longer holds what this program last read or
-// wrote there. A file that is gone, or that was never read, counts as unchanged.
-bool kindFileChangedOnDisk(int kind, const QString& target);
-
 // Takes the save lock of target for a save of the kind. When target is the kind's file and
 // another program changed it since this program last read or wrote it, the lock is let go
 // and "文件已被其他程序修改，是否覆盖？" asked (否 is the default); after 是 the lock is taken
 // again. Null when the save must not go on: the lock could not be taken (its message has
-// been shown) or the user answered 否.
+// been shown) or the user answered 否. A file that is gone, or that was never read, counts as
+// unchanged.
 std::unique_ptr<SaveLock> lockForSave(int kind, const QString& target);
 
 } // namespace mf
