@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mfbench {
@@ -38,19 +40,38 @@ double MedianSeconds(int reps, F&& f) {
     return Median(std::move(t));
 }
 
+// Medians of rounds in which the project and its anchor run one after the other, so a change
+// of the machine's load during the run touches both alike. Returns {project, anchor} seconds.
+template <class P, class A>
+std::pair<double, double> AlternatingMedians(int rounds, P&& project, A&& anchor) {
+    std::vector<double> p, a;
+    for (int i = 0; i < rounds; ++i) {
+        p.push_back(TimeOnce(project));
+        a.push_back(TimeOnce(anchor));
+    }
+    return {Median(std::move(p)), Median(std::move(a))};
+}
+
+// The machine's load average over the last minute, or -1 when unknown.
+inline double LoadAverage() {
+    double load[1];
+    return getloadavg(load, 1) == 1 ? load[0] : -1;
+}
+
 inline int& FailedGoals() {
     static int failed = 0;
     return failed;
 }
 
 // Prints the goal line "goal <name>: project <p> <unit>, anchor <a> <unit>, ratio <r>
-// (goal <= <g>) PASS|FAIL" and counts a failure. A goal with a fixed limit passes the
-// limit as its anchor.
+// (goal <= <g>) PASS|FAIL, load <l>" and counts a failure; the load is the machine's load
+// average, to tell a busy machine's figures. A goal with a fixed limit passes the limit as
+// its anchor.
 inline bool Goal(const char* name, double project, double anchor, const char* unit, double maxRatio) {
     const double ratio = anchor > 0 ? project / anchor : 1e9;
     const bool pass = ratio <= maxRatio;
-    std::printf("goal %s: project %.4g %s, anchor %.4g %s, ratio %.2f (goal <= %.4g) %s\n", name, project,
-                unit, anchor, unit, ratio, maxRatio, pass ? "PASS" : "FAIL");
+    std::printf("goal %s: project %.4g %s, anchor %.4g %s, ratio %.2f (goal <= %.4g) %s, load %.2f\n", name,
+                project, unit, anchor, unit, ratio, maxRatio, pass ? "PASS" : "FAIL", LoadAverage());
     std::fflush(stdout);
     if (!pass) ++FailedGoals();
     return pass;

@@ -1,6 +1,6 @@
 // The coordinate grid at size: paste, load and check of N rows against N/16 rows (linear
 // growth is a ratio of 1), the 1,000-row paste against 10 ms, and reopening a kind-1 file of
-// 999 corner points in the shown main window against 5 ms.
+// 999 corner points with every field filled in the shown main window against 5 ms.
 #include "bench.h"
 
 #include "core/app_state.h"
@@ -75,8 +75,15 @@ void GridGoals() {
     QCoreApplication::processEvents();
     constexpr int kBig = 32000, kSmall = kBig / 16;
     const GridTimes one = TimeGrid(g, 1000, 9);
-    const GridTimes small = TimeGrid(g, kSmall, 5);
-    const GridTimes big = TimeGrid(g, kBig, 3);
+    // Small and big alternate, so a change of the machine's load touches both alike.
+    std::vector<double> sp, sl, sc, bp, bl, bc;
+    for (int r = 0; r < 7; ++r) {
+        const GridTimes s = TimeGrid(g, kSmall, 1), b = TimeGrid(g, kBig, 1);
+        sp.push_back(s.paste), sl.push_back(s.load), sc.push_back(s.check);
+        bp.push_back(b.paste), bl.push_back(b.load), bc.push_back(b.check);
+    }
+    using mfbench::Median;
+    const GridTimes small{Median(sp), Median(sl), Median(sc)}, big{Median(bp), Median(bl), Median(bc)};
     mfbench::Goal("paste-1000-rows", one.paste * 1e3, 10, "ms", 1.0);
     mfbench::Goal("paste-32000-rows-linear", big.paste * 1e3, 16 * small.paste * 1e3, "ms", 1.5);
     mfbench::Goal("load-32000-rows-linear", big.load * 1e3, 16 * small.load * 1e3, "ms", 1.5);
@@ -95,6 +102,20 @@ void ReopenGoal(mf::ScriptedDialogs& dialogs) {
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/999.txt");
     mf::FormValues values = mf::collectFormValues(*editor);
+    // Every field filled, as a finished application holds them: dates, a region code and
+    // text in the rest, so loading runs every field's rules.
+    for (int i = 0; i < values.fields.size(); ++i) {
+        mf::FieldValue& f = values.fields[i];
+        if (f.fieldName.contains(QStringLiteral("时间")) || f.fieldName.contains(QStringLiteral("期")))
+            f.value = QStringLiteral("2024-05-%1").arg(1 + i % 28);
+        else if (f.fieldName.contains(QStringLiteral("行政区")))
+            f.value = QStringLiteral("110101");
+        else if (f.array == mf::ControlArray::ChMEMO)
+            f.value = QStringLiteral("第一行说明%1\n第二行说明").arg(i);
+        else
+            f.value = QStringLiteral("内容%1").arg(i);
+    }
+    values.checkTogether = true;
     mf::GridGraph probe;
     probe.setZB_String(QString());
     probe.init_grid_graph();

@@ -1,9 +1,11 @@
 // Draws the main window's background pictures ckq-1.jpg to ckq-4.jpg (one per screen
 // width class) into the given folder: a soft gradient with contour lines, and the toolbar
 // icons side by side as icons/toolbar.png there, so the program need not draw them at each
-// start. With a second folder it also draws the program's icon there, one
+// start. Each comes with its decoded copy (.pix), which the start-up maps instead of
+// decoding the picture. With a second folder it also draws the program's icon there, one
 // <size>/mining-filer.png per size.
 #include "core/ui/toolbar_icons.h"
+#include "platform/picture_part.h"
 
 #include <QColor>
 #include <QDir>
@@ -39,7 +41,10 @@ static bool drawPicture(const QString& path, int w, int h) {
         p.drawPath(path);
     }
     p.end();
-    return img.save(path, "JPG", 85);
+    // The decoded copy holds the pixels the JPEG gives back, so the window shows the same
+    // picture whichever of the two it reads.
+    return img.save(path, "JPG", 85) &&
+           mf::writeDecodedPicture(mf::decodedPicturePath(path), QImage(path, "JPEG").convertToFormat(QImage::Format_RGB888));
 }
 
 // The program's icon: white mountains on a green tile, a gold line as the boundary.
@@ -82,7 +87,9 @@ int main(int argc, char** argv) {
         }
     }
     QDir(dir).mkpath(QStringLiteral("icons"));
-    if (!mf::drawToolbarStrip().save(QStringLiteral("%1/icons/%2").arg(dir, mf::toolbarStripName()))) {
+    const QString strip = QStringLiteral("%1/icons/%2").arg(dir, mf::toolbarStripName());
+    if (!mf::drawToolbarStrip().save(strip) ||
+        !mf::writeDecodedPicture(mf::decodedPicturePath(strip), QImage(strip, "PNG"))) {
         std::fprintf(stderr, "gen_pictures: cannot write the toolbar icons\n");
         return 1;
     }

@@ -14,20 +14,36 @@ namespace mf {
 // ---------------------------------------------------------------------------------------
 // DictQuery
 
-DictQuery::DictQuery(const Dictionary& dict, const char* sql) : db_(dict.db_), counter_(&dict.queryCount_) {
+DictQuery::DictQuery(const Dictionary& dict, const char* sql)
+    : dict_(&dict), sql_(sql), db_(dict.db_), counter_(&dict.queryCount_) {
     if (!db_) {
         failed_ = true;
         error_ = QStringLiteral("数据词典未打开");
         return;
     }
-    if (sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+    stmt_ = dict.statements_.take(sql_);
+    if (stmt_)
+        return;
+    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK) {
         fail("prepare");
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
     }
 }
 
-DictQuery::~DictQuery() { sqlite3_finalize(stmt_); }
+DictQuery::~DictQuery() { release(); }
+
+void DictQuery::release() {
+    if (!stmt_)
+        return;
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    if (dict_->db_ == db_ && !dict_->statements_.contains(sql_))
+        dict_->statements_.insert(sql_, stmt_);
+    else
+        sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+}
 
 void DictQuery::fail(const char* what) {
     failed_ = true;
@@ -55,8 +71,7 @@ bool DictQuery::bindNumber(int index, const QString& code) {
     double v = ok ? t.toDouble(&ok) : 0.0;
     if (!ok || !std::isfinite(v)) {
         // Not a number: such a query matches no row.
-        sqlite3_finalize(stmt_);
-        stmt_ = nullptr;
+        release();
         return false;
     }
     if (!stmt_)
@@ -83,8 +98,7 @@ bool DictQuery::next() {
         return true;
     if (rc != SQLITE_DONE)
         fail("step");
-    sqlite3_finalize(stmt_);
-    stmt_ = nullptr;
+    release();
     return false;
 }
 
@@ -154,6 +168,9 @@ bool setError(QString* error, const QString& text) {
 Dictionary::~Dictionary() { close(); }
 
 void Dictionary::close() {
+    for (sqlite3_stmt* st : std::as_const(statements_))
+        sqlite3_finalize(st);
+    statements_.clear();
     if (db_)
         sqlite3_close_v2(db_);
     db_ = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
 // The read-only dictionary database: code lists, mineral lists, field maps and look-ups.
 // Opened once at start-up; every query binds its values as parameters.
+#include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -98,6 +100,9 @@ private:
     static int mapIndex(int kind) { return kind >= 1 && kind <= 7 ? kind : 0; }
     sqlite3* db_ = nullptr;
     mutable int queryCount_ = 0;
+    // Prepared queries kept for the next query of the same text (a picker runs one per
+    // city); finalized when the dictionary closes.
+    mutable QHash<QByteArray, sqlite3_stmt*> statements_;
     QList<CodeRow> codeList_;
     QList<MineralRow> mineralList_;
     QList<MineralClassRow> mineralClassList_;
@@ -136,6 +141,10 @@ public:
 
 private:
     void fail(const char* what);
+    // Gives the statement back to the dictionary for reuse, or finalizes it.
+    void release();
+    const Dictionary* dict_ = nullptr;
+    QByteArray sql_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     int* counter_ = nullptr;

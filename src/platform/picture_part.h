@@ -10,8 +10,18 @@
 namespace mf {
 
 // Reads a picture file of the format named ("png", "jpeg"). Unlike QImage(path), no picture
-// plug-in is loaded to recognise the file: only the format's own reader is used.
+// plug-in is loaded to recognise the file: only the format's own reader is used. A decoded
+// copy made at build time beside it (see decodedPicturePath) is mapped instead, unread.
 QImage readPicture(const QString& path, const char* format);
+
+// The decoded copy of a picture file: the same name with the suffix ".pix". It holds the
+// pixels as they are in memory, so the start-up maps it instead of decoding the picture.
+QString decodedPicturePath(const QString& picturePath);
+// Writes the decoded copy of an image (any format Qt can hold in memory).
+bool writeDecodedPicture(const QString& path, const QImage& image);
+// The decoded copy mapped read-only (pages are read as they are painted); a null image when
+// the file is missing, damaged or of another size than it says.
+QImage mapDecodedPicture(const QString& path);
 
 struct PicturePart {
     QImage image;        // null when the file is missing or cannot be read
@@ -19,7 +29,8 @@ struct PicturePart {
 };
 
 // Decodes the part of the JPEG picture within `want` from its top left corner, at least `have`
-// (a part decoded before, which a tiled background shows beyond the area).
+// (a part decoded before, which a tiled background shows beyond the area). Its decoded copy,
+// when there is one, is mapped whole instead.
 PicturePart decodePicturePart(const QString& path, const QSize& want, const QSize& have = QSize());
 
 // A decoding of decodePicturePart() on a worker thread.

@@ -1,5 +1,6 @@
 #include "platform/picture_part.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,4 +39,30 @@ TEST(PicturePart, DecodesTheTopLeftPartAtThreeBytesAPixel) {
     decoding.start(jpg, {100, 50});
     EXPECT_EQ(decoding.take().image, decodePicturePart(jpg, {100, 50}).image);
     EXPECT_FALSE(decoding.started());
+}
+
+TEST(PicturePart, MapsTheDecodedCopyAndFallsBackWhenItIsDamaged) {
+    QTemporaryDir dir;
+    const QString jpg = dir.filePath(QStringLiteral("p.jpg"));
+    QImage source(300, 200, QImage::Format_RGB888);
+    source.fill(QColor(10, 120, 40));
+    ASSERT_TRUE(source.save(jpg, "JPEG"));
+    const QString pix = decodedPicturePath(jpg);
+    EXPECT_EQ(pix, dir.filePath(QStringLiteral("p.pix")));
+    QImage marked = source;
+    marked.setPixelColor(0, 0, QColor(255, 0, 0));   // tells the copy from the JPEG
+    ASSERT_TRUE(writeDecodedPicture(pix, marked));
+
+    const PicturePart part = decodePicturePart(jpg, {100, 50});
+    EXPECT_EQ(part.image, marked);
+    EXPECT_TRUE(part.whole);
+    EXPECT_EQ(readPicture(jpg, "jpeg"), marked);
+
+    // Cut short: the JPEG is decoded as before.
+    QFile f(pix);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.resize(f.size() - 1));
+    f.close();
+    EXPECT_TRUE(mapDecodedPicture(pix).isNull());
+    EXPECT_EQ(decodePicturePart(jpg, {100, 50}).image.size(), QSize(100, 50));
 }
