@@ -2,6 +2,7 @@
 
 #include "attachments/list_document.h"
 #include "attachments/package_builder.h"
+#include "attachments/package_files.h"
 #include "core/app_state.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
@@ -85,7 +86,14 @@ bool EnsureWorkXml() {
 bool RestartWorkXml(int kind) {
     if (!isKind(kind) || state().KindTempDir[kind].isEmpty()) return false;
     KindPackageSource(kind).clear();
-    QFile::remove(workListPath(kind));
+    // A working list that is the template already stays as it is.
+    const QString work = workListPath(kind);
+    QFile current(work), tmpl(templatePath(kind));
+    if (isPlainFile(work) && current.open(QIODevice::ReadOnly) && tmpl.open(QIODevice::ReadOnly) &&
+        current.size() == tmpl.size() && current.readAll() == tmpl.readAll())
+        return true;
+    current.close();
+    QFile::remove(work);
     DeleteWorkXml(kind);
     fs::makeDirPath(state().KindTempDir[kind]);
     return copyFileAtomic(templatePath(kind), workXmlPath(kind));
