@@ -2,7 +2,7 @@
 // width class) into the given folder: a soft gradient with contour lines, and the toolbar
 // icons side by side as icons/toolbar.png there, so the program need not draw them at each
 // start. Each comes with its decoded copy (.pix), which the start-up maps instead of
-// decoding the picture. With a second folder it also draws the program's icon there, one
+// decoding the picture; so do the program's icons. With a second folder it also draws the program's icon there, one
 // <size>/mining-filer.png per size.
 #include "core/ui/toolbar_icons.h"
 #include "platform/picture_part.h"
@@ -97,7 +97,9 @@ int main(int argc, char** argv) {
         const QString icons = QString::fromLocal8Bit(argv[2]);
         for (int size : {16, 32, 48, 64, 128, 256}) {
             const QString folder = QStringLiteral("%1/%2").arg(icons).arg(size);
-            if (!QDir().mkpath(folder) || !drawIcon(folder + QStringLiteral("/mining-filer.png"), size)) {
+            const QString png = folder + QStringLiteral("/mining-filer.png");
+            if (!QDir().mkpath(folder) || !drawIcon(png, size) ||
+                !mf::writeDecodedPicture(mf::decodedPicturePath(png), QImage(png, "PNG"))) {
                 std::fprintf(stderr, "gen_pictures: cannot write the %d-pixel icon\n", size);
                 return 1;
             }

@@ -5,7 +5,8 @@
 // types the text into the main-mineral combo; "minerals" drops the mineral tree down;
 // "grid" fills the coordinate grid with sample corner points, "plot" also shows their plan,
 // "block" their block view; "geoedit" loads geographic corner points and opens the degree
-// mask on the first longitude.
+// mask on the first longitude; "print", "pset" and "pdffile" show the print dialog, the
+// printer set-up and the file dialog of a PDF printout over the editor.
 #include "core/app_state.h"
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
@@ -15,6 +16,7 @@
 #include "gridgraph/ui/grid_graph.h"
 #include "gridgraph/ui/plot_printer.h"
 #include "platform/dialogs.h"
+#include "platform/pdf_file.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
@@ -113,7 +115,21 @@ int main(int argc, char** argv) {
         main->close();
         app.quit();
     };
-    if (argc > 4 && QString::fromLocal8Bit(argv[4]) == QLatin1String("print")) {
+    const QString modal = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (modal == QLatin1String("pset") || modal == QLatin1String("pdffile")) {
+        // "pset": the printer set-up dialog; "pdffile": the file dialog of a PDF printout.
+        QTimer::singleShot(300, [&] {
+            QTimer::singleShot(800, [&] {
+                QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+                if (QWidget* dlg = QApplication::activeModalWidget()) dlg->close();
+            });
+            if (modal == QLatin1String("pset"))
+                main->Toolbar_ButtonClick(QStringLiteral("PSET"));
+            else
+                mf::askPdfPath(mf::pdfFileName(QStringLiteral("采矿权申请登记书"), QStringLiteral("某某铁矿")));
+            quitWithoutSaving();
+        });
+    } else if (modal == QLatin1String("print")) {
         // "print": the print dialog over the editor; its window-manager hints go to stdout.
         QTimer::singleShot(300, [&] {
             QTimer::singleShot(500, [&] {

@@ -17,8 +17,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("岩契录件"));
     const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString dataPath = mf::findDataPath(exeDir);
     // The dictionary and the background picture are read on worker threads meanwhile.
-    mf::Startup startup(exeDir, mf::findDataPath(exeDir));
+    mf::Startup startup(exeDir, dataPath);
     mf::installTranslations(app);
     mf::installApplicationFonts();
     mf::installProgramStyle();
@@ -29,13 +30,15 @@ int main(int argc, char** argv) {
     // folder the icons beside the program. Named directly: searching the icon themes would
     // cost the start-up more than all the rest of the icon. The window carries the sizes a
     // title bar or task bar shows; the larger ones serve the menu entry through the theme.
+    // Their decoded copies in the program data folder are mapped instead of decoding them.
     QApplication::setDesktopFileName(QStringLiteral("mining-filer"));
     QIcon icon;
     const QString hicolor = QDir::cleanPath(exeDir + QStringLiteral("/../share/icons/hicolor"));
     for (int size : {16, 32, 48, 64}) {
         const QString installed = QStringLiteral("%1/%2x%2/apps/mining-filer.png").arg(hicolor).arg(size);
         const QString beside = QStringLiteral("%1/icons/%2/mining-filer.png").arg(exeDir).arg(size);
-        const QImage picture = mf::readPicture(QFileInfo::exists(installed) ? installed : beside, "png");
+        QImage picture = mf::mapDecodedPicture(QStringLiteral("%1/icons/%2/mining-filer.pix").arg(dataPath).arg(size));
+        if (picture.isNull()) picture = mf::readPicture(QFileInfo::exists(installed) ? installed : beside, "png");
         if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
     }
     QApplication::setWindowIcon(icon);

@@ -5,12 +5,15 @@
 // The archive is streamed once into a temporary file beside the target and renamed over
 // it; it never contains itself. Symbolic links are not followed: they are left out and
 // their names given in *links. *error gets the reason in Chinese.
+// `progress`, when given, is called with the percent written so far (from the thread the
+// zip runs on).
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace mf {
 
 bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links = nullptr,
-               QString* error = nullptr);
+               QString* error = nullptr, const std::function<void(int)>& progress = {});
 
 } // namespace mf

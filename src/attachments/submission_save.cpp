@@ -117,13 +117,13 @@ void PackSubmission(FormAccess* form) {
     const QString zip = chooseTarget(QStringLiteral("报盘打包文件(*.zip)"), "zip", QStringLiteral("选择报盘打包文件"));
     if (zip.isEmpty()) return;
     const QString remembered = shell().activityText();
-    shell().setBusy(true);
-    shell().showActivityNow(QStringLiteral("正在打包：") + zip);
     QStringList links;
     QString error;
-    const bool zipped = zipFolder(folder, zip, &links, &error);
+    // The window keeps painting and shows the progress while the zip runs on a worker.
+    const bool zipped = shell().runBusy(QStringLiteral("正在打包：") + zip, [&](const std::function<void(int)>& progress) {
+        return zipFolder(folder, zip, &links, &error, progress);
+    });
     shell().setActivityText(remembered);
-    shell().setBusy(false);
     if (!zipped) {
         dialogs().error(QStringLiteral("打包失败！\n") + error);
         return;

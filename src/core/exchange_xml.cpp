@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <optional>
 #include <string>
 
 namespace mf {
@@ -25,9 +24,11 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
-// XML 1.0 cannot hold C0 controls other than TAB, CR and LF: they are dropped. Line
-// breaks are written as CR LF.
-QString xmlText(const QString& s) {
+// Characters XML 1.0 cannot hold (C0 controls other than TAB, CR and LF, lone surrogates,
+// U+FFFE and U+FFFF) and the other noncharacters are dropped, so every strict reader takes
+// the file. Line breaks are written as CR LF.
+QString xmlText(const QString& text) {
+    const QString s = storableText(text);
     QString r;
     r.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -38,7 +39,7 @@ QString xmlText(const QString& s) {
                 ++i;
         } else if (c == u'\n') {
             r += kCrLf;
-        } else if (c.unicode() >= 0x20 || c == u'\t') {
+        } else {
             r += c;
         }
     }
@@ -86,46 +87,40 @@ QString nodeText(const pugi::xml_node& node) {
 }
 
 // The document as UTF-8, decoded by its byte-order mark or its declared encoding (UTF-8,
-// GBK, GB2312, GB18030 or UTF-16), as other writers of the format produce it. Empty
-// optional when the bytes are not valid in that encoding.
-std::optional<QByteArray> utf8Document(const QByteArray& bytes) {
-    auto utf16 = [](const QByteArray& b, QStringConverter::Encoding e) -> std::optional<QByteArray> {
-        QStringDecoder d(e);
-        const QString text = d.decode(b);
-        if (d.hasError())
-            return std::nullopt;
+// GBK, GB2312, GB18030 or UTF-16), as other writers of the format produce it. Bytes that
+// make no character in that encoding and characters no stored file may hold are dropped;
+// *dropped says whether any were.
+QByteArray utf8Document(const QByteArray& bytes, bool* dropped) {
+    auto decode = [dropped](const QByteArray& b, QStringConverter::Encoding e) {
+        // Bytes that make no character come out as NUL, which storableText() drops.
+        QStringDecoder d(e, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInvalidToNull);
+        bool removed = false;
+        const QString text = storableText(d.decode(b), &removed);
+        *dropped = removed || d.hasError();
         return text.toUtf8();
     };
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArray("<\0?\0", 4)))
-        return utf16(bytes, QStringConverter::Utf16LE);
+        return decode(bytes, QStringConverter::Utf16LE);
     if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArray("\0<\0?", 4)))
-        return utf16(bytes, QStringConverter::Utf16BE);
+        return decode(bytes, QStringConverter::Utf16BE);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return bytes.mid(3);
+        return decode(bytes.mid(3), QStringConverter::Utf8);
     // The declaration is ASCII in every one of these encodings.
     static const QRegularExpression decl(QStringLiteral("^\\s*<\\?xml[^>]*encoding\\s*=\\s*[\"']([A-Za-z0-9_.-]+)[\"']"));
     const QRegularExpressionMatch m = decl.match(QString::fromLatin1(bytes.left(200)));
     const QString enc = m.hasMatch() ? m.captured(1).toUpper() : QString();
     if (enc == QLatin1String("GBK") || enc == QLatin1String("GB2312") || enc == QLatin1String("GB18030") ||
-        enc == QLatin1String("CP936") || enc == QLatin1String("WINDOWS-936")) {
-        bool ok = true;
-        const QString text = decodeGb18030(bytes, &ok);
-        if (!ok)
-            return std::nullopt;
-        return text.toUtf8();
-    }
-    return bytes;
+        enc == QLatin1String("CP936") || enc == QLatin1String("WINDOWS-936"))
+        return decodeGb18030Storable(bytes, dropped).toUtf8();
+    return decode(bytes, QStringConverter::Utf8);
 }
 
-bool parseBytes(const QByteArray& raw, pugi::xml_document* doc, QString* error) {
-    const std::optional<QByteArray> utf8 = utf8Document(raw);
-    if (!utf8) {
-        if (error)
-            *error = QStringLiteral("bytes not valid in the declared encoding");
-        doc->reset();
-        return false;
-    }
-    const QByteArray& bytes = *utf8;
+bool parseBytes(const QByteArray& raw, pugi::xml_document* doc, QString* error,
+                bool* dropped = nullptr) {
+    bool removed = false;
+    const QByteArray bytes = utf8Document(raw, &removed);
+    if (dropped)
+        *dropped = removed;
     const pugi::xml_parse_result r =
         doc->load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default,
                          pugi::encoding_utf8);
@@ -312,7 +307,8 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
                       QString* error) {
     *values = FormValues{};
     pugi::xml_document doc;
-    if (!parseBytes(bytes, &doc, error))
+    bool dropped = false;
+    if (!parseBytes(bytes, &doc, error, &dropped))
         return false;
     const QString type = GetXmlElementText(doc, QStringLiteral("APP_TYPE"));
     for (int k = 1; k <= kKindCount; ++k)
@@ -322,12 +318,15 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
         for (pugi::xml_node node : data.children()) {
             if (node.type() != pugi::node_element)
                 continue;
-            const QString value = nodeText(node);
+            // Character references can spell what the document itself may not hold.
+            bool removed = false;
+            const QString value = storableText(nodeText(node), &removed);
             if (vb::trim(value).isEmpty())
                 continue;
             const FieldPair* pair = map.byValue(QString::fromUtf8(node.name()));
             if (!pair)
                 continue;
+            dropped = dropped || removed;
             if (pair->FieldName == kBoundaryField) {
                 if (!boundaryStringWellFormed(value)) {
                     coordinateError();
@@ -335,16 +334,21 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
                         *error = QStringLiteral("malformed boundary");
                     return false;
                 }
+                values->noteRepeated(values->boundary, value, pair->FieldName);
                 values->boundary = value;
-            }
-            else if (pair->FieldName == kChangeTypeField)
+            } else if (pair->FieldName == kChangeTypeField) {
+                values->noteRepeated(values->changeTypes, value, pair->FieldName);
                 values->changeTypes = value;
-            else if (pair->FieldName == kTogetherField)
+            } else if (pair->FieldName == kTogetherField) {
+                values->noteRepeated(values->checkTogether, vb::val(value) == 2, pair->FieldName);
                 values->checkTogether = vb::val(value) == 2;
-            else
+            } else {
                 values->fields.append(FieldValue{pair->FieldName, value});
+            }
         }
     }
+    noteRepeatedFields(values);
+    values->droppedCharacters = dropped;
     return true;
 }
 

@@ -4,8 +4,11 @@
 #include "core/exchange_xml.h"
 #include "core/grid_graph_access.h"
 #include "core/text_submission.h"
+#include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/vb.h"
+
+#include <QHash>
 
 namespace mf {
 
@@ -191,8 +194,31 @@ bool applyFormValues(FormAccess& form, const FormValues& values,
     return whole;
 }
 
+void noteRepeatedFields(FormValues* values) {
+    QHash<QString, QString> seen;
+    for (const FieldValue& f : values->fields) {
+        const auto it = seen.constFind(f.fieldName);
+        if (it != seen.constEnd() && *it != f.value && !values->repeatedFields.contains(f.fieldName))
+            values->repeatedFields.append(f.fieldName);
+        seen.insert(f.fieldName, f.value);
+    }
+}
+
+QString readLossMessage(const FormValues& values) {
+    QStringList parts;
+    if (!values.repeatedFields.isEmpty())
+        parts << QStringLiteral("文件中以下字段重复出现，已取最后一个：") +
+                     values.repeatedFields.join(QStringLiteral("、"));
+    if (values.droppedCharacters)
+        parts << QStringLiteral("文件中含有无效字符，已删除");
+    return parts.join(u'\n');
+}
+
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
-                       const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName) {
+                       const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
+                       bool* lossy) {
+    if (lossy)
+        *lossy = false;
     if (!fs::fileExists(path))
         return 0;
     const QString ext = fs::extension(path);
@@ -206,7 +232,15 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     } else {
         return 0;
     }
-    return applyFormValues(form, values, mineralName) ? -1 : 0;
+    if (!applyFormValues(form, values, mineralName))
+        return 0;
+    const QString losses = readLossMessage(values);
+    if (!losses.isEmpty()) {
+        dialogs().message(QStringLiteral("提示"), losses, MsgIcon::Exclamation);
+        if (lossy)
+            *lossy = true;
+    }
+    return -1;
 }
 
 } // namespace mf

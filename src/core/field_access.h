@@ -55,11 +55,21 @@ FormValues collectFormValues(FormAccess& form);
 bool applyFormValues(FormAccess& form, const FormValues& values,
                      const MineralNameLookup& mineralName);
 
+// Reading: records every field of values->fields that the file gives again with another
+// value than before in values->repeatedFields.
+void noteRepeatedFields(FormValues* values);
+
+// What the user is told after loading a file that held repeated fields or characters that
+// were dropped; "" when it held neither.
+QString readLossMessage(const FormValues& values);
+
 // Reads a submission file into the form by its extension (.txt or .xml, any case).
 // -1 on success, 0 when the file is missing, cannot be read, is malformed, has another
 // extension or holds a boundary the control refuses. Messages come from the readers; the form is touched only after a whole file
-// was read successfully.
+// was read successfully. A file loaded with losses (readLossMessage) is then named to the
+// user once ("提示") and *lossy is set, so the form can count as changed.
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
-                       const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName);
+                       const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
+                       bool* lossy = nullptr);
 
 } // namespace mf

@@ -47,6 +47,18 @@ struct FormValues {
     std::optional<bool> checkTogether;   // CheckTogether ticked
     std::optional<QString> changeTypes;  // CbCHK(0..4) as "1"/"0" characters
     std::optional<QString> boundary;     // ZB_String of Grid_Graph1
+    // Reading only, what the file held that the form does not get as it stood: fields given
+    // more than once with different values (by field name; the last one is loaded), and
+    // whether characters were dropped (bytes that make no character, NULs and the like).
+    QStringList repeatedFields;
+    bool droppedCharacters = false;
+
+    // Records that a special field (boundary, check boxes) was given again as next.
+    template <typename T>
+    void noteRepeated(const std::optional<T>& held, const T& next, const QString& fieldName) {
+        if (held && *held != next && !repeatedFields.contains(fieldName))
+            repeatedFields.append(fieldName);
+    }
 };
 
 class FormAccess {

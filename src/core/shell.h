@@ -2,6 +2,7 @@
 // What the commands and the editors need of the main window: toolbar availability and the
 // status bar. The main window implements it; tests use a recording fake.
 #include <QString>
+#include <functional>
 
 namespace mf {
 
@@ -18,6 +19,15 @@ public:
     virtual void showActivityNow(const QString& text) { setActivityText(text); }
     // The wait cursor while a long file operation runs (package build, zip).
     virtual void setBusy(bool busy) {}
+    // Runs a long piece of work that touches no widget (the zip) with `text` in the status
+    // line and its progress in percent shown as it reports it; returns what the work
+    // returned. The main window runs it on a worker thread and keeps painting meanwhile,
+    // refusing input and closing until it ends; this default runs it here.
+    using BusyWork = std::function<bool(const std::function<void(int)>& progress)>;
+    virtual bool runBusy(const QString& text, const BusyWork& work) {
+        showActivityNow(text);
+        return work([](int) {});
+    }
     // Status panel 2: the file of the current kind.
     virtual void setFileText(const QString& text) = 0;
     // The kind's own toolbar button shown pressed or released.

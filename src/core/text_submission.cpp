@@ -10,6 +10,7 @@
 #include "platform/vb.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace mf {
 
@@ -19,11 +20,21 @@ const QString kCoordinateError = QStringLiteral("坐标数据格式错!");
 const QString kNotOurFile = QStringLiteral("该文件格式不符合岩契录件文件!");
 const QString kNotOurFormat = QStringLiteral("该文件格式不符合岩契录件文件格式!");
 const QString kNotRecognised = QStringLiteral("该文件非系统认定文件...");
+const QString kNotGb18030 = QStringLiteral("该文件不是GB18030/GBK编码的报盘文本文件");
 
 // The kind check reads no more than this from the start of a file, so a large binary
 // file chosen by mistake is not read whole.
 constexpr qint64 kKindSniffBytes = 64 * 1024;
 
+
+// Whether the bytes begin as a submission text file in another encoding: UTF-8 with or
+// without its byte-order mark, or UTF-16 with its mark.
+bool otherEncodingSubmission(const QByteArray& bytes) {
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
+    const QStringList lines = splitLines(decoder.decode(bytes.left(4096)));
+    return !lines.isEmpty() && lines.first().contains(kTextHeaderLine);
+}
 
 int titleKind(const QString& trimmedLine) {
     for (int k = 1; k <= kKindCount; ++k)
@@ -137,14 +148,16 @@ QStringList textSubmissionLines(const FormValues& values, const KindFieldMap& ma
     for (const FieldValue& f : values.fields) {
         if (f.array == ControlArray::ExistTXT || f.array == ControlArray::LabelXZQName)
             continue;
-        if (f.value.isEmpty())
+        // Characters no stored file may hold are dropped (the user was asked before saving).
+        const QString text = storableText(f.value);
+        if (text.isEmpty())
             continue;
         const FieldPair* pair = map.byFieldName(f.fieldName);
         if (!pair)
             continue;
         const QString value = f.array == ControlArray::ChCBO
-                                  ? storedComboValue(f.fieldName, f.value, StoreFormat::Text)
-                                  : f.value;
+                                  ? storedComboValue(f.fieldName, text, StoreFormat::Text)
+                                  : text;
         lines += keyValueLines(pair->Value, value);
     }
     const bool miningArea = kind == 1 || kind == 2 || kind == 5;
@@ -162,7 +175,7 @@ QStringList textSubmissionLines(const FormValues& values, const KindFieldMap& ma
         }
     }
     if (miningArea)
-        lines += coordinateBlockLines(values.boundary.value_or(QString()));
+        lines += coordinateBlockLines(storableText(values.boundary.value_or(QString())));
     return lines;
 }
 
@@ -176,11 +189,11 @@ bool WriteTextSubmission(const QString& path, const FormValues& values,
     return writeTextLines(path, textSubmissionLines(values, map), error);
 }
 
-int textFileKind(const QString& path) {
-    QFile file(path);
-    if (!fs::fileExists(path) || !file.open(QIODevice::ReadOnly))
-        return 0;
-    const QStringList lines = splitLines(decodeGb18030(file.read(kKindSniffBytes)));
+namespace {
+
+// The kind named by the first two lines of a file's head; 0 when there is none.
+int kindOfHead(const QByteArray& bytes) {
+    const QStringList lines = splitLines(decodeGb18030(bytes));
     if (lines.size() < 2 || !lines.at(0).contains(kTextHeaderLine))
         return 0;
     int kind = 0;
@@ -190,15 +203,34 @@ int textFileKind(const QString& path) {
     return kind;
 }
 
+} // namespace
+
+int textFileKind(const QString& path) {
+    QFile file(path);
+    if (!fs::fileExists(path) || !file.open(QIODevice::ReadOnly))
+        return 0;
+    return kindOfHead(file.read(kKindSniffBytes));
+}
+
 int ReadTextFileKind(const QString& path) {
     if (!fs::fileExists(path))
         return 0;
-    const int kind = textFileKind(path);
-    if (kind == 0) {
-        dialogs().error(kNotRecognised);
+    QByteArray bytes;
+    auto reject = [&bytes] {
+        // A submission text file saved in another encoding is named as such, so the user
+        // knows what to change.
+        dialogs().error(otherEncodingSubmission(bytes) ? kNotRecognised + u'\n' + kNotGb18030
+                                                       : kNotRecognised);
         state().PendingFile.clear();
         return 0;
-    }
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return reject();
+    bytes = file.read(kKindSniffBytes);
+    const int kind = kindOfHead(bytes);
+    if (kind == 0)
+        return reject();
     return confirmFileKind(kind) ? kind : 0;
 }
 
@@ -307,10 +339,13 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
         if (!pair)
             continue;
         if (key == kCoordinateCountKey) {
+            values->noteRepeated(values->boundary, boundary, pair->FieldName);
             values->boundary = boundary;
         } else if (key == kChangeTypeField) {
+            values->noteRepeated(values->changeTypes, value, pair->FieldName);
             values->changeTypes = value;
         } else if (key == kTogetherField) {
+            values->noteRepeated(values->checkTogether, vb::val(value) == 2, pair->FieldName);
             values->checkTogether = vb::val(value) == 2;
         } else {
             values->fields.append(FieldValue{pair->FieldName, value});
@@ -318,6 +353,7 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
         }
         continuing = true;
     }
+    noteRepeatedFields(values);
     return true;
 }
 
@@ -329,17 +365,12 @@ bool ReadTextSubmission(const QString& path, const KindFieldMap& map, FormValues
             *error = r.error;
         return false;
     }
-    if (!r.validEncoding) {
-        dialogs().message(QString(), kNotOurFile, MsgIcon::Exclamation);
-        if (error)
-            *error = path + QStringLiteral(": invalid GB18030 bytes");
-        return false;
-    }
     if (!parseTextSubmission(r.lines, map, values)) {
         if (error)
             *error = path + QStringLiteral(": malformed submission text file");
         return false;
     }
+    values->droppedCharacters = r.droppedCharacters;
     return true;
 }
 

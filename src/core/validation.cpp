@@ -101,23 +101,41 @@ struct Located {
     int index;
 };
 
-// The fields whose text a GBK reader would not get back, by field name, and the first one.
+// How a field is named in the question: a field holding characters that no stored file
+// may hold says that they are dropped.
+QString questionName(const QString& name, const QString& text) {
+    bool dropped = false;
+    storableText(text, &dropped);
+    return dropped ? name + QStringLiteral("（含有无法保存的字符，保存时将删除）") : name;
+}
+
+bool storable(const QString& text) {
+    bool dropped = false;
+    storableText(text, &dropped);
+    return !dropped;
+}
+
+// The fields whose text a GBK reader would not get back, or that hold characters no stored
+// file may hold, by field name, and the first one.
 QStringList fieldsOutsideGbk(FormAccess& form, std::optional<Located>* first) {
     QStringList names;
     for (ControlArray a : {ControlArray::ChTXT, ControlArray::ChMEMO, ControlArray::ChCBO}) {
         for (int i : form.indexes(a)) {
-            if (readableAsGbk(form.text(a, i)))
+            const QString text = form.text(a, i);
+            if (readableAsGbk(text) && storable(text))
                 continue;
             if (!*first)
                 *first = Located{a, i};
-            const QString name = form.fieldName(a, i);
+            const QString name = questionName(form.fieldName(a, i), text);
             if (!names.contains(name))
                 names << name;
         }
     }
-    if (GridGraphAccess* grid = form.gridGraph())
-        if (!readableAsGbk(grid->ZB_String()))
-            names << QStringLiteral("矿区范围拐点坐标");
+    if (GridGraphAccess* grid = form.gridGraph()) {
+        const QString boundary = grid->ZB_String();
+        if (!readableAsGbk(boundary) || !storable(boundary))
+            names << questionName(QStringLiteral("矿区范围拐点坐标"), boundary);
+    }
     return names;
 }
 

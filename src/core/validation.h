@@ -26,7 +26,8 @@ bool IsValidDate(const QString& text);
 // title "错误", exclamation icon) and the result is false; a failing coordinate check
 // shows only the coordinate control's own messages. A main mineral that is no dictionary
 // item stops with "开采主矿种必须从矿种列表中选择..."; the focus goes to the field named.
-// Last, texts that a GBK reader could not read are listed in one Yes/No question; No stops
+// Last, texts that a GBK reader could not read, or that hold characters the writers drop
+// (storableText), are listed in one Yes/No question; No stops
 // the save. With CurrentKind outside 1 to 7, or no form, false without a message. The
 // form's values are not changed.
 bool ValidateCurrentForm(FormAccess* form);

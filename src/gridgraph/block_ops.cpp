@@ -25,6 +25,19 @@ QStringList lineFields(const QString& line) {
     return f;
 }
 
+// The first line from `from` on that holds more than blanks, or -1: lines a paste leaves
+// out are worth a word only when they hold something.
+qsizetype firstFilledLine(const QStringList& lines, qsizetype from) {
+    for (qsizetype k = from; k < lines.size(); ++k)
+        if (!lines[k].trimmed().isEmpty())
+            return k;
+    return -1;
+}
+
+bool numericPoint(const CoordGrid& g, int r) {
+    return !g.isEndRow(r) && vb::isNumeric(g.cell(r, 2)) && vb::isNumeric(g.cell(r, 3));
+}
+
 } // namespace
 
 CopyResult copyBlock(const CoordGrid& g) {
@@ -56,6 +69,7 @@ CopyResult copyBlock(const CoordGrid& g) {
 
 PasteResult paste(CoordGrid& g, const QString& clipboard) {
     PasteResult res;
+    int pastedRows = 0;   // rows inserted (a column block overwrites only)
     QString t = vb::trim(clipboard);
     if (t.isEmpty()) {
         res.error = kNothingToPaste;
@@ -68,8 +82,10 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
     QString h = t.left(t.indexOf(u'\n'));
     bool columnBlock = false;
     int staCol = 1;
+    int firstLine = 1;   // the clipboard line that lines[0] is, for the messages
     if (h.contains(QLatin1String("STACOL="))) {
         t = t.mid(t.indexOf(u'\n') + 1);
+        firstLine = 2;
         auto readField = [&](QString& text, int& out) {
             const qsizetype eq = text.indexOf(u'='), semi = text.indexOf(u';');
             if (eq < 0 || semi <= eq)
@@ -99,12 +115,17 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
             res.error = kWrongStartColumn;
             return res;
         }
-        if (g.row_ == g.rows() - 1)
-            return res;
         int r = g.row_;
-        for (const QString& line : lines) {
-            if (r > g.rows() - 2)
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            const QString& line = lines[k];
+            if (r > g.rows() - 2) {
+                // Lines beyond the last data row are not written: say which, if any counts.
+                if (const qsizetype left = firstFilledLine(lines, k); left >= 0) {
+                    (res.changed ? res.notice : res.error) = pastedUpTo(firstLine + int(left), kBeyondLastRow);
+                    res.exclamation = true;
+                }
                 break;
+            }
             res.changed = true;
             const QStringList f = lineFields(line);
             int c = staCol;
@@ -116,24 +137,35 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
             }
             ++r;
         }
+        pastedRows = r - g.row_;
         if (!res.changed)
             return res;   // a header without lines writes nothing
     } else {
         // Parse first: only the lines before the first line without a comma are inserted.
         std::vector<CoordGrid::Row> rows;
-        for (const QString& line : lines) {
-            if (!line.contains(u','))
+        QString stopped;   // where and why the paste ends before the clipboard text does
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            const QString& line = lines[k];
+            if (!line.contains(u',')) {
+                // A blank line between two regions or a spreadsheet's tab-separated copy:
+                // what follows is not pasted, and the user is told so.
+                if (firstFilledLine(lines, k) >= 0)
+                    stopped = pastedUpTo(firstLine + int(k), kNotCommaData);
                 break;
+            }
             const QStringList f = lineFields(line);
             CoordGrid::Row row;
-            for (int k = 0; k < f.size() && k + 1 < kCols; ++k) {
-                const QString v = vb::trim(f[k]);
-                row[size_t(k + 1)] = (v == QLatin1String("*") || v == QStringLiteral("标高")) ? QStringLiteral("*") : v;
+            for (int j = 0; j < f.size() && j + 1 < kCols; ++j) {
+                const QString v = vb::trim(f[j]);
+                row[size_t(j + 1)] = (v == QLatin1String("*") || v == QStringLiteral("标高")) ? QStringLiteral("*") : v;
             }
             rows.push_back(row);
         }
-        if (rows.empty())
-            return res;   // nothing to insert: the grid stays as it was
+        if (rows.empty()) {   // nothing to insert: the grid stays as it was
+            res.error = stopped;
+            res.exclamation = true;
+            return res;
+        }
         // A selected block is replaced by the pasted lines (the entry row is kept).
         const int top = g.top();
         int replaced = 0;
@@ -157,17 +189,23 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
                 g.setCell(r0 + int(k), c, rows[k][size_t(c)]);
         g.setCurrent(r0, g.col_);
         res.changed = true;
+        res.notice = stopped;
+        res.exclamation = true;
+        pastedRows = int(rows.size());
     }
     g.renumber();
     if (g.rows() != 2)
-        res.detectedType = detectType(g, g.row_);
+        res.detectedType = detectType(g, g.row_, g.row_ + std::max(pastedRows, 1) - 1);
     return res;
 }
 
-std::optional<int> detectType(const CoordGrid& g, int r) {
-    // Text that is no number reads as its leading number (0 for none), so the type is
-    // still decided and the container's coordinate combo follows the paste.
-    if (g.isEndRow(r))
+std::optional<int> detectType(const CoordGrid& g, int first, int last) {
+    // The first point row of the pasted ones whose coordinates are numbers decides: a header
+    // ("点号,X坐标,Y坐标") or other text says nothing of the kind.
+    int r = first;
+    while (r <= last && r < g.rows() - 1 && !numericPoint(g, r))
+        ++r;
+    if (r > last || r >= g.rows() - 1)
         return std::nullopt;
     const double x = vb::val(g.cell(r, 2)), y = vb::val(g.cell(r, 3));
     return (x > 1000000 && x < 10000000 && y > 10000000 && y < 100000000) ? 0 : 1;

@@ -3,8 +3,6 @@
 #include "gridgraph/messages.h"
 #include "platform/vb.h"
 
-#include <functional>
-
 namespace mf {
 
 namespace {
@@ -39,12 +37,13 @@ struct Cursor {
     }
 };
 
-// A stored number stays as stored, so save, reopen, save writes the same bytes; other text
-// becomes the number it starts with, in the given form.
-QString storedNumber(const QString& field, const std::function<QString(double)>& form) {
-    QString f = vb::trim(field);
+// A stored field as the cell shows it: trimmed, every other character kept, so a number
+// stays as stored and text that is no number (or nothing) stays for the check to refuse;
+// save, reopen, save writes the same bytes.
+QString storedText(const QString& field) {
+    QString f = field;
     f.remove(u'\r');
-    return vb::isNumeric(f) ? f : form(vb::val(field));
+    return vb::trim(f);
 }
 
 } // namespace
@@ -94,8 +93,8 @@ QString Get_XY_Area(const QString& input, QString* error) {
                 *error = gridmsg::kCoordError + QStringLiteral("6\n\r溢出");
             return {};
         }
-        if (*n == 0)
-            return {};
+        if (*n <= 0)
+            return {};   // a region without points, as 0 (a negative count would load one)
         for (int i = 0; i < *n; ++i) {
             for (int k = 0; k < 3; ++k) {
                 const auto f = cur.next();
@@ -166,10 +165,10 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
             const QString f2 = cur.next().value_or(QString());
             const QString f3 = cur.next().value_or(QString());
             const QString f4 = cur.next().value_or(QString());
-            grid.setCell(r, 2, storedNumber(f2, vb::formatGeneral));
-            grid.setCell(r, 3, storedNumber(f3, vb::formatGeneral));
-            grid.setCell(r, 4, vb::trim(f4));
-            grid.setCell(r, 5, storedNumber(cur.rest(), vb::formatGeneral));
+            grid.setCell(r, 2, storedText(f2));
+            grid.setCell(r, 3, storedText(f3));
+            grid.setCell(r, 4, storedText(f4));
+            grid.setCell(r, 5, storedText(cur.rest()));
         } else {
             if (!first)
                 break;
@@ -178,15 +177,21 @@ std::optional<int> LoadGridFromLineText(CoordGrid& grid, const QString& text) {
                 break;
             grid.setCell(r, 0, QString::number(r));
             grid.setCell(r, 1, c1);
-            const auto fixed4 = [](double x) { return vb::formatFixed(x, 4); };
-            grid.setCell(r, 2, storedNumber(*f2, fixed4));
+            grid.setCell(r, 2, storedText(*f2));
             const auto f3 = cur.next();
-            grid.setCell(r, 3, storedNumber(f3 ? *f3 : cur.rest(), fixed4));
+            grid.setCell(r, 3, storedText(f3 ? *f3 : cur.rest()));
         }
         ++r;
     }
+    // The first corner point whose coordinates are numbers tells the kind (row 1 in a
+    // boundary that passed the check); text or empty cells say nothing, and a boundary
+    // without such a point is plane, as a new form.
+    int first = 1;
+    while (first <= grid.lastDataRow() &&
+           (grid.isEndRow(first) || !vb::isNumeric(grid.cell(first, 2)) || !vb::isNumeric(grid.cell(first, 3))))
+        ++first;
     int type = 0;
-    if (vb::val(grid.cell(1, 2)) < 1000 && vb::val(grid.cell(1, 3)) < 1000) {
+    if (first <= grid.lastDataRow() && vb::val(grid.cell(first, 2)) < 1000 && vb::val(grid.cell(first, 3)) < 1000) {
         type = 1;
         grid.setCell(0, 2, gridmsg::kHeadLon);
         grid.setCell(0, 3, gridmsg::kHeadLat);

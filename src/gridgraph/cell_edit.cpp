@@ -14,6 +14,13 @@ const QString kLatMask = QStringLiteral("  °  ′  .  ″");
 constexpr int kFixedWidth = 10;   // the mask less its degree positions
 
 QString twoDigits(qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); }
+
+// Minutes or seconds as the mask shows them: a blank position is a 0, so "3 " is 30 (as
+// "98.3" in a file is 98°30′) and " 3" is 03.
+QString byPosition(QString field) {
+    field.replace(u' ', u'0');
+    return twoDigits(qint64(vb::val(field)));
+}
 } // namespace
 
 QString emptyMask(int col) { return col == 2 ? kLonMask : kLatMask; }
@@ -69,13 +76,13 @@ QString ztrim(const QString& text, bool geoCell, int col) {
     const QString afterDeg = text.mid(p + 1);
     const qsizetype pm = afterDeg.indexOf(u'′');
     if (pm >= 0) {
-        r += u'.' + twoDigits(qint64(vb::val(afterDeg.left(pm))));
+        r += u'.' + byPosition(afterDeg.left(pm));
         const QString afterMin = afterDeg.mid(pm + 1);
         const qsizetype ps = afterMin.indexOf(u'″');
         if (ps >= 0) {
             const QString sec = afterMin.left(ps);
             const qsizetype pp = sec.indexOf(u'.');
-            r += twoDigits(qint64(vb::val(pp < 0 ? sec : sec.left(pp))));
+            r += byPosition(pp < 0 ? sec : sec.left(pp));
             // Hundredths of a second by position: "5 " is 50, " 5" is 05.
             QString h = pp < 0 ? QString() : sec.mid(pp + 1);
             if (!vb::trim(h).isEmpty())
@@ -92,25 +99,38 @@ std::optional<QString> maskWithFirstChar(QChar c, int col) {
     return QString(c) + mask.mid(1);
 }
 
-std::optional<std::pair<QString, int>> maskDotJump(const QString& text, int caret) {
-    // "." ends the degree field and the seconds field; in the minutes and hundredths it
-    // changes nothing.
+std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int caret, QChar key) {
+    // "." or a blank ends the field the caret is in: the digits typed so far are
+    // right-aligned in it and the caret goes to the next field (degrees, minutes, seconds).
+    // Only a "." ends the seconds, starting the hundredths. At the start of a field (the
+    // mask has just moved on by itself) the key ends the field before, which is done.
     const qsizetype deg = text.indexOf(u'°');
-    if (deg < 0)
-        return std::nullopt;
-    const qsizetype min = text.indexOf(u'′', deg);
+    const qsizetype min = deg < 0 ? -1 : text.indexOf(u'′', deg);
     const qsizetype point = min < 0 ? -1 : text.indexOf(u'.', min);
+    if (point < 0 || caret < 0 || caret > text.size())
+        return std::nullopt;
+    const bool dot = key == u'.' || key == u'。' || key == u'．';
     qsizetype start = 0, end = deg;
-    if (caret > deg) {
-        if (point < 0 || caret <= min || caret > point)
+    if (caret > point)
+        return std::nullopt;   // the hundredths: the last field
+    if (caret > min) {
+        if (!dot)
             return std::nullopt;
         start = min + 1;
         end = point;
+    } else if (caret > deg) {
+        start = deg + 1;
+        end = min;
     }
-    // The digits typed so far in the field, right-aligned in it; the caret goes to the next.
+    if (caret <= start)
+        return std::nullopt;
     const QString typed = text.mid(start, caret - start);
     const QString out = text.left(start) + QString(end - caret, u' ') + typed + text.mid(end);
     return std::make_pair(out, int(end) + 1);
+}
+
+bool isFieldKey(QChar key) {
+    return key == u'.' || key == u'。' || key == u'．' || key == u' ' || key == u'\u3000';
 }
 
 std::pair<int, int> nextCell(const CoordGrid& g, int r, int c) {

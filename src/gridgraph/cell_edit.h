@@ -23,17 +23,20 @@ bool isGeoPointCell(const CoordGrid& g, int r, int c, int coordType);
 // digits than the mask has), so the caller edits it as plain text instead.
 std::optional<QString> CellToMaskText(const QString& value, int col);
 
-// ztrim: the editor text as the cell will hold it; a degree mask becomes DDD.MMSS.
+// ztrim: the editor text as the cell will hold it; a degree mask becomes DDD.MMSS, its
+// minutes, seconds and hundredths read by position (a blank position is a 0).
 QString ztrim(const QString& text, bool geoCell, int col);
 
 // The text of a typed character put into the empty mask of the column: the character
 // takes the first position; empty optional when it is not a digit.
 std::optional<QString> maskWithFirstChar(QChar c, int col);
 
-// The "." key in the mask: with the caret before the "°", the degrees typed so far are
-// right-aligned and the caret goes to the minutes. Returns the new text and caret, or
-// nothing when the key changes nothing.
-std::optional<std::pair<QString, int>> maskDotJump(const QString& text, int caret);
+// A "." or blank typed in the mask (isFieldKey): ends the field the caret is in. Its
+// digits typed so far are right-aligned and the caret goes to the next field; only a "."
+// ends the seconds (the hundredths follow). Returns the new text and caret, or nothing when
+// the key changes nothing (it is swallowed all the same).
+std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int caret, QChar key);
+bool isFieldKey(QChar key);
 
 // The cell after a Tab or Enter in the input order of a row.
 std::pair<int, int> nextCell(const CoordGrid& g, int r, int c);

@@ -19,6 +19,18 @@ bool minutesAndSecondsValid(const QString& text) {
     return a && a->minutes < 60 && a->seconds < 60;
 }
 
+// A coordinate or elevation as a number: digits with at most one point, in plain form (an
+// exponent is no way to write a corner point, "6.0E1" would pass as 60°).
+bool plainNumber(const QString& text) {
+    return vb::isNumeric(text) && !text.contains(u'e', Qt::CaseInsensitive);
+}
+
+// A point number the text file would read as something else: "标高" ends a region there,
+// and a "," would shift every later field.
+bool reservedPointNumber(const QString& text) {
+    return vb::trim(text) == QStringLiteral("标高") || text.contains(u',');
+}
+
 } // namespace
 
 CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs) {
@@ -52,8 +64,8 @@ CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs
             const auto nature = vb::isNumeric(natureText) ? vb::toInt16(vb::val(natureText)) : std::nullopt;
             if (!nature || *nature < -1 || *nature > 1)
                 return error(rowText(r, kBadNature));
-            const bool fromNum = vb::isNumeric(grid.cell(r, 2));
-            const bool toNum = vb::isNumeric(grid.cell(r, 3));
+            const bool fromNum = plainNumber(grid.cell(r, 2));
+            const bool toNum = plainNumber(grid.cell(r, 3));
             if (fromNum && toNum) {
                 if (vb::val(grid.cell(r, 3)) >= vb::val(grid.cell(r, 2)) && mode == 0)
                     return error(rowText(r, kElevOrder));
@@ -70,12 +82,17 @@ CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs
         }
         if (vb::byteLength(c1) > 8)
             return error(rowText(r, kPointNoLong));
+        if (reservedPointNumber(c1))
+            return error(rowText(r, kPointNoReserved));
+        const QString c2 = grid.cell(r, 2), c3 = grid.cell(r, 3);
         if (mode == 2) {
+            // A corner without both coordinates is never saved (it would reopen as 0).
+            if (vb::trim(c2).isEmpty() || vb::trim(c3).isEmpty())
+                return error(rowText(r, kCoordIncomplete));
             ++pointsInRegion;
             continue;
         }
-        const QString c2 = grid.cell(r, 2), c3 = grid.cell(r, 3);
-        if (!vb::isNumeric(c2) || !vb::isNumeric(c3))
+        if (!plainNumber(c2) || !plainNumber(c3))
             return error(rowText(r, kCoordMissing));
         if (type != 0) {
             // A negative packed angle is out of range (its minutes would count the wrong way).

@@ -59,12 +59,19 @@ void GridGraphCore::init_grid_graph() {
         type = LoadGridFromLineText(grid_, text);
     if (hooks_.gridReset)
         hooks_.gridReset();
-    if (type)
-        raiseSetZBType(*type);
+    // An emptied grid keeps the type it was given, and the container's combo shows it, so
+    // a file without corner points opens in the same kind whichever way it was stored.
+    raiseSetZBType(type.value_or(CoordType));
     // Also after emptying the grid, so the container's buttons follow an emptied grid.
     RaiseEnableStatus();
-    if (plotVisible_)
-        Graph_Draw(1);
+    // The plot is redrawn only from corner points: an emptied grid would fail the check
+    // ("坐标数据不完整...") on every load, which clears the form first.
+    if (plotVisible_) {
+        if (grid_.rows() < 3)
+            COORCOM();
+        else
+            Graph_Draw(1);
+    }
 }
 
 bool GridGraphCore::check(int mode) {

@@ -37,6 +37,8 @@ inline const QString kBadNature = QStringLiteral("<性质>数据填写错误..."
 inline const QString kElevOrder = QStringLiteral("<止标高>应小于<起标高>...");
 inline const QString kPointNoLong = QStringLiteral("<拐点号>数据填写超长(>8)...");
 inline const QString kCoordMissing = QStringLiteral("<坐标>列必须输入数据值...");
+inline const QString kCoordIncomplete = QStringLiteral("坐标不完整");
+inline const QString kPointNoReserved = QStringLiteral("<拐点号>不能是“标高”，也不能含有逗号...");
 inline const QString kLonRange = QStringLiteral("<经度坐标>列数据超范围...");
 inline const QString kLatRange = QStringLiteral("<纬度坐标>列数据超范围...");
 inline const QString kLonMinSec = QStringLiteral("<经度坐标>列分、秒数据超范围(应小于60)...");
@@ -71,6 +73,13 @@ inline const QString kBlockOnEntryRow = QStringLiteral("块操作中不能是无
 inline const QString kCopyColumns = QStringLiteral("拷贝列超出范围...");
 inline const QString kNothingToPaste = QStringLiteral("没有定义可拷贝的块数据...");
 inline const QString kBadClipboard = QStringLiteral("剪切板中数据不符合要求...");
+// A paste that ends at clipboard line n: why, and that the rest was not pasted.
+inline const QString kNotCommaData = QStringLiteral("不是逗号分隔的坐标数据");
+inline const QString kBeyondLastRow = QStringLiteral("超出坐标表格的数据行");
+inline QString pastedUpTo(int line, const QString& why) {
+    return QStringLiteral("第") + QString::number(line) + QStringLiteral("行") + why +
+           QStringLiteral("，其后内容未粘贴");
+}
 inline const QString kWrongStartColumn = QStringLiteral("光标所在位置与定义的块起始列不符...");
 inline const QString kCannotInsertHere = QStringLiteral("该位置不能插入记录...");
 inline const QString kInsertMultiRow = QStringLiteral("不能选定多行执行插入操作...");

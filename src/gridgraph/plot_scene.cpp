@@ -2,7 +2,9 @@
 
 #include "gridgraph/geo.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -297,10 +299,13 @@ std::optional<Scene> buildScene(const std::vector<Region>& regions, int regionCo
 
 void paintScene(QPainter& p, const Scene& scene) {
     p.save();
+    // One pixel of the device, but never thinner than half a point: a printer's pixel is a
+    // hairline on paper.
+    const double width = p.device() ? std::max(1.0, p.device()->logicalDpiX() / 144.0) : 1.0;
     for (const Item& it : scene.items) {
         QPen pen(it.pen);
         pen.setCosmetic(true);
-        pen.setWidth(1);
+        pen.setWidthF(width);
         p.setPen(pen);
         p.setBrush(it.brush ? QBrush(*it.brush) : QBrush(Qt::NoBrush));
         switch (it.kind) {

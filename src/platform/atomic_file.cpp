@@ -145,6 +145,24 @@ bool AtomicFileWriter::fail(const QString& reason) {
 
 bool AtomicFileWriter::fail(int errnum) { return fail(fileErrorReason(errnum)); }
 
+bool AtomicFileWriter::failInFolder(int errnum) {
+    // The file is made and renamed in its folder: a refused right is the folder's.
+    if (errnum == EACCES || errnum == EPERM)
+        return fail(folderNotWritable(folderOf(path_)));
+    return fail(errnum);
+}
+
+QString folderNotWritable(const QString& folder) {
+    return QStringLiteral("文件夹没有写入权限：") + QFileInfo(folder).absoluteFilePath();
+}
+
+QString targetRefusal(const QString& path) {
+    struct stat st {};
+    if (::lstat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return describeFileError(path, fileErrorReason(EISDIR));
+    return {};
+}
+
 void AtomicFileWriter::cancel() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -195,7 +213,7 @@ bool AtomicFileWriter::open() {
             return true;
         }
         if (errno != EEXIST)
-            return fail(errno);
+            return failInFolder(errno);
     }
     return fail(EEXIST);
 }
@@ -228,7 +246,7 @@ bool AtomicFileWriter::commit() {
     if (::close(fd) != 0)
         return fail(errno);
     if (::rename(native(tempPath_).constData(), native(path_).constData()) != 0)
-        return fail(errno);
+        return failInFolder(errno);
     tempPath_.clear();
     // So the rename itself survives a power cut. Some file systems cannot sync a folder;
     // the file is in place by then, so this is best effort.

@@ -35,6 +35,7 @@ public:
 private:
     bool fail(int errnum);
     bool fail(const QString& reason);
+    bool failInFolder(int errnum);
 
     QString path_;
     QString tempPath_;
@@ -64,5 +65,12 @@ bool readFileBytes(const QString& path, QByteArray* bytes, QString* error = null
 QString fileErrorReason(int errnum);
 // "<file>: <reason>", the form of every file error the program shows.
 QString describeFileError(const QString& path, const QString& reason);
+// The reason for a file that cannot be made in a folder without the right to write there:
+// "文件夹没有写入权限：<folder>".
+QString folderNotWritable(const QString& folder);
+
+// Why no file can be saved at path whatever is written, "<file>：<reason>" (a folder stands
+// there); "" when nothing stands in the way. Asked before the user is asked to overwrite.
+QString targetRefusal(const QString& path);
 
 } // namespace mf

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +14,15 @@
 namespace mf {
 
 namespace {
+
+// The longest file name the file systems take, in bytes of the file name's encoding.
+constexpr qsizetype kNameMaxBytes = 255;
+
+// Where the last PDF of this session went.
+QString& lastPdfFolder() {
+    static QString folder;
+    return folder;
+}
 
 // Why the printer could not finish the file: the engine does not say, so the disk is asked.
 QString incompleteReason(const QString& path, qint64 size) {
@@ -28,17 +38,45 @@ QString incompleteReason(const QString& path, qint64 size) {
 
 } // namespace
 
-QString askPdfPath(const QString& title, const QString& proposedName) {
+QString askPdfPath(const QString& proposedName) {
     FileDialogRequest req;
-    req.title = title;
+    req.title = QStringLiteral("打印到文件");
     req.fileName = proposedName;
+    if (!lastPdfFolder().isEmpty() && !proposedName.isEmpty())
+        req.fileName = QDir(lastPdfFolder()).filePath(proposedName);
+    req.directory = lastPdfFolder();
     req.filters = {QStringLiteral("PDF 文件(*.pdf *.PDF)")};
-    const FileDialogResult r = dialogs().saveFile(req);
-    if (!r.accepted || r.path.isEmpty()) return QString();
-    QString path = r.path;
-    if (fs::extension(path).isEmpty()) path += QStringLiteral(".pdf");
-    if (QFileInfo::exists(path) && !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?"))) return QString();
-    return path;
+    for (;;) {
+        const FileDialogResult r = dialogs().saveFile(req);
+        if (!r.accepted || r.path.isEmpty()) return QString();
+        QString path = r.path;
+        if (fs::extension(path).isEmpty()) path += QStringLiteral(".pdf");
+        if (!QFileInfo::exists(path) || dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?"))) return path;
+        // Back to the dialog, where the user left it.
+        req.fileName = path;
+        req.directory = QFileInfo(path).absolutePath();
+    }
+}
+
+QString pdfFileName(const QString& stem, const QString& detail) {
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    QString clean;
+    for (const QChar c : detail.trimmed())
+        if (c.unicode() >= 0x20 && !kForbidden.contains(c)) clean += c;
+    const QString extension = QStringLiteral(".pdf");
+    const QString head = clean.isEmpty() ? stem : stem + u'-';
+    const qsizetype room = kNameMaxBytes - QFile::encodeName(head + extension).size();
+    // Whole characters only: a surrogate pair is never split.
+    qsizetype bytes = 0, end = 0;
+    while (end < clean.size()) {
+        const qsizetype next = end + (clean.at(end).isHighSurrogate() && end + 1 < clean.size() ? 2 : 1);
+        const qsizetype size = QFile::encodeName(clean.mid(end, next - end)).size();
+        if (bytes + size > room) break;
+        bytes += size;
+        end = next;
+    }
+    clean = clean.left(end).trimmed();
+    return (clean.isEmpty() ? stem : stem + u'-' + clean) + extension;
 }
 
 bool isCompletePdf(const QString& path) {
@@ -66,7 +104,9 @@ bool PdfFile::commit() {
     if (temp.isEmpty()) return fail(writer_.errorString());
     if (!isCompletePdf(temp))
         return fail(describeFileError(writer_.path(), incompleteReason(temp, QFileInfo(temp).size())));
-    return writer_.commit() || fail(writer_.errorString());
+    if (!writer_.commit()) return fail(writer_.errorString());
+    lastPdfFolder() = QFileInfo(writer_.path()).absolutePath();
+    return true;
 }
 
 } // namespace mf

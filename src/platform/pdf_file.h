@@ -8,9 +8,15 @@
 
 namespace mf {
 
-// Asks for the PDF file of a print run, proposing proposedName. Empty when the user
-// cancels or does not want an existing file replaced.
-QString askPdfPath(const QString& title, const QString& proposedName);
+// Asks for the PDF file of a print run, proposing proposedName in the folder of the last PDF
+// this session wrote. An existing file is replaced only when the user says so; 否 asks
+// again. Empty when the user cancels.
+QString askPdfPath(const QString& proposedName);
+
+// A PDF name of stem and detail ("stem-detail.pdf", "stem.pdf" without a detail): the
+// characters a file name cannot hold are left out of detail, and detail is cut at a
+// character so that the name fits the file system's 255 bytes.
+QString pdfFileName(const QString& stem, const QString& detail = QString());
 
 class PdfFile {
 public:

@@ -110,6 +110,14 @@ PicturePart decodePicturePart(const QString& path, const QSize& want, const QSiz
 }
 
 void PictureDecoding::start(const QString& path, const QSize& want) {
+    // A decoded copy is mapped at once: a thread would cost more than the mapping.
+    QImage mapped = mapDecodedPicture(decodedPicturePath(path));
+    if (!mapped.isNull()) {
+        std::promise<PicturePart> ready;
+        ready.set_value(PicturePart{std::move(mapped), true});
+        result_ = ready.get_future();
+        return;
+    }
     result_ = std::async(std::launch::async, [path, want] { return decodePicturePart(path, want); });
 }
 

@@ -191,6 +191,12 @@ void RecordingTarget::drawLine(int x1, int y1, int x2, int y2) {
 
 void RecordingTarget::endDoc() { calls_.append(make(Op::EndDoc)); }
 
+bool RecordingTarget::printedAny() const {
+    for (const Call& c : calls_)
+        if (c.op != Op::EndDoc) return true;
+    return false;
+}
+
 QList<RecordingTarget::Call> RecordingTarget::texts() const {
     QList<Call> out;
     for (const Call& c : calls_)

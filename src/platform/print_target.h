@@ -77,6 +77,8 @@ public:
     // Ends the print run: the last document is finished and, for a file, complete on disk.
     // Throws PrintError (PrintFileError for a file) when it is not.
     virtual void endRun() {}
+    // True once something reached a page: a run that printed nothing made no document.
+    virtual bool printedAny() const { return true; }
 
 protected:
     QString fontName_ = QStringLiteral("宋体");
@@ -108,6 +110,7 @@ public:
     void finish();
     // Pages started so far.
     int pagesStarted() const { return pages_; }
+    bool printedAny() const override { return pages_ > 0; }
 
 private:
     void openPage();
@@ -173,6 +176,7 @@ public:
     void drawText(int x, int y, const QString& s) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void endDoc() override;
+    bool printedAny() const override;
 
     const QList<Call>& calls() const { return calls_; }
     // Texts printed (empty texts left out), lines drawn and documents ended.

@@ -2,9 +2,16 @@
 
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
+#include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -17,6 +24,38 @@ int waitMs = 5000;
 mode_t entryType(const QString& path) {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
+// Holds back the closing of windows while a save waits: the save is running.
+class CloseHold : public QObject {
+public:
+    CloseHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~CloseHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Close; }
+};
+
+// Waits for another program's save with the wait cursor, in short steps between which the
+// window thread goes on painting; input and the closing of windows wait, so no command starts
+// meanwhile.
+bool waitForLock(QLockFile& lock, int milliseconds) {
+    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError || milliseconds <= 0)
+        return lock.error() == QLockFile::NoError;
+    const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    std::optional<CloseHold> hold;
+    if (gui) {
+        hold.emplace();
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    QElapsedTimer waited;
+    waited.start();
+    bool locked = false;
+    while (!locked && lock.error() == QLockFile::LockFailedError && waited.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        locked = lock.tryLock(int(std::clamp<qint64>(milliseconds - waited.elapsed(), 0, 50)));
+    }
+    if (gui)
+        QGuiApplication::restoreOverrideCursor();
+    return locked;
 }
 
 bool tellsNoProgram(const QLockFile& lock) {
@@ -56,7 +95,7 @@ SaveLock::SaveLock(const QString& target) : lock_(target + QStringLiteral(".lock
     removeLeftovers(false);
     // A save takes seconds at most; a lock older than a minute belongs to no save.
     lock_.setStaleLockTime(60 * 1000);
-    bool locked = lock_.tryLock(waitMs);
+    bool locked = waitForLock(lock_, waitMs);
     if (!locked && lock_.error() == QLockFile::LockFailedError) {
         removeLeftovers(true);
         locked = lock_.tryLock(0);

@@ -11,8 +11,9 @@ inline const QString kSaveLockedMessage = QStringLiteral("文件正由其他程�
 
 class SaveLock {
 public:
-    // Waits up to the lock wait for another program's save of target to end, then removes
-    // the temporary files a killed save of target left beside it.
+    // Waits up to the lock wait for another program's save of target to end (with the wait
+    // cursor; the window keeps painting, user input waits), then removes the temporary files
+    // a killed save of target left beside it.
     explicit SaveLock(const QString& target);
     // False when another program is saving the same file, or a folder or a link stands
     // where the lock file belongs. A folder that takes no lock file does not stop the save:

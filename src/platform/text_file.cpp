@@ -44,12 +44,63 @@ QByteArray withWindowsEuro(const QByteArray& bytes) {
 } // namespace
 
 QString decodeGb18030(const QByteArray& bytes, bool* ok) {
-    QStringDecoder decoder(kCodec);
+    // Stateless: a character cut at the end is an error, not state kept for more bytes.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
     Q_ASSERT(decoder.isValid());
     QString text = decoder.decode(withWindowsEuro(bytes));
     if (ok)
         *ok = !decoder.hasError();
     return text;
+}
+
+namespace {
+bool storable(char32_t u) {
+    if (u < 0x20)
+        return u == u'\t' || u == u'\n' || u == u'\r';
+    if (u >= 0xFDD0 && u <= 0xFDEF)
+        return false;
+    return (u & 0xFFFE) != 0xFFFE;
+}
+} // namespace
+
+QString storableText(const QString& text, bool* dropped) {
+    QString out;
+    bool any = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        qsizetype len = 1;
+        bool keep;
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            keep = storable(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            len = 2;
+        } else {
+            keep = !c.isSurrogate() && storable(c.unicode());
+        }
+        if (!keep && !any) {
+            any = true;
+            out = text.left(i);
+            out.reserve(n);
+        }
+        if (keep && any)
+            out += QStringView(text).mid(i, len);
+        i += len - 1;
+    }
+    if (dropped)
+        *dropped = any;
+    return any ? out : text;
+}
+
+QString decodeGb18030Storable(const QByteArray& bytes, bool* dropped) {
+    // Bytes that make no character come out as NUL, which storableText() drops with the rest.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless |
+                                      QStringConverter::Flag::ConvertInvalidToNull);
+    Q_ASSERT(decoder.isValid());
+    const QString text = decoder.decode(withWindowsEuro(bytes));
+    bool removed = false;
+    QString result = storableText(text, &removed);
+    *dropped = removed || decoder.hasError();
+    return result;
 }
 
 bool readableAsGbk(const QString& text) {
@@ -87,9 +138,7 @@ TextReadResult readTextLines(const QString& path) {
     QByteArray bytes;
     if (!readFileBytes(path, &bytes, &result.error))
         return result;
-    bool valid = true;
-    result.lines = splitLines(decodeGb18030(bytes, &valid));
-    result.validEncoding = valid;
+    result.lines = splitLines(decodeGb18030Storable(bytes, &result.droppedCharacters));
     result.ok = true;
     return result;
 }

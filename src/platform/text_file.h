@@ -11,8 +11,20 @@
 namespace mf {
 
 QByteArray encodeGb18030(const QString& text);
-// Decodes GB18030 (a lone 0x80 is the Windows code page's "€"); invalid bytes become U+FFFD and set *ok to false when given.
+// Decodes GB18030 (a lone 0x80 is the Windows code page's "€"); invalid bytes, and a
+// character cut at the end, become U+FFFD and set *ok to false when given.
 QString decodeGb18030(const QByteArray& bytes, bool* ok = nullptr);
+
+// The text without the characters no file of the program may hold: C0 controls other than
+// TAB, CR and LF, lone surrogates and the noncharacters (U+FDD0 to U+FDEF and the last two
+// code points of every plane, U+FFFE and U+FFFF among them). XML 1.0 cannot hold most of
+// them and strict readers of either format refuse them. *dropped tells whether any was there.
+QString storableText(const QString& text, bool* dropped = nullptr);
+
+// Decodes a stored GB18030 file for reading: bytes that make no character (a character cut
+// at the end too) and the characters storableText() removes are dropped, and *dropped says
+// whether anything was.
+QString decodeGb18030Storable(const QByteArray& bytes, bool* dropped);
 
 // Whether a reader of the GBK code page (CP936) gets the text back from the GB18030 bytes
 // written for it: false for characters outside GBK (𠀀, 䶮, emoji) and for "€", which GBK
@@ -24,7 +36,7 @@ QStringList splitLines(const QString& text);
 
 struct TextReadResult {
     bool ok = false;          // the file could be opened and read
-    bool validEncoding = true; // every byte sequence was valid GB18030
+    bool droppedCharacters = false; // bytes or characters were dropped (decodeGb18030Storable)
     QStringList lines;
     QString error;            // reason when !ok
 };

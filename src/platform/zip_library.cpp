@@ -42,6 +42,7 @@ bool loadZipLibrary(const char* soname, ZipLibrary* z, QString* error) {
     resolve(h, "zip_get_error", z->getError, error);
     resolve(h, "zip_error_system_type", z->errorSystemType, error);
     resolve(h, "zip_error_code_system", z->errorCodeSystem, error);
+    resolve(h, "zip_register_progress_callback_with_state", z->registerProgress, error);
     return error->isEmpty();
 }
 

@@ -22,6 +22,7 @@ struct ZipLibrary {
     decltype(&::zip_get_error) getError;
     decltype(&::zip_error_system_type) errorSystemType;
     decltype(&::zip_error_code_system) errorCodeSystem;
+    decltype(&::zip_register_progress_callback_with_state) registerProgress;
 };
 
 // The library's functions, loaded on the first call; null with the reason in *error when the

@@ -35,9 +35,13 @@ void PrintSelectedPages(PrintTarget& target, PrintableForm& form, const PageSele
         PrintContainerPage(target, form, QStringLiteral("picture1"), i, withSketch ? &sketch : nullptr);
     }
     if (area && selected[4]) PrintCoordinateTable(target, form.boundary(), form.mineName(), kind);
-    // Done only once the documents are ended and a file is complete.
+    // Done only once the documents are ended and a file is complete; a run that reached no
+    // page made no document and no file.
     target.endRun();
-    dialogs().message(QStringLiteral("提示"), QStringLiteral("输出完毕!"), MsgIcon::Information);
+    if (target.printedAny())
+        dialogs().message(QStringLiteral("提示"), QStringLiteral("输出完毕!"), MsgIcon::Information);
+    else
+        dialogs().message(QStringLiteral("提示"), QStringLiteral("没有可打印的内容，未输出任何页面。"), MsgIcon::Information);
 }
 
 } // namespace mf

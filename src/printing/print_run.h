@@ -14,7 +14,8 @@ PageSelection& PrintPageSelected();
 
 // Checks that the page is at least 209 by 296 mm, then prints the chosen pages of form (its
 // kind decides which exist), each as a job of its own, page 3 of kinds 1, 2 and 5 with the
-// boundary sketch, then the coordinate table, and ends with "输出完毕!". Pages on the screen
+// boundary sketch, then the coordinate table, and ends with "输出完毕!" (a run that reached
+// no page says that nothing was printed instead). Pages on the screen
 // stay as they are. A printer failure (PrintError) passes to the caller, before any message.
 void PrintSelectedPages(PrintTarget& target, PrintableForm& form, const PageSelection& selected);
 

@@ -4,10 +4,12 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextItem>
+#include <algorithm>
 #include <cmath>
 
 using namespace mf;
@@ -93,13 +95,23 @@ class TextRecorder : public QPaintEngine {
 public:
     TextRecorder() : QPaintEngine(AllFeatures) {}
     QList<QPair<QString, QPointF>> texts;
+    // Outlines stroked: their bounds and the pen's width, in twips.
+    QList<QPair<QRectF, double>> strokes;
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
+    void updateState(const QPaintEngineState& s) override {
+        if (s.state() & DirtyPen) pen_ = s.pen();
+    }
+    void drawPath(const QPainterPath& path) override {
+        if (pen_.style() != Qt::NoPen) strokes.append({path.boundingRect(), pen_.widthF()});
+    }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawLines(const QLineF*, int) override {}
     void drawTextItem(const QPointF& at, const QTextItem& item) override { texts.append({item.text(), at}); }
     Type type() const override { return User; }
+
+private:
+    QPen pen_;
 };
 
 class RecordingPage : public QPaintDevice {
@@ -153,4 +165,25 @@ TEST(AttachmentPrintout, TheDateIsCentredByItsBoldWidth) {
     const int x3 = int(std::nearbyint((R - L - QFontMetricsF(bold).horizontalAdvance(date)) / 2 + L + 1000));
     EXPECT_EQ(page.x("申请日期："), x3);
     EXPECT_EQ(page.x(date), int(std::nearbyint(x3 + QFontMetricsF(regular).horizontalAdvance("申请日期："))));
+}
+
+// The fonts standing in for 宋体 have no bold face: the title is outlined, so that it prints
+// bold, and stays one text.
+TEST(AttachmentPrintout, TheTitlePrintsBoldWithoutABoldFace) {
+    AttachmentListPrint list{"采矿权新立申请材料清单", "某某铁矿", "某某矿业公司", "2024年1月5日", {}};
+    RecordingPage page;
+    {
+        QPainter p(&page);
+        paintAttachmentListPage(p, list, 1);
+    }
+    EXPECT_EQ(std::count_if(page.engine.texts.begin(), page.engine.texts.end(),
+                            [&](const auto& t) { return t.first == list.title; }),
+              1);
+    const double x = page.x(list.title);
+    ASSERT_GT(x, 0);
+    const auto outline = std::find_if(page.engine.strokes.begin(), page.engine.strokes.end(),
+                                      [&](const auto& s) { return std::abs(s.first.left() - x) < 60; });
+    ASSERT_NE(outline, page.engine.strokes.end());
+    EXPECT_GE(outline->second, 8);   // at least 0.4 pt more on every stroke
+    EXPECT_GT(outline->first.width(), 10 * 200);   // the whole title
 }

@@ -13,11 +13,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPrintDialog>
+#include <QComboBox>
 #include <QPrinter>
 #include <QTableWidget>
 #include <QTimer>
 #include <zip.h>
+#include "platform/ui/printer_setup.h"
 #include "platform/ui/program_printer.h"
 
 using namespace mf;
@@ -330,8 +331,8 @@ TEST_F(FjglTest, TheListViewShowsTheApplicationsDocumentsAndChecksThePage) {
     // "设置" offers the choice of printer, not only the paper.
     bool printerChoice = false;
     QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        printerChoice = dlg != nullptr;
+        auto* dlg = dynamic_cast<PrinterSetupDialog*>(QApplication::activeModalWidget());
+        printerChoice = dlg != nullptr && dlg->printerBox()->count() >= 1;
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     view.Command1_Click();

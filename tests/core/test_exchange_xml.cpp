@@ -5,6 +5,7 @@
 #include "core/exchange_xml.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
+#include "strict_xml.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -33,6 +34,7 @@ protected:
         EXPECT_TRUE(exchangeXmlBytes(collectFormValues(f), fixtureMap(f.kindValue, true), &bytes,
                                      &error))
             << error.toStdString();
+        EXPECT_EQ(strictXmlError(bytes), "");
         return bytes;
     }
     std::unique_ptr<FakeForm> roundTrip(FakeForm& source) {
@@ -42,6 +44,9 @@ protected:
         EXPECT_TRUE(WriteExchangeXml(path, collectFormValues(source), fixtureMap(kind, true),
                                      &error))
             << error.toStdString();
+        QFile saved(path);
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(strictXmlError(saved.readAll()), "");
         auto target = makeForm(kind);
         ClearFormFields(*target);
         EXPECT_EQ(ReadSubmissionFile(path, *target, fixtureMap(kind, false),
@@ -232,8 +237,12 @@ TEST_F(ExchangeXml, ReaderHonoursTheDeclaredEncoding) {
         ASSERT_EQ(v.fields.size(), 1);
         EXPECT_EQ(v.fields.at(0).value, QStringLiteral("甲矿业€"));
     }
-    // Bytes that are no GBK in a document declared GBK: refused, not read as garbage.
-    parse("<?xml version=\"1.0\" encoding=\"GBK\"?><APP><DATA><SQR>\xFF\xFF</SQR></DATA></APP>", 2, false);
+    // Bytes that are no GBK in a document declared GBK are dropped and said to be, not read
+    // as garbage.
+    const FormValues v = parse("<?xml version=\"1.0\" encoding=\"GBK\"?><APP><DATA><SQR>\xB2\xC9\xFF</SQR></DATA></APP>");
+    ASSERT_EQ(v.fields.size(), 1);
+    EXPECT_EQ(v.fields.at(0).value, QStringLiteral("采"));
+    EXPECT_TRUE(v.droppedCharacters);
 }
 
 TEST_F(ExchangeXml, AMalformedBoundaryIsReportedAndNotLoaded) {

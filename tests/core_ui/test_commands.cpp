@@ -3,6 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/save_lock.h"
 #include "platform/text_file.h"
+#include "strict_xml.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -50,6 +51,7 @@ TEST_F(CommandsTest, XmlRoundTripBringsEveryFieldBackOnAllKinds) {
         const QString file = path(QStringLiteral("kind%1.XML").arg(kind));  // any case counts
         saveAs("SAVEXML", file);
         EXPECT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+        EXPECT_EQ(strictXmlError(fileBytes(file)), "") << kind;
         EXPECT_EQ(state().KindFilePath[kind], file);
         EXPECT_FALSE(main_->toolbarButtonAvailable("SAVE"));
         ASSERT_TRUE(closeEditor(kind));
@@ -185,23 +187,36 @@ TEST_F(CommandsTest, AFailedWriteSaysWhyAndChangesNothing) {
     EditorWindow* e = open(7);
     e->setText(ControlArray::ChTXT, 0, "采矿权人");
     QDir(dir_.path()).mkdir("folder.txt");
+    QDir(dir_.path()).mkdir("locked");
+    ASSERT_TRUE(writeBytes(path("locked/x.txt"), "writable file"));
     struct Case {
         QString target;
-        bool asksOverwrite;
+        QString message;  // "" when only a reason is expected
     };
-    const QList<Case> cases = {
-        {path("missing/sub/x.txt"), false},  // a folder that does not exist
-        {path("folder.txt"), true},          // a folder, not a file
-        {QStringLiteral("/proc/mf-save-test.txt"), false},  // a place nobody may write, root included
+    QList<Case> cases = {
+        {path("missing/sub/x.txt"), ""},  // a folder that does not exist
+        // A folder, not a file: refused before any question about overwriting it.
+        {path("folder.txt"), "文件保存失败：" + path("folder.txt") + "：同名的文件夹已经存在"},
+        {QStringLiteral("/proc/mf-save-test.txt"), ""},  // a place nobody may write, root included
     };
+    if (!runningAsRoot())  // a writable file in a folder that takes no new file
+        cases.append({path("locked/x.txt"),
+                      "文件保存失败：" + path("locked/x.txt") + "：文件夹没有写入权限：" + path("locked")});
     for (const Case& c : cases) {
         dialogs_.clear();
         dialogs_.chooseFile(c.target);
-        if (c.asksOverwrite) dialogs_.answer(MsgAnswer::Yes);
-        main_->Toolbar_ButtonMenuClick("SAVETXT");
+        if (c.target.endsWith("locked/x.txt")) dialogs_.answer(MsgAnswer::Yes);
+        {
+            std::unique_ptr<ReadOnlyFolder> readOnly;
+            if (c.target.endsWith("locked/x.txt")) readOnly = std::make_unique<ReadOnlyFolder>(path("locked"));
+            main_->Toolbar_ButtonMenuClick("SAVETXT");
+        }
         const ShownMessage m = dialogs_.lastMessage();
         EXPECT_TRUE(m.text.startsWith("文件保存失败：")) << m.text.toStdString();
         EXPECT_GT(m.text.size(), QStringLiteral("文件保存失败：").size());
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{c.message});
+        }
         EXPECT_EQ(m.title, "错误");
         EXPECT_EQ(m.icon, MsgIcon::Critical);
         EXPECT_TRUE(state().KindFilePath[7].isEmpty());

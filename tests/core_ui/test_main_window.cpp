@@ -12,7 +12,12 @@
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -228,14 +233,14 @@ TEST(MainWindowLoad, NoPrinterDisablesPrinterSetupOnly) {
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPrintDialog>
+#include "platform/ui/printer_setup.h"
 #include <QPushButton>
 #include <QTimer>
 
 TEST_F(MainWindowTest, PrinterSetupOffersThePrinterChoiceAndChangesNothingOnCancel) {
     QString title, ok;
     QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        auto* dlg = dynamic_cast<PrinterSetupDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dlg);
         title = dlg->windowTitle();
         if (auto* box = dlg->findChild<QDialogButtonBox*>())
@@ -284,4 +289,31 @@ TEST(StartUp, TheDictionaryFailuresReasonGoesToStandardErrorOnly) {
     const QString err = QString::fromLocal8Bit(testing::internal::GetCapturedStderr().c_str());
     EXPECT_TRUE(err.contains(dir.path() + "/DICT/系统词典.db")) << err.toStdString();
     EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+}
+
+TEST_F(MainWindowTest, LongWorkRunsOnAWorkerWhileTheWindowKeepsItsEventsAndRefusesClosing) {
+    main_->show();
+    std::atomic<bool> ticked{false};
+    QTimer tick;   // fires only if the window thread keeps running its event loop
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ticked = true;
+        EXPECT_FALSE(main_->close());   // refused while the work runs
+    });
+    tick.start(10);
+    std::thread::id workedOn;
+    const bool result = main_->runBusy("正在打包：x.zip", [&](const std::function<void(int)>& progress) {
+        workedOn = std::this_thread::get_id();
+        progress(50);
+        while (!ticked) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return true;
+    });
+    tick.stop();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(result);
+    EXPECT_NE(workedOn, std::this_thread::get_id());
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_FALSE(main_->isRunningBusyWork());
+    const auto* bar = main_->findChild<QProgressBar*>("MBar");
+    ASSERT_TRUE(bar);
+    EXPECT_FALSE(bar->isVisible());
 }

@@ -99,6 +99,38 @@ TEST_F(OpenTest, DecliningTheKindLoadsNothingAndWritesNothing) {
     EXPECT_TRUE(state().KindChanged[5]);
 }
 
+// A file that holds a field twice loads with the last value, says so once, and counts as
+// changed: saving it again is the user's choice.
+TEST_F(OpenTest, AFileWithARepeatedFieldSaysSoOnceAndCountsAsChanged) {
+    for (const char* name : {"dup.txt", "dup.xml"}) {
+        SCOPED_TRACE(name);
+        const QString file = savedFile(3, name, "甲");
+        open(3);
+        const QString field = main_->editor(3)->fieldName(ControlArray::ChTXT, 0);
+        closeEditor(3);
+        QByteArray bytes = fileBytes(file);
+        if (QString(name).endsWith(".txt")) {
+            bytes += encodeGb18030(dictionary().textKeyMap(3).byFieldName(field)->Value + "=乙\r\n");
+        } else {
+            const QByteArray element = dictionary().xmlNameMap(3).byFieldName(field)->Value.toUtf8();
+            bytes.replace("</DATA>", "<" + element + ">乙</" + element + "></DATA>");
+        }
+        ASSERT_TRUE(writeBytes(file, bytes));
+        dialogs_.clear();
+        openConfirmed(file);
+        EXPECT_EQ(dialogs_.messageTexts(),
+                  (QStringList{kindConfirmation(3), "文件中以下字段重复出现，已取最后一个：" + field}));
+        EXPECT_EQ(applicant(3), "乙");
+        EXPECT_EQ(state().KindFilePath[3], file);
+        EXPECT_TRUE(state().KindChanged[3]);
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE"));
+        EXPECT_EQ(fileBytes(file), bytes);
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::No);   // the question before closing a changed form
+        ASSERT_TRUE(closeEditor(3));
+    }
+}
+
 TEST_F(OpenTest, FilesThatAreGoneOrNoFilesSaySoAndLoadNothing) {
     const QString gone = savedFile(4, "gone.txt", "甲");
     QFile::remove(gone);  // deleted between the dialog and the open

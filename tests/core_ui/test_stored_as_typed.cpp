@@ -131,6 +131,11 @@ TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGb
         {"42201 金", "甲公司", MsgAnswer::Yes, "开采主矿种必须从矿种列表中选择...", false, 2},
         {"42201 金矿", "𠀀矿业€", MsgAnswer::No, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", false, 0},
         {"42201 金矿", "䶮矿业", MsgAnswer::Yes, "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人", true, 4},
+        // A noncharacter or a control character is dropped on saving: the question says so.
+        {"42201 金矿", "甲\uFFFF公司", MsgAnswer::Yes,
+         "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人（含有无法保存的字符，保存时将删除）", true, 4},
+        {"42201 金矿", "甲\x01公司", MsgAnswer::No,
+         "以下内容含有GBK字符集以外的字符，接收方可能无法识别，是否继续保存？\n申请人（含有无法保存的字符，保存时将删除）", false, 0},
         {"42201", "甲公司", MsgAnswer::Yes, "", true, 4},
     };
     for (const auto& c : cases) {
@@ -147,5 +152,111 @@ TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGb
         EXPECT_EQ(QFile::exists(file), c.saved) << c.mineral << " " << c.applicant;
         EXPECT_EQ(e->CurrentPage(), c.page) << c.mineral;
         e->selectTab(4);
+    }
+}
+
+// Coordinate text that is no number comes back from either file as it was stored, is
+// saved again byte for byte and is still refused by 计算; an empty coordinate or a point
+// number the text file would misread is never saved.
+TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
+    const QString boundary = "1,5,1,116.30.45,39.3000,2,116°30′45″,39.3015,3,１１６.３,39.31,4,6.0E1,0x1A,"
+                             "5,inf,nan,1200,1100,,1,";
+    int file = 0;
+    for (const char* command : {"SAVETXT", "SAVEXML"}) {
+        const bool xml = QString(command) == "SAVEXML";
+        const QString ext = xml ? "xml" : "txt";
+        EditorWindow* e = open(1);
+        ASSERT_TRUE(e);
+        typeInto(e);
+        e->gridGraph()->setZB_String(boundary);
+        e->gridGraph()->init_grid_graph();
+        const QString first = path(QStringLiteral("text%1.%2").arg(++file).arg(ext));
+        dialogs_.clear();
+        saveAs(command, first);
+        ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...") << dialogs_.messageTexts().join("; ").toStdString();
+        ASSERT_TRUE(closeEditor(1));
+        dialogs_.clear();
+        openConfirmed(first);
+        ASSERT_TRUE(main_->editor(1)) << dialogs_.messageTexts().join("; ").toStdString();
+        auto* g = qobject_cast<GridGraph*>(main_->editor(1)->gridGraphWidget());
+        ASSERT_TRUE(g);
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)}) << command;
+        EXPECT_EQ(g->ZB_String(), boundary) << command;
+        g->Area_Calc();
+        EXPECT_FALSE(g->core().AreaCalcPassed());
+        EXPECT_EQ(dialogs_.lastMessage().text, "第1行<坐标>列必须输入数据值...") << command;
+        const QString second = path(QStringLiteral("again%1.%2").arg(file).arg(ext));
+        dialogs_.answer(MsgAnswer::No).chooseFile(second);
+        ASSERT_TRUE(xml ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get())) << command;
+        EXPECT_EQ(fileBytes(second), fileBytes(first)) << command;
+
+        // The same file with the first X empty (as another program may write it) reopens
+        // with the cell empty, and is not saved again.
+        QByteArray bytes = fileBytes(first);
+        const QByteArray from = xml ? QByteArray("1,5,1,116.30.45,") : QByteArray("=1,116.30.45,");
+        ASSERT_TRUE(bytes.contains(from));
+        bytes.replace(from, xml ? QByteArray("1,5,1,,") : QByteArray("=1,,"));
+        const QString emptyX = path(QStringLiteral("emptyx%1.%2").arg(file).arg(ext));
+        ASSERT_TRUE(writeBytes(emptyX, bytes));
+        ASSERT_TRUE(closeEditor(1));
+        openConfirmed(emptyX);
+        g = qobject_cast<GridGraph*>(main_->editor(1)->gridGraphWidget());
+        EXPECT_EQ(g->core().grid().cell(1, 2), "") << command;
+        const QString third = path(QStringLiteral("third%1.%2").arg(file).arg(ext));
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::No).chooseFile(third);
+        EXPECT_FALSE(xml ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get()));
+        EXPECT_TRUE(dialogs_.messageTexts().contains("第1行坐标不完整")) << command;
+        EXPECT_FALSE(QFile::exists(third));
+        ASSERT_TRUE(closeEditor(1));
+    }
+    // "标高" as a point number would end the region in the text file: refused by the check.
+    EditorWindow* e = open(1);
+    typeInto(e);
+    e->gridGraph()->setZB_String("1,3,1,3800000,38500000,标高,3800100,38500000,3,3800100,38500100,100,50,A,1,");
+    e->gridGraph()->init_grid_graph();
+    const QString refused = path("refused.txt");
+    saveAs("SAVETXT", refused);
+    EXPECT_EQ(dialogs_.lastMessage().text, "第2行<拐点号>不能是“标高”，也不能含有逗号...");
+    EXPECT_FALSE(QFile::exists(refused));
+}
+
+// A form saved before any corner point reopens in plane coordinates from either file,
+// also into an editor showing geographic ones, and says nothing while it loads.
+TEST_F(CommandsTest, AFormWithoutCornerPointsReopensInPlaneCoordinates) {
+    EditorWindow* e = open(1);
+    ASSERT_TRUE(e);
+    typeInto(e);
+    auto* g = qobject_cast<GridGraph*>(e->gridGraphWidget());
+    auto* areaCom = qobject_cast<QComboBox*>(e->control("AREACOM"));
+    const auto chooseGeographic = [&] {
+        areaCom->setCurrentIndex(1);
+        emit areaCom->activated(1);
+        ASSERT_EQ(g->ZB_Type(), 1);
+    };
+    chooseGeographic();
+    const QString txt = path("nopoints-text.txt"), xml = path("nopoints-xml.xml");
+    saveAs("SAVETXT", txt);
+    ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...");
+    dialogs_.clear();
+    dialogs_.chooseFile(xml);
+    commands::SaveXmlFile(main_.get());
+    ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...") << dialogs_.messageTexts().join("; ").toStdString();
+    ASSERT_TRUE(QFile::exists(xml));
+    for (const QString& file : {txt, xml, txt}) {
+        // The plot of an earlier boundary is on show when the file is opened.
+        g->setZB_String(oneBlockBoundary());
+        g->init_grid_graph();
+        g->Graph_Draw(0);
+        ASSERT_TRUE(g->core().plotVisible());
+        g->setZB_String(QString());
+        g->init_grid_graph();
+        chooseGeographic();
+        state().KindChanged[1] = false;
+        dialogs_.clear();
+        openConfirmed(file);
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)}) << file.toStdString();
+        EXPECT_EQ(g->ZB_Type(), 0) << file.toStdString();
+        EXPECT_EQ(areaCom->currentIndex(), 0) << file.toStdString();
     }
 }

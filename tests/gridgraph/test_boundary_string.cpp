@@ -54,6 +54,7 @@ TEST(BoundaryString, LenientAndMalformedStrings) {
     EXPECT_EQ(Get_XY_Area("1,3,1,a,b,2,c,d,3,e,f,F,T,A1, 1 "), "4\r\n1,a,b,\r\n2,c,d,\r\n3,e,f,\r\n*,F,T,A1,1\r\n");
     // n = 0, text for n, a short point, no comma at all.
     EXPECT_EQ(Get_XY_Area("1,0,"), "");
+    EXPECT_EQ(Get_XY_Area("1,-1,F,T,A1,1,"), "");   // a negative count as 0: no pointless region
     EXPECT_EQ(Get_XY_Area("1,x,1,2,3,"), "");
     EXPECT_EQ(Get_XY_Area("1,3,1,a,b,2,c"), "");
     EXPECT_EQ(Get_XY_Area("abc"), "");
@@ -96,8 +97,12 @@ TEST(BoundaryString, LoadDetectsTypeFromRowOneAndKeepsStoredNumbers) {
     EXPECT_EQ(LoadGridFromLineText(p, Get_XY_Area("1,3,1,3000000.123,40000000,2,3000100,1000,3,x,40000100,5,1,,1,")), 0);
     EXPECT_EQ(p.cell(1, 2), "3000000.123");
     EXPECT_EQ(p.cell(1, 3), "40000000");
-    EXPECT_EQ(p.cell(3, 2), "0.0000");   // text that is no number becomes its value
+    EXPECT_EQ(p.cell(3, 2), "x");   // text that is no number stays, for the check to refuse
     EXPECT_EQ(p.cell(0, 3), "Y_坐标(止标高)");
+    // A first point without numbers says nothing of the kind: the next one tells it.
+    CoordGrid q;
+    EXPECT_EQ(LoadGridFromLineText(q, Get_XY_Area("1,3,1,,,2,3000100,40000000,3,3000100,40000100,5,1,,1,")), 0);
+    EXPECT_EQ(LoadGridFromLineText(q, Get_XY_Area("1,3,1,X,Y,2,X,Y,3,X,Y,5,1,,1,")), 0);
 }
 
 TEST(BoundaryString, SaveReopenSaveWritesTheSameString) {
@@ -106,6 +111,21 @@ TEST(BoundaryString, SaveReopenSaveWritesTheSameString) {
     CoordGrid g;
     LoadGridFromLineText(g, Get_XY_Area(zb));
     EXPECT_EQ(GridToZBString(g), zb);
+}
+
+// Every stored field comes back as stored, number or not, empty or not, so a save after a
+// reopen writes what was read and nothing becomes a corner at 0.
+TEST(BoundaryString, EveryFieldReloadsAsStored) {
+    const QStringList fields = {"116.30.45", "116°30′45″", "１１６.３", "6.0E1", "0x1A", "inf", "nan", "", "abc", "-0"};
+    for (const QString& f : fields) {
+        const QString zb = "2,3,1," + f + ",39.3000,2,116.3100," + f + ",3,116.31,39.31," + f + ",1100,A1,1," +
+                           "3,a,3000000,40000000,b,3000100,40000000,c,3000100,40000100," + f + "," + f + ",,-1,";
+        CoordGrid g;
+        EXPECT_EQ(LoadGridFromLineText(g, Get_XY_Area(zb)), 1) << f.toStdString();
+        EXPECT_EQ(g.cell(1, 2), f);
+        EXPECT_EQ(g.cell(2, 3), f);
+        EXPECT_EQ(GridToZBString(g), zb) << f.toStdString();
+    }
 }
 
 TEST(BoundaryString, LoadWithoutLineFeedLoadsNothing) {

@@ -50,7 +50,8 @@ TEST(CellEdit, ZtrimReadsTheMask) {
         const char* cell;
     } cases[] = {
         {"116°30′45.  ″", 2, "116.3045"},
-        {" 98°5 ′  .  ″", 2, "98.0500"},
+        {" 98°5 ′  .  ″", 2, "98.5000"},   // by position, as "98.5" in a file
+        {" 98° 5′3 .  ″", 2, "98.0530"},
         {"   °30′  .  ″", 2, "0.3000"},
         {"39°50′00.  ″", 3, "39.5000"},
         {"10°75′00.  ″", 3, "10.7500"},
@@ -68,26 +69,37 @@ TEST(CellEdit, ZtrimReadsTheMask) {
         EXPECT_EQ(ztrim(*CellToMaskText(cell, 2), true, 2), QString(cell));
 }
 
-TEST(CellEdit, TypedCharacterAndDotJump) {
+TEST(CellEdit, TypedCharacterAndFieldJump) {
     EXPECT_EQ(maskWithFirstChar(u'5', 2), "5  °  ′  .  ″");
     EXPECT_FALSE(maskWithFirstChar(u'a', 2).has_value());
     const struct {
         const char* text;
         int caret;
-        const char* out;
+        char16_t key;
+        const char* out;   // nullptr: the key changes nothing
         int newCaret;
     } jumps[] = {
-        {"98 °  ′  .  ″", 2, " 98°  ′  .  ″", 4},
-        {" 98°30′4 .  ″", 8, " 98°30′ 4.  ″", 10},   // seconds: on to the hundredths
+        {"98 °  ′  .  ″", 2, u'.', " 98°  ′  .  ″", 4},
+        {"98 °  ′  .  ″", 2, u' ', " 98°  ′  .  ″", 4},
+        {" 98°3 ′  .  ″", 5, u'.', " 98° 3′  .  ″", 7},    // minutes: on to the seconds
+        {" 98°3 ′  .  ″", 5, u' ', " 98° 3′  .  ″", 7},
+        {" 98°30′4 .  ″", 8, u'.', " 98°30′ 4.  ″", 10},   // a seconds digit: the hundredths
+        {" 98°30′4 .  ″", 8, u' ', nullptr, 0},            // a blank never starts them
+        {"116°  ′  .  ″", 4, u'.', nullptr, 0},            // the mask moved on by itself
+        {"116°30′  .  ″", 7, u' ', nullptr, 0},
+        {"116°30′45.  ″", 10, u'.', nullptr, 0},
+        {" 98°30′45.1 ″", 11, u'.', nullptr, 0},           // in the hundredths
     };
     for (const auto& j : jumps) {
-        const auto r = maskDotJump(j.text, j.caret);
+        const auto r = maskFieldJump(j.text, j.caret, QChar(j.key));
+        if (!j.out) {
+            EXPECT_FALSE(r.has_value()) << j.text << " " << j.caret;
+            continue;
+        }
         ASSERT_TRUE(r) << j.text;
         EXPECT_EQ(r->first, QString(j.out));
         EXPECT_EQ(r->second, j.newCaret);
     }
-    EXPECT_FALSE(maskDotJump(" 98°  ′  .  ″", 5).has_value());    // in the minutes
-    EXPECT_FALSE(maskDotJump(" 98°30′45.1 ″", 11).has_value());   // in the hundredths
 }
 
 TEST(CellEdit, InputOrder) {

@@ -39,8 +39,8 @@ TEST_F(CoreTest, InitWithEmptyStoredTextEmptiesTheGridAndSaysSo) {
     core.init_grid_graph();
     EXPECT_EQ(core.grid().rows(), 2);
     EXPECT_EQ(core.grid().lastDataRow(), 0);
-    // No type from an empty grid, but the container learns that it holds no rows.
-    EXPECT_EQ(events, QStringList{"EnableStatus(0)"});
+    // The empty grid keeps its type and the container learns it, and that it holds no rows.
+    EXPECT_EQ(events, QStringList({"SetZBType(0)", "EnableStatus(0)"}));
     EXPECT_EQ(core.ZB_String(), "");
     EXPECT_EQ(core.StoredText, "");
     EXPECT_EQ(core.grid().cell(0, 2), "X_坐标(起标高)");
@@ -130,6 +130,27 @@ TEST_F(CoreTest, GraphDrawShowsThePlotAndKeepsTheViewWithoutChange) {
     core.Graph_Draw(0);
     EXPECT_EQ(core.plotOptions.rotation, 0);
     EXPECT_EQ(core.plotOptions.tilt, 5);
+}
+
+// Loading a form empties the grid before it fills it: with the plot shown, neither step
+// says anything; the plot is drawn from a loaded grid or the table comes back.
+TEST_F(CoreTest, ReloadingWhileThePlotIsShownShowsNoMessage) {
+    core.setZB_String(kSquare);
+    core.init_grid_graph();
+    core.Graph_Draw(0);
+    ASSERT_TRUE(core.plotVisible());
+    events.clear();
+    core.setZB_String("");
+    core.init_grid_graph();
+    EXPECT_FALSE(core.plotVisible());
+    EXPECT_TRUE(events.contains("FrameZB"));
+    core.setZB_String(kSquare);
+    core.init_grid_graph();
+    core.Graph_Draw(0);
+    core.setZB_String(kSquare);
+    core.init_grid_graph();
+    EXPECT_TRUE(core.plotVisible());
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << dialogs.messageTexts().join("; ").toStdString();
 }
 
 TEST_F(CoreTest, FailingGraphDrawReturnsToTheTableWithFrameZB) {

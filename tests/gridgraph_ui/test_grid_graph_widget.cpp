@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace mf;
@@ -190,6 +191,40 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     EXPECT_EQ(qobject_cast<DegreeMaskEdit*>(g.activeEditor()), nullptr);
 }
 
+// Degrees, minutes and seconds typed with "." or blanks between them are stored as meant;
+// a field left half typed reads as the same digits in a file would ("98.3" is 98°30′).
+TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
+    const struct {
+        int col;
+        const char* typed;
+        const char* cell;
+    } cases[] = {
+        {2, "116.30.45", "116.3045"},
+        {3, "39.30.15", "39.3015"},
+        {2, "116 30 45", "116.3045"},
+        {3, "39 30 15", "39.3015"},
+        {2, "98.3", "98.3000"},
+        {2, "98.3.5", "98.0350"},
+        {2, "98.3.5.", "98.0305"},
+        {2, "116.30.45.5", "116.304550"},
+        {2, "116.30.4.5", "116.300450"},
+        {2, "116.3045", "116.3045"},
+        {3, "9.5", "9.5000"},
+    };
+    g.setZB_String("1,3,1,116.3045,39.5,2,116.31,39.5,3,116.31,39.51,1200,1100,,1,");
+    g.init_grid_graph();
+    for (const auto& c : cases) {
+        g.core().grid().setCurrent(2, c.col);
+        g.core().hooks().gridReset();
+        const QString typed = QString::fromUtf8(c.typed);
+        typeOnGrid(typed.left(1));
+        ASSERT_TRUE(qobject_cast<DegreeMaskEdit*>(g.activeEditor())) << c.typed;
+        typeInEditor(typed.mid(1));
+        g.commitEditor(false);
+        EXPECT_EQ(g.core().grid().cell(2, c.col), QString(c.cell)) << c.typed;
+    }
+}
+
 TEST_F(GridGraphTest, CtrlDownInTheLastColumnReopensThere) {
     g.setZB_String(kSquare);
     g.init_grid_graph();
@@ -221,6 +256,16 @@ TEST_F(GridGraphTest, CopyAndPasteThroughTheClipboard) {
     key(g.table(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(g.core().grid().lastDataRow(), 7);
     EXPECT_EQ(events, QStringList({"ZBChanged", "SetZBType(0)", "EnableStatus(1)"}));
+    // What a paste leaves out is named: all of a spreadsheet's copy, what follows a blank line.
+    QGuiApplication::clipboard()->setText("1\t3000000\t40000000\r\n");
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.lastMessage().text, "第1行不是逗号分隔的坐标数据，其后内容未粘贴");
+    EXPECT_EQ(g.core().grid().lastDataRow(), 7);
+    QGuiApplication::clipboard()->setText("1,3000000,40000000\r\n\r\n2,3000100,40000000\r\n");
+    key(g.table(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(g.core().grid().lastDataRow(), 8);
+    EXPECT_EQ(dialogs.lastMessage().title, "提示");
+    EXPECT_EQ(dialogs.lastMessage().text, "第2行不是逗号分隔的坐标数据，其后内容未粘贴");
     // Refused while the editor is open.
     g.Area_Flex_DblClick();
     key(g.table(), Qt::Key_V, Qt::ControlModifier);
@@ -328,6 +373,23 @@ TEST_F(GridGraphTest, PrintsOnePdfPageAndReportsCompletion) {
     info.start("pdfinfo", {pdf});
     if (info.waitForFinished(10000) && info.exitCode() == 0) {
         EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
+    }
+    // Every stroke of the printout is at least half a point wide (a printer pixel is a hairline).
+    const QString svg = dir.filePath("plot.svg");
+    if (QProcess::execute("pdftocairo", {"-svg", pdf, svg}) == 0) {
+        QFile f(svg);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        static const QRegularExpression stroke(
+            R"(<path style="[^"]*stroke-width:([\d.]+);[^"]*"[^>]*transform="matrix\(([-\d.]+),([-\d.]+),([-\d.]+),([-\d.]+),)");
+        int strokes = 0;
+        for (auto it = stroke.globalMatch(text); it.hasNext(); ++strokes) {
+            const auto m = it.next();
+            const double scale = std::sqrt(std::abs(m.captured(2).toDouble() * m.captured(5).toDouble() -
+                                                    m.captured(3).toDouble() * m.captured(4).toDouble()));
+            EXPECT_GE(m.captured(1).toDouble() * scale, 0.499) << m.captured(0).toStdString();
+        }
+        EXPECT_GT(strokes, 0);
     }
 }
 

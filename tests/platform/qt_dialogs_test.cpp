@@ -3,6 +3,12 @@
 #include "platform/ui/qt_setup.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+#include <QTreeView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFont>
@@ -95,13 +101,23 @@ TEST(QtDialogs, SaveDialogDoesNotAskAboutOverwriting) {
     EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
 }
 
-TEST(QtSetup, ButtonsReadChinese) {
+TEST(QtSetup, ButtonsAndFileDialogsReadChinese) {
     ASSERT_TRUE(installTranslations(*qApp));
     QMessageBox box(QMessageBox::Question, QStringLiteral("提示"), QStringLiteral("x"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("是")));
     EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QStringLiteral("否")));
     EXPECT_TRUE(box.button(QMessageBox::Ok)->text().contains(QStringLiteral("确定")));
+
+    // The file dialogs' type column, which Qt's own catalogue leaves in English, and a date
+    // column that takes a whole date.
+    QTemporaryDir dir;
+    EXPECT_EQ(QAbstractFileIconProvider().type(QFileInfo(dir.path())), QStringLiteral("文件夹"));
+    auto dialog = QtDialogs::makeFileDialog(nullptr, FileDialogRequest{}, true);
+    auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(tree, nullptr);
+    const QString date = QLocale::system().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+    EXPECT_GT(tree->header()->sectionSize(3), tree->fontMetrics().horizontalAdvance(date) + 8);
 }
 
 TEST(QtSetup, WindowsFontNamesMapToInstalledChineseFonts) {

@@ -1,11 +1,16 @@
 #include "platform/save_lock.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,4 +68,23 @@ TEST(SaveLock, OnlyAnotherProgramsLockIsReportedAsAnotherSave) {
         EXPECT_EQ(check.readAll(), "the user's");
     }
     setSaveLockWait(5000);
+}
+
+// While a save waits for another program's save, the window thread goes on (the window keeps
+// painting) under the wait cursor: here a timer that fires meanwhile ends the other save, and
+// the waiting save takes the lock.
+TEST(SaveLock, TheWaitLetsTheWindowThreadRunUnderTheWaitCursor) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("申请.txt");
+    QLockFile other(target + ".lock");
+    ASSERT_TRUE(other.lock());
+    std::optional<Qt::CursorShape> shownWhileWaiting;
+    QTimer::singleShot(50, [&] {
+        if (const QCursor* c = QGuiApplication::overrideCursor()) shownWhileWaiting = c->shape();
+        other.unlock();
+    });
+    const SaveLock lock(target);
+    EXPECT_TRUE(lock.acquired());
+    EXPECT_EQ(shownWhileWaiting, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

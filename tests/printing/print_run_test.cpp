@@ -179,6 +179,16 @@ TEST_F(RunTest, AnEmptyGridPrintsNoSketchAndTheTableReportsItself) {
     EXPECT_TRUE(target.lines().isEmpty());
     EXPECT_EQ(dialogs.messageTexts(),
               (QStringList{QStringLiteral("坐标不完成,无法打印区域坐标表..."), QStringLiteral("输出完毕!")}));
+
+    // With only the table chosen nothing reaches a page: no completion is reported.
+    target.clear();
+    dialogs.clear();
+    PageSelection tableOnly{};
+    tableOnly[4] = true;
+    PrintSelectedPages(target, form, tableOnly);
+    EXPECT_EQ(target.jobs(), 0);
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{QStringLiteral("坐标不完成,无法打印区域坐标表..."),
+                                                   QStringLiteral("没有可打印的内容，未输出任何页面。")}));
 }
 
 TEST_F(RunTest, PagesGatherIntoOnePdfOfA4Pages) {

@@ -141,7 +141,8 @@ void frmBrowseFJ::cmdPrint_Click() {
     const bool pdf = run->outputFormat() == QPrinter::PdfFormat;
     std::unique_ptr<PdfFile> file;
     if (pdf) {
-        const QString path = askPdfPath(QStringLiteral("打印到文件"), QString());
+        // The list's title and the project, as the form's printout is named.
+        const QString path = askPdfPath(pdfFileName(lblTName->text(), lblPName->text()));
         if (path.isEmpty()) return;
         file = std::make_unique<PdfFile>(path);
         if (!file->open()) {

@@ -21,8 +21,10 @@
 #include "core/validation.h"
 #include "core/work_lists.h"
 #include "forms/ui/editor_window.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
+#include "platform/pdf_file.h"
 #include "platform/save_lock.h"
 #include "platform/text_file.h"
 
@@ -235,6 +237,11 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         // The file always carries the command's extension, so it can be opened again and
         // its package folder never collides with it.
         if (!hasExtension(path, type)) path += QLatin1Char('.') + QString::fromLatin1(type);
+        // A folder of that name is never offered for overwriting.
+        if (const QString refusal = targetRefusal(path); !refusal.isEmpty()) {
+            dialogs().error(QStringLiteral("文件保存失败：") + refusal);
+            return false;
+        }
         if (QFileInfo::exists(path) && !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?")))
             return false;
         st.PendingFile = path;
@@ -357,10 +364,7 @@ void printerSetup(QWidget* parent) {
 QString proposedPdfName(int kind, const QString& mineName) {
     QString stem = kindPackageTextName(kind);
     stem = stem.left(stem.lastIndexOf(u'.'));
-    QString mine;
-    for (const QChar c : mineName.trimmed())
-        if (c.unicode() >= 0x20 && !QStringLiteral("/\\:*?\"<>|").contains(c)) mine += c;
-    return (mine.isEmpty() ? stem : stem + u'-' + mine) + QStringLiteral(".pdf");
+    return pdfFileName(stem, mineName);
 }
 
 void showPrintDialog(QWidget* parent) {

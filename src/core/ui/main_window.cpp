@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -27,6 +28,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <system_error>
+#include <thread>
 
 namespace mf {
 
@@ -267,6 +270,72 @@ void TabMain::showActivityNow(const QString& text) {
     panelActivity_->repaint();
 }
 
+namespace {
+
+// Swallows the user's input to every window while long work runs on a worker, so no
+// command starts and nothing closes meanwhile; painting goes on.
+class InputRefused : public QObject {
+public:
+    InputRefused() { qApp->installEventFilter(this); }
+    ~InputRefused() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Close:
+            e->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+bool TabMain::runBusy(const QString& text, const BusyWork& work) {
+    if (busyWork_) return false;
+    busyWork_ = true;
+    setBusy(true);
+    showActivityNow(text);
+    mbar_->setValue(0);
+    mbar_->setVisible(true);
+    bool result = false;
+    {
+        const InputRefused refused;
+        QEventLoop loop;
+        // Progress and the end reach the window as queued calls; the loop is left only once
+        // the worker has ended, so nothing it posts outlives what it points to.
+        auto progress = [this](int percent) {
+            QMetaObject::invokeMethod(this, [this, percent] { mbar_->setValue(percent); }, Qt::QueuedConnection);
+        };
+        std::thread worker;
+        try {
+            worker = std::thread([&] {
+                result = work(progress);
+                QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: the work runs here, the window waits for it.
+            result = work([this](int percent) { mbar_->setValue(percent); });
+        }
+        if (worker.joinable()) {
+            loop.exec();
+            worker.join();   // also when the loop was left for the program's end
+        }
+    }
+    mbar_->setVisible(false);
+    setBusy(false);
+    busyWork_ = false;
+    return result;
+}
+
 void TabMain::setBusy(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -415,6 +484,10 @@ void TabMain::helpCommand() {
 }
 
 void TabMain::closeEvent(QCloseEvent* ev) {
+    if (busyWork_) {
+        ev->ignore();
+        return;
+    }
     // Every editor closes first, each with its own save question; only then is the work
     // area removed, so a save made while closing still finds the attachment lists.
     for (int k = 1; k <= kKindCount; ++k) {

@@ -72,6 +72,8 @@ public:
     QString activityText() const override;
     void setBusy(bool busy) override;
     void showActivityNow(const QString& text) override;
+    bool runBusy(const QString& text, const BusyWork& work) override;
+    bool isRunningBusyWork() const { return busyWork_; }
     QString fileText() const;
     QString dateText() const;
     QAction* action(const QString& key) const { return actions_.value(key); }
@@ -108,6 +110,7 @@ private:
     QPointer<EditorWindow> lastActive_;
     bool activationLoaded_ = false;  // what the last activation's load step gave
     QString lastOpenPath_;
+    bool busyWork_ = false;   // runBusy's work is running: input and closing are refused
 };
 
 } // namespace mf

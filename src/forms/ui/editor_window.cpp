@@ -412,8 +412,10 @@ bool EditorWindow::Form_Activate() {
             // another program makes from here on.
             const QByteArray stamp = fs::fileFingerprint(path);
             loading_ = true;
+            bool lossy = false;
             const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
-                                              [&dict](const QString& code) { return dict.GetMineralName(code); });
+                                              [&dict](const QString& code) { return dict.GetMineralName(code); },
+                                              &lossy);
             loading_ = false;
             if (rc == -1) {
                 setKindFile(kind_, path, stamp);
@@ -427,8 +429,10 @@ bool EditorWindow::Form_Activate() {
                 setKindFile(kind_, QString());
             }
             if (reserve_) reserve_->UpdateMineralScaleLabels(true);
-            // Filling the fields ran their handlers; the freshly loaded form is unchanged.
-            st.KindChanged[kind_] = false;
+            // Filling the fields ran their handlers; the freshly loaded form is unchanged,
+            // unless the file held what it could not keep: saving it again is then the
+            // user's choice.
+            st.KindChanged[kind_] = rc == -1 && lossy;
         }
         st.PendingFile.clear();
         shell().SetToolbarButtonState(QStringLiteral("PRINT"), true);

@@ -66,8 +66,8 @@ void DegreeMaskEdit::setColumn(int col) {
 }
 
 void DegreeMaskEdit::keyPressEvent(QKeyEvent* e) {
-    if (e->text() == QLatin1String(".")) {
-        if (const auto j = celledit::maskDotJump(displayText(), cursorPosition())) {
+    if (e->text().size() == 1 && celledit::isFieldKey(e->text().at(0))) {
+        if (const auto j = celledit::maskFieldJump(displayText(), cursorPosition(), e->text().at(0))) {
             setText(j->first);
             setCursorPosition(j->second);
         }
@@ -602,6 +602,8 @@ void GridGraph::pasteCommand() {
         return;
     view_->setFocus();
     afterBlockChange(r.detectedType);
+    if (!r.notice.isEmpty())
+        dialogs().message(kTitleHint, r.notice, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 void GridGraph::afterBlockChange(const std::optional<int>& detectedType) {

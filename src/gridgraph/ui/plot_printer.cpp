@@ -55,7 +55,7 @@ void PrintAreaPlot(GridGraphCore& core, const QPrinter& choices) {
     const std::unique_ptr<QPrinter> printer = runPrinter(choices);
     std::unique_ptr<PdfFile> file;
     if (printer->outputFormat() == QPrinter::PdfFormat) {
-        const QString path = askPdfPath(QStringLiteral("PDF 文件"), QStringLiteral("矿区图.pdf"));
+        const QString path = askPdfPath(QStringLiteral("矿区图.pdf"));
         if (path.isEmpty())
             return;
         file = std::make_unique<PdfFile>(path);

@@ -17,13 +17,10 @@ std::unique_ptr<QPrinter> runPrinter(const QPrinter& choices) {
         printer->setOutputFormat(QPrinter::PdfFormat);
     else
         printer->setPrinterName(choices.printerName());
+    // What the set-up offers, and nothing else: a file is written once.
     printer->setPageLayout(choices.pageLayout());
     printer->setFullPage(choices.fullPage());
-    printer->setCopyCount(choices.copyCount());
-    printer->setCollateCopies(choices.collateCopies());
-    printer->setColorMode(choices.colorMode());
-    printer->setDuplex(choices.duplex());
-    printer->setPageOrder(choices.pageOrder());
+    printer->setCopyCount(pdf ? 1 : choices.copyCount());
     printer->setDocName(choices.docName());
     return printer;
 }

@@ -1,10 +1,15 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
+#include <QTreeView>
+#include <algorithm>
 #include <QMessageBox>
 
 namespace mf {
@@ -100,6 +105,22 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget* parent, const Fi
     }
     if (!request.fileName.isEmpty())
         dialog->selectFile(request.fileName);
+    // Qt sizes the date column for a two-digit year; a date of this locale is longer. The
+    // name column, sized for 26 wide letters, gives the room, so the columns still fit.
+    if (auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView")); tree && tree->header()->count() > 3) {
+        QHeaderView* header = tree->header();
+        const QFontMetrics fm(dialog->font());
+        const QString date =
+            QLocale::system().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+        const int dateWidth = fm.horizontalAdvance(date) + fm.averageCharWidth() * 2;
+        if (header->sectionSize(3) < dateWidth) header->resizeSection(3, dateWidth);
+        const int nameWidth = fm.horizontalAdvance(QString(26, u'w'));
+        const int room = nameWidth + fm.horizontalAdvance(QStringLiteral("128.88 GB")) +
+                         fm.horizontalAdvance(QStringLiteral("mp3Folder")) +
+                         fm.horizontalAdvance(QStringLiteral("10/29/81 02:02PM")) - header->sectionSize(1) -
+                         header->sectionSize(2) - header->sectionSize(3);
+        if (header->sectionSize(0) > room) header->resizeSection(0, std::max(room, nameWidth / 2));
+    }
     return dialog;
 }
 

@@ -52,6 +52,24 @@ private:
     }
 };
 
+// Texts of Qt's file dialogs that Qt's own Chinese catalogue lacks (the type column).
+class FileDialogTexts : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0 && qstrcmp(context, "QFileIconProvider") != 0)
+            return QString();
+        static const char* const texts[][2] = {
+            {"Folder", "文件夹"}, {"File Folder", "文件夹"}, {"File", "文件"},     {"Drive", "驱动器"},
+            {"Shortcut", "快捷方式"}, {"Alias", "替身"},     {"Unknown", "未知"},
+        };
+        for (const auto& t : texts)
+            if (qstrcmp(source, t[0]) == 0) return QString::fromUtf8(t[1]);
+        return QString();
+    }
+};
+
 } // namespace
 
 void installProgramStyle() {
@@ -70,6 +88,7 @@ bool installTranslations(QApplication& app) {
         delete translator;
         return false;
     }
+    QCoreApplication::installTranslator(new FileDialogTexts(&app));
     return QCoreApplication::installTranslator(translator);
 }
 

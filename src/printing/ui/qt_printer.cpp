@@ -55,7 +55,7 @@ public:
 private:
     void ready() {
         if (!pdf_ || file_) return;
-        const QString path = askPdfPath(QStringLiteral("打印到文件"), proposedPdfName_);
+        const QString path = askPdfPath(proposedPdfName_);
         if (path.isEmpty()) throw PrintCancelled();
         auto file = std::make_unique<PdfFile>(path);
         if (!file->open()) throw PrintFileError(file->message());
