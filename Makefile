@@ -22,6 +22,7 @@ test: build
 
 # Builds and runs every benchmark of bench/; each goal prints one "goal ..." line.
 bench: configure
+	bash scripts/install-deps bench
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bash bench/run.sh $(BUILD)
 

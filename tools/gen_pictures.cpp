@@ -44,7 +44,7 @@ static bool drawPicture(const QString& path, int w, int h) {
     // The decoded copy holds the pixels the JPEG gives back, so the window shows the same
     // picture whichever of the two it reads.
     return img.save(path, "JPG", 85) &&
-           mf::writeDecodedPicture(mf::decodedPicturePath(path), QImage(path, "JPEG").convertToFormat(QImage::Format_RGB888));
+           mf::writeDecodedPicture(mf::decodedPicturePath(path), QImage(path, "JPEG").convertToFormat(QImage::Format_RGB32));
 }
 
 // The program's icon: white mountains on a green tile, a gold line as the boundary.

@@ -72,7 +72,7 @@ QString workListPath(int kind) {
     return found.isEmpty() ? canonical : found;
 }
 
-bool EnsureWorkXml() {
+bool EnsureWorkXml(QString* error) {
     const int k = state().CurrentKind;
     if (!isKind(k) || state().KindTempDir[k].isEmpty()) return false;
     fs::makeDirPath(state().KindTempDir[k]);
@@ -80,7 +80,7 @@ bool EnsureWorkXml() {
     if (QFileInfo::exists(work)) return true;
     // A new file of our own, not the template's permissions: an installed read-only
     // template must not give a working list that refuses every change.
-    return copyFileAtomic(templatePath(k), work);
+    return copyFileAtomic(templatePath(k), work, error);
 }
 
 bool RestartWorkXml(int kind) {
@@ -101,7 +101,13 @@ bool RestartWorkXml(int kind) {
 
 bool loadMaterials(QList<AttachmentMaterial>* out) {
     out->clear();
-    if (!fs::fileExists(workListPath(state().CurrentKind))) EnsureWorkXml();
+    QString why;
+    if (!fs::fileExists(workListPath(state().CurrentKind)) && !EnsureWorkXml(&why) && !why.isEmpty() &&
+        fs::fileExists(templatePath(state().CurrentKind))) {
+        // The work area cannot be written: said now, before a document seems attached.
+        dialogs().error(QStringLiteral("文件保存失败：") + why);
+        return false;
+    }
     ListDocument doc;
     if (!openList(doc)) return false;
     for (const pugi::xpath_node& m : doc.materials()) {
@@ -164,11 +170,11 @@ bool HasElectronicFiles() {
     return false;
 }
 
-void SetFileUrl(const QString& fjid, const QString& fileXh, const QString& path) {
+bool SetFileUrl(const QString& fjid, const QString& fileXh, const QString& path) {
     ListDocument doc;
-    if (!openList(doc)) return;
+    if (!openList(doc)) return false;
     setNodeText(findEntry(findMaterial(doc, fjid), fileXh), ".//fileUrl", path);
-    commit(doc);
+    return commit(doc);
 }
 
 void SetFileTitle(const QString& fjid, const QString& fileXh, const QString& title) {

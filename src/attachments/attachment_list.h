@@ -34,14 +34,17 @@ QString templatePath(int kind);
 QString workListPath(int kind);
 
 // Creates the work folder and copies the template to the working copy when it is missing.
-// An existing working copy is never overwritten. False when no working copy exists after.
-bool EnsureWorkXml();
+// An existing working copy is never overwritten. False when no working copy exists after,
+// with the reason ("<file>：<why>") in *error.
+bool EnsureWorkXml(QString* error = nullptr);
 // Starts the kind's working list afresh from its template, for a file without a package.
 // When the template cannot be copied no working list is left, so nothing of the former list
 // is ever packaged with the new file; false then.
 bool RestartWorkXml(int kind);
 
-// The materials in document order (LoadAttachmentGrid). False after "XML文件不存在".
+// The materials in document order (LoadAttachmentGrid). False after "XML文件不存在", or
+// after "文件保存失败：" and the reason when the working copy cannot be made (a full or
+// read-only work area).
 bool loadMaterials(QList<AttachmentMaterial>* out);
 // The description of a material; false when the list or the material is missing.
 bool ShowAttachmentDescription(const QString& fjid, QString* description);
@@ -52,7 +55,8 @@ bool GetFileUrlByXh(const QString& fjid, const QString& fileXh, QString* url);
 
 int RecountElectronicFiles(const QString& fjid);
 bool HasElectronicFiles();
-void SetFileUrl(const QString& fjid, const QString& fileXh, const QString& path);
+// True when the working copy took the path.
+bool SetFileUrl(const QString& fjid, const QString& fileXh, const QString& path);
 void SetFileTitle(const QString& fjid, const QString& fileXh, const QString& title);
 // Appends entry n with the names the window gave its new row, and an empty path.
 void AppendFileEntry(const QString& fjid, const QString& n, const QString& fileName, const QString& fileTitle);

@@ -16,11 +16,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mf {
@@ -48,22 +53,85 @@ QString cleanDir(const QString& dir) { return dir.isEmpty() ? QString() : QDir::
 
 QByteArray native(const QString& p) { return QFile::encodeName(p); }
 
+bool inside(const QString& path, const QString& folder) {
+    return !folder.isEmpty() && cleanDir(path).startsWith(withSlash(folder));
+}
+
+bool flaggedRenamesRefused = false;
+std::function<void()> stepHook;
+
+// One step of putting a package in place done (a rename, a move, a removal).
+void stepDone() {
+    if (stepHook) stepHook();
+}
+
+// The errors by which a file system says it does not know a rename's flags.
+bool flagsNotSupported(int err) { return err == EINVAL || err == ENOTSUP || err == EOPNOTSUPP || err == ENOSYS; }
+
+// A rename with renameat2's flags. Where the file system does not know RENAME_NOREPLACE
+// (NTFS or exFAT through FUSE, vfat, some network file systems) a plain rename does the
+// same under the save lock, after a look that nothing stands at the target. RENAME_EXCHANGE
+// is not emulated: the caller takes its own road.
 bool renameEntry(const QString& from, const QString& to, unsigned flags) {
-    return ::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(), flags) == 0;
+    const QByteArray f = native(from), t = native(to);
+    if (flags != 0) {
+        if (flaggedRenamesRefused)
+            errno = EINVAL;
+        else if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), flags) == 0)
+            return true;
+        if (!flagsNotSupported(errno) || !(flags & RENAME_NOREPLACE)) return false;
+        if (entryExists(to)) {
+            errno = EEXIST;
+            return false;
+        }
+    }
+    return ::rename(f.constData(), t.constData()) == 0;
 }
 
 QStringList folderEntries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A new hidden folder beside the package; "" with *error set when none could be made.
+constexpr int kRandomPart = 6;
+
+// The prefix of the hidden siblings of the package folder named stem with the tag; a
+// random part of kRandomPart letters and digits follows it.
+QString hiddenPrefix(const QString& stem, const QString& tag) { return hiddenSiblingName(stem, tag, kRandomPart); }
+
+bool isHidden(const QString& name, const QString& stem, const QString& tag) {
+    const QString prefix = hiddenPrefix(stem, tag);
+    if (!name.startsWith(prefix) || name.size() != prefix.size() + kRandomPart) return false;
+    for (const QChar c : name.mid(prefix.size()))
+        if (!(c.isDigit() || (c.unicode() < 0x80 && c.isLetter()))) return false;
+    return true;
+}
+
+// An unused path for a hidden sibling of the package folder.
+QString unusedHidden(const QString& parent, const QString& stem, const QString& tag) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (;;) {
+        QString name = hiddenPrefix(stem, tag);
+        for (int i = 0; i < kRandomPart; ++i) name += QChar(letters[QRandomGenerator::global()->bounded(62)]);
+        const QString path = withSlash(parent) + name;
+        if (!entryExists(path)) return path;
+    }
+}
+
+// The reason of a failed step, naming the package folder the user knows, never a hidden one.
+QString describeStep(const QString& folder, int err) { return describeFileError(folder, fileErrorReason(err)); }
+
+// A new hidden folder beside the package (its mode follows the umask); "" with *error set
+// when none could be made.
 QString makeHidden(const QString& parent, const QString& stem, const QString& tag, QString* error) {
-    QByteArray templ = native(withSlash(parent) + u'.' + stem + tag + QStringLiteral("XXXXXX"));
-    if (!::mkdtemp(templ.data())) {
-        if (error) *error = describeFileError(parent, fileErrorReason(errno));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = unusedHidden(parent, stem, tag);
+        if (::mkdir(native(path).constData(), 0777) == 0) return path;
+        if (errno == EEXIST) continue;
+        if (error) *error = describeStep(withSlash(parent) + stem, errno);
         return QString();
     }
-    return QFile::decodeName(templ);
+    if (error) *error = describeStep(withSlash(parent) + stem, EEXIST);
+    return QString();
 }
 
 // The names the program writes into a package folder, read from the folder's own list.
@@ -154,6 +222,7 @@ void retire(const QString& old, const QString& dest, int kind, PackageReport& re
             } else if ((!stayed && !failure) || cleanDir(path) != list) {
                 if (::unlink(native(path).constData()) != 0 && !failure) failure = errno;
             }
+            stepDone();
         },
         [&](const QString& path, const QString& rel) {
             bool moved = false;
@@ -165,35 +234,158 @@ void retire(const QString& old, const QString& dest, int kind, PackageReport& re
             }
             stayed = stayed || !moved;
             report.kept << (moved ? rel : path);
+            stepDone();
         });
     if (::rmdir(native(old).constData()) != 0 && (failure || errno != ENOTEMPTY))
         report.leftOver << describeFileError(old, fileErrorReason(failure ? failure : errno));
 }
 
-// Leftovers of an interrupted save of this package: a half-written build goes; a complete
-// package that was not swapped in, or an old one that was swapped out, gives up its foreign
-// files to the package and goes. With no package folder at all, a complete one takes its place.
-void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind,
-                    PackageReport& report) {
-    const QString prefix = u'.' + stem;
-    bool cleaned = false;
-    for (const QString& name : folderEntries(parent)) {
-        if (!name.startsWith(prefix)) continue;
-        cleaned = true;
-        const QString rest = name.mid(prefix.size());
-        const QString path = withSlash(parent) + name;
-        if (!isPlainDir(path)) continue;
-        if (rest.startsWith(kBuildTag)) {
-            fs::deleteDirTree(path);
-        } else if (rest.startsWith(kReadyTag) || rest.startsWith(kRemovedTag)) {
-            // Without its list an old package was all but removed: the rest is the program's.
-            if (!isPlainFile(entryPath(path, kPackageListName))) {
-                fs::deleteDirTree(path);
-                continue;
+// Moves what is not the program's from the package folder into the new package before the
+// swap, so that the user's own files go with the package in one rename and no kill leaves
+// them behind in a hidden folder. What cannot be moved (a name the new package holds)
+// stays and is dealt with when the old package is retired.
+void moveForeign(const QString& folder, const QString& ready, int kind, PackageReport& report) {
+    walkPackage(
+        folder, programEntries(folder, kind), [](const QString&, bool) {},
+        [&](const QString& path, const QString& rel) {
+            const QString target = withSlash(ready) + rel;
+            const QString targetDir = QFileInfo(target).absolutePath();
+            if (!entryExists(targetDir)) QDir().mkdir(targetDir);
+            if (isPlainDir(targetDir) && renameEntry(path, target, RENAME_NOREPLACE)) {
+                report.kept << rel;
+                stepDone();
             }
-            if (rest.startsWith(kReadyTag) && !entryExists(folder) && renameEntry(path, folder, RENAME_NOREPLACE))
-                continue;
-            retire(path, folder, kind, report);
+        });
+}
+
+// The kind whose package the folder is (its list and the kind's text copy); 0 for none.
+int packageKindOf(const QString& folder) {
+    for (int k = 1; k <= kKindCount; ++k)
+        if (isPackageFolder(folder, k)) return k;
+    return 0;
+}
+
+// True when the folder is a package of the kind that holds every file its list names: one
+// whose removal has begun (the list goes last) is not.
+bool wholePackage(const QString& folder, int kind) {
+    if (!isPackageFolder(folder, kind) || !isPlainFile(entryPath(folder, kMaterialListName))) return false;
+    const ProgramEntries pe = programEntries(folder, kind);
+    for (auto it = pe.materials.cbegin(); it != pe.materials.cend(); ++it) {
+        if (it.value().isEmpty()) continue;
+        const QString dir = entryPath(folder, it.key());
+        if (!isPlainDir(dir)) return false;
+        for (const QString& doc : it.value())
+            if (!isPlainFile(entryPath(dir, doc))) return false;
+    }
+    return true;
+}
+
+// When the list of a complete package was written, in nanoseconds.
+qint64 listTime(const QString& folder) {
+    struct stat st {};
+    if (::lstat(native(entryPath(folder, kPackageListName)).constData(), &st) != 0) return 0;
+    return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// Puts the complete package R (a ".ready-" sibling) in place of the package folder: the
+// user's files of the old package move into R first, then the two are exchanged in one
+// rename. Where the file system has no exchange, the old package steps aside under a
+// hidden name and R is renamed into place; a kill between the two leaves both packages
+// whole beside an empty place, which the next open or save fills with the newer one. The
+// old package ends under a hidden name, returned in *old ("" when there was none).
+bool putInPlace(const QString& R, const QString& folder, const QString& parent, int kind, QString* old,
+                PackageReport& report, QString* error) {
+    auto fail = [&](int err) {
+        if (error) *error = describeStep(folder, err);
+        return false;
+    };
+    old->clear();
+    if (entryExists(folder)) {
+        moveForeign(folder, R, kind, report);
+        if (renameEntry(R, folder, RENAME_EXCHANGE)) {
+            *old = R;
+        } else {
+            if (!flagsNotSupported(errno)) return fail(errno);
+            const QString aside = unusedHidden(parent, QFileInfo(folder).fileName(), kReadyTag);
+            if (!renameEntry(folder, aside, RENAME_NOREPLACE)) return fail(errno);
+            stepDone();
+            if (!renameEntry(R, folder, RENAME_NOREPLACE)) {
+                const int err = errno;
+                renameEntry(aside, folder, RENAME_NOREPLACE);  // the old package back in its place
+                return fail(err);
+            }
+            *old = aside;
+        }
+    } else if (!renameEntry(R, folder, RENAME_NOREPLACE)) {
+        return fail(errno);
+    }
+    stepDone();
+    syncFolder(parent);
+    return true;
+}
+
+// Leftovers of an interrupted save of this package: a half-written build goes; of the
+// complete packages (the folder and hidden ".ready-" ones: a new package not yet swapped
+// in, an old one swapped out), the newest is put in place: the one whose text copy has the
+// bytes of the saved file (reference), else the one whose list was written last. The others
+// are retired into it: their own files go, the user's files move into it. No hidden package
+// is removed while no package could be put in place. kind 0: the kind of the packages found.
+void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind,
+                    const QString& reference, PackageReport& report) {
+    bool cleaned = false;
+    QStringList ready;
+    for (const QString& name : folderEntries(parent)) {
+        const QString path = withSlash(parent) + name;
+        const bool build = isHidden(name, stem, kBuildTag);
+        const bool isReady = isHidden(name, stem, kReadyTag);
+        const bool removed = isHidden(name, stem, kRemovedTag);
+        if (!(build || isReady || removed)) continue;
+        cleaned = true;
+        if (!isPlainDir(path)) continue;
+        if (build) {
+            fs::deleteDirTree(path);  // never holds anything but the program's own files
+        } else if (!isPlainFile(entryPath(path, kPackageListName))) {
+            // Without its list an old package was all but removed: the rest is the program's.
+            fs::deleteDirTree(path);
+        } else if (removed) {
+            retire(path, folder, kind ? kind : packageKindOf(path), report);
+        } else {
+            ready << path;
+        }
+    }
+    if (!ready.isEmpty()) {
+        const int k = kind ? kind : packageKindOf(isPlainDir(folder) ? folder : ready.first());
+        QStringList complete, partial;
+        for (const QString& r : std::as_const(ready))
+            (k && wholePackage(r, k) ? complete : partial) << r;
+        const bool inPlace = entryExists(folder);
+        if (inPlace && k && isPackageFolder(folder, k)) complete.prepend(folder);
+        const bool textReference = fs::sameName(fs::extension(reference), QStringLiteral("txt")) &&
+                                   isPlainFile(reference) && !inside(reference, folder);
+        auto rank = [&](const QString& p) {
+            const bool same = textReference && sameFileBytes(reference, entryPath(p, KindTextFileName(k)));
+            return std::pair{same, listTime(p)};
+        };
+        QString newest;
+        std::pair<bool, qint64> best{false, -1};
+        for (const QString& c : std::as_const(complete)) {
+            const auto r = rank(c);
+            if (r > best) best = r, newest = c;
+        }
+        // A folder of that name that is no package, or a package that cannot be put in place:
+        // the hidden packages stay as they are.
+        if (!newest.isEmpty() && (!inPlace || complete.contains(folder))) {
+            QString old, why;
+            bool placed = newest == folder;
+            if (!placed) {
+                placed = putInPlace(newest, folder, parent, k, &old, report, &why);
+                complete.removeOne(newest);
+                complete.removeOne(folder);
+                if (placed && !old.isEmpty()) complete << old;
+            }
+            if (placed)
+                for (const QString& c : complete + partial)
+                    if (c != folder) retire(c, folder, k, report);
         }
     }
     if (cleaned) syncFolder(parent);
@@ -226,15 +418,13 @@ QString oldBase(const QString& previousPath) {
     return withSlash(info.absolutePath()) + info.fileName().left(dot);
 }
 
-bool inside(const QString& path, const QString& folder) {
-    return !folder.isEmpty() && cleanDir(path).startsWith(withSlash(folder));
-}
 
 // Builds the new package's content in a folder of its own.
 class PackageWriter {
 public:
-    PackageWriter(int kind, const QString& B, QStringList sources, PackageReport& report)
-        : kind_(kind), B_(B), sources_(std::move(sources)), report_(report) {}
+    // replaced: the package this one replaces, whose unchanged documents are reused.
+    PackageWriter(int kind, const QString& B, QStringList sources, const QString& replaced, PackageReport& report)
+        : kind_(kind), B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report) {}
 
     // The packaged documents and their entries; false (with report.error) on a write failure.
     bool writeDocuments(ListDocument& doc, BusyScope& busy) {
@@ -282,7 +472,9 @@ public:
     // The material list from the documents placed.
     bool writeMaterialList() {
         lines_[0] = QStringLiteral("上报材料清单：");
-        return writeTextLines(withSlash(B_) + kMaterialListName, lines_, &report_.error);
+        QString text;
+        for (const QString& line : std::as_const(lines_)) text += line + QStringLiteral("\r\n");
+        return writeNewFile(withSlash(B_) + kMaterialListName, encodeGb18030(text), &report_.error);
     }
 
     // For the working list, per entry in document order: the new "Local:\\" path of a
@@ -357,8 +549,17 @@ private:
             }
         }
         busy.show(QStringLiteral("正在复制附件：") + target);
+        // The replaced package's document of the same place, if it may be reused.
+        QString previous;
+        if (!replaced_.isEmpty()) {
+            const QString material = entryPath(replaced_, folderName);
+            if (inside(from, replaced_))
+                previous = from;
+            else if (isPlainDir(material))
+                previous = entryPath(material, target);
+        }
         QString why;
-        switch (copyStreaming(from, withSlash(dir) + target, follow, &why)) {
+        switch (placeDocument(from, withSlash(dir) + target, follow, previous, &why)) {
         case CopyFault::None:
             used.insert(target.toLower());
             p.name = target;
@@ -376,6 +577,7 @@ private:
     int kind_;
     QString B_;
     QStringList sources_;
+    QString replaced_;
     PackageReport& report_;
     QStringList lines_{QString()};
     QStringList workUrls_;
@@ -412,35 +614,6 @@ bool hasDocuments(const ListDocument& doc) {
     return false;
 }
 
-// Puts the complete folder B in place of the package folder: renamed to its ready name,
-// then exchanged with the old package (or renamed into place when there is none). The old
-// package ends under the ready name; its path is returned ("" when there was none).
-bool swapIn(const QString& B, const QString& folder, const QString& parent, bool exists, QString* old, QString* error) {
-    const QString ready = QString(B).replace(B.lastIndexOf(kBuildTag), kBuildTag.size(), kReadyTag);
-    auto fail = [&](const QString& path) {
-        if (error) *error = describeFileError(path, fileErrorReason(errno));
-        return false;
-    };
-    if (!renameEntry(B, ready, RENAME_NOREPLACE)) return fail(B);
-    syncFolder(parent);
-    if (exists) {
-        if (!renameEntry(ready, folder, RENAME_EXCHANGE)) {
-            // A file system without exchange: the old package steps aside first.
-            if (errno != EINVAL && errno != ENOSYS) return fail(folder);
-            QString aside = makeHidden(parent, QFileInfo(folder).fileName(), kReadyTag, error);
-            if (aside.isEmpty() || !renameEntry(folder, aside, 0)) return fail(folder);
-            if (!renameEntry(ready, folder, RENAME_NOREPLACE)) return fail(folder);
-            *old = aside;
-        } else {
-            *old = ready;
-        }
-    } else if (!renameEntry(ready, folder, RENAME_NOREPLACE)) {
-        return fail(folder);
-    }
-    syncFolder(parent);
-    return true;
-}
-
 // Removes the program's files of the package folder. A folder holding nothing else goes by
 // rename first, so that it is never left half removed; otherwise the list goes first, so the
 // folder is no longer a package, and the saved file itself always stays.
@@ -449,14 +622,13 @@ void removePackage(const QString& folder, const QString& parent, const QString& 
     const bool holdsSaved = inside(savedPath, folder);
     if (!holdsSaved && !hasForeignEntries(folder, kind)) {
         QString error;
-        const QString aside = makeHidden(parent, QFileInfo(folder).fileName(), kRemovedTag, &error);
-        if (!aside.isEmpty() && renameEntry(folder, aside, 0)) {
+        const QString aside = unusedHidden(parent, QFileInfo(folder).fileName(), kRemovedTag);
+        if (renameEntry(folder, aside, RENAME_NOREPLACE)) {
             syncFolder(parent);
             fs::deleteDirTree(aside);
             report.outcome = PackageReport::Outcome::Removed;
             return;
         }
-        if (!aside.isEmpty()) ::rmdir(native(aside).constData());
     }
     const ProgramEntries pe = programEntries(folder, kind);
     ::unlink(native(entryPath(folder, kPackageListName)).constData());
@@ -516,7 +688,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     const bool ownCopy = inside(savedPath, folder);
 
     BusyScope busy;
-    cleanLeftovers(parent, stem, folder, kind, report);
+    cleanLeftovers(parent, stem, folder, kind, savedPath, report);
     const bool exists = entryExists(folder);
     const bool isPackage = ownCopy ? isPlainDir(folder) : isPackageFolder(folder, kind);
 
@@ -553,10 +725,18 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         report.outcome = PackageReport::Outcome::Failed;
         return report;
     }
+    // Whatever stops the build, an exception included, the build folder goes.
+    struct BuildFolder {
+        QString path;
+        ~BuildFolder() {
+            if (!path.isEmpty()) fs::deleteDirTree(path);
+        }
+    } building{B};
     auto abandon = [&] {
         fs::deleteDirTree(B);
         // The reason names the file as it would have been in the package, not the build folder.
         report.error.replace(withSlash(B), F);
+        report.error.replace(B, folder);
         report.notCopied.clear();
         report.outcome = PackageReport::Outcome::Failed;
         return report;
@@ -571,27 +751,36 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         return abandon();
     }
 
-    PackageWriter writer(kind, B, sources, report);
+    PackageWriter writer(kind, B, sources, isPackage && exists ? folder : QString(), report);
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
-    if (!doc.save(withSlash(B) + kPackageListName, &why)) {
+    if (!writeNewFile(withSlash(B) + kPackageListName, doc.bytes(), &why)) {
         report.error = why;
         return abandon();
     }
     if (!writer.writeMaterialList() || !syncTree(B, &report.error)) return abandon();
 
-    QString old;
+    // Complete: renamed to its ready name, then put in place of the old package.
     busy.show(QStringLiteral("正在更新报盘文件夹：") + folder);
-    if (!swapIn(B, folder, parent, exists, &old, &report.error)) {
-        // Nothing of the old package was touched; the new one is discarded.
-        const QString ready = QString(B).replace(B.lastIndexOf(kBuildTag), kBuildTag.size(), kReadyTag);
-        fs::deleteDirTree(isPlainDir(ready) ? ready : B);
+    const QString R = withSlash(parent) + hiddenPrefix(stem, kReadyTag) + B.right(kRandomPart);
+    if (!renameEntry(B, R, RENAME_NOREPLACE)) {
+        report.error = describeStep(folder, errno);
+        return abandon();
+    }
+    building.path.clear();
+    stepDone();
+    QString old;
+    if (!putInPlace(R, folder, parent, kind, &old, report, &report.error)) {
+        // The old package stays; the user's files that went into the new one go back.
+        retire(R, folder, kind, report);
         report.notCopied.clear();
         report.outcome = PackageReport::Outcome::Failed;
         return report;
     }
+    // The user's files that only now moved out of the old package are recorded on the disk.
+    const qsizetype keptBefore = report.kept.size();
     if (!old.isEmpty()) retire(old, folder, kind, report);
-    syncFolder(folder);
+    if (report.kept.size() != keptBefore) syncFolder(folder);
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;
@@ -602,7 +791,25 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
 
 PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
                            const ApplicationCopyWriter& writeCopy) {
-    PackageReport report = buildPackageFolder(previousPath, savedPath, writeCopy);
+    PackageReport report;
+    // No failure of the package step goes past the save that wrote the file.
+    try {
+        report = buildPackageFolder(previousPath, savedPath, writeCopy);
+    } catch (...) {
+        bool memory = false;
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            memory = true;
+        } catch (...) {
+        }
+        report = PackageReport{};
+        report.folder = packageFolderFor(savedPath, state().CurrentKind);
+        report.outcome = PackageReport::Outcome::Failed;
+        report.error = withoutSlash(report.folder) + QStringLiteral("：") +
+                       (memory ? QStringLiteral("内存不足") : QStringLiteral("系统资源不足"));
+    }
+    report.kept.removeDuplicates();
     // A text copy saved inside its package has the save's lock beside it: the program's own.
     if (!report.folder.isEmpty() && inside(savedPath, withoutSlash(report.folder))) {
         const QString lock = QFileInfo(savedPath).fileName() + QStringLiteral(".lock");
@@ -610,6 +817,53 @@ PackageReport BuildPackage(const QString& previousPath, const QString& savedPath
     }
     return report;
 }
+
+bool HasPackageLeftovers(const QString& filePath) {
+    const QFileInfo info(filePath);
+    const qsizetype dot = info.fileName().lastIndexOf(u'.');
+    if (filePath.isEmpty() || dot <= 0) return false;
+    const QString stem = info.fileName().left(dot);
+    for (const QString& name : folderEntries(info.absolutePath()))
+        if (isHidden(name, stem, kBuildTag) || isHidden(name, stem, kReadyTag) || isHidden(name, stem, kRemovedTag))
+            return true;
+    return false;
+}
+
+void RecoverPackage(const QString& filePath) {
+    const QFileInfo info(filePath);
+    const qsizetype dot = info.fileName().lastIndexOf(u'.');
+    if (filePath.isEmpty() || dot <= 0) return;
+    const QString parent = info.absolutePath();
+    const QString stem = info.fileName().left(dot);
+    PackageReport report;
+    cleanLeftovers(parent, stem, withSlash(parent) + stem, 0, filePath, report);
+    if (!report.leftOver.isEmpty())
+        dialogs().error(QStringLiteral("旧的报盘文件夹未能删除，请手工删除：\n") + report.leftOver.join(u'\n'));
+}
+
+QStringList packageFiles(const QString& folder, int kind, QStringList* others) {
+    QStringList files;
+    const QString dir = withoutSlash(folder);
+    const QDir root(dir);
+    walkPackage(
+        dir, programEntries(dir, kind),
+        [&](const QString& path, bool isDir) {
+            if (isDir) return;
+            if (isPlainFile(path))
+                files << root.relativeFilePath(path);
+            else if (others)
+                *others << root.relativeFilePath(path);
+        },
+        [&](const QString&, const QString& rel) {
+            if (others) *others << rel;
+        });
+    files.sort();
+    if (others) others->sort();
+    return files;
+}
+
+void failFlaggedRenamesForTesting(bool fail) { flaggedRenamesRefused = fail; }
+void setPackageStepHookForTesting(std::function<void()> hook) { stepHook = std::move(hook); }
 
 void reportPackage(const PackageReport& report) {
     using O = PackageReport::Outcome;
@@ -622,9 +876,13 @@ void reportPackage(const PackageReport& report) {
     case O::ListMissing:
         dialogs().error(QStringLiteral("附件清单丢失，未更新报盘附件包。"));
         return;
-    case O::Failed:
-        dialogs().error(QStringLiteral("报盘附件包未能更新，原报盘文件夹保持不变：\n") + report.error);
+    case O::Failed: {
+        // The file itself was saved: one message says both, without an error number.
+        QString why = report.error;
+        why.remove(QRegularExpression(QStringLiteral("（错误代码 \\d+）")));
+        dialogs().error(QStringLiteral("报盘文件已保存，但报盘附件包未能更新，原报盘文件夹保持不变：\n") + why);
         return;
+    }
     default:
         break;
     }

@@ -61,6 +61,23 @@ using ApplicationCopyWriter = std::function<bool(const QString& path, QString* e
 PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
                            const ApplicationCopyWriter& writeCopy = {});
 
+// Before a file is opened: what a save of it that was killed while putting its package in
+// place left is put right, the newest complete package taking the package folder's place.
+// The caller holds the file's save lock.
+void RecoverPackage(const QString& filePath);
+// True when hidden folders of such a save stand beside the file.
+bool HasPackageLeftovers(const QString& filePath);
+
+// The files of the package folder that its list names, relative to it and sorted: the text
+// copy, "VOREL.xck", "材料清单.txt" and the listed documents. Every other entry (a file of
+// the user's, a link) goes to *others.
+QStringList packageFiles(const QString& folder, int kind, QStringList* others = nullptr);
+
+// For tests: flagged renames fail as on a file system that does not know the flags; a
+// function called after each step of putting a package in place.
+void failFlaggedRenamesForTesting(bool fail);
+void setPackageStepHookForTesting(std::function<void()> hook);
+
 // Shows what the save's user must know of the build: a folder of the package's name that
 // is not a package, a missing list, a package that could not be written, documents that
 // could not be packaged, files of the folder that are not the program's.

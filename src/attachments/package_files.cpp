@@ -3,12 +3,18 @@
 #include "platform/atomic_file.h"
 #include "platform/fs.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <memory>
+#include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 #include <sys/stat.h>
@@ -35,6 +41,31 @@ struct Fd {
         if (fd >= 0) ::close(fd);
     }
 };
+
+std::atomic<bool> syncThreadsFail{false};
+
+// Copies src into the new file dst; with keepTime dst takes src's modification time.
+CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime, QString* error);
+
+bool sameBytes(const QString& a, const QString& b, bool followA) {
+    Fd fa, fb;
+    fa.fd = ::open(native(a).constData(), O_RDONLY | O_CLOEXEC | (followA ? 0 : O_NOFOLLOW));
+    fb.fd = ::open(native(b).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fa.fd < 0 || fb.fd < 0) return false;
+    std::unique_ptr<char[]> x(new char[kCopyBuffer]), y(new char[kCopyBuffer]);
+    for (;;) {
+        const ssize_t n = ::read(fa.fd, x.get(), kCopyBuffer);
+        if (n < 0) return false;
+        ssize_t m = 0;
+        while (m < n) {
+            const ssize_t got = ::read(fb.fd, y.get() + m, size_t(n - m));
+            if (got <= 0) return false;
+            m += got;
+        }
+        if (n == 0) return ::read(fb.fd, y.get(), 1) == 0;
+        if (std::memcmp(x.get(), y.get(), size_t(n)) != 0) return false;
+    }
+}
 
 } // namespace
 
@@ -69,6 +100,36 @@ QString entryPath(const QString& dir, const QString& name) {
 }
 
 CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error) {
+    return copyInto(src, dst, followSourceLink, false, error);
+}
+
+CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,
+                        QString* error) {
+    struct stat s {}, p {};
+    if (!previous.isEmpty() &&
+        ::fstatat(AT_FDCWD, native(src).constData(), &s, followSourceLink ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(s.st_mode) && ::lstat(native(previous).constData(), &p) == 0 && S_ISREG(p.st_mode) &&
+        s.st_size == p.st_size) {
+        bool same = s.st_dev == p.st_dev && s.st_ino == p.st_ino;
+        if (!same) {
+            // The package's copy took the source's time when it was made (its change time);
+            // a source changed again within the clock's step after that keeps its time. The
+            // step is a tick of the kernel's clock, or two seconds on a drive that keeps
+            // coarse times (FAT).
+            auto ns = [](const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+            const bool sameTime = ns(s.st_mtim) == ns(p.st_mtim);
+            const qint64 step = s.st_mtim.tv_nsec % 1000000 == 0 ? 2000000000 : 50000000;
+            const bool settled = ns(p.st_ctim) - ns(s.st_mtim) > step;
+            same = (sameTime && settled) || sameBytes(src, previous, followSourceLink);
+        }
+        if (same && ::link(native(previous).constData(), native(dst).constData()) == 0) return CopyFault::None;
+    }
+    return copyInto(src, dst, followSourceLink, true, error);
+}
+
+namespace {
+
+CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime, QString* error) {
     auto fail = [&](CopyFault fault, const QString& path, int err) {
         if (error) *error = describeFileError(path, fileErrorReason(err));
         return fault;
@@ -81,7 +142,7 @@ CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourc
     if (!S_ISREG(st.st_mode)) return fail(CopyFault::Source, src, EISDIR);
 
     Fd out;
-    out.fd = ::open(native(dst).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    out.fd = ::open(native(dst).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out.fd < 0) return fail(CopyFault::Target, dst, errno);
     ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     std::unique_ptr<char[]> buffer(new char[kCopyBuffer]);  // only where the kernel cannot copy
@@ -118,6 +179,10 @@ CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourc
             done += put;
         }
     }
+    if (keepTime) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
+        ::futimens(out.fd, times);
+    }
     const int fd = out.fd;
     out.fd = -1;
     if (::close(fd) != 0) {
@@ -126,6 +191,51 @@ CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourc
         return fail(CopyFault::Target, dst, err);
     }
     return CopyFault::None;
+}
+
+} // namespace
+
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error) {
+    Fd out;
+    out.fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int err = out.fd < 0 ? errno : 0;
+    for (qsizetype done = 0; !err && done < bytes.size();) {
+        const ssize_t put = ::write(out.fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (put < 0 && errno != EINTR) err = errno;
+        if (put > 0) done += put;
+    }
+    if (out.fd >= 0) {
+        if (::close(out.fd) != 0 && !err) err = errno;
+        out.fd = -1;
+        if (err) ::unlink(native(path).constData());
+    }
+    if (err && error) *error = describeFileError(path, fileErrorReason(err));
+    return !err;
+}
+
+bool sameFileBytes(const QString& a, const QString& b) { return isPlainFile(b) && sameBytes(a, b, true); }
+
+void failSyncThreadStartsForTesting(bool fail) { syncThreadsFail = fail; }
+
+QString hiddenSiblingName(const QString& name, const QString& tag, int reserve) {
+    const auto fits = [&](const QString& n) { return native(n).size() + reserve <= NAME_MAX; };
+    const QString whole = u'.' + name + tag;
+    if (fits(whole)) return whole;
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(native(name), QCryptographicHash::Sha1).toHex().left(8));
+    QString cut = name;
+    while (!cut.isEmpty() && (cut.back().isHighSurrogate() || !fits(u'.' + cut + u'~' + digest + tag))) cut.chop(1);
+    return u'.' + cut + u'~' + digest + tag;
+}
+
+unsigned umaskedMode(unsigned mode) {
+    // Read where the kernel tells it, so that no other thread ever sees a changed umask.
+    std::ifstream in("/proc/self/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("Umask:", 0) == 0) return mode & ~unsigned(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mode & ~unsigned(mask);
 }
 
 bool syncTree(const QString& dir, QString* error) {
@@ -143,10 +253,12 @@ bool syncTree(const QString& dir, QString* error) {
         for (const QString& name : QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                              QDir::NoDotAndDotDot)) {
             const QString path = current + u'/' + name;
-            if (isPlainDir(path))
+            struct stat st {};
+            if (::lstat(native(path).constData(), &st) != 0) continue;
+            if (S_ISDIR(st.st_mode))
                 dirs << path;
-            else if (isPlainFile(path))
-                files << path;
+            else if (S_ISREG(st.st_mode) && st.st_nlink == 1)
+                files << path;  // a linked document is on the disk already: its folder's sync records the name
         }
     }
     if (files.size() > kFilesSyncedSingly) {
@@ -169,7 +281,14 @@ bool syncTree(const QString& dir, QString* error) {
         }
     };
     std::vector<std::thread> threads;
-    for (int t = 1; t < kSyncThreads && t < files.size(); ++t) threads.emplace_back(work);
+    try {
+        for (int t = 1; t < kSyncThreads && t < files.size(); ++t) {
+            if (syncThreadsFail) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+            threads.emplace_back(work);
+        }
+    } catch (const std::system_error&) {
+        // No further thread: the threads started and this one sync the rest.
+    }
     work();
     for (std::thread& t : threads) t.join();
     if (failed >= 0) {

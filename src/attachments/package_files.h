@@ -20,14 +20,44 @@ QString entryPath(const QString& dir, const QString& name);
 
 enum class CopyFault { None, Source, Target };
 
-// Copies src into the new file dst (mode 0644) in the kernel, or 1 MiB at a time. dst must not exist and is
+// Copies src into the new file dst (mode 0666 less the umask) in the kernel, or 1 MiB at a time. dst must not exist and is
 // never reached through a link; a src that is a link is refused unless followSourceLink.
 // Nothing is synced: the caller syncs the folder it built. A failed copy leaves no dst.
 // *error gets the reason in Chinese, naming the file.
 CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error = nullptr);
 
-// Flushes every file and folder below dir (links not followed) to the disk. Done once after
+// Writes bytes into the new file path (mode 0666 less the umask) without syncing it: for
+// a folder that is synced as a whole before anyone sees it. A failed write leaves no file.
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// True when both are files with the same bytes (b not reached through a link).
+bool sameFileBytes(const QString& a, const QString& b);
+
+// Puts the document src into the new file dst. When previous (a document of the package
+// being replaced) holds the same bytes as src, dst becomes a hard link to it, so an
+// unchanged document is never copied again: the same size and modification time (not so
+// recent that a change within the clock's step could hide) count as the same bytes, the
+// same size with another time is compared byte by byte. Otherwise, or where the file
+// system has no hard links, src is copied and dst takes src's modification time.
+CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,
+                        QString* error = nullptr);
+
+// Flushes every file and folder below dir (links not followed) to the disk; a file with a
+// second name (a document linked from the old package) was flushed when it was written. Done once after
 // a whole folder was written, so the journal commits once rather than once per file.
+// Syncs on several threads; where no thread can be started it goes on alone.
 bool syncTree(const QString& dir, QString* error = nullptr);
+// For tests: every further thread syncTree starts fails to start, as on a machine out of
+// threads or address space.
+void failSyncThreadStartsForTesting(bool fail);
+
+// The name of a hidden sibling of name: "." + name + tag, followed by `reserve` bytes the
+// caller adds (a random part). A name too long for the file system's name limit is cut and
+// followed by "~" and a digest of the whole name, so two names never share the result.
+QString hiddenSiblingName(const QString& name, const QString& tag, int reserve);
+
+// A mode for something the program creates, less the process's umask (0777 for a folder,
+// 0666 for a file).
+unsigned umaskedMode(unsigned mode);
 
 } // namespace mf

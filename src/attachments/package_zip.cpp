@@ -9,10 +9,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <malloc.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -141,36 +144,55 @@ void reportProgress(zip_t*, double done, void* ud) {
     (*static_cast<const std::function<void(int)>*>(ud))(int(done * 100 + 0.5));
 }
 
-} // namespace
+// The temporary archive beside the target: "." + the target's name + ".part-" and six
+// letters, the whole fitting the name limit with the library's own temporary suffix (".XXXXXX").
+const QString kPartTag = QStringLiteral(".part-");
+constexpr int kRandomPart = 6;
+constexpr int kLibrarySuffix = 7;
 
-bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links, QString* error,
-               const std::function<void(int)>& progress) {
+QString partPrefix(const QString& zipName) { return hiddenSiblingName(zipName, kPartTag, kRandomPart + kLibrarySuffix); }
+
+// Removes the temporary archives a killed zip into the same target left beside it. The
+// caller holds the save lock of the package's file.
+void removeLeftoverParts(const QString& dir, const QString& zipName) {
+    const QString prefix = partPrefix(zipName);
+    const QRegularExpression rest(QStringLiteral("^[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?$"));
+    for (const QString& name : QDir(dir).entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System))
+        if (rest.match(name.mid(prefix.size())).hasMatch() && isPlainFile(dir + u'/' + name))
+            QFile::remove(dir + u'/' + name);
+}
+
+// Zips the entries of the folder given relative to it ("name/" for a folder), in this order.
+bool zipEntries(const QString& folder, const QStringList& entries, const QString& zipPath, QStringList* links,
+                QString* error, const std::function<void(int)>& progress) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
-    const QDir root(folder);
     if (!isPlainDir(folder)) return fail(folder + QStringLiteral("：文件夹不存在"));
     QString loadError;
     const ZipLibrary* lib = zipLibrary(&loadError);
     if (!lib) return fail(loadError);
     const ZipLibrary& z = *lib;
     const QFileInfo target(zipPath);
-
-    // Links are never followed into the archive; they are named to the caller.
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) entries << it.next();
-    entries.sort();
+    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
 
     // Written once, beside the target under a temporary name, then renamed over it.
-    QByteArray tmpName = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                                           QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(tmpName.data());
-    if (fd < 0) return fail(describeFileError(target.absolutePath(), fileErrorReason(errno)));
-    ::close(fd);
-    const QString tmp = QFile::decodeName(tmpName);
+    removeLeftoverParts(target.absolutePath(), target.fileName());
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString tmp;
+    for (int attempt = 0; tmp.isEmpty(); ++attempt) {
+        QString name = target.absolutePath() + u'/' + partPrefix(target.fileName());
+        for (int i = 0; i < kRandomPart; ++i) name += QChar(letters[QRandomGenerator::global()->bounded(62)]);
+        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            tmp = name;
+        } else if (errno != EEXIST || attempt > 100) {
+            return fail(describeFileError(zipPath, fileErrorReason(errno)));
+        }
+    }
+    const QByteArray tmpName = QFile::encodeName(tmp);
     auto discard = [&](const QString& why) {
         QFile::remove(tmp);
         return fail(why);
@@ -184,17 +206,18 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
 
     bool ok = true;
     int added = 0;
-    for (const QString& path : std::as_const(entries)) {
+    for (const QString& entry : entries) {
+        const bool dir = entry.endsWith(u'/');
+        QString name = dir ? entry.chopped(1) : entry;
+        const QString path = base + name;
         const QFileInfo info(path);
-        QString name = root.relativeFilePath(path);
         if (info.isSymLink()) {
             if (links) *links << name;
             continue;
         }
         // The archive never holds itself, should it be saved inside the folder.
         if (target.exists() && info.canonicalFilePath() == target.canonicalFilePath()) continue;
-        const bool dir = info.isDir();
-        if (!dir && !info.isFile()) continue;
+        if (dir ? !isPlainDir(path) : !isPlainFile(path)) continue;
         if (dir) name += u'/';
         const QByteArray raw = encodeGb18030(name);
         zip_int64_t index = -1;
@@ -241,13 +264,43 @@ bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links
     }
     QFile built(tmp);
     if (!built.open(QIODevice::ReadWrite) || !patchPlaceholders(built) || !built.flush() ||
-        ::fchmod(built.handle(), 0644) != 0 || ::fsync(built.handle()) != 0)
+        ::fchmod(built.handle(), umaskedMode(0666)) != 0 || ::fsync(built.handle()) != 0)
         return discard(zipPath + QStringLiteral("：无法写入压缩文件"));
     built.close();
     if (::rename(tmpName.constData(), QFile::encodeName(zipPath).constData()) != 0)
         return discard(describeFileError(zipPath, fileErrorReason(errno)));
     syncFolder(target.absolutePath());
     return true;
+}
+
+} // namespace
+
+bool zipFolder(const QString& folder, const QString& zipPath, QStringList* links, QString* error,
+               const std::function<void(int)>& progress) {
+    QStringList entries;
+    const QDir root(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        entries << root.relativeFilePath(path) + (info.isDir() && !info.isSymLink() ? QStringLiteral("/") : QString());
+    }
+    entries.sort();
+    return zipEntries(folder, entries, zipPath, links, error, progress);
+}
+
+bool zipFiles(const QString& folder, const QStringList& files, const QString& zipPath, QStringList* links,
+              QString* error, const std::function<void(int)>& progress) {
+    QStringList entries;
+    for (const QString& file : files) {
+        entries << file;
+        for (qsizetype slash = file.indexOf(u'/'); slash > 0; slash = file.indexOf(u'/', slash + 1))
+            entries << file.left(slash + 1);
+    }
+    entries.removeDuplicates();
+    entries.sort();
+    return zipEntries(folder, entries, zipPath, links, error, progress);
 }
 
 } // namespace mf

@@ -116,12 +116,28 @@ void PackSubmission(FormAccess* form) {
     }
     const QString zip = chooseTarget(QStringLiteral("报盘打包文件(*.zip)"), "zip", QStringLiteral("选择报盘打包文件"));
     if (zip.isEmpty()) return;
+    // No save of the file changes its package while it is zipped.
+    const SaveLock lock(st.KindFilePath[kind]);
+    if (!lock.acquired()) {
+        dialogs().error(lock.message());
+        return;
+    }
+    if (!isPackageFolder(folder, kind)) {
+        dialogs().info(QStringLiteral("当前申请没有附件包，无法打包。"));
+        return;
+    }
     const QString remembered = shell().activityText();
-    QStringList links;
+    // Only what the package's list names goes to the authority.
+    QStringList others, links;
+    const QStringList files = packageFiles(folder, kind, &others);
+    const QString lockName = QFileInfo(st.KindFilePath[kind]).fileName() + QStringLiteral(".lock");
+    others.removeIf([&](const QString& rel) {
+        return fs::sameName(rel, lockName) || QFileInfo(folder + rel) == QFileInfo(zip);
+    });
     QString error;
     // The window keeps painting and shows the progress while the zip runs on a worker.
     const bool zipped = shell().runBusy(QStringLiteral("正在打包：") + zip, [&](const std::function<void(int)>& progress) {
-        return zipFolder(folder, zip, &links, &error, progress);
+        return zipFiles(folder, files, zip, &links, &error, progress);
     });
     shell().setActivityText(remembered);
     if (!zipped) {
@@ -129,6 +145,7 @@ void PackSubmission(FormAccess* form) {
         return;
     }
     QString text = QStringLiteral("打包完成：") + zip;
+    if (!others.isEmpty()) text += QStringLiteral("\n以下文件不是报盘材料，未打包：\n") + others.join(u'\n');
     if (!links.isEmpty()) text += QStringLiteral("\n以下符号链接未打包：\n") + links.join(u'\n');
     dialogs().info(text);
 }

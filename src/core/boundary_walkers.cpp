@@ -200,17 +200,26 @@ bool BuildSketchPoints(const QString& input, SketchPointSet& out) {
 
     const int kind = CoordinateKind(minA, minB);
     double originA = minA, originB = minB;
+    double eastScale = 1;
     if (kind == 1) {
         // Minutes and seconds are base 60: scale seconds of arc, not the packed digits.
         bool firstPoint = true;
+        double maxB = 0;
         for (const SketchEntry& e : entries) {
             if (e.separator)
                 continue;
             const double sa = packedToSeconds(e.a), sb = packedToSeconds(e.b);
             originA = firstPoint ? sa : std::min(originA, sa);
             originB = firstPoint ? sb : std::min(originB, sb);
+            maxB = firstPoint ? sb : std::max(maxB, sb);
             firstPoint = false;
         }
+        // A second of longitude is shorter than a second of latitude by the cosine of the
+        // latitude (on the Krasovsky ellipsoid, as the plot projects it): the sketch keeps
+        // the shape the plot shows.
+        constexpr double e2 = 0.00669342162296594;
+        const double phi = (originB + maxB) / 2 / 3600 * M_PI / 180;
+        eastScale = std::cos(phi) * (1 - e2 * std::sin(phi) * std::sin(phi)) / (1 - e2);
     }
     SketchPointSet result;
     for (const SketchEntry& e : entries) {
@@ -222,7 +231,7 @@ bool BuildSketchPoints(const QString& input, SketchPointSet& out) {
         }
         double x, y;
         if (kind == 1) {
-            x = (packedToSeconds(e.a) - originA) * 100;
+            x = (packedToSeconds(e.a) - originA) * eastScale * 100;
             y = (packedToSeconds(e.b) - originB) * 100;
         } else {
             x = (e.b - originB) * 100;

@@ -52,7 +52,8 @@ int CoordinateKind(double a, double b);
 // Builds the sketch points of a boundary string into out. False (out untouched) when the
 // string has no comma, a block has no points, a field is missing or a value overflows.
 // Geographic coordinates are converted to seconds before scaling, so a boundary across a
-// minute or degree line keeps its shape.
+// minute or degree line keeps its shape, and east-west seconds are shortened by the
+// cosine of the latitude, so the sketch shows the shape of the plot.
 bool BuildSketchPoints(const QString& s, SketchPointSet& out);
 
 } // namespace mf

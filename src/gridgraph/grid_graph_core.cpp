@@ -95,8 +95,7 @@ void GridGraphCore::Graph_Draw(int flg) {
         plotOptions.tilt = 5;
         if (hooks_.resetView)
             hooks_.resetView();
-        Regions = BuildRegions(grid_, CoordType);
-        RegionCount = int(Regions.size());
+        buildRegions();
         list.fill(Regions);
         if (hooks_.listRebuilt)
             hooks_.listRebuilt();
@@ -108,17 +107,25 @@ void GridGraphCore::Graph_Draw(int flg) {
     GridChanged = false;
 }
 
+void GridGraphCore::buildRegions() {
+    if (hooks_.busy)
+        hooks_.busy(true);
+    Regions = BuildRegions(grid_, CoordType);
+    RegionCount = int(Regions.size());
+    if (hooks_.busy)
+        hooks_.busy(false);
+}
+
 void GridGraphCore::Area_Calc() {
     // A failed calculation leaves no area behind: the last one belongs to another grid.
     areaCalcPassed_ = false;
     AreaText.clear();
     if (!check(1))
         return;
-    Regions = BuildRegions(grid_, CoordType);
-    RegionCount = int(Regions.size());
+    buildRegions();
     // A bow-tie has no area the shoelace could give (it gives the difference of its lobes).
     for (size_t i = 0; i < Regions.size(); ++i) {
-        if (boundaryCrossesItself(Regions[i].Points)) {
+        if (Regions[i].SelfCrossing) {
             dialogs().message(kTitleError, selfCrossing(int(i) + 1), MsgIcon::Exclamation, MsgButtons::Ok);
             return;
         }

@@ -29,6 +29,7 @@ public:
         std::function<void()> listRebuilt;    // the region list was refilled
         std::function<void()> redraw;         // DrawRegionPlot on the surface
         std::function<void()> initControls;   // zoom list, editors hidden, plot cleared
+        std::function<void(bool)> busy;       // true before a long computation, false after
     };
 
     GridGraphCore();
@@ -85,6 +86,8 @@ public:
 private:
     bool check(int mode);
     void commitEditor();
+    // BuildRegions on the grid, with busy raised around it.
+    void buildRegions();
 
     Hooks hooks_;
     CoordGrid grid_;

@@ -35,13 +35,6 @@ RegionPoints project(const QStringList& no, const QList<double>& lon, const QLis
     return p;
 }
 
-// Orientation of c against the line a-b: > 0 left, < 0 right, 0 on it.
-double orient(double ax, double ay, double bx, double by, double cx, double cy) {
-    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
-}
-
-bool opposite(double u, double v) { return (u > 0 && v < 0) || (u < 0 && v > 0); }
-
 } // namespace
 
 std::vector<Region> BuildRegions(CoordGrid& grid, int coordType) {
@@ -95,6 +88,7 @@ std::vector<Region> BuildRegions(CoordGrid& grid, int coordType) {
             g.PointCount = int(t.no.size());
             g.Area = PolygonArea(g.Points, g.PointCount);
         }
+        g.SelfCrossing = boundaryCrossesItself(g.Points);
         g.ElevFrom = float(vb::val(grid.cell(r, 2)));
         g.ElevTo = float(vb::val(grid.cell(r, 3)));
         if (vb::trim(grid.cell(r, 5)).isEmpty())
@@ -122,37 +116,6 @@ double PolygonArea(const RegionPoints& p, int n) {
     return std::fabs(s / 2);
 }
 
-bool boundaryCrossesItself(const RegionPoints& p) {
-    // The ring without repeated points (a ring typed with its first point again at the end
-    // is the same ring).
-    QList<double> x, y;
-    const qsizetype count = std::min(p.X.size(), p.Y.size());
-    for (qsizetype i = 0; i < count; ++i) {
-        if (!x.isEmpty() && p.X[i] == x.last() && p.Y[i] == y.last())
-            continue;
-        x << p.X[i] - p.X[0];
-        y << p.Y[i] - p.Y[0];
-    }
-    while (x.size() > 1 && x.last() == x.first() && y.last() == y.first()) {
-        x.removeLast();
-        y.removeLast();
-    }
-    const qsizetype n = x.size();
-    // Two edges that are not neighbours and cross each other, each through the other's inside.
-    for (qsizetype i = 0; i < n; ++i) {
-        const qsizetype i2 = (i + 1) % n;
-        for (qsizetype j = i + 2; j < n; ++j) {
-            const qsizetype j2 = (j + 1) % n;
-            if (j2 == i)
-                continue;
-            if (opposite(orient(x[i], y[i], x[i2], y[i2], x[j], y[j]), orient(x[i], y[i], x[i2], y[i2], x[j2], y[j2])) &&
-                opposite(orient(x[j], y[j], x[j2], y[j2], x[i], y[i]), orient(x[j], y[j], x[j2], y[j2], x[i2], y[i2])))
-                return true;
-        }
-    }
-    return false;
-}
-
 void assignColours(std::vector<Region>& regions) {
     if (regions.empty())
         return;
@@ -177,8 +140,9 @@ void RegionListModel::fill(const std::vector<Region>& regions) {
     rows_.reserve(regions.size());
     for (size_t i = 0; i < regions.size(); ++i) {
         const Region& g = regions[i];
+        // A ring that crosses itself has no area to show (the area calculation refuses it).
         rows_.push_back({true, vb::formatGeneralSingle(g.ElevFrom) + u',' + vb::formatGeneralSingle(g.ElevTo),
-                         vb::formatFixed(double(g.Area), 3), g.Color, int(i)});
+                         g.SelfCrossing ? QString() : vb::formatFixed(double(g.Area), 3), g.Color, int(i)});
     }
 }
 

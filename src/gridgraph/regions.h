@@ -24,6 +24,7 @@ struct Region {
     QString OreBodyId;   // untrimmed
     int Nature = 0;
     double Area = 0;     // km²
+    bool SelfCrossing = false;   // the ring crosses, touches or overlaps itself
     QColor Color;
     RegionPoints Points;
 };
@@ -38,7 +39,10 @@ std::vector<Region> BuildRegions(CoordGrid& grid, int coordType);
 // Shoelace area in km² of a ring (closed implicitly), taken relative to its first point.
 double PolygonArea(const RegionPoints& points, int n);
 
-// Whether two edges of the ring that are not neighbours cross each other (a bow-tie).
+// Whether the ring is not simple: two edges cross or touch (also at a corner), edges
+// overlap, or a corner is visited twice; fewer than three distinct corners count too.
+// Repeated consecutive points and a closing copy of the first point are ignored. Exact,
+// and about n log n for n points.
 bool boundaryCrossesItself(const RegionPoints& points);
 
 // Colours from red towards green: step floor(255/count).

@@ -122,6 +122,18 @@ QString fileErrorReason(int errnum) {
     case EBUSY:
     case ETXTBSY:
         return QStringLiteral("文件正被占用");
+    case EINVAL:
+    case EOPNOTSUPP:
+    case ENOSYS:
+        return QStringLiteral("磁盘的文件系统不支持此操作");
+    case EEXIST:
+        return QStringLiteral("同名的文件或文件夹已经存在");
+    case ENOTEMPTY:
+        return QStringLiteral("文件夹不是空的");
+    case EXDEV:
+        return QStringLiteral("不能在两个磁盘之间移动");
+    case EAGAIN:
+        return QStringLiteral("系统资源暂时不足");
     default:
         return QStringLiteral("文件操作失败（错误代码 %1）").arg(errnum);
     }

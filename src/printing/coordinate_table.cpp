@@ -15,14 +15,52 @@ namespace mf {
 QString FormatDegMinSec(const QString& value) {
     const double d = vb::val(value);
     if (value.isEmpty() || d == 0) return QStringLiteral("   °  ′  ″");
-    const double g = std::trunc(d);
-    // MMSS from the first four decimals; the small addend absorbs binary error only.
-    const int m = int(std::floor(std::fabs(d - g) * 10000 + 1e-6));
-    const int minutes = m / 100, seconds = m - minutes * 100;
-    return QStringLiteral("%1°%2′%3″")
-        .arg(qint64(g))
+    // The digits of the number as written: minutes and seconds are the first four decimals,
+    // hundredths of a second the next two. A number in another form is written out first.
+    QString text = vb::trim(value);
+    qsizetype i = 0;
+    const bool negative = d < 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    const qsizetype intStart = i;
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) ++i;
+    QString whole = text.mid(intStart, i - intStart), decimals;
+    if (i < text.size() && text[i] == u'.') {
+        const qsizetype f = ++i;
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) ++i;
+        decimals = text.mid(f, i - f);
+    }
+    if (i < text.size() && QStringLiteral("eEdD").contains(text[i])) {
+        const QString fixed = QString::number(std::fabs(d), 'f', 8);
+        whole = fixed.section(u'.', 0, 0);
+        decimals = fixed.section(u'.', 1);
+        while (decimals.size() > 4 && decimals.endsWith(u'0')) decimals.chop(1);
+    }
+    while (decimals.size() < 4) decimals += u'0';
+    qint64 degrees = whole.toLongLong();
+    int minutes = decimals.left(2).toInt();
+    const int seconds = decimals.mid(2, 2).toInt();
+    const QString sign = negative ? QStringLiteral("-") : QString();
+    if (decimals.size() == 4)
+        return QStringLiteral("%1%2°%3′%4″").arg(sign).arg(degrees).arg(minutes, 2, 10, QLatin1Char('0')).arg(seconds, 2, 10, QLatin1Char('0'));
+
+    // Hundredths, rounded on the digits after them; a second rounded up to 60 carries.
+    const QString h = decimals.mid(4, 2).leftJustified(2, u'0');
+    int hundredths = seconds * 100 + h.toInt();
+    const bool below60 = hundredths < 6000;
+    if (decimals.size() > 6 && decimals.at(6) >= u'5') ++hundredths;
+    if (below60 && hundredths >= 6000) {
+        hundredths -= 6000;
+        if (++minutes == 60) {
+            minutes = 0;
+            ++degrees;
+        }
+    }
+    return QStringLiteral("%1%2°%3′%4.%5″")
+        .arg(sign)
+        .arg(degrees)
         .arg(minutes, 2, 10, QLatin1Char('0'))
-        .arg(seconds, 2, 10, QLatin1Char('0'));
+        .arg(hundredths / 100, 2, 10, QLatin1Char('0'))
+        .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString FormatCoordinateList(const QString& boundary) {
@@ -121,12 +159,15 @@ void PrintCoordinateTable(PrintTarget& t, const QString& boundary, const QString
         t.setFont(song, 10.5, false);
         for (int g = 0; g < 3; ++g)
             t.drawText(left + CmToTwips(0.5f) + g * group, headY, QStringLiteral("点号   X坐标  Y坐标"));
-        // A row (a long ore-body id) shrinks and is cut inside its column group.
+        // A row too long for its column group (a long ore-body id) shrinks, then wraps
+        // within its row, and is cut with "…" only at the smallest size.
         const int rowWidth = group - CmToTwips(0.25f) - 40;
         for (int k = 0; k < kPerPage && next < n; ++k, ++next) {
             t.setFont(song, 8.25, false);
-            const QString row = fitCell(t, rows.value(next), rowWidth, pitch, kMinCellFontSize).value(0);
-            drawRow(t, left + CmToTwips(0.25f) + (k / kRows) * group, firstRowY + (k % kRows) * pitch, row);
+            const QStringList lines = fitCell(t, rows.value(next), rowWidth, pitch, kMinCellFontSize);
+            const double step = t.textHeight(QStringLiteral("字"));
+            const int x = left + CmToTwips(0.25f) + (k / kRows) * group, y = firstRowY + (k % kRows) * pitch;
+            for (int l = 0; l < lines.size(); ++l) drawRow(t, x, roundTwips(y + l * step), lines[l]);
         }
         t.setFont(song, 8.25, false);
         const int footX = centred(QStringLiteral("共   页  第   页"));

@@ -8,7 +8,8 @@ namespace mf {
 class PrintTarget;
 
 // A DDD.MMSS value as degrees, minutes and seconds: "112°30′45″"; "   °  ′  ″" for 0 or
-// an empty value. Minutes and seconds come from the first four decimals.
+// an empty value. Minutes and seconds come from the first four decimals; a value written
+// with more decimals prints its hundredths of a second, rounded: "25°05′09.99″".
 QString FormatDegMinSec(const QString& value);
 
 // The printable lines of a boundary string: the count N, CR LF, then per block its ore-body

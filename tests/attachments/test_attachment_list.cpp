@@ -23,6 +23,22 @@ TEST_F(AttachmentTest, TheTemplateIsCopiedOnceAndNeverOverwritten) {
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
+// A work area that takes no file (full, here a file-size limit) is named with its reason
+// when the window loads the list, once, and no document seems attached.
+TEST_F(AttachmentTest, AWorkAreaThatCannotBeWrittenIsReportedWhenTheListLoads) {
+    QList<AttachmentMaterial> materials;
+    bool loaded = true;
+    {
+        FileSizeLimit limit(16);
+        loaded = loadMaterials(&materials);
+    }
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("文件保存失败：" + workXmlPath(1))) << dialogs_.lastMessage().text.toStdString();
+    EXPECT_FALSE(SetFileUrl("A1", "1", path("s.jpg")));
+    EXPECT_FALSE(state().KindChanged[1]);
+}
+
 TEST_F(AttachmentTest, AnUnreadableListSaysSoAndChangesNothing) {
     useList("<offer");
     QList<AttachmentMaterial> materials;

@@ -1,10 +1,13 @@
 #include "attachment_fixture.h"
+#include "attachments/package_files.h"
 #include "attachments/package_reader.h"
+#include "attachments/package_zip.h"
 #include "platform/atomic_file.h"
 #include "platform/fs.h"
 #include "platform/text_file.h"
 
 #include <QDirIterator>
+#include <sys/stat.h>
 
 using namespace mf;
 using namespace mf::test;
@@ -135,7 +138,7 @@ TEST_F(PackageBuildTest, APackageThatCannotBeWrittenLeavesTheOldOneWhole) {
               (QStringList{"x", "x.txt"}));
     reportPackage(r);
     ASSERT_EQ(dialogs_.messages().size(), 1);
-    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘附件包未能更新，原报盘文件夹保持不变：\n"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘文件已保存，但报盘附件包未能更新，原报盘文件夹保持不变：\n"));
     EXPECT_EQ(dialogs_.lastMessage().title, "错误");
     // The file is named where it belongs in the package, not in the vanished build folder.
     EXPECT_TRUE(r.error.startsWith(F() + "营业执照/")) << r.error.toStdString();
@@ -463,4 +466,75 @@ TEST_F(PackageBuildTest, DuplicateMaterialNamesAreMadeUniqueAndDeleteNothing) {
     dialogs_.clear();
     EXPECT_TRUE(BuildPackage(path("a/x.txt"), path("a/x.txt")).notCopied.isEmpty());
     EXPECT_EQ(readBytes(F() + "营业执照（2）/营业执照1.jpg"), "ONLY COPY");
+}
+
+namespace {
+
+ino_t inode(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+unsigned modeOf(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+// A save reuses the documents that did not change since the package was built (the old
+// package's file, linked), copies the changed ones, and the old package goes as before.
+TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
+    ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
+    ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
+    attach(path("s/a.jpg"), path("s/b.jpg"));
+    ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+    const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
+    ASSERT_TRUE(putBytes(path("s/b.jpg"), "bbbb"));  // same size, new bytes
+    attach(path("s/a.jpg"), path("s/b.jpg"));
+    ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+    EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a);
+    EXPECT_NE(inode(F() + "营业执照/营业执照2.jpg"), b);
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), "bbbb");
+    EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"x", "x.txt"}));
+}
+
+// A machine that cannot start another thread still saves the package.
+TEST_F(PackageBuildTest, APackageIsBuiltWhenNoSyncThreadCanStart) {
+    attach(path("s/lic.jpg"), path("s/lic.png"));
+    failSyncThreadStartsForTesting(true);
+    const PackageReport r = BuildPackage(QString(), path("a/x.txt"));
+    failSyncThreadStartsForTesting(false);
+    EXPECT_EQ(r.outcome, PackageReport::Outcome::Built);
+    EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.png"), "PNG");
+}
+
+// Folders, files and the zip take the modes the user's umask gives every new file.
+TEST_F(PackageBuildTest, PackageAndZipFollowTheUmask) {
+    attach(path("s/lic.jpg"));
+    for (const mode_t mask : {mode_t(022), mode_t(077)}) {
+        SCOPED_TRACE(mask);
+        fs::deleteDirTree(F());
+        const mode_t before = ::umask(mask);
+        const bool built = BuildPackage(QString(), path("a/x.txt")).outcome == PackageReport::Outcome::Built;
+        const bool zipped = zipFiles(F(), packageFiles(F(), 1), path("x.zip"));
+        ::umask(before);
+        ASSERT_TRUE(built && zipped);
+        for (const char* dir : {"", "营业执照"}) EXPECT_EQ(modeOf(F() + dir), 0777 & ~mask) << dir;
+        for (const char* file : {"VOREL.xck", "材料清单.txt", "采矿权申请登记书.txt", "营业执照/营业执照1.jpg"})
+            EXPECT_EQ(modeOf(F() + file), 0666 & ~mask) << file;
+        EXPECT_EQ(modeOf(path("x.zip")), 0666 & ~mask);
+    }
+}
+
+// A file name as long as a save takes: the package's hidden folders still fit the name limit.
+TEST_F(PackageBuildTest, APackageOfTheLongestFileNameIsBuilt) {
+    QString stem;
+    while (QFile::encodeName(stem + "名.txt.lock").size() <= 255) stem += "名";  // the save's lock fits
+    ASSERT_TRUE(putBytes(path("a/" + stem + ".txt"), "application"));
+    attach(path("s/lic.jpg"));
+    const PackageReport r = BuildPackage(QString(), path("a/" + stem + ".txt"));
+    EXPECT_EQ(r.outcome, PackageReport::Outcome::Built) << r.error.toStdString();
+    EXPECT_EQ(readBytes(path("a/" + stem + "/营业执照/营业执照1.jpg")), "JPEG");
 }

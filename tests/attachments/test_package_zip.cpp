@@ -108,6 +108,9 @@ TEST_F(AttachmentTest, TheZipStoresPlainModesAndNamesTheLinksItLeftOut) {
     ASSERT_TRUE(putBytes(path("secret.txt"), "SECRET"));
     ASSERT_TRUE(QFile::link(path("secret.txt"), path("p/营业执照/营业执照2.jpg")));
     QFile::setPermissions(path("p/营业执照"), QFileDevice::Permissions(0x7777));
+    // What a zip into p.zip that was killed left: the archive's and the library's temporaries.
+    ASSERT_TRUE(putBytes(path(".p.zip.part-a1B2c3"), "partial"));
+    ASSERT_TRUE(putBytes(path(".p.zip.part-a1B2c3.Xy9Zw8"), "partial"));
     QStringList links;
     ASSERT_TRUE(zipFolder(path("p"), path("p.zip"), &links));
     EXPECT_EQ(links, QStringList{"营业执照/营业执照2.jpg"});
@@ -128,6 +131,6 @@ TEST_F(AttachmentTest, TheZipStoresPlainModesAndNamesTheLinksItLeftOut) {
     ASSERT_EQ(zip_stat(za, "VOREL.xck", 0, &st), 0);
     EXPECT_EQ(st.comp_method, ZIP_CM_DEFLATE);
     zip_close(za);
-    // No temporary file is left beside the zip.
+    // No temporary file is left beside the zip, nor what the killed zip left.
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p.zip", "secret.txt"}));
 }

@@ -232,18 +232,25 @@ TEST_F(FjglTest, PackingSavesThenZipsThisApplicationsPackage) {
     EXPECT_EQ(dialogs_.fileDialogs().size(), 1);
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 
+    // The user's own files in the package stay out of the zip, and the user is told.
+    ASSERT_TRUE(writeBytes(path("X/notes.txt"), "mine"));
+    ASSERT_TRUE(writeBytes(path("X/营业执照/草稿.doc"), "draft"));
     dialogs_.clear();
     dialogs_.chooseFile(path("X.txt")).answer(MsgAnswer::Yes).chooseFile(path("包"));
     w->CmdSaveToZip_Click();
     ASSERT_EQ(dialogs_.fileDialogs().size(), 2);
     EXPECT_EQ(dialogs_.fileDialogs()[1].request.title, "选择报盘打包文件");
-    EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"文件已经存在，是否覆盖？", "打包完成：" + path("包.zip")}));
+    EXPECT_EQ(dialogs_.messageTexts().last(),
+              "打包完成：" + path("包.zip") + "\n以下文件不是报盘材料，未打包：\nnotes.txt\n营业执照/草稿.doc");
     int code = 0;
     zip_t* za = zip_open(QFile::encodeName(path("包.zip")).constData(), ZIP_RDONLY, &code);
     ASSERT_TRUE(za);
-    EXPECT_GE(zip_name_locate(za, "营业执照/营业执照1.jpg", 0), 0);
-    EXPECT_GE(zip_name_locate(za, "VOREL.xck", 0), 0);
+    QStringList names;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(za, 0); ++i) names << QString::fromUtf8(zip_get_name(za, zip_uint64_t(i), 0));
+    EXPECT_EQ(names, (QStringList{"VOREL.xck", "材料清单.txt", "营业执照/", "营业执照/营业执照1.jpg", "采矿权申请登记书.txt"}));
     zip_close(za);
+    QFile::remove(path("X/notes.txt"));
+    QFile::remove(path("X/营业执照/草稿.doc"));
 
     // An application without a package has nothing to zip.
     dialogs_.clear();

@@ -1,6 +1,8 @@
 // Walkers over the boundary string: fields, elevation range and sketch points.
 #include "core/boundary_walkers.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace mf;
@@ -81,14 +83,22 @@ TEST(BuildSketchPoints, NegativeCoordinatesAreNotSeparators) {
     EXPECT_EQ(s.SketchY, (QList<qint32>{0, 200, 200, 0, -1}));
 }
 
-TEST(BuildSketchPoints, GeographicBoundaryIsScaledInSecondsOfArc) {
+TEST(BuildSketchPoints, GeographicBoundaryKeepsItsShape) {
     SketchPointSet s;
-    // A square of 2 seconds across a minute line: 116°59'59" to 117°00'01".
+    // A rectangle of 2 seconds across a minute line: 116°59'59" to 117°00'01".
     ASSERT_TRUE(BuildSketchPoints("1,4,1,116.5959,39.5959,2,117.0001,39.5959,3,117.0001,40.0001,"
                                   "4,116.5959,40.0001,0,0,,1,",
                                   s));
-    EXPECT_EQ(s.SketchX.mid(0, 4), (QList<qint32>{0, 200, 200, 0}));
     EXPECT_EQ(s.SketchY.mid(0, 4), (QList<qint32>{0, 0, 200, 200}));
+    EXPECT_EQ(s.SketchX.at(1), s.SketchX.at(2));
+    // A square of 2 km at 45°N on a central meridian (its corners as the projection gives
+    // them) is drawn square, as the plot draws it: 1'31.31" of longitude, 1'04.78" of latitude.
+    ASSERT_TRUE(BuildSketchPoints("1,4,1,117.000000,45.000000,2,117.013131,44.595999,3,117.013134,45.010478,"
+                                  "4,117.000000,45.010479,0,0,,1,",
+                                  s));
+    const auto [minX, maxX] = std::minmax_element(s.SketchX.begin(), s.SketchX.begin() + 4);
+    const auto [minY, maxY] = std::minmax_element(s.SketchY.begin(), s.SketchY.begin() + 4);
+    EXPECT_NEAR(double(*maxX - *minX) / double(*maxY - *minY), 1.0, 0.01);
 }
 
 TEST(BuildSketchPoints, BadStringsGiveFalseAndLeaveTheSetAlone) {

@@ -148,11 +148,15 @@ TEST_F(MainWindowTest, KindButtonsOpenOneEditorPerKindAndCloseResetsIdle) {
 TEST_F(MainWindowTest, BackgroundCoversTheShownAreaAndIconsComeFromTheStrip) {
     main_->showOnScreen();
     QCoreApplication::processEvents();
-    const QImage picture = main_->mdiArea()->background().textureImage();
+    const QImage picture = main_->backgroundImage();
     const QSize area = main_->mdiArea()->viewport()->size();
     ASSERT_FALSE(picture.isNull());
     EXPECT_GE(picture.width(), std::min(area.width(), 1000));   // ckq-1.jpg is 1000x750
     EXPECT_GE(picture.height(), std::min(area.height(), 750));
+    // What the area paints is the picture, tiled from its top left corner.
+    const QImage shownArea = main_->mdiArea()->viewport()->grab().toImage();
+    for (const QPoint at : {QPoint(3, 3), QPoint(area.width() - 3, area.height() - 3)})
+        EXPECT_EQ(shownArea.pixelColor(at), picture.pixelColor(at.x() % picture.width(), at.y() % picture.height()));
 
     // Each button shows its own picture of the strip drawn at build time (each key has a
     // colour of its own), at full size.

@@ -1,7 +1,10 @@
 // Builds the package of <root>/a/x.txt from 20 documents, alternating between two versions
 // of them (version 1 once; 2, 1, 2, ... in a loop) until it is killed. Each round holds the
 // save lock of x.txt, as a save does. The package kill test runs it and kills it at random
-// moments. Usage: package_build_helper <root> once|loop
+// moments. On a file system without flagged renames (simulated): "plain-once" builds
+// version 1, "plain-die N" builds version 2 and kills itself after the Nth step of putting
+// it in place (ends normally when there are fewer), "plain-open" does what opening x.txt
+// does to its package. Usage: package_build_helper <root> once|loop|plain-once|plain-die N|plain-open
 #include "attachments/package_builder.h"
 #include "attachments/attachment_list.h"
 #include "core/app_state.h"
@@ -10,6 +13,8 @@
 #include "platform/save_lock.h"
 
 #include <QCoreApplication>
+#include <csignal>
+#include <cstdlib>
 
 using namespace mf;
 
@@ -37,7 +42,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 3) return 2;
     const QString root = QString::fromLocal8Bit(argv[1]);
-    const bool loop = QByteArray(argv[2]) == "loop";
+    const QByteArray mode = argv[2];
+    const bool loop = mode == "loop";
+    const bool plain = mode.startsWith("plain-");
+    failFlaggedRenamesForTesting(plain);
+    int steps = 0;
+    if (mode == "plain-die") {
+        if (argc < 4) return 2;
+        const int dieAt = std::atoi(argv[3]);
+        setPackageStepHookForTesting([&steps, dieAt] {
+            if (++steps == dieAt) std::raise(SIGKILL);
+        });
+    }
     AppState& st = state();
     st.CurrentKind = 1;
     st.KindMarker[1] = kindMarker(1);
@@ -45,8 +61,14 @@ int main(int argc, char** argv) {
     fs::makeDirPath(st.KindTempDir[1]);
     fs::makeDirPath(root + QStringLiteral("/a"));
     const QString saved = root + QStringLiteral("/a/x.txt");
+    if (mode == "plain-open") {
+        const SaveLock lock(saved);
+        if (!lock.acquired()) return 1;
+        RecoverPackage(saved);
+        return 0;
+    }
     for (int round = 0;; ++round) {
-        const int version = loop ? 2 - round % 2 : 1;
+        const int version = loop ? 2 - round % 2 : mode == "plain-die" ? 2 : 1;
         const SaveLock lock(saved);
         if (!lock.acquired()) return 1;
         if (!writeFileAtomic(workListPath(1), listOf(root, version)) ||

@@ -86,9 +86,14 @@ TEST(DegMinSec, FormatsDegreesMinutesAndSeconds) {
     EXPECT_EQ(FormatDegMinSec(QStringLiteral("5.0701")), QStringLiteral("5°07′01″"));
     EXPECT_EQ(FormatDegMinSec(QStringLiteral("0")), QStringLiteral("   °  ′  ″"));
     EXPECT_EQ(FormatDegMinSec(QString()), QStringLiteral("   °  ′  ″"));
-    // More than four decimals never round up to 60 seconds.
-    EXPECT_EQ(FormatDegMinSec(QStringLiteral("112.305950")), QStringLiteral("112°30′59″"));
-    EXPECT_EQ(FormatDegMinSec(QStringLiteral("39.5959999")), QStringLiteral("39°59′59″"));
+    // Hundredths of a second as the grid holds them, rounded, never cut; a rounded 60″ carries.
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("25.050999")), QStringLiteral("25°05′09.99″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("112.305950")), QStringLiteral("112°30′59.50″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("112.30595")), QStringLiteral("112°30′59.50″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("25.0509994")), QStringLiteral("25°05′09.99″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("25.0509995")), QStringLiteral("25°05′10.00″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("39.5959999")), QStringLiteral("40°00′00.00″"));
+    EXPECT_EQ(FormatDegMinSec(QStringLiteral("39.3000")), QStringLiteral("39°30′00″"));
 }
 
 TEST(CoordinateList, OneLinePerPointWithIdAndElevations) {

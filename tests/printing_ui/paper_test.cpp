@@ -24,8 +24,9 @@ using namespace mf::test;
 namespace {
 
 const QString kMineName = QStringLiteral("云南省滇中有色金属集团股份有限公司") + QStringLiteral("某某县某某乡某某村铜多金属矿采矿场及深部");
+const QString kOreBodyId = QStringLiteral("云南省某某县某某矿区深部第三号铜多金属矿体北翼延伸段");
 const QString kGeoBoundary = QStringLiteral(
-    "1,4,1,25.0509,102.4600,2,25.0509,102.4700,3,25.0609,102.4700,4,25.0609,102.4600,300,-100,1,1,");
+    "1,4,1,25.050999,102.4600,2,25.0509,102.4700,3,25.0609,102.4700,4,25.0609,102.4600,300,-100,") + kOreBodyId + QStringLiteral(",1,");
 
 struct Word {
     double x1, y1, x2, y2;
@@ -159,7 +160,12 @@ TEST_F(PaperTest, EveryKindPrintsInItsFontsAndInsideItsFramesUnderEitherLocale) 
                 if (table) {
                     EXPECT_TRUE(pg.text().contains(kMineName)) << pg.text().toStdString();
                     // Narrow signs: a value prints as one word, with no gap after ′ or ″.
-                    EXPECT_TRUE(pg.text().contains(QStringLiteral("25°05′09″,102°46′00″"))) << pg.text().toStdString();
+                    EXPECT_TRUE(pg.text().contains(QStringLiteral("2,25°05′09″,102°47′00″"))) << pg.text().toStdString();
+                    // Hundredths of a second as the grid holds them; a long ore-body id
+                    // wrapped within its row, whole.
+                    EXPECT_TRUE(pg.text().contains(QStringLiteral("1,25°05′09.99″,102°46′00″"))) << pg.text().toStdString();
+                    EXPECT_TRUE(pg.text().contains(kOreBodyId)) << pg.text().toStdString();
+                    EXPECT_FALSE(pg.text().contains(QStringLiteral("…"))) << pg.text().toStdString();
                 }
             }
         }

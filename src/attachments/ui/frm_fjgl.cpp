@@ -429,7 +429,8 @@ void FrmFjgl::chooseBut_Click() {
                    QStringLiteral("所有文件(*.*) (*)")};
     const FileDialogResult chosen = dialogs().openFile(req);
     if (!chosen.accepted || chosen.path.isEmpty()) return;
-    SetFileUrl(selectedFjid(), documentCell(r, 0), chosen.path);
+    // A document the working list could not take is not shown as attached.
+    if (!SetFileUrl(selectedFjid(), documentCell(r, 0), chosen.path)) return;
     fileUrl->setText(chosen.path);
     setDocumentCell(r, 3, chosen.path);
     updateMaterialCount(true);

@@ -282,7 +282,8 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     // A package that was not brought up to date keeps the form marked changed.
     st.KindChanged[kind] = packageLeftStale(package);
     main->SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
-    dialogs().info(QStringLiteral("报盘文件保存成功..."));
+    // A package that could not be updated says in its one message that the file was saved.
+    if (package.outcome != PackageReport::Outcome::Failed) dialogs().info(QStringLiteral("报盘文件保存成功..."));
     reportPackage(package);
     return true;
 }
@@ -315,6 +316,11 @@ int LoadFileIntoForm(TabMain* main, const QString& path) {
 
 void OpenSubmissionFile(TabMain* main, const QString& path) {
     if (!main || path.isEmpty()) return;
+    // What a save killed while putting the file's package in place left is put right first.
+    if ((hasExtension(path, "txt") || hasExtension(path, "xml")) && HasPackageLeftovers(path)) {
+        const SaveLock lock(path);
+        if (lock.acquired()) RecoverPackage(path);
+    }
     QString p = path;
     auto packageList = [](const QString& folder) {
         const QString list = fs::findInDir(folder, QStringLiteral("VOREL.xck"));

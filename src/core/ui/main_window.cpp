@@ -22,6 +22,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -229,12 +231,28 @@ void TabMain::fitBackground(const QSize& area) {
     if (pic.whole) backgroundPath_.clear();   // a missing picture leaves the window plain
     if (pic.image.isNull()) return;
     backgroundSize_ = pic.image.size();
-    mdi_->setBackground(QBrush(pic.image));
+    background_ = std::move(pic.image);
+    // Painted by the viewport's paint filter below; the area's own brush fill of a picture
+    // would start a pool of threads to blend it at every paint.
+    mdi_->setBackground(Qt::NoBrush);
+    mdi_->viewport()->update();
+}
+
+void TabMain::paintBackground(QPaintEvent* e) {
+    QPainter p(mdi_->viewport());
+    p.setClipRegion(e->region());
+    const QRect area = e->rect();
+    const int w = background_.width(), h = background_.height();
+    for (int y = area.top() / h * h; y <= area.bottom(); y += h)
+        for (int x = area.left() / w * w; x <= area.right(); x += w)
+            p.drawImage(QPoint(x, y), background_);
 }
 
 bool TabMain::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::Resize && o == mdi_->viewport())
         fitBackground(static_cast<QResizeEvent*>(e)->size());
+    else if (e->type() == QEvent::Paint && o == mdi_->viewport() && !background_.isNull())
+        paintBackground(static_cast<QPaintEvent*>(e));   // then the area paints over it
     return QMainWindow::eventFilter(o, e);
 }
 

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPaintEvent;
 class QProgressBar;
 class QToolBar;
 class QToolButton;
@@ -68,6 +69,8 @@ public:
     // PendingFile must be empty.
     bool settleChanges(int kind);
     QMdiArea* mdiArea() const { return mdi_; }
+    // The picture the work area shows; null while the area is plain.
+    const QImage& backgroundImage() const { return background_; }
 
     QString activityText() const override;
     void setBusy(bool busy) override;
@@ -88,6 +91,7 @@ private:
     void buildStatusBar();
     void loadBackground();
     void fitBackground(const QSize& area);
+    void paintBackground(QPaintEvent* e);
     void onSubWindowActivated(QMdiSubWindow* w);
     void openCommand();
     void printerSetup();
@@ -98,6 +102,7 @@ private:
     QString backgroundPath_;   // "" once the picture is decoded whole or cannot be read
     QSize backgroundSize_;     // the part of it decoded so far
     PictureDecoding backgroundDecoding_;  // the first part, decoded while the program starts
+    QImage background_;        // the picture the work area shows, tiled from its top left
     QToolBar* toolbar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QHash<QString, QAction*> actions_;

@@ -49,6 +49,9 @@ private:
     QFontMetricsF fm_;
 };
 
+// Grids above this many rows show the wait cursor while their regions are built.
+constexpr int kWaitCursorRows = 3000;
+
 // The wait cursor while rows move.
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -310,6 +313,15 @@ void GridGraph::wireCore() {
     };
     h.listRebuilt = [this] { fillRegionList(); };
     h.redraw = [this] { redrawPlot(); };
+    // Regions of a few thousand corner points take a noticeable moment to build and test.
+    h.busy = [this](bool on) {
+        if (core_.grid().rows() <= kWaitCursorRows)
+            return;
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
     h.initControls = [this] {
         {
             const QSignalBlocker b(scaleCom_);
