@@ -262,6 +262,7 @@ bool zipEntries(const QString& folder, const QStringList& entries, const QString
         z.discard(za);
         return discard(zipPath + QStringLiteral("：") + why);
     }
+    if (progress) progress(100);   // the library's last report can stop short of the end
     QFile built(tmp);
     if (!built.open(QIODevice::ReadWrite) || !patchPlaceholders(built) || !built.flush() ||
         ::fchmod(built.handle(), umaskedMode(0666)) != 0 || ::fsync(built.handle()) != 0)

@@ -5,14 +5,11 @@
 // The archive is streamed once into a hidden temporary file beside the target and renamed
 // over it (its mode 0666 less the umask); it never contains itself. Temporary archives a
 // killed zip into the same target left are removed first.
-// `progress`, when given, is called with the percent written so far (from the thread the
-// zip runs on). Symbolic links are not followed: they are left out and
-// their names given in *links. *error gets the reason in Chinese.
-// `progress`, when given, is called with the percent written so far (from the thread the
-// zip runs on).
+// Symbolic links are not followed: they are left out and their names given in *links.
+// *error gets the reason in Chinese. `progress`, when given, is called with the percent
+// written so far (from the thread the zip runs on).
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <functional>
 
 namespace mf {

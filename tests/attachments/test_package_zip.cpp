@@ -4,6 +4,9 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <vector>
+
 using namespace mf;
 using namespace mf::test;
 
@@ -133,4 +136,35 @@ TEST_F(AttachmentTest, TheZipStoresPlainModesAndNamesTheLinksItLeftOut) {
     zip_close(za);
     // No temporary file is left beside the zip, nor what the killed zip left.
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p.zip", "secret.txt"}));
+}
+
+TEST_F(AttachmentTest, TenThousandDocumentsAreZippedWholeWithTheirProgress) {
+    QStringList files;
+    for (int i = 0; i < 10000; ++i) {
+        const QString name = QStringLiteral("材料%1/文件%2.txt").arg(i / 100).arg(i);
+        ASSERT_TRUE(putBytes(path("p/" + name), "document " + QByteArray::number(i)));
+        files << name;
+    }
+    std::vector<int> reported;
+    QString error;
+    ASSERT_TRUE(zipFiles(path("p"), files, path("p.zip"), nullptr, &error, [&](int p) { reported.push_back(p); }))
+        << error.toStdString();
+    ASSERT_FALSE(reported.empty());
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+    EXPECT_EQ(reported.back(), 100);
+
+    int code = 0;
+    zip_t* za = zip_open(QFile::encodeName(path("p.zip")).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    ASSERT_TRUE(za) << code;
+    EXPECT_EQ(zip_get_num_entries(za, 0), 10000 + 100);   // the documents and their 100 folders
+    for (int i = 0; i < 10000; i += 99) {
+        // Found by the UTF-8 name of the Unicode path field.
+        zip_file_t* f = zip_fopen(za, files[i].toUtf8().constData(), 0);
+        ASSERT_TRUE(f) << i;
+        char buf[64] = {};
+        const zip_int64_t n = zip_fread(f, buf, sizeof buf);
+        zip_fclose(f);
+        EXPECT_EQ(QByteArray(buf, int(n)), "document " + QByteArray::number(i));
+    }
+    zip_close(za);
 }
