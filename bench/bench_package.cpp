@@ -157,18 +157,13 @@ int main(int argc, char** argv) {
     const QString ours = root + QStringLiteral("/ours.zip"), theirs = root + QStringLiteral("/theirs.zip");
     // The zip is synced to the disk as every file the program writes; so is the anchor's.
     const QString zipCmd = QStringLiteral("cd %1 && rm -f %2 && zip -q -r -6 %2 . && sync %2").arg(quoted(F), quoted(theirs));
-    project.clear();
-    anchor.clear();
     // Five alternating runs each: the medians are steadier on a shared machine.
-    for (int i = 0; i < 5; ++i) {
-        project.push_back(mfbench::TimeOnce([&] {
-            if (!zipFolder(F, ours)) std::abort();
-        }));
-        anchor.push_back(mfbench::TimeOnce([&] {
-            if (run(zipCmd) != 0) std::abort();
-        }));
-    }
-    mfbench::Goal("package_zip_50mb_time", mfbench::Median(project), mfbench::Median(anchor), "s", 1.1);
+    auto zipTimes = [&] {
+        return mfbench::AlternatingMedians(
+            5, [&] { if (!zipFolder(F, ours)) std::abort(); }, [&] { if (run(zipCmd) != 0) std::abort(); });
+    };
+    const auto [zip50, zip50Anchor] = zipTimes();
+    mfbench::Goal("package_zip_50mb_time", zip50, zip50Anchor, "s", 1.1);
     mfbench::Goal("package_zip_50mb_size", double(QFileInfo(ours).size()) / 1e6, double(QFileInfo(theirs).size()) / 1e6,
                   "MB", 1.0);
 
@@ -179,16 +174,7 @@ int main(int argc, char** argv) {
     prepare(root, listOf(docs, 100, 100));
     const double many = mfbench::TimeOnce([&] { build(root); });
     mfbench::Goal("package_build_10000_documents", many, 5.0, "s", 1.0);
-    project.clear();
-    anchor.clear();
-    for (int i = 0; i < 5; ++i) {
-        project.push_back(mfbench::TimeOnce([&] {
-            if (!zipFolder(F, ours)) std::abort();
-        }));
-        anchor.push_back(mfbench::TimeOnce([&] {
-            if (run(zipCmd) != 0) std::abort();
-        }));
-    }
-    mfbench::Goal("zip-10000-documents", mfbench::Median(project), mfbench::Median(anchor), "s", 1.5);
+    const auto [zipMany, zipManyAnchor] = zipTimes();
+    mfbench::Goal("zip-10000-documents", zipMany, zipManyAnchor, "s", 1.5);
     return mfbench::Finish();
 }

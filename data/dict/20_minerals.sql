@@ -11,7 +11,8 @@ INSERT INTO 矿类词表 (代码, 矿类名称) VALUES
     (9, '水气矿产');
 
 -- 矿产代码词表: one row per mineral (at most 500 rows are loaded). The code has five
--- digits and its first digit is the mineral class. 设计规模 is the unit of the design
+-- digits and its first digit is the mineral class, except 85670 硼矿: the tree groups
+-- minerals by the 矿类 column, so boron stands under class 7 with the code of its source. 设计规模 is the unit of the design
 -- (production) capacity: 万吨/年 for solid minerals, 亿立方米/年 for gases, 万立方米/年
 -- for geothermal water, placer gold, building and dimension stone and groundwater,
 -- 万克拉/年 for diamond, 吨/年 for crystal, gem and jade.
@@ -156,7 +157,7 @@ INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75610, '碘', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75630, '溴', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75650, '砷', '万吨/年');
-INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75670, '硼矿', '万吨/年');
+INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 85670, '硼矿', '万吨/年');
 INSERT INTO 矿产代码词表 (矿类, 矿产代码, 矿产名称, 设计规模) VALUES (7, 75690, '磷矿', '万吨/年');
 
 -- 建材及其他非金属矿产

@@ -145,7 +145,7 @@ INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VA
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (75610, '吨', '碘', 5000, 500); -- 碘
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (75630, '万吨', '溴', 5, 1); -- 溴
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (75650, '万吨', '砷', 5, 0.5); -- 砷
-INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (75670, '万吨', 'B2O3(内生硼矿)', 50, 10); -- 硼矿
+INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (85670, '万吨', 'B2O3(内生硼矿)', 50, 10); -- 硼矿
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (75690, '亿吨', '矿石', 5, 0.5); -- 磷矿
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (83010, '万克拉', '矿物(原生矿)', 100, 20); -- 金刚石
 INSERT INTO 储量规模词表 (矿产代码, 储量单位, 说明, SST, SSX) VALUES (83010, '万克拉', '矿物(砂矿)', 50, 10); -- 金刚石

@@ -1,6 +1,8 @@
 #include "attachments/attachment_list.h"
 
 #include "attachments/list_document.h"
+#include "attachments/package_builder.h"
+#include "attachments/package_files.h"
 #include "core/app_state.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
@@ -79,6 +81,22 @@ bool EnsureWorkXml(QString* error) {
     // A new file of our own, not the template's permissions: an installed read-only
     // template must not give a working list that refuses every change.
     return copyFileAtomic(templatePath(k), work, error);
+}
+
+bool RestartWorkXml(int kind) {
+    if (!isKind(kind) || state().KindTempDir[kind].isEmpty()) return false;
+    KindPackageSource(kind).clear();
+    // A working list that is the template already stays as it is.
+    const QString work = workListPath(kind);
+    QFile current(work), tmpl(templatePath(kind));
+    if (isPlainFile(work) && current.open(QIODevice::ReadOnly) && tmpl.open(QIODevice::ReadOnly) &&
+        current.size() == tmpl.size() && current.readAll() == tmpl.readAll())
+        return true;
+    current.close();
+    QFile::remove(work);
+    DeleteWorkXml(kind);
+    fs::makeDirPath(state().KindTempDir[kind]);
+    return copyFileAtomic(templatePath(kind), workXmlPath(kind));
 }
 
 bool loadMaterials(QList<AttachmentMaterial>* out) {

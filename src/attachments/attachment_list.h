@@ -37,6 +37,10 @@ QString workListPath(int kind);
 // An existing working copy is never overwritten. False when no working copy exists after,
 // with the reason ("<file>：<why>") in *error.
 bool EnsureWorkXml(QString* error = nullptr);
+// Starts the kind's working list afresh from its template, for a file without a package.
+// When the template cannot be copied no working list is left, so nothing of the former list
+// is ever packaged with the new file; false then.
+bool RestartWorkXml(int kind);
 
 // The materials in document order (LoadAttachmentGrid). False after "XML文件不存在", or
 // after "文件保存失败：" and the reason when the working copy cannot be made (a full or

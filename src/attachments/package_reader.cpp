@@ -19,16 +19,33 @@ namespace {
 const QString kAppTitle = QStringLiteral("岩契录件");
 }
 
-QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedList, bool* listLoaded) {
+namespace {
+
+bool loadPackageList(ListDocument& doc, const QString& packageListPath, bool* listLoaded) {
     if (listLoaded) *listLoaded = false;
-    ListDocument doc;
     if (!isPlainFile(packageListPath) || !doc.load(packageListPath)) {
         dialogs().message(kAppTitle, QStringLiteral("XML文件不存在"), MsgIcon::None);
-        return QString();
+        return false;
     }
     if (listLoaded) *listLoaded = true;
-    const pugi::xml_node offer = doc.offer();
-    const QString name = QString::fromUtf8(offer.first_attribute().next_attribute().value());
+    return true;
+}
+
+QString textNameOf(const ListDocument& doc) {
+    const QString name = QString::fromUtf8(doc.offer().first_attribute().next_attribute().value());
+    return isSafeComponent(name) ? name : QString();
+}
+
+} // namespace
+
+QString PackageTextName(const QString& packageListPath, bool* listLoaded) {
+    ListDocument doc;
+    return loadPackageList(doc, packageListPath, listLoaded) ? textNameOf(doc) : QString();
+}
+
+QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedList, bool* listLoaded) {
+    ListDocument doc;
+    if (!loadPackageList(doc, packageListPath, listLoaded)) return QString();
 
     const QString folder = DirOfPath(packageListPath);
     for (const pugi::xpath_node& mn : doc.materials()) {
@@ -60,7 +77,7 @@ QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedLi
         setNodeText(m, ".//dzjs", QString::number(count));
     }
     if (resolvedList) *resolvedList = doc.bytes();
-    return isSafeComponent(name) ? name : QString();
+    return textNameOf(doc);
 }
 
 bool adoptPackageList(int kind, const QString& packageFolder, const QByteArray& resolvedList,

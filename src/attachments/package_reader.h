@@ -20,6 +20,11 @@ extern quint8 ApplyType;
 QString ResolvePackageXml(const QString& packageListPath, QByteArray* resolvedList = nullptr,
                           bool* listLoaded = nullptr);
 
+// The base name of the application's text copy that the package list names, as
+// ResolvePackageXml gives it, without checking the documents (nothing is reported but a list
+// that cannot be loaded: "XML文件不存在", *listLoaded false).
+QString PackageTextName(const QString& packageListPath, bool* listLoaded = nullptr);
+
 // Makes a resolved package list the kind's working attachment list, its documents found in
 // the package folder. False with a reason (in *error) when the working list could not be
 // written; it is then as it was.

@@ -204,27 +204,32 @@ bool zipEntries(const QString& folder, const QStringList& entries, const QString
     if (!za) return discard(zipPath + QStringLiteral("：无法创建压缩文件"));
     if (progress) z.registerProgress(za, 0.01, reportProgress, nullptr, const_cast<std::function<void(int)>*>(&progress));
 
+    // The archive never holds itself, should it be saved inside the folder: an entry that is
+    // the target file is left out. One lstat an entry tells all the loop needs.
+    struct stat targetStat{};
+    const bool targetThere = ::stat(QFile::encodeName(zipPath).constData(), &targetStat) == 0;
     bool ok = true;
     int added = 0;
     for (const QString& entry : entries) {
         const bool dir = entry.endsWith(u'/');
         QString name = dir ? entry.chopped(1) : entry;
         const QString path = base + name;
-        const QFileInfo info(path);
-        if (info.isSymLink()) {
+        const QByteArray encoded = QFile::encodeName(path);
+        struct stat st{};
+        if (::lstat(encoded.constData(), &st) != 0) continue;
+        if (S_ISLNK(st.st_mode)) {
             if (links) *links << name;
             continue;
         }
-        // The archive never holds itself, should it be saved inside the folder.
-        if (target.exists() && info.canonicalFilePath() == target.canonicalFilePath()) continue;
-        if (dir ? !isPlainDir(path) : !isPlainFile(path)) continue;
+        if (targetThere && st.st_dev == targetStat.st_dev && st.st_ino == targetStat.st_ino) continue;
+        if (dir ? !S_ISDIR(st.st_mode) : !S_ISREG(st.st_mode)) continue;
         if (dir) name += u'/';
         const QByteArray raw = encodeGb18030(name);
         zip_int64_t index = -1;
         if (dir) {
             index = z.dirAdd(za, raw.constData(), ZIP_FL_ENC_RAW);
         } else {
-            zip_source_t* src = z.sourceFile(za, QFile::encodeName(path).constData(), 0, -1);
+            zip_source_t* src = z.sourceFile(za, encoded.constData(), 0, -1);
             if (!src) {
                 ok = false;
                 break;
@@ -241,7 +246,7 @@ bool zipEntries(const QString& folder, const QStringList& entries, const QString
         }
         const zip_uint32_t mode = dir ? (040755u << 16) | 0x10u : 0100644u << 16;
         z.fileSetExternalAttributes(za, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode);
-        z.fileSetMtime(za, zip_uint64_t(index), info.lastModified().toSecsSinceEpoch(), 0);
+        z.fileSetMtime(za, zip_uint64_t(index), st.st_mtim.tv_sec, 0);
         ++added;
     }
     if (!ok) {

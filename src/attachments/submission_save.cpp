@@ -6,6 +6,7 @@
 #include "core/dictionary.h"
 #include "core/field_access.h"
 #include "core/form_access.h"
+#include "core/kind_file.h"
 #include "core/shell.h"
 #include "core/text_submission.h"
 #include "core/validation.h"
@@ -37,6 +38,11 @@ QString chooseTarget(const QString& filter, const char* ext, const QString& titl
 
 } // namespace
 
+bool packageLeftStale(const PackageReport& report) {
+    using O = PackageReport::Outcome;
+    return report.outcome == O::Failed || report.outcome == O::ListMissing || report.outcome == O::FolderClash;
+}
+
 bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package) {
     AppState& st = state();
     const int kind = st.CurrentKind;
@@ -61,11 +67,11 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
         st.PendingFile.clear();
         return false;
     }
-    // Another program saving the same file is waited for.
-    auto lock = std::make_unique<SaveLock>(st.PendingFile);
-    if (!lock->acquired()) {
+    // Another program saving the same file is waited for; a change it made to the kind's
+    // file since this program read or wrote it is replaced only when the user says so.
+    auto lock = lockForSave(kind, st.PendingFile);
+    if (!lock) {
         st.PendingFile.clear();
-        dialogs().error(lock->message());
         return false;
     }
     const FormValues values = collectFormValues(*form);
@@ -77,12 +83,12 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
     }
 
     const PackageReport report = BuildPackage(oldPath, st.PendingFile);
+    setKindFile(kind, st.PendingFile);
     lock.reset();
-    st.KindFilePath[kind] = st.PendingFile;
     shell().setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
-    // A package that could not be updated keeps the form marked changed: its copy is stale.
-    st.KindChanged[kind] = report.outcome == PackageReport::Outcome::Failed;
+    // A package that was not brought up to date keeps the form marked changed.
+    st.KindChanged[kind] = packageLeftStale(report);
     shell().SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
     reportPackage(report);
     if (package) *package = report;

@@ -5,6 +5,11 @@ namespace mf {
 class FormAccess;
 struct PackageReport;
 
+// True when a save's package was not brought up to date (it could not be written, its list
+// was missing, or a folder of its name is no package): the kind stays marked changed, as its
+// documents are not all saved with the file.
+bool packageLeftStale(const PackageReport& report);
+
 // Saves the form of CurrentKind as a submission text file and builds its package. The
 // kind's current .txt file is offered first ("是否覆盖当前文件内容？") unless
 // askForFileName is 1; otherwise the save dialog asks. No success message. True when saved;

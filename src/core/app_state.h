@@ -1,6 +1,7 @@
 #pragma once
 // The shared per-kind state that ties the seven application editors to the main window.
 // Lives from start-up to the end of the run; one thread, no locking.
+#include <QByteArray>
 #include <QString>
 #include <array>
 
@@ -26,6 +27,8 @@ struct AppState {
     std::array<bool, kKindCount + 1> KindOpen{};
     std::array<QString, kKindCount + 1> KindMarker{};
     std::array<QString, kKindCount + 1> KindTempDir{};   // ends with "/"
+    // What the kind's file held when this program last read or wrote it (fs::fileFingerprint).
+    std::array<QByteArray, kKindCount + 1> KindFileStamp{};
     QString PendingFile;
     int PrinterCount = 0;
     QString HelpFilePath;

@@ -2,9 +2,15 @@
 // small look-ups of the editors and file readers. Every query binds its values.
 #include "core/dictionary.h"
 
+#include "core/dict_schema.h"
+#include "core/dictionary_mdb.h"
 #include "platform/vb.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrl>
 #include <cmath>
 #include <limits>
 #include <sqlite3.h>
@@ -176,6 +182,93 @@ void Dictionary::close() {
     db_ = nullptr;
 }
 
+namespace {
+
+bool isAccessFile(const QString& path) {
+    return path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".accdb"), Qt::CaseInsensitive);
+}
+
+// Opens a dictionary database file read-only in whatever journal mode it was written. One
+// that has no write-ahead log to read is opened immutable: nothing writes the dictionary,
+// so no query needs to lock the file or look for a journal, and a folder the user cannot
+// write (an installed program) still opens a database kept in WAL mode.
+sqlite3* openDatabaseFile(const QString& path, QString* reason) {
+    const QFileInfo wal(path + QStringLiteral("-wal"));
+    const bool immutable = !(wal.exists() && wal.size() > 0);
+    QByteArray name = path.toUtf8();
+    int flags = SQLITE_OPEN_READONLY;
+    if (immutable) {
+        name = "file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
+    sqlite3* db = nullptr;
+    if (!QFileInfo(path).isFile()) {
+        *reason = QStringLiteral("文件不存在");
+        return nullptr;
+    }
+    if (sqlite3_open_v2(name.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        *reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    // A damaged page would otherwise show later as a missing row: a region without its
+    // name, a mineral without its unit.
+    sqlite3_stmt* st = nullptr;
+    QString problem;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) != SQLITE_OK) {
+        problem = QString::fromUtf8(sqlite3_errmsg(db));
+    } else {
+        const int rc = sqlite3_step(st);
+        if (rc != SQLITE_ROW)
+            problem = QString::fromUtf8(sqlite3_errmsg(db));
+        else if (qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok") != 0)
+            problem = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    }
+    sqlite3_finalize(st);
+    if (!problem.isEmpty()) {
+        *reason = QStringLiteral("数据库已损坏（%1）").arg(problem);
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+// An in-memory database with the shipped schema, holding the tables of an Access
+// dictionary file; read-only once filled.
+sqlite3* openAccessFile(const QString& path, QString* reason) {
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        *reason = info.exists() ? QStringLiteral("不是文件") : QStringLiteral("文件不存在");
+        return nullptr;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = QStringLiteral("无法读取文件：%1").arg(file.errorString());
+        return nullptr;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        *reason = QStringLiteral("无法读取文件：%1").arg(file.errorString());
+        return nullptr;
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db, kDictSchemaSql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        *reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    if (!importMdbDictionary(bytes, db, reason)) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    sqlite3_exec(db, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    return db;
+}
+
+} // namespace
+
 bool Dictionary::open(const QString& path, QString* error) {
     close();
     queryCount_ = 0;
@@ -187,17 +280,10 @@ bool Dictionary::open(const QString& path, QString* error) {
         xmlNameMap_[kind] = KindFieldMap{kind, {}};
     }
 
-    sqlite3* db = nullptr;
-    const QByteArray file = path.toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-        sqlite3_close_v2(db);
-        return setError(error, QStringLiteral("无法打开数据词典 %1: %2").arg(path, reason));
-    }
-    db_ = db;
-    // The dictionary only is read: its shared lock is kept for the connection's life, so a
-    // query does not lock, check for a journal and unlock the file again each time.
-    sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    QString reason;
+    db_ = isAccessFile(path) ? openAccessFile(path, &reason) : openDatabaseFile(path, &reason);
+    if (!db_)
+        return setError(error, reason);
 
     // Every failure below closes the connection again; the rows loaded so far stay.
     auto failWith = [&](const QString& text) {
@@ -389,17 +475,40 @@ Dictionary& dictionary() {
     return instance;
 }
 
-bool OpenDictionary(const QString& dataPath, QString* error) {
+QString dictionaryFile(const QString& dataPath) {
+    // The user's data folder: an installed program's own folder is not the user's to write.
+    QString userData = qEnvironmentVariable("XDG_DATA_HOME");
+    if (userData.isEmpty() || !QDir::isAbsolutePath(userData))
+        userData = QDir::homePath() + QStringLiteral("/.local/share");
+    for (const QString& mdb : {userData + QStringLiteral("/mining-filer/DICT/系统词典.mdb"),
+                               dataPath + QStringLiteral("/DICT/系统词典.mdb")}) {
+        // A file there, usable or not, is the one the user means: never passed over.
+        const QFileInfo info(mdb);
+        if (info.exists() || info.isSymLink())
+            return mdb;
+    }
+    return dataPath + QStringLiteral("/DICT/系统词典.db");
+}
+
+bool OpenDictionary(const QString& dataPath, QString* error, QString* file) {
     Dictionary& dict = dictionary();
-    if (!dict.open(dataPath + QStringLiteral("/DICT/系统词典.db"), error))
-        return false;
+    const QString path = dictionaryFile(dataPath);
+    if (file)
+        *file = path;
+    QString reason;
+    bool ok = dict.open(path, &reason);
     // A kind without a single field pair would save an application without any field.
-    for (int kind = 1; kind <= 7; ++kind) {
+    for (int kind = 1; ok && kind <= 7; ++kind) {
         if (dict.textKeyMap(kind).count() == 0) {
             dict.close();
-            return setError(error, QStringLiteral("TRANCODE 中没有第 %1 类申请的字段").arg(kind));
+            reason = QStringLiteral("TRANCODE 中没有第 %1 类申请的字段").arg(kind);
+            ok = false;
         }
     }
+    if (!ok)
+        return setError(error, QStringLiteral("数据词典 %1：%2").arg(path, reason));
+    if (error)
+        error->clear();
     return true;
 }
 

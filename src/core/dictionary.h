@@ -66,10 +66,12 @@ public:
     Dictionary(const Dictionary&) = delete;
     Dictionary& operator=(const Dictionary&) = delete;
 
-    // Opens the database file read-only and loads the lists and both field maps.
-    // False (with a reason in *error) when the file cannot be opened or read, a table is
-    // missing or empty, a value is not a number, or a kind gets a 102nd field pair; the
-    // connection is then closed and the rows loaded before the failure stay.
+    // Opens the database file read-only and loads the lists and both field maps. An Access
+    // file (.mdb, .accdb) is copied into an in-memory database of the same schema first;
+    // an SQLite file is checked for damaged pages. False (with a reason in *error) when the
+    // file cannot be opened or read or is damaged, a table is missing or empty, a value is
+    // not a number, or a kind gets a 102nd field pair; the connection is then closed and
+    // the rows loaded before the failure stay.
     bool open(const QString& path, QString* error = nullptr);
     bool isOpen() const { return db_ != nullptr; }
     void close();
@@ -155,9 +157,14 @@ private:
 
 // The program's dictionary, opened by OpenDictionary at start-up.
 Dictionary& dictionary();
-// Opens DICT/系统词典.db under the program data folder. Fails also when TRANCODE gives no
-// field pair to one of the kinds.
-bool OpenDictionary(const QString& dataPath, QString* error = nullptr);
+// The dictionary file the program opens: the authority's 系统词典.mdb in the user's data
+// folder ($XDG_DATA_HOME/mining-filer/DICT), else in the DICT folder of the program data
+// folder, else the shipped DICT/系统词典.db there. A file that is there counts, usable or not.
+QString dictionaryFile(const QString& dataPath);
+// Opens dictionaryFile(dataPath) (named in *file). Fails also when TRANCODE gives no field
+// pair to one of the kinds; the reason names the file. An unusable .mdb is never replaced by
+// the shipped dictionary: files saved with another field map would be wrong.
+bool OpenDictionary(const QString& dataPath, QString* error = nullptr, QString* file = nullptr);
 
 QString StripTrailingPoint(const QString& s);
 

@@ -189,6 +189,29 @@ bool WriteTextSubmission(const QString& path, const FormValues& values,
     return writeTextLines(path, textSubmissionLines(values, map), error);
 }
 
+namespace {
+
+// The kind named by the first two lines of a file's head; 0 when there is none.
+int kindOfHead(const QByteArray& bytes) {
+    const QStringList lines = splitLines(decodeGb18030(bytes));
+    if (lines.size() < 2 || !lines.at(0).contains(kTextHeaderLine))
+        return 0;
+    int kind = 0;
+    for (int k = 1; k <= kKindCount; ++k)
+        if (lines.at(1).contains(textKindTitle(k)))
+            kind = k;
+    return kind;
+}
+
+} // namespace
+
+int textFileKind(const QString& path) {
+    QFile file(path);
+    if (!fs::fileExists(path) || !file.open(QIODevice::ReadOnly))
+        return 0;
+    return kindOfHead(file.read(kKindSniffBytes));
+}
+
 int ReadTextFileKind(const QString& path) {
     if (!fs::fileExists(path))
         return 0;
@@ -205,13 +228,7 @@ int ReadTextFileKind(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return reject();
     bytes = file.read(kKindSniffBytes);
-    const QStringList lines = splitLines(decodeGb18030(bytes));
-    if (lines.size() < 2 || !lines.at(0).contains(kTextHeaderLine))
-        return reject();
-    int kind = 0;
-    for (int k = 1; k <= kKindCount; ++k)
-        if (lines.at(1).contains(textKindTitle(k)))
-            kind = k;
+    const int kind = kindOfHead(bytes);
     if (kind == 0)
         return reject();
     return confirmFileKind(kind) ? kind : 0;

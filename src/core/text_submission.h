@@ -31,6 +31,8 @@ bool WriteTextSubmission(const QString& path, const FormValues& values,
 // file is missing, not a submission text file ("该文件非系统认定文件...", PendingFile
 // emptied) or the user declines.
 int ReadTextFileKind(const QString& path);
+// The kind named by the file's first two lines, without asking; 0 when there is none.
+int textFileKind(const QString& path);
 
 // Reads the lines of a file into values (fields by the map's field names, in file order).
 // False after the message of the format error found, with nothing to load.

@@ -13,7 +13,7 @@ class UnsetDialogs final : public Dialogs {
 public:
     MsgAnswer message(const QString& title, const QString& text, MsgIcon, MsgButtons buttons) override {
         qWarning().noquote() << "message box without dialogs installed:" << title << text;
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+        return isQuestion(buttons) ? MsgAnswer::No : MsgAnswer::Ok;
     }
     FileDialogResult openFile(const FileDialogRequest& request) override {
         qWarning().noquote() << "open dialog without dialogs installed:" << request.title;

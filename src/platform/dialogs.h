@@ -7,7 +7,14 @@
 namespace mf {
 
 enum class MsgIcon { None, Information, Question, Exclamation, Critical };
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons {
+    Ok,
+    YesNo,          // 是 is the default; Escape and the close box answer 否
+    YesNoDefaultNo, // 否 is the default; Escape and the close box answer 否
+    YesNoRequired,  // 是 is the default; only 是 or 否 leaves the box (Escape and the close box do nothing)
+};
+// True for the boxes that ask a question (是 and 否).
+inline bool isQuestion(MsgButtons buttons) { return buttons != MsgButtons::Ok; }
 enum class MsgAnswer { Ok, Yes, No };
 
 struct FileDialogRequest {
@@ -42,6 +49,14 @@ public:
     }
     bool askYesNo(const QString& text, const QString& title = QStringLiteral("提示")) {
         return message(title, text, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes;
+    }
+    // A question whose 是 would replace something the user may still want.
+    bool askYesNoDefaultNo(const QString& text, const QString& title = QStringLiteral("提示")) {
+        return message(title, text, MsgIcon::Question, MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
+    }
+    // A question that decides whether typed work is kept: it has to be answered.
+    bool askYesNoRequired(const QString& text, const QString& title = QStringLiteral("提示")) {
+        return message(title, text, MsgIcon::Question, MsgButtons::YesNoRequired) == MsgAnswer::Yes;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/fs.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,6 +95,15 @@ bool fileExists(const QString& path) {
     // Only the file's metadata is looked at: opening a FIFO would block.
     const QFileInfo info(path);
     return info.isFile() && info.isReadable();
+}
+
+QByteArray fileFingerprint(const QString& path) {
+    if (!fileExists(path)) return QByteArray();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file)) return QByteArray();
+    return hash.result();
 }
 
 bool makeDirPath(const QString& path) {

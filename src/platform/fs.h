@@ -1,5 +1,6 @@
 #pragma once
 // File and folder helpers.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -33,5 +34,9 @@ QString findInDir(const QString& dir, const QString& name);
 QString extension(const QString& path);
 // Equality of names and extensions without regard to case.
 bool sameName(const QString& a, const QString& b);
+
+// What a file holds, as a digest of its bytes, so that a later look can tell whether it was
+// changed meanwhile. Empty when there is no regular file to read.
+QByteArray fileFingerprint(const QString& path);
 
 } // namespace mf::fs

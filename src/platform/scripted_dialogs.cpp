@@ -45,7 +45,7 @@ void ScriptedDialogs::clear() {
 MsgAnswer ScriptedDialogs::message(const QString& title, const QString& text, MsgIcon icon,
                                    MsgButtons buttons) {
     ShownMessage shown{title, text, icon, buttons, MsgAnswer::Ok, true};
-    if (buttons == MsgButtons::YesNo) {
+    if (isQuestion(buttons)) {
         if (!answers_.empty()) {
             shown.answer = answers_.front();
             answers_.pop_front();

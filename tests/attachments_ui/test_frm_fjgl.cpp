@@ -152,7 +152,7 @@ TEST_F(FjglTest, TheChooseButtonActsOnTheSelectedDocumentOrIsDisabledAndNeverMov
     w->selectMaterial(rowOf(*w, "其他材料"));
     w->addBut_Click();
     w->addBut_Click();
-    w->selectDocument(2);
+    // The row just added is the selected one, so "..." acts on it.
     ASSERT_TRUE(w->chooseBut->isEnabled());
     dialogs_.chooseFile(path("lic.jpg"));
     w->chooseBut->click();

@@ -110,7 +110,7 @@ TEST(DictionaryLoad, OpenDictionaryUsesTheDictFolderOfTheDataPath) {
         EXPECT_EQ(OpenDictionary(data.path(), &error), complete) << error.toStdString();
         EXPECT_EQ(dictionary().isOpen(), complete);
         if (complete) EXPECT_EQ(dictionary().mineralList().size(), 1);
-        else EXPECT_EQ(error, QStringLiteral("TRANCODE 中没有第 7 类申请的字段"));
+        else EXPECT_EQ(error, QStringLiteral("数据词典 %1/DICT/系统词典.db：TRANCODE 中没有第 7 类申请的字段").arg(data.path()));
         dictionary().close();
     }
     QString error;

@@ -1,4 +1,5 @@
 // The exchange XML file: the document written, the kind check and the reader.
+#include "file_fixture.h"
 #include "fake_form.h"
 
 #include "core/app_state.h"
@@ -18,16 +19,8 @@ using namespace mf::test;
 
 namespace {
 
-class ExchangeXml : public ::testing::Test {
+class ExchangeXml : public FileFixture {
 protected:
-    void SetUp() override { dialogs.install(); }
-
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return dir.filePath(name);
-    }
     QByteArray bytesOf(FakeForm& f) {
         QByteArray bytes;
         QString error;
@@ -60,8 +53,6 @@ protected:
         return v;
     }
 
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
 };
 
 QByteArray doc(const QByteArray& data, const QByteArray& header = "") {

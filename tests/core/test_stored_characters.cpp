@@ -2,6 +2,7 @@
 // bytes that make no character or characters no stored file may hold, and what the user is
 // told; and that what the program saves holds none of those characters, so that a strict
 // XML parser takes every saved exchange file.
+#include "file_fixture.h"
 #include "fake_form.h"
 
 #include "core/app_state.h"
@@ -24,19 +25,9 @@ namespace {
 const QString kRepeated = QStringLiteral("文件中以下字段重复出现，已取最后一个：");
 const QString kDropped = QStringLiteral("文件中含有无效字符，已删除");
 
-class StoredCharacters : public ::testing::Test {
+class StoredCharacters : public FileFixture {
 protected:
-    void SetUp() override { dialogs.install(); }
 
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return dir.filePath(name);
-    }
-
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
 };
 
 QByteArray textFile(const QByteArray& body) {

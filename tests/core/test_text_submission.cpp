@@ -1,5 +1,6 @@
 // The submission text file: the bytes written, the kind check and the reader, and what it
 // does with files it did not write.
+#include "file_fixture.h"
 #include "fake_form.h"
 
 #include "core/app_state.h"
@@ -17,16 +18,8 @@ using namespace mf::test;
 
 namespace {
 
-class TextSubmission : public ::testing::Test {
+class TextSubmission : public FileFixture {
 protected:
-    void SetUp() override { dialogs.install(); }
-
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return dir.filePath(name);
-    }
     QString writeLines(const QString& name, const QStringList& lines) {
         return write(name, encodeGb18030(lines.join("\r\n") + "\r\n"));
     }
@@ -55,8 +48,6 @@ protected:
         return ok;
     }
 
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -283,16 +283,43 @@ TEST_F(MainWindowTest, HelpFileThatTheDesktopCannotOpenIsNamed) {
     EXPECT_EQ(dialogs_.messages()[0].title, "提示");
 }
 
-TEST(StartUp, TheDictionaryFailuresReasonGoesToStandardErrorOnly) {
-    state().reset();
-    ScriptedDialogs d;
-    d.install();
-    QTemporaryDir dir;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(Main(dir.path(), dir.path()));
-    const QString err = QString::fromLocal8Bit(testing::internal::GetCapturedStderr().c_str());
-    EXPECT_TRUE(err.contains(dir.path() + "/DICT/系统词典.db")) << err.toStdString();
-    EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+TEST(StartUp, TheDictionaryFileAndAFailuresReasonGoToStandardErrorOnly) {
+    // No dictionary; an unusable Access dictionary beside the shipped one (never replaced by
+    // it); the shipped one alone, which starts and is named.
+    enum Setup { Nothing, BrokenMdb, Shipped };
+    for (Setup setup : {Nothing, BrokenMdb, Shipped}) {
+        SCOPED_TRACE(int(setup));
+        state().reset();
+        ScriptedDialogs d;
+        d.install();
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("DICT");
+        const QString data = setup == Shipped ? test::binDir() : dir.path();
+        const QString db = data + "/DICT/系统词典.db", mdb = data + "/DICT/系统词典.mdb";
+        if (setup == BrokenMdb) ASSERT_TRUE(QFile::copy(test::shippedDictionary(), db));
+        if (setup == BrokenMdb) {
+            QFile f(mdb);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("not an Access file");
+        }
+        testing::internal::CaptureStderr();
+        auto main = Main(data, data);
+        const QString err = QString::fromLocal8Bit(testing::internal::GetCapturedStderr().c_str());
+        EXPECT_TRUE(err.startsWith("词典：" + (setup == BrokenMdb ? mdb : db) + "\n")) << err.toStdString();
+        if (setup == Shipped) {
+            ASSERT_TRUE(main);
+            EXPECT_TRUE(d.messages().isEmpty());
+            main->close();
+            main.reset();
+            state().reset();
+            continue;
+        }
+        EXPECT_FALSE(main);
+        EXPECT_TRUE(err.contains(setup == BrokenMdb ? mdb + "：不是 Access 数据库" : db + "：文件不存在")) << err.toStdString();
+        ASSERT_EQ(d.messages().size(), 1);
+        EXPECT_EQ(d.lastMessage().title, "错误");
+        EXPECT_EQ(d.lastMessage().text, "缺少系统运行所必须的数据词典...");
+    }
 }
 
 TEST_F(MainWindowTest, LongWorkRunsOnAWorkerWhileTheWindowKeepsItsEventsAndRefusesClosing) {

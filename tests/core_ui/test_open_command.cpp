@@ -3,7 +3,17 @@
 #include "core/text_submission.h"
 #include "platform/text_file.h"
 
+#include "platform/ui/qt_dialogs.h"
+
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
 #include <QDir>
 #include <QMdiArea>
 
@@ -307,6 +317,94 @@ TEST_F(OpenTest, AYesWhoseSaveDoesNotCompleteKeepsTheFormOpen) {
     EXPECT_FALSE(main_->close());
     EXPECT_TRUE(state().KindOpen[2]);
     EXPECT_TRUE(QFileInfo(state().TempZip).isDir());
+}
+
+// Answers the boxes and dialogs the program shows with its own widgets, as a user would:
+// at the save question it first presses Escape and tries the close box, then answers 是;
+// it confirms a file's kind, answers 否 to every other question and cancels file dialogs.
+class EscapingUser {
+public:
+    EscapingUser() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { act(); });
+        timer_.start(10);
+    }
+    QStringList seen;          // texts of the boxes, in order
+    int questionsLeftOpen = 0; // save questions still open after Escape and the close box
+
+private:
+    void act() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w == last_) return;
+        last_ = w;
+        if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+            seen << QStringLiteral("<file dialog>");
+            dialog->reject();
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) return;
+        seen << box->text();
+        if (box->text().endsWith(QStringLiteral("保存吗?"))) {
+            QWidget* focus = QApplication::focusWidget();
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(focus && box->isAncestorOf(focus) ? focus : box, &escape);
+            if (box->isVisible()) box->close();
+            if (box->isVisible()) ++questionsLeftOpen;
+            box->button(QMessageBox::Yes)->click();
+        } else {
+            box->button(box->text().contains(QStringLiteral("确认吗")) ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+    }
+    QTimer timer_;
+    QPointer<QWidget> last_;  // a box at the address of a deleted one is a new box
+};
+
+// Escape and the close box at each question that decides whether typed work is kept (closing
+// an editor, 退出, opening a file over a changed editor) leave the question open; after 是
+// and a cancelled save the editor, its changes and the files are as they were.
+TEST_F(OpenTest, EscapeOrTheCloseBoxAtTheSaveQuestionKeepsTheEditorAndItsChanges) {
+    const QString a = savedFile(4, "a.txt", "甲");
+    const QString b = savedFile(4, "b.txt", "乙");
+    const QByteArray aBytes = fileBytes(a), bBytes = fileBytes(b);
+    const QString question = "[采矿权注销申请表]已经发生改变,保存吗?";
+    struct Road {
+        const char* name;
+        std::function<void()> act;
+        QStringList seen;
+    };
+    const Road roads[] = {
+        {"close", [&] { main_->editor(4)->subWindow()->close(); }, {question, "是否覆盖当前文件内容?", "<file dialog>"}},
+        {"exit", [&] { main_->close(); }, {question, "是否覆盖当前文件内容?", "<file dialog>"}},
+        {"open", [&] { commands::OpenSubmissionFile(main_.get(), b); },
+         {kindConfirmation(4), question, "是否覆盖当前文件内容?", "<file dialog>"}},
+    };
+    for (const Road& road : roads) {
+        dialogs_.answer(MsgAnswer::Yes);
+        commands::OpenSubmissionFile(main_.get(), a);
+        ASSERT_EQ(applicant(4), "甲") << road.name;
+        main_->editor(4)->setText(ControlArray::ChTXT, 0, "丙");
+        {
+            QtDialogs qt(main_.get());
+            setDialogs(&qt);
+            EscapingUser user;
+            road.act();
+            dialogs_.install();
+            EXPECT_EQ(user.seen, road.seen) << road.name;
+            EXPECT_EQ(user.questionsLeftOpen, 1) << road.name;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(main_->editor(4)) << road.name;
+        EXPECT_TRUE(state().KindOpen[4]) << road.name;
+        EXPECT_TRUE(state().KindChanged[4]) << road.name;
+        EXPECT_EQ(applicant(4), "丙") << road.name;
+        EXPECT_EQ(state().KindFilePath[4], a) << road.name;
+        EXPECT_EQ(fileBytes(a), aBytes) << road.name;
+        EXPECT_EQ(fileBytes(b), bBytes) << road.name;
+        EXPECT_TRUE(QFileInfo(state().TempZip).isDir()) << road.name;
+        state().KindChanged[4] = false;
+        closeEditor(4);
+        dialogs_.clear();
+    }
 }
 
 TEST_F(OpenTest, AFileForAnOpenButInactiveEditorIsLoadedOnce) {

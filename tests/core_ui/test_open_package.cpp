@@ -1,10 +1,15 @@
 #include "commands_fixture.h"
+#include "attachments/attachment_list.h"
 #include "attachments/package_reader.h"
+#include "attachments/submission_save.h"
+#include "platform/fs.h"
 #include "core/text_submission.h"
 #include "core/work_lists.h"
 #include "platform/text_file.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <functional>
 
 using namespace mf;
 using namespace mf::test;
@@ -40,13 +45,24 @@ protected:
         dialogs_.clear();
     }
     QString applicant() const { return main_->editor(1)->text(ControlArray::ChTXT, 0); }
-    // Opens the package and answers the question about the differing X.txt beside it.
+    // Opens the package and answers the question about the differing X.txt beside it, which
+    // is older than the package's copy.
     void openReplacing(const QString& file, MsgAnswer replace) {
+        setModified(path("X.txt"), besideTime());
+        setModified(path("X/采矿权申请登记书.txt"), besideTime().addSecs(60));
         dialogs_.answer(MsgAnswer::Yes).answer(replace);
         commands::OpenSubmissionFile(main_.get(), file);
     }
+    static QDateTime besideTime() { return QDateTime(QDate(2026, 3, 4), QTime(10, 20, 30)); }
+    static void setModified(const QString& file, const QDateTime& t) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(t, QFileDevice::FileModificationTime));
+    }
+    // The question names both files with their times and which is newer; 否 is its default.
     QStringList openMessages() const {
-        return {kindConfirmation(1), "[X.txt] 已存在且与报盘包中的申请文件不同，是否用报盘包中的文件替换？"};
+        return {kindConfirmation(1), "[X.txt] 已存在且与报盘包中的申请文件不同。\n" + path("X.txt") +
+                                         "（修改于 2026-03-04 10:20:30）\n" + path("X/采矿权申请登记书.txt") +
+                                         "（修改于 2026-03-04 10:21:30，较新）\n是否用报盘包中的文件替换？"};
     }
     void expectPackageOpened(const QString& loadedFile, const QStringList& messages) {
         ASSERT_TRUE(main_->editor(1));
@@ -56,6 +72,7 @@ protected:
         EXPECT_EQ(fileBytes(path("X/VOREL.xck")), list_);  // the package is never written
         EXPECT_EQ(fileBytes(path("X/采矿权申请登记书.txt")), inside_);
         EXPECT_EQ(dialogs_.messageTexts(), messages);
+        if (messages.size() > 1) EXPECT_EQ(dialogs_.messages().at(1).buttons, MsgButtons::YesNoDefaultNo);
     }
 
     QByteArray list_, inside_, beside_;
@@ -111,7 +128,10 @@ TEST_F(PackageTest, ATextFileInsideThePackageOrTheListItselfOpenThePackage) {
 TEST_F(PackageTest, NamesInThePackageAreFoundWhateverTheirCase) {
     QFile::rename(path("X/VOREL.xck"), path("X/vorel.XCK"));
     QFile::rename(path("X/采矿权申请登记书.txt"), path("X/采矿权申请登记书.TXT"));
-    openConfirmed(path("X.txt"));
+    setModified(path("X.txt"), besideTime());
+    setModified(path("X/采矿权申请登记书.TXT"), besideTime());
+    dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    commands::OpenSubmissionFile(main_.get(), path("X.txt"));
     ASSERT_TRUE(main_->editor(1));
     EXPECT_EQ(applicant(), "包内");
     EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("name=\"采矿权申请登记书\""));
@@ -209,24 +229,206 @@ TEST_F(CommandsTest, AnXmlFileOpensWithItsPackageAndASaveKeepsItsDocuments) {
     EXPECT_EQ(fileBytes(path("A.xml")), xml);
 }
 
-// A file that is saved while its package cannot be updated leaves the form marked changed:
-// the package's copy is out of date, so the work is not fully saved.
-TEST_F(CommandsTest, ASaveWhosePackageCannotBeUpdatedKeepsTheFormChanged) {
-    for (const char* command : {"SAVETXT", "SAVEXML"}) {
+// A save whose package was not brought up to date (it could not be written, or the working
+// list is gone) leaves the form marked changed: the package's copy is out of date.
+TEST_F(CommandsTest, ASaveWhosePackageWasNotBroughtUpToDateKeepsTheFormChanged) {
+    struct Row {
+        const char* command;
+        bool listMissing;
+    };
+    for (const Row& row : {Row{"SAVETXT", false}, Row{"SAVEXML", false}, Row{"SAVETXT", true}}) {
         ASSERT_TRUE(writeBytes(path("doc.png"), QByteArray(64 * 1024, 'x')));
         open(1)->setText(ControlArray::ChTXT, 0, "申请人");
         attachDocument(path("doc.png"));
-        dialogs_.clear();
-        {
+        if (row.listMissing) {
+            // The package exists; then the working list is lost.
+            saveAs(row.command, path("B"));
+            ASSERT_TRUE(QFileInfo::exists(path("B/VOREL.xck")));
+            DeleteWorkXml(1);
+            main_->editor(1)->setText(ControlArray::ChTXT, 0, "申请人改");
+            dialogs_.clear();
+            dialogs_.answer(MsgAnswer::Yes);
+            main_->Toolbar_ButtonMenuClick(row.command);
+        } else {
+            dialogs_.clear();
             FileSizeLimit limit(32 * 1024);
-            saveAs(command, path("B"));
+            saveAs(row.command, path("B"));
         }
-        // One message says both: the file was saved, its package was not updated.
-        ASSERT_EQ(dialogs_.messages().size(), 1) << command;
-        EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘文件已保存，但报盘附件包未能更新")) << command;
-        EXPECT_TRUE(dialogs_.lastMessage().text.contains(path("B/"))) << command;
-        EXPECT_TRUE(state().KindChanged[1]) << command;
-        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << command;
+        if (row.listMissing) {
+            EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"是否覆盖当前文件内容?", "报盘文件保存成功...",
+                                                            "附件清单丢失，未更新报盘附件包。"}));
+        } else {
+            // One message says both: the file was saved, its package was not updated.
+            ASSERT_EQ(dialogs_.messages().size(), 1) << row.command;
+            EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘文件已保存，但报盘附件包未能更新")) << row.command;
+            EXPECT_TRUE(dialogs_.lastMessage().text.contains(path("B/"))) << row.command;
+        }
+        EXPECT_TRUE(state().KindChanged[1]) << row.command;
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << row.command;
+        state().KindChanged[1] = false;
         closeEditor(1);
+        fs::deleteDirTree(path("B"));
+        QFile::remove(path("B.txt"));
+        QFile::remove(path("B.xml"));
+    }
+}
+
+// A saved application with one document in its package: dir/A.<ext> and dir/A/.
+class ReopenTest : public CommandsTest {
+protected:
+    void savePackage(const char* ext, const QString& applicant) {
+        ASSERT_TRUE(writeBytes(path("doc1.png"), "PNG1"));
+        ASSERT_TRUE(writeBytes(path("doc2.png"), "PNG2"));
+        open(1)->setText(ControlArray::ChTXT, 0, applicant);
+        attachDocument(path("doc1.png"));
+        saveAs(isXml(ext) ? "SAVEXML" : "SAVETXT", file(ext));
+        ASSERT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG1");
+        closeEditor(1);
+        dialogs_.clear();
+    }
+    static bool isXml(const char* ext) { return QByteArray(ext) == "xml"; }
+    QString file(const char* ext) const { return path(QStringLiteral("A.") + QLatin1String(ext)); }
+    QString applicant() const { return main_->editor(1)->text(ControlArray::ChTXT, 0); }
+    // Saves the kind's current file again.
+    void saveAgain(const char* ext) {
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes);
+        isXml(ext) ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get());
+        ASSERT_TRUE(dialogs_.messageTexts().contains("报盘文件保存成功...")) << dialogs_.messageTexts().join(u'|').toStdString();
+    }
+};
+
+// Reopening the open application while it has unsaved changes and a newly attached document,
+// answering 是 to the save: the working list is read after that save, so the next save keeps
+// the new document in the package.
+TEST_F(ReopenTest, AReopenWithASaveInBetweenKeepsTheNewDocumentInThePackage) {
+    for (const char* ext : {"txt", "xml"}) {
+        savePackage(ext, "甲");
+        openConfirmed(file(ext));
+        ASSERT_EQ(applicant(), "甲") << ext;
+        AppendFileEntry("A1", "2", "营业执照2", "营业执照2");
+        SetFileUrl("A1", "2", path("doc2.png"));
+        RecountElectronicFiles("A1");
+        main_->editor(1)->setText(ControlArray::ChTXT, 0, "乙");
+        dialogs_.clear();
+        // The kind, the save question, the overwrite offer.
+        dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+        commands::OpenSubmissionFile(main_.get(), file(ext));
+        EXPECT_TRUE(dialogs_.scriptDone()) << ext;
+        EXPECT_EQ(applicant(), "乙") << ext;
+        EXPECT_FALSE(state().KindChanged[1]) << ext;
+        EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照2.png")) << ext;
+        saveAgain(ext);
+        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG1") << ext;
+        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照2.png")), "PNG2") << ext;
+        state().KindChanged[1] = false;
+        closeEditor(1);
+        fs::deleteDirTree(path("A"));
+        QFile::remove(file(ext));
+    }
+}
+
+// A file without a package, opened after a package, starts from the kind's template: none of
+// the package's documents goes with it.
+TEST_F(ReopenTest, AFileWithoutAPackageStartsFromTheTemplateList) {
+    open(1)->setText(ControlArray::ChTXT, 0, "乙");
+    saveAs("SAVETXT", path("B.txt"));
+    closeEditor(1);
+    savePackage("txt", "甲");
+    openConfirmed(file("txt"));
+    ASSERT_TRUE(fileBytes(workXmlPath(1)).contains("营业执照1"));
+    openConfirmed(path("B.txt"));
+    EXPECT_EQ(applicant(), "乙");
+    EXPECT_EQ(fileBytes(workXmlPath(1)), fileBytes(templatePath(1)));
+    main_->editor(1)->setText(ControlArray::ChTXT, 0, "乙改");
+    saveAgain("txt");
+    EXPECT_FALSE(QFileInfo::exists(path("B")));
+}
+
+// A file beside its package that is newer than the package's copy holds the latest work: it is
+// opened as it is, with the package's documents, and counts as changed until a save brings the
+// package up to date.
+TEST_F(ReopenTest, AFileNewerThanItsPackagesCopyOpensChangedWithThePackagesDocuments) {
+    for (const char* ext : {"txt", "xml"}) {
+        open(1)->setText(ControlArray::ChTXT, 0, "新");
+        saveAs(isXml(ext) ? "SAVEXML" : "SAVETXT", path(QStringLiteral("draft.") + QLatin1String(ext)));
+        closeEditor(1);
+        savePackage(ext, "旧");
+        ASSERT_TRUE(QFile::remove(file(ext)));
+        ASSERT_TRUE(QFile::copy(path(QStringLiteral("draft.") + QLatin1String(ext)), file(ext)));
+        {
+            QFile f(file(ext));
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        }
+        const QByteArray newer = fileBytes(file(ext));
+        dialogs_.clear();
+        openConfirmed(file(ext));
+        EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)}) << ext;
+        EXPECT_EQ(applicant(), "新") << ext;
+        EXPECT_EQ(state().KindFilePath[1], file(ext)) << ext;
+        EXPECT_EQ(fileBytes(file(ext)), newer) << ext;
+        EXPECT_TRUE(state().KindChanged[1]) << ext;
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << ext;
+        EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png")) << ext;
+        saveAgain(ext);
+        EXPECT_FALSE(state().KindChanged[1]) << ext;
+        EXPECT_TRUE(decodeGb18030(fileBytes(path("A/采矿权申请登记书.txt"))).contains("新")) << ext;
+        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG1") << ext;
+        closeEditor(1);
+        fs::deleteDirTree(path("A"));
+        QFile::remove(file(ext));
+    }
+}
+
+// A save over the kind's file that another program changed since this one read or wrote it
+// asks first; 否 leaves that file as it is and the form changed.
+TEST_F(ReopenTest, ASaveAsksBeforeReplacingAChangeAnotherProgramMadeToTheFile) {
+    struct Row {
+        const char* name;
+        bool fromOpen;                             // the file was opened, not saved, by this program
+        std::function<void(EditorWindow*)> save;   // answers: the overwrite offer, then the question
+        const char* offer;
+    };
+    const Row rows[] = {
+        {"toolbar", false, [this](EditorWindow*) { main_->Toolbar_ButtonMenuClick("SAVETXT"); }, "是否覆盖当前文件内容?"},
+        {"attachment window", true, [](EditorWindow* e) { SaveSubmission(e, 0); }, "是否覆盖当前文件内容？"},
+    };
+    for (const Row& row : rows) {
+        open(1)->setText(ControlArray::ChTXT, 0, "甲");
+        saveAs("SAVETXT", path("C.txt"));
+        if (row.fromOpen) {
+            closeEditor(1);
+            openConfirmed(path("C.txt"));
+        }
+        const QByteArray foreign = fileBytes(path("C.txt")) + "\r\n";
+        ASSERT_TRUE(writeBytes(path("C.txt"), foreign));
+        EditorWindow* e = main_->editor(1);
+        e->setText(ControlArray::ChTXT, 0, "乙");
+
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+        row.save(e);
+        EXPECT_EQ(dialogs_.messageTexts(), (QStringList{row.offer, "文件已被其他程序修改，是否覆盖？"})) << row.name;
+        EXPECT_EQ(dialogs_.lastMessage().buttons, MsgButtons::YesNoDefaultNo) << row.name;
+        EXPECT_EQ(fileBytes(path("C.txt")), foreign) << row.name;
+        EXPECT_TRUE(state().KindChanged[1]) << row.name;
+
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+        row.save(e);
+        EXPECT_TRUE(decodeGb18030(fileBytes(path("C.txt"))).contains("乙")) << row.name;
+        EXPECT_FALSE(state().KindChanged[1]) << row.name;
+
+        // What this program wrote itself is no foreign change.
+        e->setText(ControlArray::ChTXT, 0, "丙");
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes);
+        row.save(e);
+        EXPECT_TRUE(dialogs_.scriptDone()) << row.name;
+        EXPECT_TRUE(decodeGb18030(fileBytes(path("C.txt"))).contains("丙")) << row.name;
+        closeEditor(1);
+        dialogs_.clear();
+        QFile::remove(path("C.txt"));
     }
 }

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QProxyStyle>
@@ -43,15 +44,35 @@ TEST(QtDialogs, MessageBoxHasTitleTextIconAndButtons) {
               QMessageBox::NoIcon);
 }
 
-TEST(QtDialogs, AnswerIsTheButtonClicked) {
-    QtDialogs d;
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        box->button(QMessageBox::No)->click();
-    });
-    EXPECT_EQ(d.message(QStringLiteral("提示"), QStringLiteral("保存吗?"), MsgIcon::Question, MsgButtons::YesNo),
-              MsgAnswer::No);
+// Each kind of question: its default button, and what Escape and then the window's close box
+// answer. A question that must be answered stays open until a button is clicked.
+TEST(QtDialogs, EscapeAndTheCloseBoxAnswerNoUnlessTheQuestionMustBeAnswered) {
+    struct Row {
+        MsgButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+        bool staysOpen;
+    };
+    for (const Row& row : {Row{MsgButtons::YesNo, QMessageBox::Yes, false},
+                           Row{MsgButtons::YesNoDefaultNo, QMessageBox::No, false},
+                           Row{MsgButtons::YesNoRequired, QMessageBox::Yes, true}}) {
+        QtDialogs d;
+        bool stayedOpen = false;
+        QMessageBox::StandardButton shownDefault = QMessageBox::NoButton;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shownDefault = box->standardButton(box->defaultButton());
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box, &escape);
+            if (box->isVisible()) box->close();
+            stayedOpen = box->isVisible();
+            if (stayedOpen) box->button(QMessageBox::Yes)->click();
+        });
+        const MsgAnswer a = d.message(QStringLiteral("提示"), QStringLiteral("保存吗?"), MsgIcon::Question, row.buttons);
+        EXPECT_EQ(shownDefault, row.defaultButton) << int(row.buttons);
+        EXPECT_EQ(stayedOpen, row.staysOpen) << int(row.buttons);
+        EXPECT_EQ(a, row.staysOpen ? MsgAnswer::Yes : MsgAnswer::No) << int(row.buttons);
+    }
 }
 
 TEST(QtDialogs, SaveDialogDoesNotAskAboutOverwriting) {

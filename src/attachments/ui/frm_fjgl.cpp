@@ -457,6 +457,9 @@ void FrmFjgl::addBut_Click() {
     setDocumentCell(n, 3, QString());
     setDocumentCell(n, 4, QStringLiteral("..."));
     AppendFileEntry(selectedFjid(), number, documentCell(n, 1), documentCell(n, 2));
+    // The new row is the selected document, so "..." and "清除附件" act on it.
+    selectDocument(n, 0);
+    MSFlexGrid2_Click();
     applyWidthRule();
     updateChooseButton();
 }

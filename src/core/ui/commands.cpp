@@ -4,9 +4,12 @@
 #include "core/dictionary.h"
 #include "core/exchange_xml.h"
 #include "core/field_access.h"
+#include "core/kind_file.h"
+#include "attachments/attachment_list.h"
 #include "attachments/package_builder.h"
 #include "attachments/package_files.h"
 #include "attachments/package_reader.h"
+#include "attachments/submission_save.h"
 #include "attachments/ui/frm_fjgl.h"
 #include "core/text_submission.h"
 #include "core/ui/main_window.h"
@@ -25,6 +28,7 @@
 #include "platform/save_lock.h"
 #include "platform/text_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,12 +74,63 @@ void adoptList(int kind, const QString& list, const QByteArray& resolved) {
         dialogs().error(QStringLiteral("文件保存失败：") + reason);
 }
 
+// The package list of a loaded file's own package of the kind; "" when it has none.
+QString ownPackageList(const QString& file, int kind) {
+    const QString folder = packageFolderFor(file, kind);
+    if (folder.isEmpty() || !isPackageFolder(folder, kind)) return QString();
+    return fs::findInDir(folder, kPackageListName);
+}
+
+// Once a file is loaded into the editor of the kind, the kind's working attachment list
+// becomes the list of that file's package, checked now (after any save that the load's
+// question made), or the kind's template when the file has no package: nothing of the
+// former application's documents stays with the new file. A package list that can no
+// longer be read leaves no working list, so that a save leaves that package alone.
+void bindWorkingList(int kind, const QString& list) {
+    if (list.isEmpty()) {
+        RestartWorkXml(kind);
+        return;
+    }
+    bool listLoaded = false;
+    QByteArray resolved;
+    ResolvePackageXml(list, &resolved, &listLoaded);
+    if (listLoaded) {
+        adoptList(kind, list, resolved);
+    } else {
+        DeleteWorkXml(kind);
+        KindPackageSource(kind).clear();
+    }
+}
+
+// The kind's work is newer than what its package holds: the form counts as changed, so the
+// next save brings the package up to date.
+void markChanged(TabMain* main, int kind) {
+    state().KindChanged[kind] = true;
+    main->SetToolbarButtonState(QStringLiteral("SAVE"), true);
+}
+
+bool isNewer(const QString& a, const QString& b) { return QFileInfo(a).lastModified() > QFileInfo(b).lastModified(); }
+
+// The question before the file beside a package is replaced by the package's copy: both
+// files with their modification times, and which of them is newer.
+QString besideQuestion(const QString& beside, const QString& copy) {
+    const QDateTime tb = QFileInfo(beside).lastModified(), tc = QFileInfo(copy).lastModified();
+    auto line = [](const QString& path, const QDateTime& t, bool newer) {
+        return QDir::toNativeSeparators(path) + QStringLiteral("（修改于 ") + t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+               (newer ? QStringLiteral("，较新）") : QStringLiteral("）"));
+    };
+    QString text = QStringLiteral("[") + QFileInfo(beside).fileName() +
+                   QStringLiteral("] 已存在且与报盘包中的申请文件不同。\n") + line(beside, tb, tb > tc) + u'\n' +
+                   line(copy, tc, tc > tb) + u'\n';
+    if (tb == tc) text += QStringLiteral("两个文件的修改时间相同。\n");
+    return text + QStringLiteral("是否用报盘包中的文件替换？");
+}
+
 // The package steps: p is the package list, given the path the user chose.
 void openPackage(TabMain* main, const QString& given, const QString& list) {
     AppState& st = state();
     bool listLoaded = false;
-    QByteArray resolved;
-    const QString name = ResolvePackageXml(list, &resolved, &listLoaded);
+    const QString name = PackageTextName(list, &listLoaded);
     if (!listLoaded) return;  // "XML文件不存在" has been shown
 
     QString folder = DirOfPath(list);
@@ -90,51 +145,66 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     // The kind is settled on the package's own copy before anything is written.
     st.PendingFile = src;
     const int kind = ReadTextFileKind(src);
-    if (!isKind(kind)) {
-        st.PendingFile.clear();
-        return;
-    }
+    st.PendingFile.clear();
+    if (!isKind(kind)) return;
+    // Unsaved changes of the kind's editor come first: their save may rewrite this package
+    // and the file beside it, and what is loaded is decided on the files as they are after it.
+    if (!main->settleChanges(kind)) return;
 
-    if (!handToEditor(main, kind, src)) return;
-
-    // Once loaded, the application text file beside the folder takes the package's copy
-    // and becomes the kind's file, so that the next save rewrites it and rebuilds the same
-    // package. A different file already there is replaced only when the user says so;
-    // otherwise, or where it cannot be written (a read-only file or medium), the kind's
-    // file stays the copy inside the package. Nothing is written when the load did not happen.
+    // The application text file beside the folder becomes the kind's file, so that the next
+    // save rewrites it and rebuilds the same package. When it is newer than the package's
+    // copy it holds the latest work (a package update that failed or was cut short, a package
+    // unpacked beside a newer draft): it is loaded with the package's documents and the form
+    // counts as changed. An older or equally old one that differs is replaced by the copy only
+    // when the user says so; otherwise, or where it cannot be written (a read-only file or
+    // medium), the kind's file stays the copy inside the package. Nothing is written when the
+    // load did not happen.
     const QFileInfo folderInfo(folder);
     const QString besideName = folderInfo.fileName() + QStringLiteral(".txt");
     QString beside = fs::findInDir(folderInfo.absolutePath(), besideName);
     if (beside.isEmpty()) beside = folderInfo.absolutePath() + QLatin1Char('/') + besideName;
-    QString loadPath = src;
-    bool replace = QFileInfo(given).isWritable();
-    if (replace && entryExists(beside) && !isPlainDir(beside) && !sameContent(beside, src))
-        replace = dialogs().askYesNo(QStringLiteral("[") + QFileInfo(beside).fileName() +
-                                     QStringLiteral("] 已存在且与报盘包中的申请文件不同，是否用报盘包中的文件替换？"));
-    if (replace && copyFileAtomic(src, beside)) {
-        loadPath = beside;
-        st.KindFilePath[kind] = beside;
-        main->setFileText(beside);
+    const bool writable = QFileInfo(given).isWritable();
+    const bool besideFile = entryExists(beside) && !isPlainDir(beside);
+    const bool same = besideFile && sameContent(beside, src);
+    const bool besideNewer = besideFile && !same && isPlainFile(beside) && isNewer(beside, src) &&
+                             textFileKind(beside) == kind;
+    const bool loadBeside = besideNewer || (same && writable);
+    if (!handToEditor(main, kind, loadBeside ? beside : src)) return;
+
+    QString loadPath = loadBeside ? beside : src;
+    if (!loadBeside) {
+        bool replace = writable;
+        if (replace && besideFile) replace = dialogs().askYesNoDefaultNo(besideQuestion(beside, src));
+        if (replace && copyFileAtomic(src, beside)) {
+            loadPath = beside;
+            setKindFile(kind, beside);
+            main->setFileText(beside);
+        }
     }
 
     if (kind == 2) ReadApplyType(loadPath);
-    adoptList(kind, list, resolved);
+    bindWorkingList(kind, list);
+    if (besideNewer) markChanged(main, kind);
 }
 
 // X.xml beside its package folder X: the XML itself is loaded (the package's text copy never
 // replaces it) and the package's checked list becomes the working list, so that the next
 // save rebuilds the package from its own documents. A list that cannot be read stops the
-// open, as for a text file.
+// open, as for a text file. An XML file newer than the package's copy was saved after the
+// package was last brought up to date: the form counts as changed.
 void openXmlWithPackage(TabMain* main, const QString& xml, const QString& list) {
     bool listLoaded = false;
-    QByteArray resolved;
-    ResolvePackageXml(list, &resolved, &listLoaded);
+    PackageTextName(list, &listLoaded);
     if (!listLoaded) return;  // "XML文件不存在" has been shown
     const int kind = LoadFileIntoForm(main, xml);
+    if (!kind) return;
     // A folder that is no package of the loaded kind is left alone by every save.
-    if (!kind || !isPackageFolder(DirOfPath(list), kind)) return;
-    if (kind == 2) ReadApplyType(DirOfPath(list) + KindTextFileName(kind));
-    adoptList(kind, list, resolved);
+    const QString own = ownPackageList(xml, kind);
+    bindWorkingList(kind, own);
+    if (own.isEmpty()) return;
+    const QString copy = fs::findInDir(DirOfPath(own), KindTextFileName(kind));
+    if (kind == 2) ReadApplyType(copy);
+    if (isNewer(xml, copy)) markChanged(main, kind);
 }
 
 } // namespace
@@ -178,12 +248,12 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     }
 
     // Another program saving the same file is waited for; the file and its package are then
-    // written by this save alone.
-    auto lock = std::make_unique<SaveLock>(st.PendingFile);
-    if (!lock->acquired()) {
+    // written by this save alone. A change that program made to the kind's file since this
+    // one read or wrote it is replaced only when the user says so.
+    auto lock = lockForSave(kind, st.PendingFile);
+    if (!lock) {
         st.PendingFile.clear();
         main->setActivityText(remembered);
-        dialogs().error(lock->message());
         return false;
     }
     const FormValues values = collectFormValues(*form);
@@ -205,12 +275,12 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
             return WriteTextSubmission(copy, values, dict.textKeyMap(kind), why);
         };
     const PackageReport package = BuildPackage(current, st.PendingFile, textCopy);
+    setKindFile(kind, st.PendingFile);
     lock.reset();
-    st.KindFilePath[kind] = st.PendingFile;
     main->setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();
-    // A package that could not be updated keeps the form marked changed: its copy is stale.
-    st.KindChanged[kind] = package.outcome == PackageReport::Outcome::Failed;
+    // A package that was not brought up to date keeps the form marked changed.
+    st.KindChanged[kind] = packageLeftStale(package);
     main->SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
     // A package that could not be updated says in its one message that the file was saved.
     if (package.outcome != PackageReport::Outcome::Failed) dialogs().info(QStringLiteral("报盘文件保存成功..."));
@@ -272,8 +342,10 @@ void OpenSubmissionFile(TabMain* main, const QString& path) {
         const QString list = dir.isEmpty() ? QString() : packageList(dir);
         if (!list.isEmpty()) p = list;
     }
-    if (hasExtension(p, "txt") || hasExtension(p, "xml"))
-        LoadFileIntoForm(main, p);
+    if (hasExtension(p, "txt") || hasExtension(p, "xml")) {
+        // A package of the file can only have come from the save that the load's question made.
+        if (const int kind = LoadFileIntoForm(main, p)) bindWorkingList(kind, ownPackageList(p, kind));
+    }
     else if (hasExtension(p, "xck"))
         openPackage(main, path, p);
     else

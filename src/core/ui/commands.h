@@ -21,7 +21,8 @@ bool saveKind(TabMain* main, int kind, SaveFormat format);
 bool SaveForClose(TabMain* main, int kind);
 
 // Opens a chosen file (text, package list or XML) into the editor of its kind. The path
-// is used as the user chose it.
+// is used as the user chose it. The kind's working attachment list then belongs to the
+// loaded file: the list of its package, or the kind's template when it has none.
 void OpenSubmissionFile(TabMain* main, const QString& path);
 // Checks the file's kind with the user and has the editor of that kind load it. Returns
 // the kind loaded; 0 when the file was refused, the kind declined or the load did not

@@ -446,6 +446,13 @@ bool TabMain::loadPendingFile(int kind) {
     return activationLoaded_;
 }
 
+bool TabMain::settleChanges(int kind) {
+    EditorWindow* e = editor(kind);
+    if (!e || !state().KindOpen[kind] || !state().KindChanged[kind]) return true;
+    showEditor(kind);
+    return e->settleChanges();
+}
+
 void TabMain::CascadeOpenForms() {
     bool open[8] = {};
     for (int k = 1; k <= kKindCount; ++k) open[k] = state().KindOpen[k] && editors_[k];

@@ -64,6 +64,10 @@ public:
     // Shows or activates the editor of a kind and has it load PendingFile at once, also
     // when it was the active editor already. True when the file was loaded.
     bool loadPendingFile(int kind);
+    // Before a file is loaded into the editor of a kind that has unsaved changes: the editor
+    // is brought to the front and asks its save question. True when the load may go on.
+    // PendingFile must be empty.
+    bool settleChanges(int kind);
     QMdiArea* mdiArea() const { return mdi_; }
     // The picture the work area shows; null while the area is plain.
     const QImage& backgroundImage() const { return background_; }

@@ -27,14 +27,17 @@ Startup::Startup(const QString& appPath, const QString& dataPath) {
     fs::addProtectedDir(dataPath);
     st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
     // Nothing else touches the dictionary until finish() has waited for it.
-    dictionary_ = std::async(std::launch::async, [this, dataPath] { return OpenDictionary(dataPath, &reason_); });
+    dictionary_ = std::async(std::launch::async, [this, dataPath] { return OpenDictionary(dataPath, &reason_, &dictionaryFile_); });
     const TabMain::BackgroundPicture picture = TabMain::backgroundPicture();
     background_.start(picture.path, picture.size);
 }
 
 std::unique_ptr<TabMain> Startup::finish() {
-    if (!dictionary_.get()) {
-        // The message stays short; which table, row or error it was goes to standard error.
+    const bool opened = dictionary_.get();
+    // Which dictionary decides the code lists and the keys of every saved file.
+    std::fprintf(stderr, "词典：%s\n", dictionaryFile_.toLocal8Bit().constData());
+    if (!opened) {
+        // The message stays short; which file, table, row or error it was goes to standard error.
         std::fprintf(stderr, "mining-filer: %s\n", reason_.toLocal8Bit().constData());
         dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典..."));
         return nullptr;

@@ -26,6 +26,7 @@ public:
 private:
     std::future<bool> dictionary_;
     QString reason_;
+    QString dictionaryFile_;
     PictureDecoding background_;
 };
 

@@ -4,6 +4,7 @@
 #include "core/boundary_walkers.h"
 #include "core/dictionary.h"
 #include "core/field_access.h"
+#include "core/kind_file.h"
 #include "core/main_window_rules.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
@@ -20,6 +21,7 @@
 #include "forms/ui/region_picker.h"
 #include "forms/ui/reserve_labels.h"
 #include "platform/dialogs.h"
+#include "platform/fs.h"
 #include "platform/twips.h"
 #include "platform/ui/readable_combo.h"
 #include "platform/vb.h"
@@ -431,17 +433,15 @@ bool EditorWindow::Form_Activate() {
     bool loaded = false;
     if (!st.PendingFile.isEmpty()) {
         const QString path = st.PendingFile;
-        bool proceed = true;
-        if (st.KindChanged[kind_]) {
-            const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
-            // A Yes whose save does not complete abandons the load, so the changes stay.
-            if (dialogs().askYesNo(q) && !shell().saveForQuestion(kind_)) proceed = false;
-        }
-        if (proceed) {
+        // A Yes whose save does not complete abandons the load, so the changes stay.
+        if (settleChanges()) {
             shell().setActivityText(QString::fromUtf8(kStatus[kind_].loading));
             ClearFormFields(*this);
             resetDataLabels();
             const Dictionary& dict = dictionary();
+            // What the file holds before it is read: a later save asks before replacing a change
+            // another program makes from here on.
+            const QByteArray stamp = fs::fileFingerprint(path);
             loading_ = true;
             bool lossy = false;
             const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
@@ -449,7 +449,7 @@ bool EditorWindow::Form_Activate() {
                                               &lossy);
             loading_ = false;
             if (rc == -1) {
-                st.KindFilePath[kind_] = path;
+                setKindFile(kind_, path, stamp);
                 loaded = true;
                 // The figure boxes are not stored: rebuild them from the page-4 fields.
                 if (area_) area_->ComputeAreaFields();
@@ -457,7 +457,7 @@ bool EditorWindow::Form_Activate() {
             } else {
                 dialogs().error(QStringLiteral("文件格式不正确,提取数据不完整..."));
                 // The form no longer holds that file: a later save must ask for a name.
-                st.KindFilePath[kind_].clear();
+                setKindFile(kind_, QString());
             }
             if (reserve_) reserve_->UpdateMineralScaleLabels(true);
             // Filling the fields ran their handlers; the freshly loaded form is unchanged,
@@ -477,17 +477,25 @@ bool EditorWindow::Form_Activate() {
     return loaded;
 }
 
+bool EditorWindow::settleChanges() {
+    AppState& st = state();
+    if (!st.KindChanged[kind_]) return true;
+    st.CurrentKind = kind_;
+    const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
+    if (dialogs().askYesNoRequired(q)) return shell().saveForQuestion(kind_);
+    // 否: the changes are given up; what replaces them is the caller's.
+    st.KindChanged[kind_] = false;
+    return true;
+}
+
 bool EditorWindow::Form_Unload() {
     AppState& st = state();
     st.CurrentKind = kind_;
-    if (st.KindChanged[kind_]) {
-        const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
-        if (dialogs().askYesNo(q) && !shell().saveForQuestion(kind_)) return false;
-    }
+    if (!settleChanges()) return false;
     // The working attachment list goes only after the save, so a Yes keeps the package.
     DeleteWorkXml(kind_);
     shell().setKindButtonPressed(kind_, false);
-    st.KindFilePath[kind_].clear();
+    setKindFile(kind_, QString());
     st.KindOpen[kind_] = false;
     bool other = false;
     for (int k = 1; k <= kKindCount; ++k)

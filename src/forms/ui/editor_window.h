@@ -58,6 +58,11 @@ public:
     // Closing: the save question first, then the working attachment list is dropped and
     // the kind released. False when a Yes-save did not complete: the close is cancelled.
     bool Form_Unload();
+    // The save question ("[…]已经发生改变,保存吗?", answered only by 是 or 否) when the kind
+    // has unsaved changes. True when the caller may go on: nothing was changed, the changes
+    // were saved, or 否 gave them up (the kind then counts as unchanged). False when a 是's
+    // save did not complete.
+    bool settleChanges();
 
     // Pages and tabs.
     int CurrentPage() const { return currentPage_; }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTreeView>
 #include <algorithm>
@@ -24,19 +25,44 @@ QMessageBox::Icon toQt(MsgIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// A question that only 是 or 否 answers: Escape and the window's close box do nothing, as
+// a Yes/No box of the forms' original platform cannot be dismissed without an answer.
+class AnswerRequiredBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->matches(QKeySequence::Cancel)) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
 } // namespace
 
 std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget* parent, const QString& title,
                                                        const QString& text, MsgIcon icon,
                                                        MsgButtons buttons) {
-    const auto qtButtons = buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
-    auto box = std::make_unique<QMessageBox>(toQt(icon), title, text, qtButtons, parent);
+    const auto qtButtons = isQuestion(buttons) ? (QMessageBox::Yes | QMessageBox::No)
+                                               : QMessageBox::StandardButtons(QMessageBox::Ok);
+    std::unique_ptr<QMessageBox> box;
+    if (buttons == MsgButtons::YesNoRequired)
+        box = std::make_unique<AnswerRequiredBox>(toQt(icon), title, text, qtButtons, parent);
+    else
+        box = std::make_unique<QMessageBox>(toQt(icon), title, text, qtButtons, parent);
     // The texts are shown as written, never as rich text.
     box->setTextFormat(Qt::PlainText);
-    // The first button is the default, as in the boxes of the forms' original run time.
-    box->setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    if (buttons == MsgButtons::YesNo)
+    // The first button is the default, as in the boxes of the forms' original run time,
+    // unless the question asks for 否 as the default.
+    if (!isQuestion(buttons))
+        box->setDefaultButton(QMessageBox::Ok);
+    else
+        box->setDefaultButton(buttons == MsgButtons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
+    if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo)
         box->setEscapeButton(QMessageBox::No);
     // A short text must not leave the title elided: the box is at least as wide as its
     // title in a (bold, larger) title-bar font plus the title bar's icon and close box.
@@ -54,7 +80,7 @@ MsgAnswer QtDialogs::message(const QString& title, const QString& text, MsgIcon 
                              MsgButtons buttons) {
     auto box = makeMessageBox(parent_, title, text, icon, buttons);
     const int result = box->exec();
-    if (buttons == MsgButtons::YesNo)
+    if (isQuestion(buttons))
         return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     return MsgAnswer::Ok;
 }

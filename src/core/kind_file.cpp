@@ -1,0 +1,62 @@
+#include "core/kind_file.h"
+
+#include "core/app_state.h"
+#include "platform/dialogs.h"
+#include "platform/fs.h"
+#include "platform/save_lock.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace mf {
+
+namespace {
+
+bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QFileInfo ia(a), ib(b);
+    const QString ca = ia.canonicalFilePath(), cb = ib.canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+    return QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath());
+}
+
+// What target holds now when it is the kind's file and differs from what was known; empty
+// when the save may replace it.
+QByteArray foreignChange(int kind, const QString& target, const QByteArray& known) {
+    if (!isKind(kind) || known.isEmpty() || !sameFile(target, state().KindFilePath[kind])) return QByteArray();
+    const QByteArray now = fs::fileFingerprint(target);
+    return now.isEmpty() || now == known ? QByteArray() : now;
+}
+
+} // namespace
+
+void setKindFile(int kind, const QString& path) {
+    setKindFile(kind, path, path.isEmpty() ? QByteArray() : fs::fileFingerprint(path));
+}
+
+void setKindFile(int kind, const QString& path, const QByteArray& stamp) {
+    if (!isKind(kind)) return;
+    AppState& st = state();
+    st.KindFilePath[kind] = path;
+    st.KindFileStamp[kind] = path.isEmpty() ? QByteArray() : stamp;
+}
+
+std::unique_ptr<SaveLock> lockForSave(int kind, const QString& target) {
+    QByteArray known = isKind(kind) ? state().KindFileStamp[kind] : QByteArray();
+    for (;;) {
+        auto lock = std::make_unique<SaveLock>(target);
+        if (!lock->acquired()) {
+            dialogs().error(lock->message());
+            return nullptr;
+        }
+        const QByteArray now = foreignChange(kind, target, known);
+        if (now.isEmpty()) return lock;
+        // The other program may save again while the user thinks; the question is asked
+        // without the lock, and what the user agreed to replace is what is checked next.
+        lock.reset();
+        if (!dialogs().askYesNoDefaultNo(QStringLiteral("文件已被其他程序修改，是否覆盖？"))) return nullptr;
+        known = now;
+    }
+}
+
+} // namespace mf

@@ -1,0 +1,286 @@
+// The authority's Access dictionary: found before the shipped one, loaded as the shipped
+// data loads, its field keys in the saved files, and every way it can be unusable named.
+// The .mdb files are made by tests/fixtures/dict/make.sh (see the README there).
+#include "core/dictionary.h"
+#include "core/dictionary_mdb.h"
+#include "core/exchange_xml.h"
+#include "core/reserve_scale.h"
+#include "core/text_submission.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <memory>
+
+using namespace mf;
+
+namespace {
+
+QString fixture(const QString& name) { return test::sourceDir() + QStringLiteral("/tests/fixtures/dict/") + name; }
+
+QByteArray fixtureBytes(const QString& name) {
+    QFile f(fixture(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    return f.readAll();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Every row of a table as text with its SQLite type, in stored order.
+QStringList tableRows(const Dictionary& dict, const char* table) {
+    QStringList out;
+    sqlite3_stmt* st = nullptr;
+    const QByteArray sql = QByteArray("select * from ") + table + " order by rowid";
+    EXPECT_EQ(sqlite3_prepare_v2(dict.handle(), sql.constData(), -1, &st, nullptr), SQLITE_OK) << table;
+    while (st && sqlite3_step(st) == SQLITE_ROW) {
+        QString row;
+        for (int c = 0; c < sqlite3_column_count(st); ++c)
+            row += QStringLiteral("%1:%2|").arg(sqlite3_column_type(st, c))
+                       .arg(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c))));
+        out << row;
+    }
+    sqlite3_finalize(st);
+    return out;
+}
+
+QStringList pairs(const KindFieldMap& map) {
+    QStringList out;
+    for (const FieldPair& p : map.Pairs) out << p.FieldName + QLatin1Char('=') + p.Value;
+    return out;
+}
+
+// Points $XDG_DATA_HOME at a folder of the test while it lives.
+class UserDataHome {
+public:
+    UserDataHome() : old_(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", dir_.path().toUtf8()); }
+    ~UserDataHome() { qputenv("XDG_DATA_HOME", old_); }
+    QString mdb() const { return dir_.path() + QStringLiteral("/mining-filer/DICT/系统词典.mdb"); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+} // namespace
+
+TEST(DictionaryMdb, TheShippedDataAsAnAccessFileLoadsRowForRow) {
+    Dictionary db;
+    ASSERT_TRUE(db.open(test::shippedDictionary()));
+    // V2000 with numbers as numbers; V2003 with codes, 类别 and SSX as text, TRANCODE.类别
+    // as a number and region names as long text.
+    for (const char* name : {"shipped-v2000.mdb", "shipped-v2003.mdb"}) {
+        SCOPED_TRACE(name);
+        Dictionary mdb;
+        QString error;
+        ASSERT_TRUE(mdb.open(fixture(QString::fromLatin1(name)), &error))
+            << error.toStdString() << " (after a change of data/dict run tests/fixtures/dict/make.sh)";
+        for (const char* table : {"行政区代码", "矿产代码词表", "矿类词表", "综合词表", "TRANCODE", "储量规模词表"})
+            EXPECT_EQ(tableRows(mdb, table), tableRows(db, table)) << table;
+        ASSERT_EQ(mdb.codeList().size(), db.codeList().size());
+        for (int i = 0; i < db.codeList().size(); ++i) {
+            EXPECT_EQ(mdb.codeList()[i].Category, db.codeList()[i].Category);
+            EXPECT_EQ(mdb.codeList()[i].Code, db.codeList()[i].Code);
+            EXPECT_EQ(mdb.codeList()[i].Name, db.codeList()[i].Name);
+        }
+        ASSERT_EQ(mdb.mineralList().size(), db.mineralList().size());
+        for (int i = 0; i < db.mineralList().size(); ++i) {
+            EXPECT_EQ(mdb.mineralList()[i].ClassCode, db.mineralList()[i].ClassCode);
+            EXPECT_EQ(mdb.mineralList()[i].Code, db.mineralList()[i].Code);
+            EXPECT_EQ(mdb.mineralList()[i].Name, db.mineralList()[i].Name);
+        }
+        ASSERT_EQ(mdb.mineralClassList().size(), db.mineralClassList().size());
+        for (int i = 0; i < db.mineralClassList().size(); ++i)
+            EXPECT_EQ(mdb.mineralClassList()[i].Name, db.mineralClassList()[i].Name);
+        for (int kind = 1; kind <= 7; ++kind) {
+            EXPECT_EQ(pairs(mdb.textKeyMap(kind)), pairs(db.textKeyMap(kind))) << kind;
+            EXPECT_EQ(pairs(mdb.xmlNameMap(kind)), pairs(db.xmlNameMap(kind))) << kind;
+        }
+        EXPECT_EQ(mdb.GetRegionFullName(QStringLiteral("130102")), QStringLiteral("河北省石家庄市长安区"));
+        EXPECT_EQ(mdb.GetReserveUnit(QStringLiteral("85670")), QStringLiteral("万吨"));
+        EXPECT_EQ(ClassifyReserveScale(QStringLiteral("11001"), QStringLiteral("60"), QStringLiteral("原煤(井田)"), mdb),
+                  ClassifyReserveScale(QStringLiteral("11001"), QStringLiteral("60"), QStringLiteral("原煤(井田)"), db));
+        // The in-memory copy is as read-only as the file.
+        EXPECT_NE(sqlite3_exec(mdb.handle(), "DELETE FROM 综合词表", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+}
+
+TEST(DictionaryMdb, TheAuthoritysKeysGoIntoTheSavedFilesAndReadBack) {
+    ScriptedDialogs dialogs;
+    dialogs.install();
+    for (const char* name : {"small-base.mdb", "small-base.accdb"}) {
+        SCOPED_TRACE(name);
+        Dictionary dict;
+        QString error;
+        ASSERT_TRUE(dict.open(fixture(QString::fromLatin1(name)), &error)) << error.toStdString();
+        FormValues values;
+        values.kind = 4;
+        values.fields = {{QStringLiteral("申请人"), QStringLiteral("张三"), ControlArray::ChTXT, 0},
+                         {QStringLiteral("矿山名称"), QStringLiteral("东山铁矿"), ControlArray::ChTXT, 1}};
+        QTemporaryDir dir;
+        const QString txt = dir.filePath(QStringLiteral("a.txt")), xml = dir.filePath(QStringLiteral("a.xml"));
+        ASSERT_TRUE(WriteTextSubmission(txt, values, dict.textKeyMap(4), &error)) << error.toStdString();
+        ASSERT_TRUE(WriteExchangeXml(xml, values, dict.xmlNameMap(4), &error)) << error.toStdString();
+        QFile t(txt), x(xml);
+        ASSERT_TRUE(t.open(QIODevice::ReadOnly) && x.open(QIODevice::ReadOnly));
+        const QString text = decodeGb18030(t.readAll());
+        const QByteArray doc = x.readAll();
+        EXPECT_TRUE(text.contains(QStringLiteral("ZX_SQR=张三\r\nZX_KSMC=东山铁矿\r\n"))) << text.toStdString();
+        EXPECT_TRUE(doc.contains("<APPLICANT>") && doc.contains("<MINE_NAME>")) << doc.constData();
+        for (bool fromXml : {false, true}) {
+            FormValues back;
+            ASSERT_TRUE(fromXml ? ReadExchangeXml(xml, dict.xmlNameMap(4), &back) : ReadTextSubmission(txt, dict.textKeyMap(4), &back));
+            ASSERT_EQ(back.fields.size(), 2) << fromXml;
+            EXPECT_EQ(back.fields[0].fieldName + back.fields[0].value, QStringLiteral("申请人张三"));
+            EXPECT_EQ(back.fields[1].fieldName + back.fields[1].value, QStringLiteral("矿山名称东山铁矿"));
+        }
+        // Boron under class 7 with its source code; thresholds stored in single precision.
+        EXPECT_EQ(dict.GetMineralName(QStringLiteral("85670")), QStringLiteral("硼矿"));
+        EXPECT_EQ(dict.mineralList().last().ClassCode, 7);
+        EXPECT_EQ(ClassifyReserveScale(QStringLiteral("11001"), QStringLiteral("100"), QStringLiteral("原煤"), dict), QStringLiteral("大型"));
+        EXPECT_EQ(ClassifyReserveScale(QStringLiteral("11001"), QStringLiteral("9.5"), QStringLiteral("原煤"), dict), QStringLiteral("小型"));
+    }
+}
+
+TEST(DictionaryMdb, TheUsersThenTheProgramsAccessFileComesBeforeTheShippedOne) {
+    UserDataHome home;
+    QTemporaryDir data;
+    const QString programMdb = data.path() + QStringLiteral("/DICT/系统词典.mdb");
+    const QString shipped = data.path() + QStringLiteral("/DICT/系统词典.db");
+    ASSERT_TRUE(QDir().mkpath(data.path() + QStringLiteral("/DICT")));
+    ASSERT_TRUE(QFile::copy(test::shippedDictionary(), shipped));
+    EXPECT_EQ(dictionaryFile(data.path()), shipped);
+    ASSERT_TRUE(writeFile(programMdb, fixtureBytes(QStringLiteral("small-base.mdb"))));
+    EXPECT_EQ(dictionaryFile(data.path()), programMdb);
+    ASSERT_TRUE(writeFile(home.mdb(), fixtureBytes(QStringLiteral("small-base.mdb"))));
+    EXPECT_EQ(dictionaryFile(data.path()), home.mdb());
+    QString error, file;
+    EXPECT_TRUE(OpenDictionary(data.path(), &error, &file)) << error.toStdString();
+    EXPECT_EQ(file, home.mdb());
+    EXPECT_EQ(dictionary().textKeyMap(4).Pairs.first().Value, QStringLiteral("ZX_SQR"));
+    dictionary().close();
+}
+
+// A present but unusable Access dictionary fails the start, naming the file and the reason,
+// even with the shipped dictionary beside it.
+TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) {
+    const QByteArray base = fixtureBytes(QStringLiteral("small-base.mdb"));
+    ASSERT_GT(base.size(), 40960);
+    // The data page that holds the region names, overwritten.
+    QByteArray overwritten = base;
+    const QString name = QStringLiteral("石家庄市");
+    const QByteArray utf16(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    const qsizetype at = base.indexOf(utf16);
+    ASSERT_GT(at, 0);
+    overwritten.replace(at / 4096 * 4096, 4096, QByteArray(4096, '\xA5'));
+    QByteArray compound(4096 * 4, '\0');
+    compound.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* reason;
+    };
+    const std::vector<Case> cases = {
+        {"not an Access file", QByteArray("Standard Jet DB? no, a text file\n"), "不是 Access 数据库"},
+        {"truncated inside a page", base.left(base.size() - 1000), "文件不完整"},
+        {"truncated after a page", base.left(12 * 4096), "文件已损坏"},
+        {"encrypted", compound, "已加密"},
+        {"a data page overwritten", overwritten, "表 行政区代码 读出"},
+        // A table whose page map libmdb cannot find: it would walk a null map.
+        {"a page map lost", fixtureBytes(QStringLiteral("fuzz-lost-page-map.mdb")), "无法读取表 综合词表 的定义，文件已损坏"},
+        {"a table missing", fixtureBytes(QStringLiteral("small-no-table.mdb")), "缺少表 储量规模词表"},
+        {"a column missing", fixtureBytes(QStringLiteral("small-no-column.mdb")), "表 行政区代码 缺少列 名称"},
+        {"a column of no text or number", fixtureBytes(QStringLiteral("small-bad-type.mdb")), "列 名称 的类型（是/否）"},
+        {"an empty TRANCODE", fixtureBytes(QStringLiteral("small-empty-trancode.mdb")), "表 TRANCODE 没有数据"},
+        {"a mineral code that is no number", fixtureBytes(QStringLiteral("small-bad-number.mdb")),
+         "矿产代码词表.矿产代码 第 2 行不是有效的数值"},
+    };
+    UserDataHome home;
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir().mkpath(data.path() + QStringLiteral("/DICT")));
+    ASSERT_TRUE(QFile::copy(test::shippedDictionary(), data.path() + QStringLiteral("/DICT/系统词典.db")));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeFile(home.mdb(), c.bytes));
+        QString error, file;
+        EXPECT_FALSE(OpenDictionary(data.path(), &error, &file));
+        EXPECT_FALSE(dictionary().isOpen());
+        EXPECT_EQ(file, home.mdb());
+        EXPECT_TRUE(error.startsWith(QStringLiteral("数据词典 ") + home.mdb())) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+    }
+}
+
+// The shipped dictionary: a damaged page fails the start instead of reading as a missing
+// row; a database kept in WAL mode opens read-only.
+TEST(DictionaryDatabase, ADamagedFileFailsAndAnyJournalModeOpens) {
+    QTemporaryDir dir;
+    for (const char* what : {"damaged", "wal"}) {
+        SCOPED_TRACE(what);
+        const QString path = dir.filePath(QString::fromLatin1(what) + QStringLiteral(".db"));
+        ASSERT_TRUE(QFile::copy(test::shippedDictionary(), path));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &h), SQLITE_OK);
+        int pageSize = 0;
+        std::vector<int> roots;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(h, "select rootpage from sqlite_master where name in ('行政区代码','储量规模词表')", -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) roots.push_back(sqlite3_column_int(st, 0));
+        sqlite3_finalize(st);
+        sqlite3_prepare_v2(h, "pragma page_size", -1, &st, nullptr);
+        if (sqlite3_step(st) == SQLITE_ROW) pageSize = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+        if (QByteArray(what) == "wal") EXPECT_EQ(sqlite3_exec(h, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(h);
+        ASSERT_EQ(roots.size(), 2u);
+        if (QByteArray(what) == "damaged") {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            for (int root : roots) {
+                f.seek(qint64(root - 1) * pageSize);
+                f.write(QByteArray(pageSize, '\x5A'));
+            }
+        }
+        Dictionary dict;
+        QString error;
+        const bool ok = dict.open(path, &error);
+        EXPECT_EQ(ok, QByteArray(what) == "wal") << error.toStdString();
+        if (ok) EXPECT_EQ(dict.GetRegionFullName(QStringLiteral("130102")), QStringLiteral("河北省石家庄市长安区"));
+        else EXPECT_TRUE(error.startsWith(QStringLiteral("数据库已损坏"))) << error.toStdString();
+    }
+}
+
+// Text of an Access 97 file is in the system's code page (936); later files hold Unicode.
+// The fixture tool writes no Access 97 file, so the decoding libmdb is given is tried on
+// stored bytes directly.
+TEST(DictionaryMdb, TextIsDecodedByTheFilesVersion) {
+    struct Case {
+        guint32 version;
+        QByteArray stored;
+    };
+    const QString name = QStringLiteral("硼矿 B2O3");
+    const QByteArray ucs2(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    for (const Case& c : {Case{MDB_VER_JET3, QByteArray("\xC5\xF0\xBF\xF3 B2O3")}, Case{MDB_VER_JET4, ucs2}}) {
+        SCOPED_TRACE(c.version);
+        MdbFile file{};
+        file.jet_version = c.version;
+        auto mdb = std::make_unique<MdbHandle>();
+        mdb->f = &file;
+        mdb->iconv_in = mdb->iconv_out = iconv_t(-1);
+        ASSERT_TRUE(setMdbTextDecoding(mdb.get()));
+        char out[64] = {};
+        const int n = mdb_unicode2ascii(mdb.get(), c.stored.constData(), size_t(c.stored.size()), out, sizeof out);
+        EXPECT_EQ(QString::fromUtf8(out, n), name);
+        mdb_iconv_close(mdb.get());
+    }
+}
