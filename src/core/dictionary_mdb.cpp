@@ -69,6 +69,21 @@ struct Value {
     QByteArray text;   // UTF-8
 };
 
+
+// A number for a column of the kind given: a whole number for an integer column when it is
+// one, a real otherwise.
+Value numberValue(double d, Kind kind) {
+    Value v;
+    if (kind == Kind::Integer && d == std::floor(d) && std::fabs(d) < 9.0e15) {
+        v.type = Value::Int;
+        v.i = qint64(d);
+    } else {
+        v.type = Value::Real;
+        v.d = d;
+    }
+    return v;
+}
+
 // The value of a text as a number where it is one (blanks around it allowed): a whole
 // number becomes an integer, any other a real; text that is no number stays text.
 Value fromText(const QByteArray& utf8, Kind kind) {
@@ -90,28 +105,14 @@ Value fromText(const QByteArray& utf8, Kind kind) {
         v.text = utf8;
         return v;
     }
-    if (kind == Kind::Integer && d == std::floor(d) && std::fabs(d) < 9.0e15) {
-        v.type = Value::Int;
-        v.i = qint64(d);
-    } else {
-        v.type = Value::Real;
-        v.d = d;
-    }
-    return v;
+    return numberValue(d, kind);
 }
 
 Value fromNumber(double d, int significant, Kind kind) {
+    if (kind != Kind::Text) return numberValue(d, kind);
     Value v;
-    if (kind == Kind::Text) {
-        v.type = Value::Text;
-        v.text = QByteArray::number(d, 'g', significant);
-    } else if (kind == Kind::Integer && d == std::floor(d) && std::fabs(d) < 9.0e15) {
-        v.type = Value::Int;
-        v.i = qint64(d);
-    } else {
-        v.type = Value::Real;
-        v.d = d;
-    }
+    v.type = Value::Text;
+    v.text = QByteArray::number(d, 'g', significant);
     return v;
 }
 
