@@ -69,7 +69,6 @@ struct Value {
     QByteArray text;   // UTF-8
 };
 
-
 // A number for a column of the kind given: a whole number for an integer column when it is
 // one, a real otherwise.
 Value numberValue(double d, Kind kind) {
