@@ -18,19 +18,19 @@ namespace {
 
 enum class Kind { Integer, Real, Text };
 
-struct ColumnSpec {
+struct ColumnLayout {
     const char* name;
     Kind kind;
 };
 
-struct TableSpec {
+struct TableLayout {
     const char* name;
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnLayout> columns;
 };
 
 // The tables and columns the program reads, with the kind the shipped schema gives them.
-const std::vector<TableSpec>& tableSpecs() {
-    static const std::vector<TableSpec> specs = {
+const std::vector<TableLayout>& tableLayouts() {
+    static const std::vector<TableLayout> layouts = {
         {"行政区代码", {{"代码", Kind::Integer}, {"名称", Kind::Text}}},
         {"矿产代码词表",
          {{"矿类", Kind::Integer}, {"矿产代码", Kind::Integer}, {"矿产名称", Kind::Text}, {"设计规模", Kind::Text}}},
@@ -43,7 +43,7 @@ const std::vector<TableSpec>& tableSpecs() {
          {{"矿产代码", Kind::Integer}, {"储量单位", Kind::Text}, {"说明", Kind::Text}, {"SST", Kind::Real},
           {"SSX", Kind::Real}}},
     };
-    return specs;
+    return layouts;
 }
 
 // More rows than any dictionary holds: a table definition counting more is damaged.
@@ -227,9 +227,9 @@ bool hasPageMap(MdbHandle* mdb, const MdbTableDef* def, quint32 pages) {
     return true;
 }
 
-bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableSpec& spec, sqlite3* target, quint32 pages,
+bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout, sqlite3* target, quint32 pages,
                QString* reason) {
-    const QString table = QString::fromUtf8(spec.name);
+    const QString table = QString::fromUtf8(layout.name);
     MdbCatalogEntry* entry = findTable(catalog, table);
     if (!entry) return fail(reason, QStringLiteral("缺少表 %1").arg(table));
     if (entry->table_pg >= pages) return fail(reason, QStringLiteral("无法读取表 %1 的定义，文件已损坏").arg(table));
@@ -239,11 +239,11 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableSpec& spec, sq
     if (def->num_rows > kMaxRows)
         return fail(reason, QStringLiteral("表 %1 的行数 %2 不可信，文件已损坏").arg(table).arg(def->num_rows));
 
-    std::vector<Source> sources(spec.columns.size());
-    for (size_t c = 0; c < spec.columns.size(); ++c) {
-        const QString column = QString::fromUtf8(spec.columns[c].name);
+    std::vector<Source> sources(layout.columns.size());
+    for (size_t c = 0; c < layout.columns.size(); ++c) {
+        const QString column = QString::fromUtf8(layout.columns[c].name);
         Source& s = sources[c];
-        s.kind = spec.columns[c].kind;
+        s.kind = layout.columns[c].kind;
         for (unsigned i = 0; i < def->num_cols && !s.col; ++i) {
             auto* col = static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i));
             if (col && QString::fromUtf8(col->name).compare(column, Qt::CaseInsensitive) == 0) {
@@ -264,8 +264,8 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableSpec& spec, sq
     }
 
     QStringList names, marks;
-    for (size_t c = 0; c < spec.columns.size(); ++c) {
-        names << QString::fromUtf8(spec.columns[c].name);
+    for (size_t c = 0; c < layout.columns.size(); ++c) {
+        names << QString::fromUtf8(layout.columns[c].name);
         marks << QStringLiteral("?%1").arg(c + 1);
     }
     const QByteArray sql = QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (%3)")
@@ -289,7 +289,7 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableSpec& spec, sq
         for (size_t c = 0; c < sources.size(); ++c) {
             if (!readValue(mdb, sources[c], &values[c]))
                 return fail(reason, QStringLiteral("表 %1 第 %2 行的列 %3 无法读取，文件已损坏")
-                                        .arg(table).arg(rows).arg(QString::fromUtf8(spec.columns[c].name)));
+                                        .arg(table).arg(rows).arg(QString::fromUtf8(layout.columns[c].name)));
         }
         if (regions) {
             if (values[0].type == Value::Null) continue;
@@ -332,7 +332,7 @@ bool readCatalog(MdbHandle* mdb, quint32 pages, Catalog* catalog, QString* reaso
     if (!def || !hasPageMap(mdb, def.get(), pages) || !mdb_read_columns(def.get())) return fail(reason, damaged);
     if (def->num_rows > kMaxRows) return fail(reason, damaged);
     // Id (the page of the definition, in its low three bytes), Name and Type (1: a table).
-    const ColumnSpec wanted[] = {{"Id", Kind::Integer}, {"Name", Kind::Text}, {"Type", Kind::Integer}};
+    const ColumnLayout wanted[] = {{"Id", Kind::Integer}, {"Name", Kind::Text}, {"Type", Kind::Integer}};
     Source sources[3];
     for (int c = 0; c < 3; ++c) {
         Source& s = sources[c];
@@ -420,8 +420,8 @@ bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reaso
     if (!readCatalog(mdb.get(), pages, &catalog, reason)) return false;
     if (sqlite3_exec(target, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(reason, QString::fromUtf8(sqlite3_errmsg(target)));
-    for (const TableSpec& spec : tableSpecs()) {
-        if (!copyTable(mdb.get(), catalog, spec, target, pages, reason)) {
+    for (const TableLayout& layout : tableLayouts()) {
+        if (!copyTable(mdb.get(), catalog, layout, target, pages, reason)) {
             sqlite3_exec(target, "ROLLBACK", nullptr, nullptr, nullptr);
             return false;
         }
