@@ -6,12 +6,22 @@
 
 using namespace mf;
 
+namespace {
+
+// A plain green 300x200 picture, saved as p.jpg in the folder.
+QImage savePicture(const QTemporaryDir& dir, QImage::Format format) {
+    QImage source(300, 200, format);
+    source.fill(QColor(10, 120, 40));
+    EXPECT_TRUE(source.save(dir.filePath(QStringLiteral("p.jpg")), "JPEG"));
+    return source;
+}
+
+} // namespace
+
 TEST(PicturePart, DecodesTheTopLeftPartAtThreeBytesAPixel) {
     QTemporaryDir dir;
     const QString jpg = dir.filePath(QStringLiteral("p.jpg"));
-    QImage source(300, 200, QImage::Format_RGB32);
-    source.fill(QColor(10, 120, 40));
-    ASSERT_TRUE(source.save(jpg, "JPEG"));
+    savePicture(dir, QImage::Format_RGB32);
 
     struct Case {
         QSize want, have, got;
@@ -44,9 +54,7 @@ TEST(PicturePart, DecodesTheTopLeftPartAtThreeBytesAPixel) {
 TEST(PicturePart, MapsTheDecodedCopyAndFallsBackWhenItIsDamaged) {
     QTemporaryDir dir;
     const QString jpg = dir.filePath(QStringLiteral("p.jpg"));
-    QImage source(300, 200, QImage::Format_RGB888);
-    source.fill(QColor(10, 120, 40));
-    ASSERT_TRUE(source.save(jpg, "JPEG"));
+    const QImage source = savePicture(dir, QImage::Format_RGB888);
     const QString pix = decodedPicturePath(jpg);
     EXPECT_EQ(pix, dir.filePath(QStringLiteral("p.pix")));
     QImage marked = source;
