@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -34,6 +35,22 @@ public:
         else if (sp == SP_ToolBarVerticalExtensionButton)
             icon = arrow("v", {5, 10, 20});
         return icon.isNull() ? QProxyStyle::standardIcon(sp, option, widget) : icon;
+    }
+
+    // Qt's raster engine hands a line made of more than about a hundred pixels to a pool of
+    // threads; the full-width lines of the toolbar's background would start that pool at
+    // every start-up. Painted in strips, each piece of line stays below that size.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element != CE_ToolBar || !option || !painter) return QProxyStyle::drawControl(element, option, painter, widget);
+        constexpr int kStrip = 64;
+        const QRect r = option->rect;
+        for (int x = r.left(); x <= r.right(); x += kStrip) {
+            painter->save();
+            painter->setClipRect(QRect(x, r.top(), kStrip, r.height()), Qt::IntersectClip);
+            QProxyStyle::drawControl(element, option, painter, widget);
+            painter->restore();
+        }
     }
 
 private:
