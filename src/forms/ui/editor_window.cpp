@@ -3,11 +3,7 @@
 #include "core/app_state.h"
 #include "core/boundary_walkers.h"
 #include "core/dictionary.h"
-#include "core/field_access.h"
-#include "core/kind_file.h"
-#include "core/main_window_rules.h"
 #include "core/shell.h"
-#include "core/work_lists.h"
 #include "forms/design_renderer.h"
 #include "forms/field_rules.h"
 #include "forms/sketch_frame.h"
@@ -21,7 +17,6 @@
 #include "forms/ui/region_picker.h"
 #include "forms/ui/reserve_labels.h"
 #include "platform/dialogs.h"
-#include "platform/fs.h"
 #include "platform/twips.h"
 #include "platform/ui/readable_combo.h"
 #include "platform/vb.h"
@@ -45,22 +40,6 @@
 namespace mf {
 
 namespace {
-
-// Status panel texts while a file is read and while the form is edited.
-struct StatusTexts {
-    const char* loading;
-    const char* editing;
-};
-const StatusTexts kStatus[] = {
-    {"", ""},
-    {"提取采矿权申请登记数据...", "编辑采矿权申请登记书..."},
-    {"提取采矿权变更申请登记数据...", "编辑采矿权变更申请登记书..."},
-    {"提取采矿权延续申请登记数据...", "编辑采矿权延续申请登记书..."},
-    {"提取采矿权注销申请登记数据...", "编辑采矿权注销申请登记书..."},
-    {"提取划定矿区范围申请登记数据...", "编辑采矿权划定矿区范围申请登记书..."},
-    {"提取采矿权转让登记数据...", "编辑采矿权转让登记书..."},
-    {"提取矿产资源开发利用年度报告书数据...", "编辑矿产资源开发利用年度报告书..."},
-};
 
 Qt::Alignment alignmentOf(const DesignControl& c) {
     switch (c.align) {
@@ -396,122 +375,6 @@ FieldCombo* EditorWindow::combo(int index) const {
     return it == chCbo_.end() ? nullptr : it->second;
 }
 
-// ---- load, activation, closing ----
-
-void EditorWindow::Form_Load() {
-    AppState& st = state();
-    setProperty("HelpContextID", profile_.helpContextId);
-    st.KindOpen[kind_] = true;
-    const int n = CountOtherOpenForms();
-    st.CurrentKind = kind_;
-    ClearFormFields(*this);
-    st.KindChanged[kind_] = false;
-    shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
-    shell().SetToolbarButtonState(QStringLiteral("annex"), true);
-    shell().SetToolbarButtonState(QStringLiteral("PRINT"), true);
-    shell().SetToolbarButtonState(QStringLiteral("WIN"), true);
-    if (sub_) {
-        const QPoint off = editorOpeningOffset(n);
-        sub_->move(toPixels(Twips(off.x())), toPixels(Twips(off.y())));
-        fitIntoWorkArea();
-    }
-    currentPage_ = 0;
-    RegionTreeLoaded = false;
-    MineralTreeLoaded = false;
-    AuthorityTreeLoaded = false;
-    SetupFieldControls();
-    {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(0);
-    }
-    ShowCurrentPage();
-}
-
-bool EditorWindow::Form_Activate() {
-    AppState& st = state();
-    st.CurrentKind = kind_;
-    bool loaded = false;
-    if (!st.PendingFile.isEmpty()) {
-        const QString path = st.PendingFile;
-        // A Yes whose save does not complete abandons the load, so the changes stay.
-        if (settleChanges()) {
-            shell().setActivityText(QString::fromUtf8(kStatus[kind_].loading));
-            ClearFormFields(*this);
-            resetDataLabels();
-            const Dictionary& dict = dictionary();
-            // What the file holds before it is read: a later save asks before replacing a change
-            // another program makes from here on.
-            const QByteArray stamp = fs::fileFingerprint(path);
-            loading_ = true;
-            bool lossy = false;
-            const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
-                                              [&dict](const QString& code) { return dict.GetMineralName(code); },
-                                              &lossy);
-            loading_ = false;
-            if (rc == -1) {
-                setKindFile(kind_, path, stamp);
-                loaded = true;
-                // The figure boxes are not stored: rebuild them from the page-4 fields.
-                if (area_) area_->ComputeAreaFields();
-                selectTab(0);
-            } else {
-                dialogs().error(QStringLiteral("文件格式不正确,提取数据不完整..."));
-                // The form no longer holds that file: a later save must ask for a name.
-                setKindFile(kind_, QString());
-            }
-            if (reserve_) reserve_->UpdateMineralScaleLabels(true);
-            // Filling the fields ran their handlers; the freshly loaded form is unchanged,
-            // unless the file held what it could not keep: saving it again is then the
-            // user's choice.
-            st.KindChanged[kind_] = rc == -1 && lossy;
-        }
-        st.PendingFile.clear();
-        shell().SetToolbarButtonState(QStringLiteral("PRINT"), true);
-        shell().SetToolbarButtonState(QStringLiteral("WIN"), true);
-    }
-    shell().SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind_]);
-    shell().setActivityText(QString::fromUtf8(kStatus[kind_].editing));
-    shell().setFileText(st.KindFilePath[kind_]);
-    shell().setKindButtonPressed(kind_, true);
-    shell().SetToolbarButtonState(QStringLiteral("annex"), true);
-    return loaded;
-}
-
-bool EditorWindow::settleChanges() {
-    AppState& st = state();
-    if (!st.KindChanged[kind_]) return true;
-    st.CurrentKind = kind_;
-    const QString q = QStringLiteral("[") + caption() + QStringLiteral("]已经发生改变,保存吗?");
-    if (dialogs().askYesNoRequired(q)) return shell().saveForQuestion(kind_);
-    // 否: the changes are given up; what replaces them is the caller's.
-    st.KindChanged[kind_] = false;
-    return true;
-}
-
-bool EditorWindow::Form_Unload() {
-    AppState& st = state();
-    st.CurrentKind = kind_;
-    if (!settleChanges()) return false;
-    // The working attachment list goes only after the save, so a Yes keeps the package.
-    DeleteWorkXml(kind_);
-    shell().setKindButtonPressed(kind_, false);
-    setKindFile(kind_, QString());
-    st.KindOpen[kind_] = false;
-    bool other = false;
-    for (int k = 1; k <= kKindCount; ++k)
-        if (k != kind_ && st.KindOpen[k]) other = true;
-    if (!other) {
-        st.CurrentKind = 0;
-        shell().setActivityText(QStringLiteral("待命..."));
-        shell().setFileText(QString());
-        shell().SetToolbarButtonState(QStringLiteral("SAVE"), false);
-        shell().SetToolbarButtonState(QStringLiteral("PRINT"), false);
-        shell().SetToolbarButtonState(QStringLiteral("WIN"), false);
-        shell().SetToolbarButtonState(QStringLiteral("annex"), false);
-    }
-    return true;
-}
-
 // ---- pages ----
 
 void EditorWindow::TabStrip1_Click(const QString& key) {
@@ -616,123 +479,6 @@ void EditorWindow::resetDataLabels() {
     }
     if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)")))) cover->clear();
     if (reserve_) reserve_->forgetMineral();
-}
-
-// ---- field set-up ----
-
-TwipsRect EditorWindow::designRect(const QString& name) const {
-    for (const DesignControl& c : design_.controls)
-        if (c.displayName() == name) return design_.absoluteRect(c);
-    return TwipsRect{};
-}
-
-void EditorWindow::placeHidden(const QString& name, const TwipsRect& r) {
-    if (QWidget* w = control(name)) {
-        w->setVisible(false);
-        w->setGeometry(r.toPixels());
-    }
-}
-
-// Builds the parts that serve the kind's pickers, labels and mining-area page from the
-// controls of the design; a part whose controls the design lacks is left out.
-void EditorWindow::wireFieldParts() {
-    for (const RegionPickerSpec& picker : table_.regionPickers) {
-        auto* button = qobject_cast<QPushButton*>(control(picker.button));
-        auto* tree = qobject_cast<QTreeWidget*>(control(picker.tree));
-        TextField* target = textField(ControlArray::ChTXT, picker.target);
-        if (!button || !tree || !target) continue;
-        RegionPicker::Host host;
-        host.writeTarget = [target](const QString& code) { target->setText(code); };
-        host.focusTarget = [target] { target->widget()->setFocus(Qt::OtherFocusReason); };
-        host.markChanged = [this] { markChanged(); };
-        bool* flag = picker.authority ? &AuthorityTreeLoaded : &RegionTreeLoaded;
-        regionPickers_.push_back(std::make_unique<RegionPicker>(picker, button, tree, flag, std::move(host)));
-        regionPickers_.back()->watchField(target->widget());
-    }
-    if (table_.mineralPicker) {
-        auto* tree = qobject_cast<QTreeWidget*>(control(QStringLiteral("TreeView2")));
-        auto* list = qobject_cast<FieldList*>(control(QStringLiteral("List1")));
-        FieldCombo* mineral = combo(2);
-        if (tree && list && mineral) {
-            MineralPicker::Host host;
-            host.markChanged = [this] { markChanged(); };
-            host.comboClick = [this] { ChCBO_Click(2); };
-            mineralPicker_ = std::make_unique<MineralPicker>(mineral, tree, list, &MineralTreeLoaded, std::move(host));
-            mineral->onDropDown = [this] { mineralPicker_->ChCBO_DropDown(); };
-        }
-    }
-    // The figure boxes show what the form copies or computes and are not stored: typing
-    // there would be lost, so they take none (they still print).
-    for (const auto& [i, f] : existTxt_)
-        if (auto* line = qobject_cast<QLineEdit*>(f->widget())) {
-            line->setReadOnly(true);
-            line->setFocusPolicy(Qt::ClickFocus);   // Tab passes them by
-        }
-    // The cover's 审批通知书文号 is the authority's to fill in on paper; no file holds it, so
-    // the box takes no typing and says why.
-    if (auto* cover = qobject_cast<QLineEdit*>(control(QStringLiteral("p1DATA(58)")))) {
-        cover->setReadOnly(true);
-        cover->setFocusPolicy(Qt::ClickFocus);
-        cover->setToolTip(QStringLiteral("审批通知书文号：由审批机关填写，本程序不填写也不保存"));
-    }
-    if (table_.reserve) {
-        const ReserveSpec& r = *table_.reserve;
-        ReserveLabels::Controls c;
-        c.designUnit = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(0)")));
-        c.reserveUnit = qobject_cast<QLabel*>(control(QStringLiteral("LabelGM(1)")));
-        c.scale = qobject_cast<QLabel*>(control(QStringLiteral("LabelCL")));
-        c.button = qobject_cast<QPushButton*>(control(QStringLiteral("CommandCL")));
-        c.list = qobject_cast<FieldList*>(control(QStringLiteral("ListCL")));
-        c.buttonRect = designRect(QStringLiteral("CommandCL"));
-        c.listRect = designRect(QStringLiteral("ListCL"));
-        c.total = textField(ControlArray::ChTXT, r.total);
-        c.unit = textField(ControlArray::ChTXT, r.unit);
-        c.oreType = textField(ControlArray::ChTXT, r.oreType);
-        c.mineralText = [this] { return text(ControlArray::ChCBO, 2); };
-        if (c.designUnit && c.reserveUnit && c.scale && c.button && c.list && c.total && c.unit && c.oreType)
-            reserve_ = std::make_unique<ReserveLabels>(r, std::move(c));
-    }
-    if (table_.area && grid_) {
-        const AreaSpec& a = *table_.area;
-        MiningAreaPage::Controls c;
-        c.grid = grid_;
-        c.areaCom = qobject_cast<QComboBox*>(control(QStringLiteral("AREACOM")));
-        c.grphCom = qobject_cast<QPushButton*>(control(QStringLiteral("GRPHCOM")));
-        c.calCom = qobject_cast<QPushButton*>(control(QStringLiteral("CALCOM")));
-        c.frame = control(QStringLiteral("ZFRAME2"));
-        c.upper = textField(ControlArray::ChTXT, a.upper);
-        c.lower = textField(ControlArray::ChTXT, a.lower);
-        c.area = textField(ControlArray::ChTXT, a.area);
-        for (int i = 0; i < 4; ++i) c.exist[i] = textField(ControlArray::ExistTXT, i);
-        if (!a.hasFee) c.exist[3] = nullptr;
-        if (a.storedFee >= 0) c.storedFee = textField(ControlArray::ChTXT, a.storedFee);
-        c.markChanged = [this] { markChanged(); };
-        if (c.areaCom && c.grphCom && c.calCom && c.frame && c.upper && c.lower && c.area)
-            area_ = std::make_unique<MiningAreaPage>(a, std::move(c));
-    }
-}
-
-void EditorWindow::SetupFieldControls() {
-    // 1. The mining-area page: coordinate systems, an empty plane grid.
-    if (area_) area_->setup();
-    // 2. Region trees, hidden, from the caption label to the button.
-    for (const auto& p : regionPickers_) {
-        const RegionPickerSpec& s = p->table();
-        placeHidden(s.tree, regionTreeRect(designRect(s.label), designRect(s.button), s.opensUp));
-    }
-    // 3. Mineral tree and match list, hidden, directly under the main-mineral combo.
-    if (mineralPicker_) {
-        const TwipsRect comboRect = designRect(QStringLiteral("ChCBO(2)"));
-        placeHidden(QStringLiteral("TreeView2"), mineralTreeRect(comboRect));
-        placeHidden(QStringLiteral("List1"), mineralListRect(comboRect));
-    }
-    if (reserve_) reserve_->controls().list->setVisible(false);
-    // 4. Code-list combos, 5. fixed lists; no item selected.
-    for (const CodeComboSpec& c : table_.codeCombos)
-        if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(dictionary().codeItems(c.category, c.withCode));
-    for (const FixedComboSpec& c : table_.fixedCombos)
-        if (FieldCombo* cb = combo(c.combo)) cb->setFieldItems(c.items);
-    otherMineralFollowsBox();
 }
 
 // Keys of the text boxes and of the main-mineral combo. The same on every kind: Enter
