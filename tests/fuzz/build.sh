@@ -24,7 +24,8 @@ cp "$root/tests/fixtures/kind2_exchange.xml" "$out/corpus_xml/" 2>/dev/null || t
 # The attachment-list and package-list reader.
 mkdir -p "$out/corpus_attachment_list"
 attach="$root/src/attachments/list_document.cpp $root/src/attachments/attachment_list.cpp
-        $root/src/attachments/package_builder.cpp $root/src/attachments/package_files.cpp
+        $root/src/attachments/package_builder.cpp $root/src/attachments/package_swap.cpp
+        $root/src/attachments/package_files.cpp
         $root/src/attachments/package_reader.cpp $root/src/core/work_lists.cpp $root/src/core/shell.cpp
         $root/src/core/app_state.cpp $root/src/platform/vb.cpp $root/src/platform/text_file.cpp
         $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp $root/src/platform/atomic_file.cpp"
