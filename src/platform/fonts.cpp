@@ -71,10 +71,8 @@ const Candidates kMap[] = {
     {"楷体_GB2312", {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"}},
 };
 
-} // namespace
-
-QString installedFamily(const QString& family) {
-    const QStringList installed = QFontDatabase::families();
+// The family among those Qt lists that has family among its names.
+QString familyIn(const QStringList& installed, const QString& family) {
     auto listed = [&](const QString& n) -> QString {
         for (const QString& f : installed)
             if (f.compare(n, Qt::CaseInsensitive) == 0) return f;
@@ -86,13 +84,18 @@ QString installedFamily(const QString& family) {
     return QString();
 }
 
+} // namespace
+
+QString installedFamily(const QString& family) { return familyIn(QFontDatabase::families(), family); }
+
 QStringList fontSubstitutes(const QString& designFont) {
     static const QHash<QString, QStringList> resolved = [] {
         QHash<QString, QStringList> h;
+        const QStringList installed = QFontDatabase::families();   // listed once for all candidates
         for (const Candidates& c : kMap) {
             QStringList out;
             for (const char* n : c.families) {
-                const QString f = installedFamily(QString::fromUtf8(n));
+                const QString f = familyIn(installed, QString::fromUtf8(n));
                 if (!f.isEmpty() && !out.contains(f)) out << f;
             }
             h.insert(QString::fromUtf8(c.design), out);

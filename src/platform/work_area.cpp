@@ -3,11 +3,14 @@
 #include "platform/fs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <dirent.h>
+#include <strings.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -97,19 +100,27 @@ void WorkArea::remove() {
 
 int removeStaleWorkAreas(const QString& base) {
     int removed = 0;
-    // Matched by hand rather than by a name filter: a filter costs the start-up a regular
-    // expression engine. Like the filter, the prefix is matched regardless of case.
-    const QFileInfoList entries = QDir(base).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& fi : entries) {
-        if (!fi.fileName().startsWith(kPrefix, Qt::CaseInsensitive)) continue;
-        if (fi.isSymLink() || fi.ownerId() != ::getuid()) continue;
-        const QString lock = fi.absoluteFilePath() + QLatin1Char('/') + workAreaLockName();
+    // The names are read as the system gives them and only those with the prefix (matched
+    // regardless of case) are looked at further: a shared temporary folder can hold many
+    // other entries, and each one made into a Qt file name would cost the start-up.
+    const QByteArray prefix = kPrefix.toLatin1();
+    QStringList named;
+    if (DIR* dir = ::opendir(QFile::encodeName(base).constData())) {
+        while (const dirent* e = ::readdir(dir))
+            if (::strncasecmp(e->d_name, prefix.constData(), size_t(prefix.size())) == 0)
+                named << base + QLatin1Char('/') + QFile::decodeName(e->d_name);
+        ::closedir(dir);
+    }
+    for (const QString& path : std::as_const(named)) {
+        const QFileInfo fi(path);
+        if (!fi.isDir() || fi.isSymLink() || fi.ownerId() != ::getuid()) continue;
+        const QString lock = path + QLatin1Char('/') + workAreaLockName();
         const QFileInfo lockInfo(lock);
         if (!lockInfo.isFile() || lockInfo.isSymLink()) continue;
         const int fd = openLocked(lock, false);
         if (fd < 0) continue;  // its run is still going
         // Held while removing, so a second start does not remove the folder at once too.
-        if (fs::deleteDirTree(fi.absoluteFilePath())) ++removed;
+        if (fs::deleteDirTree(path)) ++removed;
         ::close(fd);
     }
     return removed;
