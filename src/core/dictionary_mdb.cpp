@@ -4,6 +4,8 @@
 // column's kind (number or text) as the shipped dictionary stores it.
 #include "core/dictionary_mdb.h"
 
+#include "core/mdb_library.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -55,10 +57,12 @@ bool fail(QString* reason, const QString& text) {
 }
 
 struct MdbCloser {
-    void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
+    const MdbLibrary* lib;
+    void operator()(MdbHandle* mdb) const { lib->close(mdb); }
 };
 struct TableFree {
-    void operator()(MdbTableDef* t) const { mdb_free_tabledef(t); }
+    const MdbLibrary* lib;
+    void operator()(MdbTableDef* t) const { lib->freeTabledef(t); }
 };
 
 // One value as it goes into SQLite.
@@ -165,7 +169,7 @@ struct Source {
 };
 
 // Reads the current row's value of one column.
-bool readValue(MdbHandle* mdb, const Source& s, Value* out) {
+bool readValue(const MdbLibrary& lib, MdbHandle* mdb, const Source& s, Value* out) {
     const int type = s.col->col_type;
     if (readAsText(type)) {
         const int n = std::max(0, std::min(s.length, int(s.buffer.size()) - 1));
@@ -181,11 +185,11 @@ bool readValue(MdbHandle* mdb, const Source& s, Value* out) {
     const int start = s.col->cur_value_start;
     if (len != size || start < 0 || start + size > int(mdb->fmt->pg_size)) return false;
     switch (type) {
-    case MDB_BYTE: *out = fromInteger(mdb_get_byte(mdb->pg_buf, start), s.kind); break;
-    case MDB_INT: *out = fromInteger(qint16(mdb_get_int16(mdb->pg_buf, start)), s.kind); break;
-    case MDB_LONGINT: *out = fromInteger(qint32(mdb_get_int32(mdb->pg_buf, start)), s.kind); break;
-    case MDB_FLOAT: *out = fromNumber(double(mdb_get_single(mdb->pg_buf, start)), 7, s.kind); break;
-    default: *out = fromNumber(mdb_get_double(mdb->pg_buf, start), 15, s.kind); break;
+    case MDB_BYTE: *out = fromInteger(lib.getByte(mdb->pg_buf, start), s.kind); break;
+    case MDB_INT: *out = fromInteger(qint16(lib.getInt16(mdb->pg_buf, start)), s.kind); break;
+    case MDB_LONGINT: *out = fromInteger(qint32(lib.getInt32(mdb->pg_buf, start)), s.kind); break;
+    case MDB_FLOAT: *out = fromNumber(double(lib.getSingle(mdb->pg_buf, start)), 7, s.kind); break;
+    default: *out = fromNumber(lib.getDouble(mdb->pg_buf, start), 15, s.kind); break;
     }
     return true;
 }
@@ -216,25 +220,25 @@ MdbCatalogEntry* findTable(const Catalog& catalog, const QString& name) {
 // Whether libmdb can walk the table's pages: it reads the page map of a table without
 // checking that the map was found or is long enough for its header, and ends the process
 // when a map page it names lies beyond the end of the file.
-bool hasPageMap(MdbHandle* mdb, const MdbTableDef* def, quint32 pages) {
+bool hasPageMap(const MdbLibrary& lib, const MdbTableDef* def, quint32 pages) {
     if (!def->usage_map || def->map_sz < 5) return false;
     if (def->usage_map[0] == 1) {
         for (size_t at = 1; at + 4 <= def->map_sz; at += 4) {
-            const quint32 page = quint32(mdb_get_int32(def->usage_map, int(at)));
+            const quint32 page = quint32(lib.getInt32(def->usage_map, int(at)));
             if (page >= pages) return false;
         }
     }
     return true;
 }
 
-bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout, sqlite3* target, quint32 pages,
+bool copyTable(const MdbLibrary& lib, MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout, sqlite3* target, quint32 pages,
                QString* reason) {
     const QString table = QString::fromUtf8(layout.name);
     MdbCatalogEntry* entry = findTable(catalog, table);
     if (!entry) return fail(reason, QStringLiteral("缺少表 %1").arg(table));
     if (entry->table_pg >= pages) return fail(reason, QStringLiteral("无法读取表 %1 的定义，文件已损坏").arg(table));
-    std::unique_ptr<MdbTableDef, TableFree> def(mdb_read_table(entry));
-    if (!def || !hasPageMap(mdb, def.get(), pages) || !mdb_read_columns(def.get()))
+    std::unique_ptr<MdbTableDef, TableFree> def(lib.readTable(entry), TableFree{&lib});
+    if (!def || !hasPageMap(lib, def.get(), pages) || !lib.readColumns(def.get()))
         return fail(reason, QStringLiteral("无法读取表 %1 的定义，文件已损坏").arg(table));
     if (def->num_rows > kMaxRows)
         return fail(reason, QStringLiteral("表 %1 的行数 %2 不可信，文件已损坏").arg(table).arg(def->num_rows));
@@ -258,7 +262,7 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout
                                     .arg(table, column, QString::fromUtf8(typeName(type))));
         if (readAsText(type)) {
             s.buffer.assign(mdb->bind_size + 1, '\0');
-            if (mdb_bind_column(def.get(), s.number, s.buffer.data(), &s.length) < 0)
+            if (lib.bindColumn(def.get(), s.number, s.buffer.data(), &s.length) < 0)
                 return fail(reason, QStringLiteral("无法读取表 %1 的列 %2").arg(table, column));
         }
     }
@@ -281,13 +285,13 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout
     // that is not a whole number cannot be compared as the look-ups compare it.
     const bool regions = table == QLatin1String("行政区代码");
 
-    mdb_rewind_table(def.get());
+    lib.rewindTable(def.get());
     unsigned rows = 0;
     std::vector<Value> values(sources.size());
-    while (rows <= def->num_rows && mdb_fetch_row(def.get())) {
+    while (rows <= def->num_rows && lib.fetchRow(def.get())) {
         ++rows;
         for (size_t c = 0; c < sources.size(); ++c) {
-            if (!readValue(mdb, sources[c], &values[c]))
+            if (!readValue(lib, mdb, sources[c], &values[c]))
                 return fail(reason, QStringLiteral("表 %1 第 %2 行的列 %3 无法读取，文件已损坏")
                                         .arg(table).arg(rows).arg(QString::fromUtf8(layout.columns[c].name)));
         }
@@ -321,15 +325,15 @@ bool copyTable(MdbHandle* mdb, const Catalog& catalog, const TableLayout& layout
 // The user tables of the file, read from the system table MSysObjects. libmdb's own
 // catalog reader also parses every object's properties, which in a damaged file can cost
 // minutes of warnings; the tables need only their names and pages.
-bool readCatalog(MdbHandle* mdb, quint32 pages, Catalog* catalog, QString* reason) {
+bool readCatalog(const MdbLibrary& lib, MdbHandle* mdb, quint32 pages, Catalog* catalog, QString* reason) {
     const QString damaged = QStringLiteral("无法读取表的目录，文件已损坏");
     MdbCatalogEntry objects{};
     objects.mdb = mdb;
     objects.object_type = MDB_TABLE;
     objects.table_pg = 2;
     std::strcpy(objects.object_name, "MSysObjects");
-    std::unique_ptr<MdbTableDef, TableFree> def(mdb_read_table(&objects));
-    if (!def || !hasPageMap(mdb, def.get(), pages) || !mdb_read_columns(def.get())) return fail(reason, damaged);
+    std::unique_ptr<MdbTableDef, TableFree> def(lib.readTable(&objects), TableFree{&lib});
+    if (!def || !hasPageMap(lib, def.get(), pages) || !lib.readColumns(def.get())) return fail(reason, damaged);
     if (def->num_rows > kMaxRows) return fail(reason, damaged);
     // Id (the page of the definition, in its low three bytes), Name and Type (1: a table).
     const ColumnLayout wanted[] = {{"Id", Kind::Integer}, {"Name", Kind::Text}, {"Type", Kind::Integer}};
@@ -349,15 +353,15 @@ bool readCatalog(MdbHandle* mdb, quint32 pages, Catalog* catalog, QString* reaso
             return fail(reason, damaged);
         if (text) {
             s.buffer.assign(mdb->bind_size + 1, '\0');
-            if (mdb_bind_column(def.get(), s.number, s.buffer.data(), &s.length) < 0) return fail(reason, damaged);
+            if (lib.bindColumn(def.get(), s.number, s.buffer.data(), &s.length) < 0) return fail(reason, damaged);
         }
     }
-    mdb_rewind_table(def.get());
+    lib.rewindTable(def.get());
     unsigned rows = 0;
     Value id, name, type;
-    while (rows <= def->num_rows && mdb_fetch_row(def.get())) {
+    while (rows <= def->num_rows && lib.fetchRow(def.get())) {
         ++rows;
-        if (!readValue(mdb, sources[0], &id) || !readValue(mdb, sources[1], &name) || !readValue(mdb, sources[2], &type))
+        if (!readValue(lib, mdb, sources[0], &id) || !readValue(lib, mdb, sources[1], &name) || !readValue(lib, mdb, sources[2], &type))
             return fail(reason, damaged);
         if (type.type != Value::Int || (type.i & 0x7F) != MDB_TABLE || id.type != Value::Int) continue;
         auto entry = std::make_unique<MdbCatalogEntry>();
@@ -394,6 +398,8 @@ bool checkHeader(const QByteArray& file, QString* reason) {
 } // namespace
 
 bool setMdbTextDecoding(MdbHandle* mdb) {
+    const MdbLibrary* lib = mdbLibrary();
+    if (!lib) return false;
     const char* stored = mdb->f->jet_version == MDB_VER_JET3 ? "CP936" : "UCS-2LE";
     iconv_t in = iconv_open("UTF-8", stored);
     iconv_t out = iconv_open(stored, "UTF-8");
@@ -402,7 +408,7 @@ bool setMdbTextDecoding(MdbHandle* mdb) {
         if (out != iconv_t(-1)) iconv_close(out);
         return false;
     }
-    mdb_iconv_close(mdb);
+    lib->iconvClose(mdb);
     mdb->iconv_in = in;
     mdb->iconv_out = out;
     return true;
@@ -410,18 +416,21 @@ bool setMdbTextDecoding(MdbHandle* mdb) {
 
 bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reason) {
     if (!checkHeader(file, reason)) return false;
+    QString loadError;
+    const MdbLibrary* lib = mdbLibrary(&loadError);
+    if (!lib) return fail(reason, loadError);
     // libmdb reads the bytes in place and never writes them.
     const quint32 pages = quint32(file.size() / (quint8(file.at(0x14)) == MDB_VER_JET3 ? 2048 : 4096));
     std::unique_ptr<MdbHandle, MdbCloser> mdb(
-        mdb_open_buffer(const_cast<char*>(file.constData()), size_t(file.size()), MDB_NOFLAGS));
+        lib->openBuffer(const_cast<char*>(file.constData()), size_t(file.size()), MDB_NOFLAGS), MdbCloser{lib});
     if (!mdb) return fail(reason, QStringLiteral("无法作为 Access 数据库打开"));
     if (!setMdbTextDecoding(mdb.get())) return fail(reason, QStringLiteral("系统不能转换 Access 数据库的文字编码"));
     Catalog catalog;
-    if (!readCatalog(mdb.get(), pages, &catalog, reason)) return false;
+    if (!readCatalog(*lib, mdb.get(), pages, &catalog, reason)) return false;
     if (sqlite3_exec(target, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(reason, QString::fromUtf8(sqlite3_errmsg(target)));
     for (const TableLayout& layout : tableLayouts()) {
-        if (!copyTable(mdb.get(), catalog, layout, target, pages, reason)) {
+        if (!copyTable(*lib, mdb.get(), catalog, layout, target, pages, reason)) {
             sqlite3_exec(target, "ROLLBACK", nullptr, nullptr, nullptr);
             return false;
         }
