@@ -4,6 +4,7 @@
 #include "core/dictionary.h"
 #include "core/dictionary_mdb.h"
 #include "core/exchange_xml.h"
+#include "core/mdb_library.h"
 #include "core/reserve_scale.h"
 #include "core/text_submission.h"
 #include "platform/scripted_dialogs.h"
@@ -222,6 +223,25 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
 
 // The shipped dictionary: a damaged page fails the start instead of reading as a missing
 // row; a database kept in WAL mode opens read-only.
+// libmdb is loaded at the first import; a system without it (or with another library under
+// its name) names what is missing as the reason the dictionary is unusable.
+TEST(DictionaryMdb, AMissingAccessLibraryIsNamed) {
+    struct Case {
+        const char* soname;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"libmdb-not-installed.so.3", "无法加载 Access 数据库库 libmdb-not-installed.so.3："},
+        {"libc.so.6", "Access 数据库库缺少函数 mdb_open_buffer"},
+    };
+    for (const Case& c : cases) {
+        MdbLibrary lib{};
+        QString error;
+        EXPECT_FALSE(loadMdbLibrary(c.soname, &lib, &error)) << c.soname;
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.says))) << error.toStdString();
+    }
+}
+
 TEST(DictionaryDatabase, ADamagedFileFailsAndAnyJournalModeOpens) {
     QTemporaryDir dir;
     for (const char* what : {"damaged", "wal"}) {
