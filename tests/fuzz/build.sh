@@ -31,11 +31,15 @@ attach="$root/src/attachments/list_document.cpp $root/src/attachments/attachment
         $root/src/platform/fs.cpp $root/src/platform/dialogs.cpp $root/src/platform/atomic_file.cpp"
 $cxx $flags -o "$out/fuzz_attachment_list" "$root/tests/fuzz/fuzz_attachment_list.cpp" $attach $libs
 cp "$root"/data/xmlmb/*.xml "$out/corpus_attachment_list/" 2>/dev/null || true
-# The import of the authority's Access dictionary, through the system's libmdb (its own code
-# is not instrumented: crashes inside it show as signals). Seeds: the fixture dictionaries.
+# The import of the authority's Access dictionary, through the system's libmdb, loaded by
+# its SONAME as the program loads it (its own code is not instrumented: crashes inside it
+# show as signals). Seeds: the fixture dictionaries.
 # Run: build-fuzz/fuzz_mdb_dictionary -max_len=600000 -rss_limit_mb=4096 build-fuzz/corpus_mdb
 mkdir -p "$out/corpus_mdb"
-$cxx $flags -DMF_SOURCE_DIR="\"$root\"" $(pkg-config --cflags libmdb sqlite3) -o "$out/fuzz_mdb_dictionary" \
-    "$root/tests/fuzz/fuzz_mdb_dictionary.cpp" "$root/src/core/dictionary_mdb.cpp" $libs $(pkg-config --libs libmdb sqlite3)
+mdb_soname=$(objdump -p "$(pkg-config --variable=libdir libmdb)/libmdb.so" | sed -n 's/^ *SONAME *//p')
+[ -n "$mdb_soname" ] || { echo "build.sh: no SONAME found for libmdb" >&2; exit 1; }
+$cxx $flags -DMF_SOURCE_DIR="\"$root\"" -DMF_LIBMDB_SONAME="\"$mdb_soname\"" $(pkg-config --cflags libmdb sqlite3) \
+    -o "$out/fuzz_mdb_dictionary" "$root/tests/fuzz/fuzz_mdb_dictionary.cpp" "$root/src/core/dictionary_mdb.cpp" \
+    "$root/src/core/mdb_library.cpp" $libs $(pkg-config --libs sqlite3)
 cp "$root"/tests/fixtures/dict/*.mdb "$out/corpus_mdb/" 2>/dev/null || true
 echo "built $out/fuzz_text_reader $out/fuzz_xml_reader $out/fuzz_attachment_list $out/fuzz_mdb_dictionary"
