@@ -17,6 +17,7 @@ struct IconDef {
     QRgb colour;
 };
 constexpr int kIconSize = 64;
+constexpr int kToolbarSize = 32;   // the toolbar's icon size
 
 const IconDef kIcons[] = {
     {"NEW", "新", 0x2e7d32},   {"CHANGE", "变", 0x1565c0}, {"CONT", "延", 0x00838f},
@@ -61,10 +62,17 @@ QStringList toolbarIconKeys() {
 
 QImage drawToolbarStrip() {
     const QStringList keys = toolbarIconKeys();
-    QImage strip(kIconSize * int(keys.size()), kIconSize, QImage::Format_ARGB32_Premultiplied);
+    QImage strip(kIconSize * int(keys.size()), kIconSize + kToolbarSize, QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
-    for (int i = 0; i < keys.size(); ++i) p.drawImage(i * kIconSize, 0, drawToolbarIcon(keys[i]));
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < keys.size(); ++i) {
+        const QImage icon = drawToolbarIcon(keys[i]);
+        p.drawImage(i * kIconSize, 0, icon);
+        // The size the toolbar shows, scaled as Qt scales an icon for it.
+        p.drawImage(i * kIconSize, kIconSize,
+                    icon.scaled(kToolbarSize, kToolbarSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
     return strip;
 }
 
@@ -80,8 +88,11 @@ QIcon toolbarIcon(const QString& key, const QString& iconDir) {
         strip = readPicture(iconDir + QLatin1Char('/') + toolbarStripName(), "png");
     }
     const int at = int(toolbarIconKeys().indexOf(key));
-    if (at >= 0 && strip.height() == kIconSize && strip.width() >= (at + 1) * kIconSize)
-        return QIcon(QPixmap::fromImage(strip.copy(at * kIconSize, 0, kIconSize, kIconSize)));
+    if (at >= 0 && strip.height() == kIconSize + kToolbarSize && strip.width() >= (at + 1) * kIconSize) {
+        QIcon icon(QPixmap::fromImage(strip.copy(at * kIconSize, 0, kIconSize, kIconSize)));
+        icon.addPixmap(QPixmap::fromImage(strip.copy(at * kIconSize, kIconSize, kToolbarSize, kToolbarSize)));
+        return icon;
+    }
     return QIcon(QPixmap::fromImage(drawToolbarIcon(key)));
 }
 

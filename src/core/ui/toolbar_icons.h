@@ -12,8 +12,9 @@ QIcon toolbarIcon(const QString& key, const QString& iconDir);
 // The icon's picture, 64x64: a rounded square in the button's colour with its glyph.
 QImage drawToolbarIcon(const QString& key);
 
-// Every key's picture side by side in the order of toolbarIconKeys(), 64 pixels high: the
-// file "toolbar.png" of the icon folder, read once instead of a file per button.
+// Every key's picture side by side in the order of toolbarIconKeys(), 64 pixels high, and
+// below each its 32-pixel copy the toolbar shows, so no start-up scales them: the file
+// "toolbar.png" of the icon folder, read once instead of a file per button.
 QImage drawToolbarStrip();
 QString toolbarStripName();
 
