@@ -70,6 +70,10 @@ static bool drawIcon(const QString& path, int size) {
     return img.save(path);
 }
 
+// An icon's decoded copy in the format Qt's pixmaps use on screen, as Qt converts it: a
+// pixmap made of it at start-up shares its pixels instead of converting them.
+static QImage forPixmaps(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -89,7 +93,7 @@ int main(int argc, char** argv) {
     QDir(dir).mkpath(QStringLiteral("icons"));
     const QString strip = QStringLiteral("%1/icons/%2").arg(dir, mf::toolbarStripName());
     if (!mf::drawToolbarStrip().save(strip) ||
-        !mf::writeDecodedPicture(mf::decodedPicturePath(strip), QImage(strip, "PNG"))) {
+        !mf::writeDecodedPicture(mf::decodedPicturePath(strip), forPixmaps(QImage(strip, "PNG")))) {
         std::fprintf(stderr, "gen_pictures: cannot write the toolbar icons\n");
         return 1;
     }
@@ -99,7 +103,7 @@ int main(int argc, char** argv) {
             const QString folder = QStringLiteral("%1/%2").arg(icons).arg(size);
             const QString png = folder + QStringLiteral("/mining-filer.png");
             if (!QDir().mkpath(folder) || !drawIcon(png, size) ||
-                !mf::writeDecodedPicture(mf::decodedPicturePath(png), QImage(png, "PNG"))) {
+                !mf::writeDecodedPicture(mf::decodedPicturePath(png), forPixmaps(QImage(png, "PNG")))) {
                 std::fprintf(stderr, "gen_pictures: cannot write the %d-pixel icon\n", size);
                 return 1;
             }

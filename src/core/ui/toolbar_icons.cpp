@@ -78,6 +78,18 @@ QImage drawToolbarStrip() {
 
 QString toolbarStripName() { return QStringLiteral("toolbar.png"); }
 
+namespace {
+// A square of the strip as an image on the strip's own pixels, which it keeps while in use.
+// The strip's decoded copy is stored in the format Qt's pixmaps use, so a pixmap made of it
+// shares those pixels too: no icon is copied at start-up.
+QImage stripPart(const QImage& strip, int x, int y, int size) {
+    if (strip.depth() != 32) return strip.copy(x, y, size, size);
+    auto* keep = new QImage(strip);
+    return QImage(keep->constBits() + qsizetype(y) * keep->bytesPerLine() + x * 4, size, size, keep->bytesPerLine(),
+                  keep->format(), [](void* kept) { delete static_cast<QImage*>(kept); }, keep);
+}
+} // namespace
+
 QIcon toolbarIcon(const QString& key, const QString& iconDir) {
     // Drawing needs the glyph font at its large size; the strip drawn at build time spares
     // the start-up loading it.
@@ -89,8 +101,8 @@ QIcon toolbarIcon(const QString& key, const QString& iconDir) {
     }
     const int at = int(toolbarIconKeys().indexOf(key));
     if (at >= 0 && strip.height() == kIconSize + kToolbarSize && strip.width() >= (at + 1) * kIconSize) {
-        QIcon icon(QPixmap::fromImage(strip.copy(at * kIconSize, 0, kIconSize, kIconSize)));
-        icon.addPixmap(QPixmap::fromImage(strip.copy(at * kIconSize, kIconSize, kToolbarSize, kToolbarSize)));
+        QIcon icon(QPixmap::fromImage(stripPart(strip, at * kIconSize, 0, kIconSize)));
+        icon.addPixmap(QPixmap::fromImage(stripPart(strip, at * kIconSize, kIconSize, kToolbarSize)));
         return icon;
     }
     return QIcon(QPixmap::fromImage(drawToolbarIcon(key)));
