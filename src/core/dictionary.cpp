@@ -189,6 +189,40 @@ bool isAccessFile(const QString& path) {
            path.endsWith(QLatin1String(".accdb"), Qt::CaseInsensitive);
 }
 
+} // namespace
+
+// Counting the entries of each b-tree reads every page without decoding a row, which makes
+// it cheaper than quick_check at every start.
+QString databaseDamage(sqlite3* db) {
+    const auto lastError = [db] { return QString::fromUtf8(sqlite3_errmsg(db)); };
+    if (sqlite3_exec(db, "PRAGMA cell_size_check=ON", nullptr, nullptr, nullptr) != SQLITE_OK) return lastError();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "select type, name, tbl_name from sqlite_master where type in ('table', 'index') and rootpage > 0",
+                           -1, &st, nullptr) != SQLITE_OK)
+        return lastError();
+    const auto quoted = [st](int column) {
+        return '"' + QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, column))).replace('"', "\"\"") + '"';
+    };
+    QByteArray walk;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const bool index = qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "index") == 0;
+        walk += (walk.isEmpty() ? "select " : ", ") + QByteArray("(select count(*) from ") + quoted(2) +
+                (index ? " indexed by " + quoted(1) : QByteArray(" not indexed")) + ')';
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) return lastError();
+    if (walk.isEmpty()) return {};
+    st = nullptr;
+    QString problem;
+    if (sqlite3_prepare_v2(db, walk.constData(), int(walk.size()), &st, nullptr) != SQLITE_OK || sqlite3_step(st) != SQLITE_ROW)
+        problem = lastError();
+    sqlite3_finalize(st);
+    return problem;
+}
+
+namespace {
+
 // Opens a dictionary database file read-only in whatever journal mode it was written. One
 // that has no write-ahead log to read is opened immutable: nothing writes the dictionary,
 // so no query needs to lock the file or look for a journal, and a folder the user cannot
@@ -214,18 +248,7 @@ sqlite3* openDatabaseFile(const QString& path, QString* reason) {
     }
     // A damaged page would otherwise show later as a missing row: a region without its
     // name, a mineral without its unit.
-    sqlite3_stmt* st = nullptr;
-    QString problem;
-    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) != SQLITE_OK) {
-        problem = QString::fromUtf8(sqlite3_errmsg(db));
-    } else {
-        const int rc = sqlite3_step(st);
-        if (rc != SQLITE_ROW)
-            problem = QString::fromUtf8(sqlite3_errmsg(db));
-        else if (qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok") != 0)
-            problem = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    }
-    sqlite3_finalize(st);
+    const QString problem = databaseDamage(db);
     if (!problem.isEmpty()) {
         *reason = QStringLiteral("数据库已损坏（%1）").arg(problem);
         sqlite3_close_v2(db);

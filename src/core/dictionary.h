@@ -155,6 +155,10 @@ private:
     QString error_;
 };
 
+// What is damaged in an open database, empty when nothing is: every page of every table and
+// index is read and the bounds of its cells checked.
+QString databaseDamage(sqlite3* db);
+
 // The program's dictionary, opened by OpenDictionary at start-up.
 Dictionary& dictionary();
 // The dictionary file the program opens: the authority's 系统词典.mdb in the user's data

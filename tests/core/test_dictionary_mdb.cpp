@@ -221,8 +221,6 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
     }
 }
 
-// The shipped dictionary: a damaged page fails the start instead of reading as a missing
-// row; a database kept in WAL mode opens read-only.
 // libmdb is loaded at the first import; a system without it (or with another library under
 // its name) names what is missing as the reason the dictionary is unusable.
 TEST(DictionaryMdb, AMissingAccessLibraryIsNamed) {
@@ -242,6 +240,8 @@ TEST(DictionaryMdb, AMissingAccessLibraryIsNamed) {
     }
 }
 
+// The shipped dictionary: a damaged page fails the start instead of reading as a missing
+// row; a database kept in WAL mode opens read-only.
 TEST(DictionaryDatabase, ADamagedFileFailsAndAnyJournalModeOpens) {
     QTemporaryDir dir;
     for (const char* what : {"damaged", "wal"}) {
