@@ -4,8 +4,10 @@
 #include "platform/picture_part.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
@@ -19,10 +21,48 @@ namespace mf {
 
 namespace {
 
+// Pictures read when the icon is first drawn or measured. The toolbar asks for the arrow of
+// its extension button when it is made, but shows it only when its buttons do not fit.
+class DeferredPictures : public QIconEngine {
+public:
+    explicit DeferredPictures(QStringList paths) : paths_(std::move(paths)) {}
+    QIconEngine* clone() const override { return new DeferredPictures(*this); }
+    bool isNull() override { return false; }   // the files were found when it was made
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(p, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override { return icon().availableSizes(mode, state); }
+
+private:
+    const QIcon& icon() {
+        if (!read_) {
+            read_ = true;
+            for (const QString& path : std::as_const(paths_)) {
+                const QImage picture = readPicture(path, "png");
+                if (!picture.isNull()) icon_.addPixmap(QPixmap::fromImage(picture));
+            }
+        }
+        return icon_;
+    }
+
+    QStringList paths_;
+    QIcon icon_;
+    bool read_ = false;
+};
+
 // Qt's styles read the arrow of a toolbar's extension button from PNG files, leaving the
 // format to be recognised, which loads every picture plug-in at start-up for one small
-// arrow. This style reads the same files as PNG; should they be missing (another Qt), the
-// application's style gives the arrow.
+// arrow. This style reads the same files as PNG, when the arrow is shown; should they be
+// missing (another Qt), the application's style gives the arrow.
 class ProgramStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -55,17 +95,14 @@ public:
 
 private:
     static QIcon arrow(const char* name, std::initializer_list<int> sizes) {
-        QIcon icon;
+        QStringList paths;
         for (int size : sizes) {
-            const QImage picture = readPicture(
-                QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png")
-                    .arg(QLatin1String(name))
-                    .arg(size),
-                "png");
-            if (picture.isNull()) return QIcon();
-            icon.addPixmap(QPixmap::fromImage(picture));
+            paths << QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png")
+                         .arg(QLatin1String(name))
+                         .arg(size);
+            if (!QFile::exists(paths.last())) return QIcon();
         }
-        return icon;
+        return QIcon(new DeferredPictures(paths));
     }
 };
 
