@@ -17,22 +17,29 @@ QString familyKey(const QString& name) {
     return k;
 }
 
-// The family names (all languages) of each installed font, from one listing of fontconfig
-// taken on first use: resolving every design font's candidates from it spares the start-up
-// a listing per candidate.
-const QList<QStringList>& installedFontNames() {
-    static const QList<QStringList> fonts = [] {
-        QList<QStringList> out;
+// The family names (all languages) of each installed font, with their keys, from one
+// listing of fontconfig taken on first use: resolving every design font's candidates from
+// it spares the start-up a listing per candidate, and each name is made a key once.
+struct FontNames {
+    QStringList names;
+    QStringList keys;
+};
+
+const QList<FontNames>& installedFontNames() {
+    static const QList<FontNames> fonts = [] {
+        QList<FontNames> out;
         if (!FcInit()) return out;
         FcPattern* pattern = FcPatternCreate();
         FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
         if (FcFontSet* set = FcFontList(nullptr, pattern, objects)) {
             for (int i = 0; i < set->nfont; ++i) {
-                QStringList names;
+                FontNames font;
                 FcChar8* s = nullptr;
-                for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &s) == FcResultMatch; ++k)
-                    names << QString::fromUtf8(reinterpret_cast<const char*>(s));
-                if (!names.isEmpty()) out << names;
+                for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &s) == FcResultMatch; ++k) {
+                    font.names << QString::fromUtf8(reinterpret_cast<const char*>(s));
+                    font.keys << familyKey(font.names.last());
+                }
+                if (!font.names.isEmpty()) out << font;
             }
             FcFontSetDestroy(set);
         }
@@ -47,11 +54,9 @@ const QList<QStringList>& installedFontNames() {
 QStringList fontconfigNames(const QString& name) {
     QStringList out;
     const QString key = familyKey(name);
-    for (const QStringList& names : installedFontNames()) {
-        bool carries = false;
-        for (const QString& n : names) carries = carries || familyKey(n) == key;
-        if (!carries) continue;
-        for (const QString& n : names)
+    for (const FontNames& font : installedFontNames()) {
+        if (!font.keys.contains(key)) continue;
+        for (const QString& n : font.names)
             if (!out.contains(n)) out << n;
     }
     return out;
