@@ -40,6 +40,6 @@ mdb_soname=$(objdump -p "$(pkg-config --variable=libdir libmdb)/libmdb.so" | sed
 [ -n "$mdb_soname" ] || { echo "build.sh: no SONAME found for libmdb" >&2; exit 1; }
 $cxx $flags -DMF_SOURCE_DIR="\"$root\"" -DMF_LIBMDB_SONAME="\"$mdb_soname\"" $(pkg-config --cflags libmdb sqlite3) \
     -o "$out/fuzz_mdb_dictionary" "$root/tests/fuzz/fuzz_mdb_dictionary.cpp" "$root/src/core/dictionary_mdb.cpp" \
-    "$root/src/core/mdb_library.cpp" $libs $(pkg-config --libs sqlite3)
+    "$root/src/core/mdb_library.cpp" "$root/src/platform/loaded_library.cpp" $libs $(pkg-config --libs sqlite3)
 cp "$root"/tests/fixtures/dict/*.mdb "$out/corpus_mdb/" 2>/dev/null || true
 echo "built $out/fuzz_text_reader $out/fuzz_xml_reader $out/fuzz_attachment_list $out/fuzz_mdb_dictionary"
