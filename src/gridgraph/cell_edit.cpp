@@ -15,10 +15,14 @@ constexpr int kFixedWidth = 10;   // the mask less its degree positions
 
 QString twoDigits(qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); }
 
-// Minutes or seconds as the mask shows them: a blank position is a 0, so "3 " is 30 (as
-// "98.3" in a file is 98°30′) and " 3" is 03.
-QString byPosition(QString field) {
-    field.replace(u' ', u'0');
+// Minutes or seconds as the mask shows them. By position a blank is a 0, so "3 " is 30 (as
+// "98.3" in a file is 98°30′) and " 3" is 03; as typed, the field's digits are its value, so
+// "3 " and " 3" are both 03.
+QString fieldValue(QString field, bool asTyped) {
+    if (asTyped)
+        field.remove(u' ');
+    else
+        field.replace(u' ', u'0');
     return twoDigits(qint64(vb::val(field)));
 }
 } // namespace
@@ -66,7 +70,7 @@ std::optional<QString> CellToMaskText(const QString& value, int col) {
            (hundredths ? twoDigits(h) : QStringLiteral("  ")) + u'″';
 }
 
-QString ztrim(const QString& text, bool geoCell, int col) {
+QString ztrim(const QString& text, bool geoCell, int col, bool fieldsAsTyped) {
     if (!geoCell)
         return vb::trim(text);
     const qsizetype p = text.indexOf(u'°');
@@ -76,13 +80,13 @@ QString ztrim(const QString& text, bool geoCell, int col) {
     const QString afterDeg = text.mid(p + 1);
     const qsizetype pm = afterDeg.indexOf(u'′');
     if (pm >= 0) {
-        r += u'.' + byPosition(afterDeg.left(pm));
+        r += u'.' + fieldValue(afterDeg.left(pm), fieldsAsTyped);
         const QString afterMin = afterDeg.mid(pm + 1);
         const qsizetype ps = afterMin.indexOf(u'″');
         if (ps >= 0) {
             const QString sec = afterMin.left(ps);
             const qsizetype pp = sec.indexOf(u'.');
-            r += byPosition(pp < 0 ? sec : sec.left(pp));
+            r += fieldValue(pp < 0 ? sec : sec.left(pp), fieldsAsTyped);
             // Hundredths of a second by position: "5 " is 50, " 5" is 05.
             QString h = pp < 0 ? QString() : sec.mid(pp + 1);
             if (!vb::trim(h).isEmpty())
@@ -101,7 +105,8 @@ std::optional<QString> maskWithFirstChar(QChar c, int col) {
 
 std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int caret, QChar key) {
     // "." or a blank ends the field the caret is in: the digits typed so far are
-    // right-aligned in it and the caret goes to the next field (degrees, minutes, seconds).
+    // right-aligned in it (minutes and seconds zero-padded, so the field shows the value it
+    // is stored as) and the caret goes to the next field (degrees, minutes, seconds).
     // Only a "." ends the seconds, starting the hundredths. At the start of a field (the
     // mask has just moved on by itself) the key ends the field before, which is done.
     const qsizetype deg = text.indexOf(u'°');
@@ -124,8 +129,11 @@ std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int ca
     }
     if (caret <= start)
         return std::nullopt;
-    const QString typed = text.mid(start, caret - start);
-    const QString out = text.left(start) + QString(end - caret, u' ') + typed + text.mid(end);
+    QString typed = text.mid(start, caret - start);
+    const QChar pad = start == 0 ? u' ' : u'0';
+    if (start > 0)
+        typed.replace(u' ', u'0');
+    const QString out = text.left(start) + QString(end - caret, pad) + typed + text.mid(end);
     return std::make_pair(out, int(end) + 1);
 }
 

@@ -23,16 +23,19 @@ bool isGeoPointCell(const CoordGrid& g, int r, int c, int coordType);
 // digits than the mask has), so the caller edits it as plain text instead.
 std::optional<QString> CellToMaskText(const QString& value, int col);
 
-// ztrim: the editor text as the cell will hold it; a degree mask becomes DDD.MMSS, its
-// minutes, seconds and hundredths read by position (a blank position is a 0).
-QString ztrim(const QString& text, bool geoCell, int col);
+// ztrim: the editor text as the cell will hold it; a degree mask becomes DDD.MMSS. Its
+// minutes and seconds are read by position (a blank position is a 0: "3 " is 30, as "98.3"
+// in a file), or with fieldsAsTyped each as its own digits ("3 " is 03); hundredths are a
+// fraction of the second, read by position.
+QString ztrim(const QString& text, bool geoCell, int col, bool fieldsAsTyped = false);
 
 // The text of a typed character put into the empty mask of the column: the character
 // takes the first position; empty optional when it is not a digit.
 std::optional<QString> maskWithFirstChar(QChar c, int col);
 
 // A "." or blank typed in the mask (isFieldKey): ends the field the caret is in. Its
-// digits typed so far are right-aligned and the caret goes to the next field; only a "."
+// digits typed so far are right-aligned (minutes and seconds zero-padded) and the caret goes
+// to the next field; only a "."
 // ends the seconds (the hundredths follow). Returns the new text and caret, or nothing when
 // the key changes nothing (it is swallowed all the same).
 std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int caret, QChar key);

@@ -47,22 +47,27 @@ TEST(CellEdit, ZtrimReadsTheMask) {
     const struct {
         const char* text;
         int col;
+        bool asTyped;   // two separators typed: each field reads as its own digits
         const char* cell;
     } cases[] = {
-        {"116°30′45.  ″", 2, "116.3045"},
-        {" 98°5 ′  .  ″", 2, "98.5000"},   // by position, as "98.5" in a file
-        {" 98° 5′3 .  ″", 2, "98.0530"},
-        {"   °30′  .  ″", 2, "0.3000"},
-        {"39°50′00.  ″", 3, "39.5000"},
-        {"10°75′00.  ″", 3, "10.7500"},
-        {"39°30′45.12″", 3, "39.304512"},
-        {"39°30′45.5 ″", 3, "39.304550"},
-        {"39°30′ 5.00″", 3, "39.300500"},
-        {"  °  ′  .  ″", 3, ""},
-        {"116.3", 2, ""},   // no degree sign
+        {"116°30′45.  ″", 2, false, "116.3045"},
+        {" 98°5 ′  .  ″", 2, false, "98.5000"},   // by position, as "98.5" in a file
+        {" 98°05′3 .  ″", 2, true, "98.0503"},
+        {" 98°05′3 .  ″", 2, false, "98.0530"},
+        {"116°30′5 .  ″", 2, true, "116.3005"},
+        {"39°5 ′  .  ″", 3, true, "39.0500"},
+        {"39°05′03.5 ″", 3, true, "39.050350"},   // hundredths: a fraction of the second
+        {"   °30′  .  ″", 2, false, "0.3000"},
+        {"39°50′00.  ″", 3, false, "39.5000"},
+        {"10°75′00.  ″", 3, false, "10.7500"},
+        {"39°30′45.12″", 3, false, "39.304512"},
+        {"39°30′45.5 ″", 3, false, "39.304550"},
+        {"39°30′ 5.00″", 3, false, "39.300500"},
+        {"  °  ′  .  ″", 3, true, ""},
+        {"116.3", 2, false, ""},   // no degree sign
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ztrim(c.text, true, c.col), QString(c.cell)) << c.text;
+        EXPECT_EQ(ztrim(c.text, true, c.col, c.asTyped), QString(c.cell)) << c.text;
     EXPECT_EQ(ztrim("  A1 ", false, 1), "A1");
     // A value through the mask and back is the same text.
     for (const char* cell : {"116.3045", "39.304512", "116.304500"})
@@ -81,9 +86,9 @@ TEST(CellEdit, TypedCharacterAndFieldJump) {
     } jumps[] = {
         {"98 °  ′  .  ″", 2, u'.', " 98°  ′  .  ″", 4},
         {"98 °  ′  .  ″", 2, u' ', " 98°  ′  .  ″", 4},
-        {" 98°3 ′  .  ″", 5, u'.', " 98° 3′  .  ″", 7},    // minutes: on to the seconds
-        {" 98°3 ′  .  ″", 5, u' ', " 98° 3′  .  ″", 7},
-        {" 98°30′4 .  ″", 8, u'.', " 98°30′ 4.  ″", 10},   // a seconds digit: the hundredths
+        {" 98°3 ′  .  ″", 5, u'.', " 98°03′  .  ″", 7},    // minutes: on to the seconds, zero-padded
+        {" 98°3 ′  .  ″", 5, u' ', " 98°03′  .  ″", 7},
+        {" 98°30′4 .  ″", 8, u'.', " 98°30′04.  ″", 10},   // a seconds digit: the hundredths
         {" 98°30′4 .  ″", 8, u' ', nullptr, 0},            // a blank never starts them
         {"116°  ′  .  ″", 4, u'.', nullptr, 0},            // the mask moved on by itself
         {"116°30′  .  ″", 7, u' ', nullptr, 0},

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -191,25 +192,42 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     EXPECT_EQ(qobject_cast<DegreeMaskEdit*>(g.activeEditor()), nullptr);
 }
 
-// Degrees, minutes and seconds typed with "." or blanks between them are stored as meant;
-// a field left half typed reads as the same digits in a file would ("98.3" is 98°30′).
+// Degrees, minutes and seconds typed with "." or blanks between them are stored as meant.
+// One separator reads as a stored number would ("98.3" is 98°30′); after a second one each
+// field is its own digits ("116.30.5" is 116°30′05″). The cell then shows what is stored,
+// and opens again as that angle.
 TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
     const struct {
         int col;
         const char* typed;
         const char* cell;
+        const char* reopened;
+        bool ime = false;   // the separators come from an input method
     } cases[] = {
-        {2, "116.30.45", "116.3045"},
-        {3, "39.30.15", "39.3015"},
-        {2, "116 30 45", "116.3045"},
-        {3, "39 30 15", "39.3015"},
-        {2, "98.3", "98.3000"},
-        {2, "98.3.5", "98.0350"},
-        {2, "98.3.5.", "98.0305"},
-        {2, "116.30.45.5", "116.304550"},
-        {2, "116.30.4.5", "116.300450"},
-        {2, "116.3045", "116.3045"},
-        {3, "9.5", "9.5000"},
+        {2, "116.30.45", "116.3045", "116°30′45.  ″"},
+        {3, "39.30.15", "39.3015", "39°30′15.  ″"},
+        {2, "116 30 45", "116.3045", "116°30′45.  ″"},
+        {3, "39 30 15", "39.3015", "39°30′15.  ″"},
+        {2, "98.3", "98.3000", " 98°30′00.  ″"},
+        {2, "116.5", "116.5000", "116°50′00.  ″"},
+        {2, "116.305", "116.3050", "116°30′50.  ″"},
+        {2, "98.3.5", "98.0305", " 98°03′05.  ″"},
+        {2, "98.3.5.", "98.0305", " 98°03′05.  ″"},
+        {2, "116.30.5", "116.3005", "116°30′05.  ″"},
+        {3, "39.30.5", "39.3005", "39°30′05.  ″"},
+        {2, "116.5.3", "116.0503", "116°05′03.  ″"},
+        {2, "116 5 3", "116.0503", "116°05′03.  ″"},
+        {3, "39.5.3.", "39.0503", "39°05′03.  ″"},
+        {2, "116.5.", "116.0500", "116°05′00.  ″"},
+        {2, "116。30。5", "116.3005", "116°30′05.  ″"},
+        {2, "116．5．3", "116.0503", "116°05′03.  ″", true},
+        {2, "116　5　3", "116.0503", "116°05′03.  ″", true},
+        {2, "1163045", "116.3045", "116°30′45.  ″"},
+        {2, "116.30.45.5", "116.304550", "116°30′45.50″"},
+        {2, "116.30.4.5", "116.300450", "116°30′04.50″"},
+        {3, "39.5.3.25", "39.050325", "39°05′03.25″"},
+        {2, "116.3045", "116.3045", "116°30′45.  ″"},
+        {3, "9.5", "9.5000", " 9°50′00.  ″"},
     };
     g.setZB_String("1,3,1,116.3045,39.5,2,116.31,39.5,3,116.31,39.51,1200,1100,,1,");
     g.init_grid_graph();
@@ -218,10 +236,19 @@ TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
         g.core().hooks().gridReset();
         const QString typed = QString::fromUtf8(c.typed);
         typeOnGrid(typed.left(1));
-        ASSERT_TRUE(qobject_cast<DegreeMaskEdit*>(g.activeEditor())) << c.typed;
-        typeInEditor(typed.mid(1));
+        auto* mask = qobject_cast<DegreeMaskEdit*>(g.activeEditor());
+        ASSERT_TRUE(mask) << c.typed;
+        for (QChar ch : typed.mid(1)) {
+            QInputMethodEvent ime;   // a separator from the input method arrives as its text
+            ime.setCommitString(QString(ch));
+            c.ime && !ch.isDigit() ? void(QApplication::sendEvent(mask, &ime)) : typeInEditor(QString(ch));
+        }
         g.commitEditor(false);
         EXPECT_EQ(g.core().grid().cell(2, c.col), QString(c.cell)) << c.typed;
+        EXPECT_EQ(g.table()->model()->index(1, c.col - 1).data().toString(), QString(c.cell)) << c.typed;
+        g.Area_Flex_DblClick();
+        EXPECT_EQ(mask->maskText(), QString(c.reopened)) << c.typed;
+        key(mask, Qt::Key_Escape);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -47,15 +48,31 @@ void DegreeMaskEdit::setColumn(int col) {
     setInputMask(col == 2 ? QStringLiteral("000°00′00.00″; ") : QStringLiteral("00°00′00.00″; "));
 }
 
+void DegreeMaskEdit::fieldKey(QChar key) {
+    ++separators_;
+    if (const auto j = celledit::maskFieldJump(displayText(), cursorPosition(), key)) {
+        setText(j->first);
+        setCursorPosition(j->second);
+    }
+}
+
 void DegreeMaskEdit::keyPressEvent(QKeyEvent* e) {
     if (e->text().size() == 1 && celledit::isFieldKey(e->text().at(0))) {
-        if (const auto j = celledit::maskFieldJump(displayText(), cursorPosition(), e->text().at(0))) {
-            setText(j->first);
-            setCursorPosition(j->second);
-        }
+        fieldKey(e->text().at(0));
         return;
     }
     QLineEdit::keyPressEvent(e);
+}
+
+// A Chinese input method hands "。", "．" or the ideographic space over as committed text.
+void DegreeMaskEdit::inputMethodEvent(QInputMethodEvent* e) {
+    const QString s = e->commitString();
+    if (e->preeditString().isEmpty() && s.size() == 1 && celledit::isFieldKey(s.at(0))) {
+        fieldKey(s.at(0));
+        e->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(e);
 }
 
 // ---- GridGraph ----
@@ -262,6 +279,7 @@ void GridGraph::openEditorWithKey(const QString& key) {
     txtEdit_->hide();
     maskEdit_->hide();
     placeEditor(active_, r, c);
+    maskEdit_->startEntry();
     editRow_ = r;
     editCol_ = c;
     // ShowActiveEditor: Enter or a double-click edits the content; a character starts afresh.
@@ -304,7 +322,7 @@ void GridGraph::commitEditor(bool advance) {
     const int r = editRow_, c = editCol_;
     const bool geo = active_ == maskEdit_;
     const QString text = geo ? maskEdit_->maskText() : active_->text();
-    QString s = celledit::ztrim(text, geo, c);
+    QString s = celledit::ztrim(text, geo, c, geo && maskEdit_->fieldsAsTyped());
     // An angle committed unchanged keeps the cell's own form (39.5 stays 39.5, not
     // 39.5000): moving through loaded cells with Tab changes nothing.
     if (geo && !s.isEmpty() && vb::isNumeric(g.cell(r, c)) && vb::val(s) == vb::val(g.cell(r, c)))

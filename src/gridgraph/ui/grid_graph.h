@@ -36,9 +36,19 @@ public:
     void setColumn(int col);   // 2 longitude (3 degree digits), 3 latitude (2)
     // The text with its blank positions, as the mask shows it.
     QString maskText() const { return displayText(); }
+    // A new entry begins: no separator typed yet.
+    void startEntry() { separators_ = 0; }
+    // Two separators typed: each field reads as its own digits ("116.30.5" is 116°30′05″);
+    // with one or none a half-typed field reads as a stored number would ("98.3" is 98°30′).
+    bool fieldsAsTyped() const { return separators_ >= 2; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    void fieldKey(QChar key);
+    int separators_ = 0;
 };
 
 // The drawing surface `MinePic`: replays the plot built for its size.
