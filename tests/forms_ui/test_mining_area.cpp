@@ -89,20 +89,27 @@ TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFee) {
     EXPECT_TRUE(changed(2));   // the depths changed
 }
 
-// On the change form the fee is a stored field: the computation fills it while it is empty,
-// the second page shows it, and what prints is what the file holds.
+// On the change form the fee is a stored field: every successful computation sets it from
+// the new area (asking first when the fee held was typed differently), a failed one empties
+// it with the area; the second page shows it, and what prints is what the file holds.
 TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
     struct Step {
-        const char* area;   // computed by 计 算; nullptr: the fee is typed instead
+        const char* area;   // computed by 计 算 ("-": the check fails); nullptr: the fee is typed
         const char* typed;
         const char* stored;   // ChTXT(21), the file's 采矿权使用费
+        std::optional<MsgAnswer> asked = std::nullopt;   // the replace question and its answer
     };
     const Step steps[] = {
-        {" 0.600", nullptr, "1"},   // empty: the computation fills it
-        {" 3.500", nullptr, "1"},   // filled: a new area leaves it
-        {nullptr, "7", "7"},        // typed: kept
-        {nullptr, "", ""},          // emptied: the paper shows none either
+        {" 0.290", nullptr, "0.5"},   // empty: the computation fills it
+        {" 0.539", nullptr, "1"},     // a corner moved: the fee follows
         {" 3.500", nullptr, "4"},
+        {nullptr, "7", "7"},          // typed: kept
+        {" 0.600", nullptr, "7", MsgAnswer::No},
+        {" 0.539", nullptr, "1", MsgAnswer::Yes},
+        {"-", nullptr, ""},           // failed: area and fee emptied together
+        {" 3.500", nullptr, "4"},
+        {nullptr, "", ""},            // emptied: the paper shows none either
+        {" 0.600", nullptr, "1"},
     };
     state().PrinterCount = 1;
     state().PrintScaleX = 1.5f;
@@ -111,16 +118,27 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
     FakeGrid* grid = grid_;
     grid->zb = planeBoundary();
     for (const Step& s : steps) {
+        dialogs_.clear();
+        if (s.asked) dialogs_.answer(*s.asked);
         if (s.area) {
+            grid->checkPasses = QString(s.area) != "-";
             grid->nextArea = s.area;
             e->miningArea()->CALCOM_Click();
-            EXPECT_EQ(txt(*e, 22), s.area);
-            EXPECT_EQ(exist(*e, 2), s.area);
+            const QString area = grid->checkPasses ? s.area : "";
+            EXPECT_EQ(txt(*e, 22), area);
+            EXPECT_EQ(exist(*e, 2), area);
         } else {
             type(*e, 21, s.typed);
         }
         EXPECT_EQ(txt(*e, 21), s.stored) << s.stored;
         EXPECT_EQ(exist(*e, 3), s.stored) << s.stored;
+        EXPECT_EQ(dialogs_.messages().size(), s.asked ? 1 : 0) << s.stored;
+        if (s.asked) {
+            EXPECT_EQ(dialogs_.lastMessage().text,
+                      QStringLiteral("采矿权使用费填写为7千元/年，按矿区面积%1平方公里计算应为%2千元/年，是否替换为计算结果？")
+                          .arg(QString(s.area).trimmed(), s.stored == QString("7") ? "1" : s.stored));
+            EXPECT_EQ(dialogs_.lastMessage().buttons, MsgButtons::YesNoDefaultNo);
+        }
 
         const QString path = work_.path() + "/fee.txt";
         ASSERT_TRUE(WriteTextSubmission(path, collectFormValues(*e), dictionary().textKeyMap(2)));
@@ -135,7 +153,7 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
         for (const RecordingTarget::Call& c : paper.texts()) printed << c.text;
         // The fee box prints the stored fee and no other figure of its own.
         EXPECT_EQ(printed.contains(s.stored), !QString(s.stored).isEmpty()) << printed.join('|').toStdString();
-        for (const char* fee : {"1", "4", "7"}) {
+        for (const char* fee : {"0.5", "1", "4", "7"}) {
             if (QString(fee) != s.stored) {
                 EXPECT_FALSE(printed.contains(fee)) << fee << " " << s.stored;
             }

@@ -4,6 +4,8 @@
 #include "forms/field_rules.h"
 #include "forms/ui/field_widgets.h"
 #include "gridgraph/ui/grid_graph_widget.h"
+#include "platform/dialogs.h"
+#include "platform/vb.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -61,6 +63,7 @@ void MiningAreaPage::GRPHCOM_Click() {
 }
 
 void MiningAreaPage::CALCOM_Click() {
+    const QString oldArea = c_.area->text();
     const ElevationRange r = GetElevationRange(c_.grid->ZB_String());
     const QString from = elevationText(r.FromElevation);
     c_.upper->setText(from);
@@ -73,13 +76,30 @@ void MiningAreaPage::CALCOM_Click() {
     // grid, and no stale figure may be saved or printed.
     if (!c_.grid->AreaCalcPassed()) {
         c_.area->setText(QString());
+        if (c_.storedFee) c_.storedFee->setText(QString());
         ComputeAreaFields();
         return;
     }
-    c_.area->setText(c_.grid->Area_Size());
-    // Where the fee is stored, the computation fills it while it is empty; a fee the user
-    // typed stays. The second page shows the stored fee.
-    if (c_.storedFee && c_.storedFee->text().isEmpty()) c_.storedFee->setText(usageFeeText(c_.grid->Area_Size()));
+    const QString area = c_.grid->Area_Size();
+    c_.area->setText(area);
+    // Where the fee is stored, it follows the new area. A fee that is not the one the
+    // previous area gave was typed by someone: it is replaced only when the user says so.
+    // The second page shows the stored fee.
+    if (c_.storedFee) {
+        const QString fee = usageFeeText(area);
+        const QString held = c_.storedFee->text();
+        auto same = [](const QString& a, const QString& b) {
+            return vb::trim(a) == b || (vb::isNumeric(a) && vb::val(a) == vb::val(b));
+        };
+        if (!same(held, fee)) {
+            const bool derived = vb::trim(held).isEmpty() || same(held, usageFeeText(oldArea));
+            if (derived ||
+                dialogs().askYesNoDefaultNo(
+                    QStringLiteral("采矿权使用费填写为%1千元/年，按矿区面积%2平方公里计算应为%3千元/年，是否替换为计算结果？")
+                        .arg(vb::trim(held), vb::trim(area), fee)))
+                c_.storedFee->setText(fee);
+        }
+    }
     ComputeAreaFields();
 }
 
