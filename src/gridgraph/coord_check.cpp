@@ -86,9 +86,12 @@ CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs
             return error(rowText(r, kPointNoReserved));
         const QString c2 = grid.cell(r, 2), c3 = grid.cell(r, 3);
         if (mode == 2) {
-            // A corner without both coordinates is never saved (it would reopen as 0).
+            // A corner without both coordinates is never saved (it would reopen as 0), nor
+            // one whose coordinates are no numbers (计算 would refuse what the file holds).
             if (vb::trim(c2).isEmpty() || vb::trim(c3).isEmpty())
                 return error(rowText(r, kCoordIncomplete));
+            if (!plainNumber(c2) || !plainNumber(c3))
+                return error(rowText(r, kCoordMissing));
             ++pointsInRegion;
             continue;
         }

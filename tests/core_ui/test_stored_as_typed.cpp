@@ -2,6 +2,9 @@
 // kind saved, reopened and saved again to the same bytes.
 #include "commands_fixture.h"
 
+#include "core/dictionary.h"
+#include "core/exchange_xml.h"
+#include "core/text_submission.h"
 #include "gridgraph/ui/coord_table.h"
 #include "gridgraph/ui/grid_graph.h"
 
@@ -155,12 +158,12 @@ TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGb
     }
 }
 
-// Coordinate text that is no number comes back from either file as it was stored, is
-// saved again byte for byte and is still refused by 计算; an empty coordinate or a point
-// number the text file would misread is never saved.
+// Coordinate text that is no number is never saved; in another program's file it comes
+// back as it was stored and stays refused by 计算 and by the save. An empty coordinate or
+// a point number the text file would misread is never saved either.
 TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
-    const QString boundary = "1,5,1,116.30.45,39.3000,2,116°30′45″,39.3015,3,１１６.３,39.31,4,6.0E1,0x1A,"
-                             "5,inf,nan,1200,1100,,1,";
+    const QString boundary = "1,6,1,abc,xyz,2,116.30.45,39.3000,3,116°30′45″,39.3015,4,１１６.３,39.31,"
+                             "5,6.0E1,0x1A,6,inf,nan,1200,1100,,1,";
     int file = 0;
     for (const char* command : {"SAVETXT", "SAVEXML"}) {
         const bool xml = QString(command) == "SAVEXML";
@@ -173,7 +176,12 @@ TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
         const QString first = path(QStringLiteral("text%1.%2").arg(++file).arg(ext));
         dialogs_.clear();
         saveAs(command, first);
-        ASSERT_EQ(dialogs_.lastMessage().text, "报盘文件保存成功...") << dialogs_.messageTexts().join("; ").toStdString();
+        EXPECT_EQ(dialogs_.lastMessage().text, "第1行<坐标>列必须输入数据值...") << command;
+        ASSERT_FALSE(QFile::exists(first));
+        const FormValues values = collectFormValues(*e);
+        ASSERT_TRUE(xml ? WriteExchangeXml(first, values, dictionary().xmlNameMap(1))
+                        : WriteTextSubmission(first, values, dictionary().textKeyMap(1)));
+        state().KindChanged[1] = false;
         ASSERT_TRUE(closeEditor(1));
         dialogs_.clear();
         openConfirmed(first);
@@ -186,19 +194,21 @@ TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
         EXPECT_FALSE(g->core().AreaCalcPassed());
         EXPECT_EQ(dialogs_.lastMessage().text, "第1行<坐标>列必须输入数据值...") << command;
         const QString second = path(QStringLiteral("again%1.%2").arg(file).arg(ext));
-        dialogs_.answer(MsgAnswer::No).chooseFile(second);
-        ASSERT_TRUE(xml ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get())) << command;
-        EXPECT_EQ(fileBytes(second), fileBytes(first)) << command;
+        dialogs_.chooseFile(second);
+        EXPECT_FALSE(xml ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get())) << command;
+        EXPECT_EQ(dialogs_.lastMessage().text, "第1行<坐标>列必须输入数据值...") << command;
+        EXPECT_FALSE(QFile::exists(second));
 
         // The same file with the first X empty (as another program may write it) reopens
         // with the cell empty, and is not saved again.
         QByteArray bytes = fileBytes(first);
-        const QByteArray from = xml ? QByteArray("1,5,1,116.30.45,") : QByteArray("=1,116.30.45,");
+        const QByteArray from = xml ? QByteArray("1,6,1,abc,") : QByteArray("=1,abc,");
         ASSERT_TRUE(bytes.contains(from));
-        bytes.replace(from, xml ? QByteArray("1,5,1,,") : QByteArray("=1,,"));
+        bytes.replace(from, xml ? QByteArray("1,6,1,,") : QByteArray("=1,,"));
         const QString emptyX = path(QStringLiteral("emptyx%1.%2").arg(file).arg(ext));
         ASSERT_TRUE(writeBytes(emptyX, bytes));
         ASSERT_TRUE(closeEditor(1));
+        dialogs_.clear();
         openConfirmed(emptyX);
         g = qobject_cast<GridGraph*>(main_->editor(1)->gridGraphWidget());
         EXPECT_EQ(g->core().grid().cell(1, 2), "") << command;

@@ -180,21 +180,22 @@ TEST(CoordCheck, EndMarkerAndMode2) {
     open.removeLast();
     EXPECT_EQ(check(gridOf(open), 0).texts, QStringList{"最后一个区域没有结束标记..."});
     EXPECT_TRUE(check(gridOf(open), 2).ok);
-    // Mode 2 skips the coordinate tests of point rows.
-    EXPECT_TRUE(check(gridOf({{"1", "x", "y"}}), 2).ok);
+    // Mode 2 skips the range tests of point rows, not the number test.
+    EXPECT_TRUE(check(gridOf({{"1", "1", "2"}}), 2).ok);
+    EXPECT_EQ(check(gridOf({{"1", "x", "y"}}), 2).texts, QStringList{"第1行<坐标>列必须输入数据值..."});
 }
 
-// Text that is no plain number never passes as a coordinate, however it reached the grid;
-// a save keeps it (it is written as read) unless the cell is empty. A point number the
-// text file would read as a region end or split is refused on every check.
+// Text that is no plain number never passes as a coordinate, however it reached the grid,
+// nor is it saved (an empty cell is named as such). A point number the text file would read
+// as a region end or split is refused on every check.
 TEST(CoordCheck, CoordinateTextsAndReservedPointNumbers) {
     const QString noNumber = "第1行<坐标>列必须输入数据值...";
     const struct {
         const char* point;
         const char* lon;
         const char* lat;
-        const char* area;   // mode 1, geographic
-        const char* save;   // mode 2; "" passes
+        const char* area;   // mode 1, geographic; "" the number message, "-" passes
+        const char* save;   // mode 2; "" the number message, "-" passes
     } cases[] = {
         {"1", "6.0E1", "39.3000", "", ""},
         {"1", "116.3000", "0x1A", "", ""},
@@ -203,23 +204,27 @@ TEST(CoordCheck, CoordinateTextsAndReservedPointNumbers) {
         {"1", "116.30.45", "39.3000", "", ""},
         {"1", "116°30′45″", "39.3000", "", ""},
         {"1", "１１６.３０", "39.3000", "", ""},
+        {"1", "abc", "xyz", "", ""},
+        {"1", "116.3000", "39.3000x", "", ""},
         {"1", "", "39.3000", "", "第1行坐标不完整"},
         {"1", "116.3000", "  ", "", "第1行坐标不完整"},
+        {"1", " 116.3000 ", "39.3000", "-", "-"},
         {"标高", "116.3000", "39.3000", "第1行<拐点号>不能是“标高”，也不能含有逗号...", "第1行<拐点号>不能是“标高”，也不能含有逗号..."},
         {" 标高 ", "116.3000", "39.3000", "第1行<拐点号>不能是“标高”，也不能含有逗号...", "第1行<拐点号>不能是“标高”，也不能含有逗号..."},
         {"P,1", "116.3000", "39.3000", "第1行<拐点号>不能是“标高”，也不能含有逗号...", "第1行<拐点号>不能是“标高”，也不能含有逗号..."},
-        {"标高1", "116.3000", "39.3000", "-", ""},
+        {"标高1", "116.3000", "39.3000", "-", "-"},
     };
     for (const auto& c : cases) {
         const CoordGrid g = gridOf({{c.point, c.lon, c.lat}, {"2", "116.3000", "39.3000"}, {"3", "116.3100", "39.3100"},
                                     {"*", "1", "0", "", "1"}});
-        const QString area = QString(c.area).isEmpty() ? noNumber : QString(c.area) == "-" ? QString() : QString(c.area);
+        auto expected = [&](const QString& t) { return t.isEmpty() ? noNumber : t == "-" ? QString() : t; };
+        const QString area = expected(c.area), save = expected(c.save);
         const CheckRun r1 = check(g, 1, 1);
         EXPECT_EQ(r1.texts.join(""), area) << c.point << " " << c.lon << " " << c.lat;
         EXPECT_EQ(r1.ok, area.isEmpty());
         const CheckRun r2 = check(g, 2, 1);
-        EXPECT_EQ(r2.texts.join(""), QString(c.save)) << c.point << " " << c.lon << " " << c.lat;
-        EXPECT_EQ(r2.ok, QString(c.save).isEmpty());
+        EXPECT_EQ(r2.texts.join(""), save) << c.point << " " << c.lon << " " << c.lat;
+        EXPECT_EQ(r2.ok, save.isEmpty());
     }
     // An elevation in exponent form is no number either.
     auto rows = plane("1", "1e2");
