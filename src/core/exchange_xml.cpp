@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <string>
 
 namespace mf {
@@ -115,10 +116,72 @@ QByteArray utf8Document(const QByteArray& bytes, bool* dropped) {
     return decode(bytes, QStringConverter::Utf8);
 }
 
+// A character XML 1.0 allows (Char of the XML grammar).
+bool xmlChar(quint32 c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The document without its character references to characters XML forbids ("&#0;",
+// "&#x1;", "&#xD800;"): the parser would put a NUL into the value, which ends it there, or
+// bytes that make no character. Each such reference is dropped alone and *dropped set.
+// Comments, CDATA sections and processing instructions hold no references and are kept.
+QByteArray withoutForbiddenReferences(const QByteArray& doc, bool* dropped) {
+    if (!doc.contains("&#"))
+        return doc;
+    QByteArray out;
+    out.reserve(doc.size());
+    const qsizetype n = doc.size();
+    qsizetype i = 0;
+    auto copyThrough = [&](const char* end) {
+        const qsizetype e = doc.indexOf(end, i);
+        const qsizetype stop = e < 0 ? n : e + qsizetype(qstrlen(end));
+        out.append(doc.constData() + i, stop - i);
+        i = stop;
+    };
+    while (i < n) {
+        const char c = doc.at(i);
+        if (c == '<' && doc.mid(i, 4) == "<!--") {
+            copyThrough("-->");
+        } else if (c == '<' && doc.mid(i, 9) == "<![CDATA[") {
+            copyThrough("]]>");
+        } else if (c == '<' && doc.mid(i, 2) == "<?") {
+            copyThrough("?>");
+        } else if (c == '&' && i + 1 < n && doc.at(i + 1) == '#') {
+            const bool hex = i + 2 < n && doc.at(i + 2) == 'x';
+            qsizetype j = i + (hex ? 3 : 2);
+            quint64 code = 0;
+            const qsizetype digits = j;
+            for (; j < n; ++j) {
+                const char d = doc.at(j);
+                const int v = d >= '0' && d <= '9' ? d - '0'
+                              : hex && d >= 'a' && d <= 'f' ? d - 'a' + 10
+                              : hex && d >= 'A' && d <= 'F' ? d - 'A' + 10
+                                                            : -1;
+                if (v < 0)
+                    break;
+                // Beyond the last character a number stays beyond it.
+                code = std::min<quint64>(code * (hex ? 16 : 10) + quint64(v), 0x110000);
+            }
+            if (j > digits && j < n && doc.at(j) == ';' && !xmlChar(quint32(code))) {
+                *dropped = true;
+                i = j + 1;
+            } else {
+                out.append(c);
+                ++i;
+            }
+        } else {
+            out.append(c);
+            ++i;
+        }
+    }
+    return out;
+}
+
 bool parseBytes(const QByteArray& raw, pugi::xml_document* doc, QString* error,
                 bool* dropped = nullptr) {
     bool removed = false;
-    const QByteArray bytes = utf8Document(raw, &removed);
+    const QByteArray bytes = withoutForbiddenReferences(utf8Document(raw, &removed), &removed);
     if (dropped)
         *dropped = removed;
     const pugi::xml_parse_result r =

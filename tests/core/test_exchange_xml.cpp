@@ -121,6 +121,27 @@ TEST_F(ExchangeXml, ValuesKeepTheirTextAndDropControlCharacters) {
     EXPECT_EQ(byName.value("申请原因"), "一\n二\n三");
     EXPECT_FALSE(byName.contains("填表人"));
     EXPECT_FALSE(v.boundary.has_value());   // an empty element is not read
+
+    // A reference to a character XML forbids drops that character alone, named once loaded.
+    const struct {
+        const char* data;
+        const char* value;
+        bool named;
+    } references[] = {
+        {"<SQR>甲&#0;乙</SQR>", "甲乙", true},
+        {"<SQR>甲&#x1;乙&#0000;&#xD800;&#xFFFE;&#1114112;</SQR>", "甲乙", true},
+        {"<SQR a=\"x&#0;y\" b='&#x1;'>甲乙</SQR>", "甲乙", true},
+        {"<SQR>甲&#x4E59;&#9;&amp;#0;<![CDATA[&#0;]]></SQR><!-- &#0; -->", "甲乙\t&#0;&#0;", false},
+    };
+    for (const auto& r : references) {
+        dialogs.clear();
+        auto form = makeForm(2);
+        bool lossy = false;
+        ReadSubmissionFile(write("r.xml", doc(r.data)), *form, fixtureMap(2, false), fixtureMap(2, true), mineralLookup(), &lossy);
+        EXPECT_EQ(form->text(ControlArray::ChTXT, 0), QString(r.value)) << r.data;
+        EXPECT_EQ(dialogs.messageTexts(), r.named ? QStringList{"文件中含有无效字符，已删除"} : QStringList{}) << r.data;
+        EXPECT_EQ(lossy, r.named) << r.data;
+    }
 }
 
 TEST_F(ExchangeXml, ReaderTakesEveryDataPartAndOnlyMappedElements) {
