@@ -3,6 +3,7 @@
 #include "gridgraph/messages.h"
 #include "platform/vb.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace mf::blockops {
@@ -74,6 +75,11 @@ PasteResult paste(CoordGrid& g, const QString& clipboard) {
     if (t.isEmpty()) {
         res.error = kNothingToPaste;
         return res;
+    }
+    // Lines that end in CR alone (as some programs copy them) read as CR LF.
+    if (t.contains(u'\r')) {
+        static const QRegularExpression loneCr(QStringLiteral("\r(?!\n)"));
+        t.replace(loneCr, QStringLiteral("\r\n"));
     }
     if (!t.endsWith(u'\n') && !t.endsWith(u'\r'))
         t += u'\n';

@@ -108,6 +108,9 @@ TEST(BlockOps, PasteStopsAreNamedAndHeadersDecideNoKind) {
         {"header row alone", "点号,X坐标,Y坐标\r\n", 1, "", "", std::nullopt},
         {"copied block", "STACOL=1;ENDCOL=5;ROWS=4\r\n" + square + "\r\n" + square, 4, "",
          "第6行不是逗号分隔的坐标数据，其后内容未粘贴", 0},
+        {"CR line ends", QString(square).replace("\r\n", "\r"), 4, "", "", 0},
+        {"CR line ends, copied block", QString("STACOL=1;ENDCOL=5;ROWS=4\r" + square + "\r" + square).replace("\r\n", "\r"), 4,
+         "", "第6行不是逗号分隔的坐标数据，其后内容未粘贴", 0},
     };
     for (const auto& c : cases) {
         CoordGrid g;
