@@ -123,11 +123,7 @@ TEST_F(ExchangeXml, ValuesKeepTheirTextAndDropControlCharacters) {
     EXPECT_FALSE(v.boundary.has_value());   // an empty element is not read
 
     // A reference to a character XML forbids drops that character alone, named once loaded.
-    const struct {
-        const char* data;
-        const char* value;
-        bool named;
-    } references[] = {
+    const struct { const char* data; const char* value; bool named; } references[] = {
         {"<SQR>甲&#0;乙</SQR>", "甲乙", true},
         {"<SQR>甲&#x1;乙&#0000;&#xD800;&#xFFFE;&#1114112;</SQR>", "甲乙", true},
         {"<SQR a=\"x&#0;y\" b='&#x1;'>甲乙</SQR>", "甲乙", true},

@@ -54,8 +54,6 @@ TEST(CellEdit, ZtrimReadsTheMask) {
         {" 98°5 ′  .  ″", 2, false, "98.5000"},   // by position, as "98.5" in a file
         {" 98°05′3 .  ″", 2, true, "98.0503"},
         {" 98°05′3 .  ″", 2, false, "98.0530"},
-        {"116°30′5 .  ″", 2, true, "116.3005"},
-        {"39°5 ′  .  ″", 3, true, "39.0500"},
         {"39°05′03.5 ″", 3, true, "39.050350"},   // hundredths: a fraction of the second
         {"   °30′  .  ″", 2, false, "0.3000"},
         {"39°50′00.  ″", 3, false, "39.5000"},
