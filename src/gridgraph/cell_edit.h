@@ -35,9 +35,8 @@ std::optional<QString> maskWithFirstChar(QChar c, int col);
 
 // A "." or blank typed in the mask (isFieldKey): ends the field the caret is in. Its
 // digits typed so far are right-aligned (minutes and seconds zero-padded) and the caret goes
-// to the next field; only a "."
-// ends the seconds (the hundredths follow). Returns the new text and caret, or nothing when
-// the key changes nothing (it is swallowed all the same).
+// to the next field; only a "." ends the seconds (the hundredths follow). Returns the new
+// text and caret, or nothing when the key changes nothing (it is swallowed all the same).
 std::optional<std::pair<QString, int>> maskFieldJump(const QString& text, int caret, QChar key);
 bool isFieldKey(QChar key);
 
