@@ -1,7 +1,6 @@
 #include "platform/pdf_file.h"
 
 #include "platform/dialogs.h"
-#include "platform/fs.h"
 
 #include <QDir>
 #include <QFile>
