@@ -169,6 +169,8 @@ bool zipEntries(const QString& folder, const QStringList& entries, const QString
         if (error) *error = why;
         return false;
     };
+    // Entries are found below the folder as given: a relative one would zip nothing.
+    if (QDir::isRelativePath(folder)) return fail(folder + QStringLiteral("：不是完整的文件夹路径"));
     if (!isPlainDir(folder)) return fail(folder + QStringLiteral("：文件夹不存在"));
     QString loadError;
     const ZipLibrary* lib = zipLibrary(&loadError);

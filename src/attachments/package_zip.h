@@ -6,6 +6,7 @@
 // over it (its mode 0666 less the umask); it never contains itself. Temporary archives a
 // killed zip into the same target left are removed first.
 // Symbolic links are not followed: they are left out and their names given in *links.
+// The folder is given as an absolute path; a relative one is refused.
 // *error gets the reason in Chinese. `progress`, when given, is called with the percent
 // written so far (from the thread the zip runs on).
 #include <QString>

@@ -10,6 +10,8 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace mf {
 
 namespace {
@@ -47,6 +49,19 @@ bool nonZeroCode(const QString& code) {
         if (c != u'0')
             return true;
     return false;
+}
+
+// True when loading value into a code-list combo selected an item that merely contains it:
+// neither the item's text nor its code is the value.
+bool selectedByContainment(const FormAccess& form, const FieldRef& ref, const QString& value) {
+    if (ref.array != ControlArray::ChCBO || !form.comboIsCodeList(ref.index) ||
+        form.fieldName(ControlArray::ChCBO, ref.index) == kMainMineralField)
+        return false;
+    const int item = form.comboCurrentIndex(ref.index);
+    if (item < 0)
+        return false;
+    const QString text = form.comboItems(ref.index).value(item);
+    return text != value && itemCode(text) != value;
 }
 
 } // namespace
@@ -172,10 +187,24 @@ FormValues collectFormValues(FormAccess& form) {
 }
 
 bool applyFormValues(FormAccess& form, const FormValues& values,
-                     const MineralNameLookup& mineralName) {
-    for (const FieldValue& f : values.fields)
-        if (const auto ref = FindControlByFieldName(form, f.fieldName))
-            loadFieldValue(form, *ref, f.value, mineralName);
+                     const MineralNameLookup& mineralName, QStringList* chosenItems) {
+    // Field name, stored value and item of each field selected by containment; a field
+    // given again counts as its last value does.
+    QList<std::array<QString, 3>> chosen;
+    for (const FieldValue& f : values.fields) {
+        const auto ref = FindControlByFieldName(form, f.fieldName);
+        if (!ref)
+            continue;
+        loadFieldValue(form, *ref, f.value, mineralName);
+        chosen.removeIf([&](const std::array<QString, 3>& c) { return c[0] == f.fieldName; });
+        if (selectedByContainment(form, *ref, f.value))
+            chosen.append({f.fieldName, f.value, form.text(ControlArray::ChCBO, ref->index)});
+    }
+    if (chosenItems) {
+        chosenItems->clear();
+        for (const auto& c : chosen)
+            chosenItems->append(c[0] + u'“' + c[1] + QStringLiteral("”→“") + c[2] + u'”');
+    }
     if (values.checkTogether && form.hasCheckTogether())
         form.setCheckTogether(*values.checkTogether);
     if (values.changeTypes) {
@@ -232,9 +261,15 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     } else {
         return 0;
     }
-    if (!applyFormValues(form, values, mineralName))
+    QStringList chosen;
+    if (!applyFormValues(form, values, mineralName, &chosen))
         return 0;
-    const QString losses = readLossMessage(values);
+    QString losses = readLossMessage(values);
+    // A value the list holds only within an item now stands as that item: the user is told,
+    // and the form counts as changed, so that a save writes what the screen shows.
+    if (!chosen.isEmpty())
+        losses += (losses.isEmpty() ? QString() : QStringLiteral("\n")) +
+                  QStringLiteral("以下字段的值已按代码表选为：") + chosen.join(QStringLiteral("、"));
     if (!losses.isEmpty()) {
         dialogs().message(QStringLiteral("提示"), losses, MsgIcon::Exclamation);
         if (lossy)

@@ -52,8 +52,10 @@ FormValues collectFormValues(FormAccess& form);
 // form lacks are skipped), then the check boxes and the boundary string where the form
 // has them. The form is expected to be cleared already. False when the control refused the
 // boundary (with its own message), so the form does not hold the whole file.
+// *chosenItems gets, once per field, each code-list value that selected an item merely
+// containing it (neither its text nor its code), as 字段“值”→“选中的项”.
 bool applyFormValues(FormAccess& form, const FormValues& values,
-                     const MineralNameLookup& mineralName);
+                     const MineralNameLookup& mineralName, QStringList* chosenItems = nullptr);
 
 // Reading: records every field of values->fields that the file gives again with another
 // value than before in values->repeatedFields.
@@ -66,8 +68,10 @@ QString readLossMessage(const FormValues& values);
 // Reads a submission file into the form by its extension (.txt or .xml, any case).
 // -1 on success, 0 when the file is missing, cannot be read, is malformed, has another
 // extension or holds a boundary the control refuses. Messages come from the readers; the form is touched only after a whole file
-// was read successfully. A file loaded with losses (readLossMessage) is then named to the
-// user once ("提示") and *lossy is set, so the form can count as changed.
+// was read successfully. A file loaded with losses (readLossMessage) or with values that
+// selected a list item by containment (named as "以下字段的值已按代码表选为：" and the
+// fields) is then named to the user once ("提示") and *lossy is set, so the form can count
+// as changed.
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
                        const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
                        bool* lossy = nullptr);

@@ -193,7 +193,9 @@ bool AtomicFileWriter::open() {
     if (path_.isEmpty() || path_.endsWith(u'/'))
         return fail(QStringLiteral("没有文件名"));
     const QByteArray target = native(path_);
-    if (target.size() >= PATH_MAX || native(nameOf(path_)).size() > NAME_MAX)
+    if (native(nameOf(path_)).size() > NAME_MAX)
+        return fail(QStringLiteral("文件名过长"));
+    if (target.size() >= PATH_MAX)
         return fail(ENAMETOOLONG);
 
     mode_t mode = 0666;

@@ -1,7 +1,6 @@
 #include "platform/pdf_file.h"
 
 #include "platform/dialogs.h"
-#include "platform/fs.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,25 +35,43 @@ QString incompleteReason(const QString& path, qint64 size) {
     return QStringLiteral("文件未能完整写入");
 }
 
+// The folder itself when it exists, else the nearest folder above it that does; "" for "".
+QString existingFolderOf(const QString& folder) {
+    if (folder.isEmpty()) return folder;
+    QFileInfo info(QDir::cleanPath(QDir(folder).absolutePath()));
+    while (!info.isDir() && !info.isRoot()) info.setFile(info.absolutePath());
+    return info.absoluteFilePath();
+}
+
 } // namespace
 
 QString askPdfPath(const QString& proposedName) {
     FileDialogRequest req;
     req.title = QStringLiteral("打印到文件");
     req.fileName = proposedName;
-    if (!lastPdfFolder().isEmpty() && !proposedName.isEmpty())
-        req.fileName = QDir(lastPdfFolder()).filePath(proposedName);
-    req.directory = lastPdfFolder();
+    // The remembered folder may be gone: the dialog opens in the nearest one that still
+    // exists, and the proposed name goes there too, so what is shown is where it is written.
+    const QString folder = existingFolderOf(lastPdfFolder());
+    if (!folder.isEmpty() && !proposedName.isEmpty())
+        req.fileName = QDir(folder).filePath(proposedName);
+    req.directory = folder;
     req.filters = {QStringLiteral("PDF 文件(*.pdf *.PDF)")};
     for (;;) {
         const FileDialogResult r = dialogs().saveFile(req);
         if (!r.accepted || r.path.isEmpty()) return QString();
+        // A PDF never takes the place of a file of another type (an application, a package).
         QString path = r.path;
-        if (fs::extension(path).isEmpty()) path += QStringLiteral(".pdf");
-        if (!QFileInfo::exists(path) || dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?"))) return path;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
         // Back to the dialog, where the user left it.
+        req.fileName = r.path;
+        req.directory = existingFolderOf(QFileInfo(r.path).absolutePath());
+        if (QFile::encodeName(QFileInfo(path).fileName()).size() > kNameMaxBytes) {
+            dialogs().message(QStringLiteral("提示"), QStringLiteral("文件名过长"), MsgIcon::Exclamation);
+            continue;
+        }
+        if (!QFileInfo::exists(path) || dialogs().askYesNoDefaultNo(QStringLiteral("文件已经存在,是否覆盖?")))
+            return path;
         req.fileName = path;
-        req.directory = QFileInfo(path).absolutePath();
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The PDF file of a print run. The user picks it (".pdf" is added to a name without an
-// extension, an existing file is replaced only after a question); the printer writes a
+// The PDF file of a print run. The user picks it (".pdf" is added to every name not ending
+// in ".pdf", an existing file is replaced only after a question); the printer writes a
 // temporary file beside it, which takes the file's place only when it is a complete PDF.
 #include "platform/atomic_file.h"
 
@@ -9,8 +9,10 @@
 namespace mf {
 
 // Asks for the PDF file of a print run, proposing proposedName in the folder of the last PDF
-// this session wrote. An existing file is replaced only when the user says so; 否 asks
-// again. Empty when the user cancels.
+// this session wrote (or the nearest folder above it that still exists). The path always
+// ends in ".pdf" (any case); a name that would not fit the file system is named and asked
+// again. An existing file is replaced only when the user says so (否 is the default, and
+// asks again). Empty when the user cancels.
 QString askPdfPath(const QString& proposedName);
 
 // A PDF name of stem and detail ("stem-detail.pdf", "stem.pdf" without a detail): the

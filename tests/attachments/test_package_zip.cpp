@@ -102,6 +102,8 @@ TEST_F(AttachmentTest, TheZipNeverHoldsItselfAndAFailureKeepsTheOldOne) {
     ASSERT_TRUE(putBytes(path("old.zip"), "previous"));
     EXPECT_FALSE(zipFolder(path("missing"), path("old.zip")));
     EXPECT_EQ(readBytes(path("old.zip")), "previous");
+    EXPECT_FALSE(zipFolder(QDir::current().relativeFilePath(path("p")), path("old.zip")));
+    EXPECT_EQ(readBytes(path("old.zip")), "previous");
 }
 
 // Folders 0755 and files 0644 whatever the disk says, deflated; a link is left out and named.

@@ -1,7 +1,7 @@
 // Files other programs or hands made: what loads from a file that holds a field twice, NULs,
-// bytes that make no character or characters no stored file may hold, and what the user is
-// told; and that what the program saves holds none of those characters, so that a strict
-// XML parser takes every saved exchange file.
+// bytes that make no character, characters no stored file may hold or a list value only
+// within an item, and what the user is told; and that what the program saves holds none of
+// those characters, so that a strict XML parser takes every saved exchange file.
 #include "file_fixture.h"
 #include "fake_form.h"
 
@@ -24,6 +24,7 @@ namespace {
 
 const QString kRepeated = QStringLiteral("文件中以下字段重复出现，已取最后一个：");
 const QString kDropped = QStringLiteral("文件中含有无效字符，已删除");
+const QString kChosen = QStringLiteral("以下字段的值已按代码表选为：");
 
 class StoredCharacters : public FileFixture {
 protected:
@@ -71,6 +72,10 @@ TEST_F(StoredCharacters, AFileWithRepeatedFieldsOrInvalidCharactersLoadsAndSaysW
         {"text: a field twice and a NUL", "g.txt", textFile(gb("申请人=甲\r\n申请人=乙") + QByteArray("\0", 1)), "乙",
          "", kRepeated + "申请人\n" + kDropped},
         {"text: nothing wrong", "h.txt", textFile(gb("申请人=甲乙\r\n")), "甲乙", "", ""},
+        {"text: list values by their text and code", "i.txt", textFile(gb("申请人=甲\r\n开采方式=地下\r\n经济类型=120\r\n")),
+         "甲", "", ""},
+        {"text: a list value within an item, twice", "j.txt", textFile(gb("申请人=甲\r\n开采方式=天\r\n开采方式=地\r\n")),
+         "甲", "", kRepeated + "开采方式\n" + kChosen + "开采方式“地”→“地下”"},
         {"xml: elements twice", "a.xml",
          xmlFile("<SQR>甲</SQR><QYZB>0,</QYZB><SQR>乙</SQR><QYZB>" + kOneBlock.toUtf8() + "</QYZB><TBR> </TBR>"
                  "<TBR>丙</TBR>"),
@@ -80,6 +85,8 @@ TEST_F(StoredCharacters, AFileWithRepeatedFieldsOrInvalidCharactersLoadsAndSaysW
         {"xml: a raw NUL, a noncharacter and bytes that are no UTF-8", "c.xml",
          xmlFile(QByteArray("<SQR>甲\0", 9) + "\xEF\xBF\xBE\xFF乙</SQR>"), "甲乙", "", kDropped},
         {"xml: nothing wrong", "d.xml", xmlFile("<SQR>甲乙</SQR>"), "甲乙", "", ""},
+        {"xml: a list value within an item", "e.xml", xmlFile("<SQR>甲</SQR><KCFS>天</KCFS>"), "甲", "",
+         kChosen + "开采方式“天”→“露天”"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,10 +1,13 @@
 #include "platform/ui/qt_dialogs.h"
 #include "platform/fonts.h"
+#include "platform/scripted_dialogs.h"
 #include "platform/ui/qt_setup.h"
 
 #include <QAbstractButton>
 #include <QAbstractFileIconProvider>
 #include <QDateTime>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
@@ -99,6 +102,23 @@ TEST(QtDialogs, SaveDialogDoesNotAskAboutOverwriting) {
     auto open = QtDialogs::makeFileDialog(nullptr, req, false);
     EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+}
+
+// A name longer than a file name may be keeps 保存(S) usable and is named when pressed.
+TEST(QtDialogs, SaveDialogNamesANameTooLong) {
+    ScriptedDialogs shown;
+    shown.install();
+    for (const auto& [name, refused] : {std::pair{QString(255, u'x'), false}, {QString(256, u'x'), true},
+                                        {QString(86, u'矿'), true}}) {
+        shown.clear();
+        auto dialog = QtDialogs::makeFileDialog(nullptr, {}, true);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+        EXPECT_TRUE(save->isEnabled()) << name.size();
+        save->click();
+        EXPECT_EQ(dialog->result() == QDialog::Accepted, !refused) << name.size();
+        EXPECT_EQ(shown.messageTexts(), refused ? QStringList{"文件名过长"} : QStringList()) << name.size();
+    }
 }
 
 TEST(QtSetup, ButtonsAndFileDialogsReadChinese) {

@@ -205,7 +205,7 @@ TEST(AtomicWrite, EveryFailureKeepsThePreviousFileAndSaysWhy) {
         {Fault::SizeLimit, "文件超过了允许的大小"},
         {Fault::ReadOnlyFolder, "没有写入权限"},
         {Fault::DirectoryTarget, "同名的文件夹已经存在"},
-        {Fault::NameTooLong, "路径过长"},
+        {Fault::NameTooLong, "文件名过长"},
     };
     const QByteArray old("old content of the application");
     const QByteArray big(3 << 20, 'x');   // bigger than the copy's pieces

@@ -1,8 +1,12 @@
 #include "platform/ui/qt_dialogs.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -41,6 +45,55 @@ protected:
         QMessageBox::keyPressEvent(e);
     }
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+
+// The longest file name the file systems take, in bytes.
+constexpr qsizetype kNameMaxBytes = 255;
+
+// A save dialog that says when the typed name is longer than a file name may be: Qt's own
+// greys the save button for such a name (or lets it through when its characters are fewer
+// than its bytes), and Enter then does nothing, without a word.
+class SaveFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // After the accept mode is set, which makes the save button.
+    void keepSaveButtonForLongNames() {
+        if (auto* box = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+            saveButton_ = box->button(QDialogButtonBox::Save);
+        if (!saveButton_) return;
+        // Qt greys the button as the name changes (after this connection's slot is made) and
+        // on other occasions (seen as the button's change of state).
+        saveButton_->installEventFilter(this);
+        if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            connect(edit, &QLineEdit::textChanged, this, [this] { keepEnabledForLongName(); });
+    }
+
+    void accept() override {
+        if (typedNameTooLong()) {
+            dialogs().message(QStringLiteral("提示"), QStringLiteral("文件名过长"), MsgIcon::Exclamation);
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == saveButton_ && event->type() == QEvent::EnabledChange) keepEnabledForLongName();
+        return QFileDialog::eventFilter(watched, event);
+    }
+
+private:
+    void keepEnabledForLongName() {
+        if (saveButton_ && !saveButton_->isEnabled() && typedNameTooLong()) saveButton_->setEnabled(true);
+    }
+
+    bool typedNameTooLong() const {
+        const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return edit && QFile::encodeName(edit->text().section(u'/', -1)).size() > kNameMaxBytes;
+    }
+
+    QPointer<QPushButton> saveButton_;
 };
 } // namespace
 
@@ -87,14 +140,19 @@ MsgAnswer QtDialogs::message(const QString& title, const QString& text, MsgIcon 
 
 std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget* parent, const FileDialogRequest& request,
                                                        bool save) {
-    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.directory);
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    std::unique_ptr<QFileDialog> dialog;
     if (save) {
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setFileMode(QFileDialog::AnyFile);
+        auto saveDialog = std::make_unique<SaveFileDialog>(parent, request.title, request.directory);
+        saveDialog->setOption(QFileDialog::DontUseNativeDialog, true);
+        saveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog->setFileMode(QFileDialog::AnyFile);
         // The caller asks about overwriting itself.
-        dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+        saveDialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+        saveDialog->keepSaveButtonForLongNames();
+        dialog = std::move(saveDialog);
     } else {
+        dialog = std::make_unique<QFileDialog>(parent, request.title, request.directory);
+        dialog->setOption(QFileDialog::DontUseNativeDialog, true);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
     }
