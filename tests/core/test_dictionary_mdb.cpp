@@ -6,7 +6,10 @@
 #include "core/exchange_xml.h"
 #include "core/mdb_library.h"
 #include "core/reserve_scale.h"
+#include "core/kind_file.h"
+#include "core/app_state.h"
 #include "core/text_submission.h"
+#include "fake_form.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "test_support.h"
@@ -73,7 +76,101 @@ private:
     QByteArray old_;
 };
 
+// A form holding every field of a kind's map once: text boxes, the main mineral as its
+// combo, and the check boxes and the grid that the map names.
+std::unique_ptr<test::FakeForm> formOfMap(const KindFieldMap& map) {
+    auto f = std::make_unique<test::FakeForm>();
+    f->kindValue = map.Kind;
+    for (const FieldPair& p : map.Pairs) {
+        if (p.FieldName == kTogetherField) f->hasTogether = true;
+        else if (p.FieldName == kChangeTypeField) f->changeTypes = QList<bool>(5, false);
+        else if (p.FieldName == kBoundaryField) f->grid = std::make_unique<test::FakeGrid>();
+        else if (!FindControlByFieldName(*f, p.FieldName))
+            f->arrays[p.FieldName == kMainMineralField ? ControlArray::ChCBO : ControlArray::ChTXT].append({p.FieldName});
+    }
+    return f;
+}
+
 } // namespace
+
+// Every field of every kind, both check boxes and the boundary go out under keys and element
+// names of the authority's own and come back whole; read where the shipped dictionary is
+// used, every key it does not know is named, and a save over that file asks first.
+TEST(DictionaryMdb, EveryKindRoundTripsUnderOtherKeysAndUnknownKeysAreNamed) {
+    ScriptedDialogs dialogs;
+    dialogs.install();
+    Dictionary other, shipped;
+    QString error;
+    ASSERT_TRUE(other.open(fixture(QStringLiteral("other-keys-v2003.mdb")), &error)) << error.toStdString();
+    ASSERT_TRUE(shipped.open(test::shippedDictionary()));
+    // Characters outside the BMP in a key, an element name, a region and a mineral name.
+    EXPECT_EQ(other.textKeyMap(2).byFieldName(QStringLiteral("矿山名称"))->Value, QStringLiteral("BG_矿山𠀀名称"));
+    EXPECT_EQ(other.xmlNameMap(2).byFieldName(QStringLiteral("矿山名称"))->Value, QStringLiteral("EL_KSMC𠀀"));
+    EXPECT_EQ(other.GetRegionFullName(QStringLiteral("130102")), QStringLiteral("河北省石家庄市长安𠀀区"));
+    EXPECT_EQ(other.GetMineralName(QStringLiteral("11001")), QStringLiteral("煤𠀀"));
+    QTemporaryDir dir;
+    for (int kind = 1; kind <= 7; ++kind) {
+        for (bool xml : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("kind %1 %2").arg(kind).arg(xml ? "xml" : "txt").toStdString());
+            const KindFieldMap& map = xml ? other.xmlNameMap(kind) : other.textKeyMap(kind);
+            auto source = formOfMap(map);
+            for (int i : source->indexes(ControlArray::ChTXT))
+                source->setText(ControlArray::ChTXT, i, QStringLiteral("值%1 a=b").arg(i));
+            for (int i : source->indexes(ControlArray::ChCBO)) {
+                source->setComboItems(i, {QStringLiteral("11001 煤𠀀")});
+                source->setComboCurrentIndex(i, 0);
+            }
+            source->together = source->hasTogether;
+            source->changeTypes.fill(true, source->changeTypes.size());
+            if (!source->changeTypes.isEmpty()) source->changeTypes[1] = false;
+            if (source->grid) source->grid->shown = test::sampleBoundary();
+            ASSERT_GT(map.count(), 10);
+            const FormValues values = collectFormValues(*source);
+            const QString path = dir.filePath(QStringLiteral("k%1.%2").arg(kind).arg(xml ? "xml" : "txt"));
+            ASSERT_TRUE(xml ? WriteExchangeXml(path, values, map, &error) : WriteTextSubmission(path, values, map, &error))
+                << error.toStdString();
+            auto mineral = [&other](const QString& code) { return other.GetMineralName(code); };
+            auto back = formOfMap(map);
+            EXPECT_EQ(ReadSubmissionFile(path, *back, other.textKeyMap(kind), other.xmlNameMap(kind), mineral), -1);
+            EXPECT_EQ(test::fieldTexts(*back), test::fieldTexts(*source));
+            EXPECT_EQ(back->together, source->together);
+            EXPECT_EQ(back->changeTypes, source->changeTypes);
+            if (source->grid) EXPECT_EQ(back->grid->ZB_String(), test::sampleBoundary());
+            EXPECT_TRUE(dialogs.messages().isEmpty());
+
+            // Under the shipped keys: every key written is unknown but the literal count line.
+            QStringList written;
+            if (xml) {
+                for (const FieldPair& p : map.Pairs) written << p.Value;
+            } else {
+                for (const QString& line : textSubmissionLines(values, map).mid(3))
+                    if (line.contains(u'=') && !line.startsWith(kCoordinateCountKey)) written << line.section(u'=', 0, 0);
+                    else if (line == kCoordinateNoteLine) break;
+            }
+            written.removeDuplicates();
+            written.sort();
+            QStringList unknown;
+            auto cleared = formOfMap(shipped.textKeyMap(kind));
+            EXPECT_EQ(ReadSubmissionFile(path, *cleared, shipped.textKeyMap(kind), shipped.xmlNameMap(kind), mineral,
+                                         nullptr, &unknown), -1);
+            const QString message = dialogs.lastMessage().text;
+            EXPECT_TRUE(message.startsWith(QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") + unknown.join(u'、')));
+            EXPECT_TRUE(message.contains(QStringLiteral("该文件可能是用另一数据词典保存的"))) << message.toStdString();
+            unknown.sort();
+            EXPECT_EQ(unknown, written);
+            dialogs.clear();
+            // A save over that file asks before it drops them, 否 being the default.
+            state().KindFilePath[kind] = path;
+            state().KindUnknownKeys[kind] = unknown;
+            EXPECT_FALSE(confirmDroppingUnknownKeys(kind, path));
+            EXPECT_EQ(dialogs.lastMessage().buttons, MsgButtons::YesNoDefaultNo);
+            EXPECT_TRUE(confirmDroppingUnknownKeys(kind, path + QStringLiteral(".other")));
+            setKindFile(kind, QString());
+            EXPECT_TRUE(state().KindUnknownKeys[kind].isEmpty());
+            dialogs.clear();
+        }
+    }
+}
 
 TEST(DictionaryMdb, TheShippedDataAsAnAccessFileLoadsRowForRow) {
     Dictionary db;
@@ -184,6 +281,10 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
     const qsizetype at = base.indexOf(utf16);
     ASSERT_GT(at, 0);
     overwritten.replace(at / 4096 * 4096, 4096, QByteArray(4096, '\xA5'));
+    // A character outside the BMP whose second half is lost.
+    QByteArray lonePair = fixtureBytes(QStringLiteral("other-keys-v2003.mdb"));
+    ASSERT_GT(lonePair.indexOf(QByteArray("\x40\xD8\x00\xDC", 4)), 0);
+    lonePair.replace(lonePair.indexOf(QByteArray("\x40\xD8\x00\xDC", 4)) + 2, 2, QByteArray("A\0", 2));
     QByteArray compound(4096 * 4, '\0');
     compound.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
     struct Case {
@@ -203,6 +304,7 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
         {"a column missing", fixtureBytes(QStringLiteral("small-no-column.mdb")), "表 行政区代码 缺少列 名称"},
         {"a column of no text or number", fixtureBytes(QStringLiteral("small-bad-type.mdb")), "列 名称 的类型（是/否）"},
         {"an empty TRANCODE", fixtureBytes(QStringLiteral("small-empty-trancode.mdb")), "表 TRANCODE 没有数据"},
+        {"a text that is no Unicode", lonePair, "的文字无法解码（不是有效的 Unicode 文字）"},
         {"a mineral code that is no number", fixtureBytes(QStringLiteral("small-bad-number.mdb")),
          "矿产代码词表.矿产代码 第 2 行不是有效的数值"},
     };
@@ -210,16 +312,22 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
     QTemporaryDir data;
     ASSERT_TRUE(QDir().mkpath(data.path() + QStringLiteral("/DICT")));
     ASSERT_TRUE(QFile::copy(test::shippedDictionary(), data.path() + QStringLiteral("/DICT/系统词典.db")));
+    int warnings = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeFile(home.mdb(), c.bytes));
         QString error, file;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(OpenDictionary(data.path(), &error, &file));
+        const std::string stderrText = testing::internal::GetCapturedStderr();
         EXPECT_FALSE(dictionary().isOpen());
         EXPECT_EQ(file, home.mdb());
         EXPECT_TRUE(error.startsWith(QStringLiteral("数据词典 ") + home.mdb())) << error.toStdString();
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+        warnings += dictionary().libraryWarnings();
+        EXPECT_EQ(stderrText, "");   // libmdb's own warnings are held back, only counted
     }
+    EXPECT_GT(warnings, 0);
 }
 
 // libmdb is loaded at the first import; a system without it (or with another library under
@@ -296,9 +404,11 @@ TEST(DictionaryMdb, TextIsDecodedByTheFilesVersion) {
         guint32 version;
         QByteArray stored;
     };
+    // Access 2000 and later: UTF-16, a character outside the BMP as its surrogate pair.
     const QString name = QStringLiteral("硼矿 B2O3");
-    const QByteArray ucs2(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
-    for (const Case& c : {Case{MDB_VER_JET3, QByteArray("\xC5\xF0\xBF\xF3 B2O3")}, Case{MDB_VER_JET4, ucs2}}) {
+    const QString outside = QStringLiteral("硼𠀀矿");
+    const QByteArray utf16(reinterpret_cast<const char*>(outside.utf16()), outside.size() * 2);
+    for (const Case& c : {Case{MDB_VER_JET3, QByteArray("\xC5\xF0\xBF\xF3 B2O3")}, Case{MDB_VER_JET4, utf16}}) {
         SCOPED_TRACE(c.version);
         MdbFile file{};
         file.jet_version = c.version;
@@ -308,7 +418,7 @@ TEST(DictionaryMdb, TextIsDecodedByTheFilesVersion) {
         ASSERT_TRUE(setMdbTextDecoding(mdb.get()));
         char out[64] = {};
         const int n = mdb_unicode2ascii(mdb.get(), c.stored.constData(), size_t(c.stored.size()), out, sizeof out);
-        EXPECT_EQ(QString::fromUtf8(out, n), name);
+        EXPECT_EQ(QString::fromUtf8(out, n), c.version == MDB_VER_JET3 ? name : outside);
         mdb_iconv_close(mdb.get());
     }
 }
