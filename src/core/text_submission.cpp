@@ -347,6 +347,8 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
         if (!pair) {
             if (!value.isEmpty() && !values->unknownKeys.contains(key))
                 values->unknownKeys.append(key);
+            // Its continuation lines belong to it, also those holding "=".
+            continuing = true;
             continue;
         }
         ++values->knownKeys;

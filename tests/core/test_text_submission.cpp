@@ -218,7 +218,7 @@ TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
     const QString path = writeLines(
         "s.txt", {"[登记项目]", "***采矿变更登记项目内容***", "", "申请人=甲", "***续",
                   "变更类型=1111111", "***不属于任何字段", "共伴生类型=2", "未知键=x", "***丢弃",
-                  "申请人=乙"});
+                  "***丢弃=也属于未知键", "申请人=乙"});
     FormValues v;
     ASSERT_TRUE(ReadTextSubmission(path, map, &v));
     ASSERT_EQ(v.fields.size(), 2);
