@@ -177,15 +177,19 @@ struct Source {
 // byte per character, switched by a 0 byte). False when the bytes make no valid text.
 bool decodeStoredText(bool jet3, const char* data, int size, QByteArray* utf8) {
     if (jet3) {
-        iconv_t cd = iconv_open("UTF-8", "CP936");
-        if (cd == iconv_t(-1)) return false;
+        // One conversion for the thread's whole import, not one per value.
+        struct Cp936 {
+            iconv_t cd = iconv_open("UTF-8", "CP936");
+            ~Cp936() { if (cd != iconv_t(-1)) iconv_close(cd); }
+        };
+        static thread_local Cp936 cp936;
+        if (cp936.cd == iconv_t(-1)) return false;
+        iconv(cp936.cd, nullptr, nullptr, nullptr, nullptr);
         QByteArray out(size * 2 + 4, '\0');
         char* in = const_cast<char*>(data);
         char* to = out.data();
         size_t left = size_t(size), room = size_t(out.size());
-        const bool ok = iconv(cd, &in, &left, &to, &room) != size_t(-1) && left == 0;
-        iconv_close(cd);
-        if (!ok) return false;
+        if (iconv(cp936.cd, &in, &left, &to, &room) == size_t(-1) || left != 0) return false;
         out.truncate(out.size() - qsizetype(room));
         *utf8 = out;
         return true;
@@ -569,10 +573,10 @@ bool importTables(const QByteArray& file, sqlite3* target, QString* reason) {
 
 bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reason, int* warnings) {
     if (!checkHeader(file, reason)) return false;
+    if (!warnings) return importTables(file, target, reason);
     QuietStderr quiet;
     const bool ok = importTables(file, target, reason);
-    const int lines = quiet.finish();
-    if (warnings) *warnings = lines;
+    *warnings = quiet.finish();
     return ok;
 }
 

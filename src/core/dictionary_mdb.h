@@ -18,8 +18,8 @@ namespace mf {
 // the shipped dictionary does. False, with the reason (table, column, row) in *reason, when
 // the bytes are no readable Access database, a table or column is missing or of a type that
 // holds no text or number, a table yields fewer rows than it counts, a text is not valid in
-// its encoding, or TRANCODE is empty. What libmdb writes to standard error meanwhile is held
-// back; *warnings gets the number of its lines.
+// its encoding, or TRANCODE is empty. With warnings given, what libmdb writes to standard
+// error meanwhile is held back and *warnings gets the number of its lines.
 bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reason, int* warnings = nullptr);
 
 // Sets the character sets libmdb decodes and encodes the text of the open file with, by the

@@ -138,7 +138,6 @@ TEST_F(ExchangeXml, ReaderTakesEveryDataPartAndOnlyMappedElements) {
     // Elements with a value that the map does not know, each once; fewer than the known ones.
     EXPECT_EQ(v.unknownKeys, (QStringList{"UNKNOWN", "键𠀀"}));
     EXPECT_EQ(v.knownKeys, 6);
-    EXPECT_FALSE(unknownKeysMessage(v, "d.mdb").contains("d.mdb"));
 }
 
 TEST_F(ExchangeXml, MalformedOrHostileDocumentsFailWithoutLoading) {
