@@ -67,6 +67,15 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
         st.PendingFile.clear();
         return false;
     }
+    if (const QString none = kindWithoutFields(kind); !none.isEmpty()) {
+        st.PendingFile.clear();
+        dialogs().error(none + QStringLiteral("，不能保存"));
+        return false;
+    }
+    if (!confirmDroppingUnknownKeys(kind, st.PendingFile)) {
+        st.PendingFile.clear();
+        return false;
+    }
     // Another program saving the same file is waited for; a change it made to the kind's
     // file since this program read or wrote it is replaced only when the user says so.
     auto lock = lockForSave(kind, st.PendingFile);
@@ -84,6 +93,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
 
     const PackageReport report = BuildPackage(oldPath, st.PendingFile);
     setKindFile(kind, st.PendingFile);
+    st.KindUnknownKeys[kind].clear();
     lock.reset();
     shell().setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();

@@ -3,6 +3,7 @@
 // Lives from start-up to the end of the run; one thread, no locking.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace mf {
@@ -29,6 +30,9 @@ struct AppState {
     std::array<QString, kKindCount + 1> KindTempDir{};   // ends with "/"
     // What the kind's file held when this program last read or wrote it (fs::fileFingerprint).
     std::array<QByteArray, kKindCount + 1> KindFileStamp{};
+    // The keys of the kind's file that the dictionary did not know when it was loaded: a save
+    // over that file drops them, so it asks first.
+    std::array<QStringList, kKindCount + 1> KindUnknownKeys{};
     QString PendingFile;
     int PrinterCount = 0;
     QString HelpFilePath;

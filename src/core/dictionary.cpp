@@ -4,6 +4,8 @@
 
 #include "core/dict_schema.h"
 #include "core/dictionary_mdb.h"
+#include "core/exchange_xml.h"
+#include "core/text_submission.h"
 #include "platform/vb.h"
 
 #include <QDir>
@@ -169,7 +171,57 @@ bool setError(QString* error, const QString& text) {
     return false;
 }
 
+// Why a field pair could not be written to a file and read back from it; "" when it can. A
+// text line is split at its first "=" and trimmed; a line beginning "***" continues the one
+// before; the count line of the coordinates goes by its own key.
+QString unusablePair(const QString& field, const QString& key, const QString& element) {
+    if (key.contains(u'='))
+        return QStringLiteral("文本键“%1”含有“=”").arg(key);
+    if (key.contains(u'\n') || key.contains(u'\r'))
+        return QStringLiteral("文本键含有换行");
+    if (key.front().isSpace() || key.back().isSpace())
+        return QStringLiteral("文本键“%1”首尾有空白").arg(key);
+    if (key.startsWith(QStringLiteral("***")))
+        return QStringLiteral("文本键“%1”以续行标记“***”开头").arg(key);
+    if (key == kCoordinateCountKey && field != kBoundaryField)
+        return QStringLiteral("文本键“%1”是坐标总行数的键，只能属于字段 %2").arg(key, kBoundaryField);
+    if (!isXmlName(element))
+        return QStringLiteral("英文名“%1”不是有效的 XML 元素名").arg(element);
+    return {};
+}
+
 } // namespace
+
+bool isXmlName(const QString& name) {
+    // XML 1.0 (fifth edition), production Name.
+    auto start = [](char32_t c) {
+        return c == U':' || c == U'_' || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
+               (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+               (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) ||
+               (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+               (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+    };
+    auto other = [](char32_t c) {
+        return c == U'-' || c == U'.' || (c >= U'0' && c <= U'9') || c == 0xB7 || (c >= 0x300 && c <= 0x36F) ||
+               (c >= 0x203F && c <= 0x2040);
+    };
+    if (name.isEmpty())
+        return false;
+    bool first = true;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            return false;
+        }
+        if (!(start(c) || (!first && other(c))))
+            return false;
+        first = false;
+    }
+    return true;
+}
 
 Dictionary::~Dictionary() { close(); }
 
@@ -259,7 +311,7 @@ sqlite3* openDatabaseFile(const QString& path, QString* reason) {
 
 // An in-memory database with the shipped schema, holding the tables of an Access
 // dictionary file; read-only once filled.
-sqlite3* openAccessFile(const QString& path, QString* reason) {
+sqlite3* openAccessFile(const QString& path, QString* reason, int* warnings) {
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
@@ -282,7 +334,7 @@ sqlite3* openAccessFile(const QString& path, QString* reason) {
         sqlite3_close_v2(db);
         return nullptr;
     }
-    if (!importMdbDictionary(bytes, db, reason)) {
+    if (!importMdbDictionary(bytes, db, reason, warnings)) {
         sqlite3_close_v2(db);
         return nullptr;
     }
@@ -304,7 +356,9 @@ bool Dictionary::open(const QString& path, QString* error) {
     }
 
     QString reason;
-    db_ = isAccessFile(path) ? openAccessFile(path, &reason) : openDatabaseFile(path, &reason);
+    path_ = path;
+    libraryWarnings_ = 0;
+    db_ = isAccessFile(path) ? openAccessFile(path, &reason, &libraryWarnings_) : openDatabaseFile(path, &reason);
     if (!db_)
         return setError(error, reason);
 
@@ -393,7 +447,7 @@ bool Dictionary::open(const QString& path, QString* error) {
 
     // Field maps. Within one 类别 the rows keep the order in which they were stored.
     {
-        DictQuery q(*this, "select 类别,字段名,英文名,新立,变更,延续,注销 from TRANCODE order by 类别, rowid");
+        DictQuery q(*this, "select 类别,字段名,英文名,新立,变更,延续,注销,rowid from TRANCODE order by 类别, rowid");
         while (q.next()) {
             const QString category = q.text(0);
             for (const KindSource& src : kKindSources) {
@@ -408,6 +462,10 @@ bool Dictionary::open(const QString& path, QString* error) {
                     return failWith(QStringLiteral("TRANCODE 中第 %1 类申请的字段超过 %2 个")
                                         .arg(src.kind).arg(kMaxFieldPairs));
                 const QString field = q.text(1);
+                // A key that cannot be written and read back would lose its field on reopening.
+                if (const QString why = unusablePair(field, key, q.text(2)); !why.isEmpty())
+                    return failWith(QStringLiteral("TRANCODE 第 %1 行（字段 %2，第 %3 类申请）：%4")
+                                        .arg(q.text(7), field).arg(src.kind).arg(why));
                 text.Pairs.append(FieldPair{field, key});
                 xml.Pairs.append(FieldPair{field, q.text(2)});
             }
@@ -520,19 +578,30 @@ bool OpenDictionary(const QString& dataPath, QString* error, QString* file) {
         *file = path;
     QString reason;
     bool ok = dict.open(path, &reason);
-    // A kind without a single field pair would save an application without any field.
-    for (int kind = 1; ok && kind <= 7; ++kind) {
-        if (dict.textKeyMap(kind).count() == 0) {
-            dict.close();
-            reason = QStringLiteral("TRANCODE 中没有第 %1 类申请的字段").arg(kind);
-            ok = false;
-        }
+    // Without a single field pair every save would write an application without any field.
+    // A kind without pairs alone starts: its editor refuses to save (kindWithoutFields).
+    bool anyPair = false;
+    for (int kind = 1; kind <= 7; ++kind)
+        anyPair = anyPair || dict.textKeyMap(kind).count() > 0;
+    if (ok && !anyPair) {
+        dict.close();
+        reason = QStringLiteral("TRANCODE 中没有任何一类申请的字段");
+        ok = false;
     }
     if (!ok)
         return setError(error, QStringLiteral("数据词典 %1：%2").arg(path, reason));
     if (error)
         error->clear();
     return true;
+}
+
+QString kindWithoutFields(int kind) {
+    static const char* const names[] = {"", "采矿新立", "采矿变更", "采矿延续", "采矿注销",
+                                        "划定矿区范围", "采矿转让", "采矿年检"};
+    if (kind < 1 || kind > 7 || dictionary().textKeyMap(kind).count() > 0)
+        return {};
+    return QStringLiteral("当前数据词典（%1）中没有【%2】申请的字段")
+        .arg(dictionary().path(), QString::fromUtf8(names[kind]));
 }
 
 QString StripTrailingPoint(const QString& s) {

@@ -70,10 +70,16 @@ public:
     // file (.mdb, .accdb) is copied into an in-memory database of the same schema first;
     // an SQLite file is checked for damaged pages. False (with a reason in *error) when the
     // file cannot be opened or read or is damaged, a table is missing or empty, a value is
-    // not a number, or a kind gets a 102nd field pair; the connection is then closed and
-    // the rows loaded before the failure stay.
+    // not a number, a kind gets a 102nd field pair, or a field's text key or element name
+    // could not be written and read back ("=", a line break, blanks at either end, no XML
+    // name; the reason names the TRANCODE row); the connection is then closed and the rows
+    // loaded before the failure stay.
     bool open(const QString& path, QString* error = nullptr);
     bool isOpen() const { return db_ != nullptr; }
+    // The file last opened (also when it failed), and the number of lines the Access library
+    // wrote to standard error while reading it (held back, see importMdbDictionary).
+    QString path() const { return path_; }
+    int libraryWarnings() const { return libraryWarnings_; }
     void close();
     sqlite3* handle() const { return db_; }
 
@@ -101,6 +107,8 @@ private:
     friend class DictQuery;
     static int mapIndex(int kind) { return kind >= 1 && kind <= 7 ? kind : 0; }
     sqlite3* db_ = nullptr;
+    QString path_;
+    int libraryWarnings_ = 0;
     mutable int queryCount_ = 0;
     // Prepared queries kept for the next query of the same text (a picker runs one per
     // city); finalized when the dictionary closes.
@@ -166,9 +174,16 @@ Dictionary& dictionary();
 // folder, else the shipped DICT/系统词典.db there. A file that is there counts, usable or not.
 QString dictionaryFile(const QString& dataPath);
 // Opens dictionaryFile(dataPath) (named in *file). Fails also when TRANCODE gives no field
-// pair to one of the kinds; the reason names the file. An unusable .mdb is never replaced by
+// pair to any kind; the reason names the file. An unusable .mdb is never replaced by
 // the shipped dictionary: files saved with another field map would be wrong.
 bool OpenDictionary(const QString& dataPath, QString* error = nullptr, QString* file = nullptr);
+
+// "当前数据词典（path）中没有【…】申请的字段" when the program's dictionary holds no field of the
+// kind (its files can be neither read nor saved); "" when it holds some.
+QString kindWithoutFields(int kind);
+
+// Whether a text is an XML name (an element name a saved file can carry).
+bool isXmlName(const QString& name);
 
 QString StripTrailingPoint(const QString& s);
 

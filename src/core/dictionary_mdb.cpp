@@ -8,8 +8,12 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <cerrno>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <unistd.h>
 #include <memory>
 #include <sqlite3.h>
 #include <vector>
@@ -168,9 +172,85 @@ struct Source {
     int length = 0;
 };
 
-// Reads the current row's value of one column.
-bool readValue(const MdbLibrary& lib, MdbHandle* mdb, const Source& s, Value* out) {
+// The stored bytes of a text value as Unicode: Access 97 text in code page 936, later text
+// in UTF-16LE (surrogate pairs included), "compressed" when it begins FF FE (runs of one
+// byte per character, switched by a 0 byte). False when the bytes make no valid text.
+bool decodeStoredText(bool jet3, const char* data, int size, QByteArray* utf8) {
+    if (jet3) {
+        // One conversion for the thread's whole import, not one per value.
+        struct Cp936 {
+            iconv_t cd = iconv_open("UTF-8", "CP936");
+            ~Cp936() { if (cd != iconv_t(-1)) iconv_close(cd); }
+        };
+        static thread_local Cp936 cp936;
+        if (cp936.cd == iconv_t(-1)) return false;
+        iconv(cp936.cd, nullptr, nullptr, nullptr, nullptr);
+        QByteArray out(size * 2 + 4, '\0');
+        char* in = const_cast<char*>(data);
+        char* to = out.data();
+        size_t left = size_t(size), room = size_t(out.size());
+        if (iconv(cp936.cd, &in, &left, &to, &room) == size_t(-1) || left != 0) return false;
+        out.truncate(out.size() - qsizetype(room));
+        *utf8 = out;
+        return true;
+    }
+    QList<char16_t> units;
+    const auto* b = reinterpret_cast<const unsigned char*>(data);
+    if (size >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+        bool compressed = true;
+        for (int i = 2; i < size;) {
+            if (b[i] == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                units.append(char16_t(b[i++]));
+            } else if (i + 1 < size) {
+                units.append(char16_t(b[i] | (b[i + 1] << 8)));
+                i += 2;
+            } else {
+                return false;
+            }
+        }
+    } else {
+        if (size % 2 != 0) return false;
+        for (int i = 0; i < size; i += 2) units.append(char16_t(b[i] | (b[i + 1] << 8)));
+    }
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const char16_t u = units[i];
+        if (QChar::isHighSurrogate(u)) {
+            if (i + 1 >= units.size() || !QChar::isLowSurrogate(units[i + 1])) return false;
+            ++i;
+        } else if (QChar::isLowSurrogate(u)) {
+            return false;
+        }
+    }
+    *utf8 = QString(reinterpret_cast<const QChar*>(units.constData()), units.size()).toUtf8();
+    return true;
+}
+
+// Reads the current row's value of one column. False when the value cannot be read; an
+// invalid text sets *badText as well.
+bool readValue(const MdbLibrary& lib, MdbHandle* mdb, const Source& s, Value* out, bool* badText = nullptr) {
     const int type = s.col->col_type;
+    if (type == MDB_TEXT) {
+        // Decoded here from the row's bytes: libmdb puts "?" for what it cannot convert, and
+        // a dictionary key must never change unnoticed.
+        const int len = s.col->cur_value_len;
+        const int start = s.col->cur_value_start;
+        if (len == 0) {
+            *out = fromText(QByteArray(), s.kind);
+            return true;
+        }
+        if (len < 0 || start < 0 || start + len > int(mdb->fmt->pg_size)) return false;
+        QByteArray utf8;
+        if (!decodeStoredText(mdb->f->jet_version == MDB_VER_JET3,
+                              reinterpret_cast<const char*>(mdb->pg_buf) + start, len, &utf8)) {
+            if (badText) *badText = true;
+            return false;
+        }
+        *out = fromText(utf8, s.kind);
+        return true;
+    }
     if (readAsText(type)) {
         const int n = std::max(0, std::min(s.length, int(s.buffer.size()) - 1));
         *out = fromText(QByteArray(s.buffer.data(), n), s.kind);
@@ -291,9 +371,16 @@ bool copyTable(const MdbLibrary& lib, MdbHandle* mdb, const Catalog& catalog, co
     while (rows <= def->num_rows && lib.fetchRow(def.get())) {
         ++rows;
         for (size_t c = 0; c < sources.size(); ++c) {
-            if (!readValue(lib, mdb, sources[c], &values[c]))
-                return fail(reason, QStringLiteral("表 %1 第 %2 行的列 %3 无法读取，文件已损坏")
-                                        .arg(table).arg(rows).arg(QString::fromUtf8(layout.columns[c].name)));
+            bool badText = false;
+            if (!readValue(lib, mdb, sources[c], &values[c], &badText))
+                return fail(reason, badText ? QStringLiteral("表 %1 第 %2 行的列 %3 的文字无法解码（不是有效的%4文字）")
+                                                  .arg(table)
+                                                  .arg(rows)
+                                                  .arg(QString::fromUtf8(layout.columns[c].name),
+                                                       mdb->f->jet_version == MDB_VER_JET3 ? QStringLiteral("代码页 936 ")
+                                                                                          : QStringLiteral(" Unicode "))
+                                            : QStringLiteral("表 %1 第 %2 行的列 %3 无法读取，文件已损坏")
+                                                  .arg(table).arg(rows).arg(QString::fromUtf8(layout.columns[c].name)));
         }
         if (regions) {
             if (values[0].type == Value::Null) continue;
@@ -400,7 +487,7 @@ bool checkHeader(const QByteArray& file, QString* reason) {
 bool setMdbTextDecoding(MdbHandle* mdb) {
     const MdbLibrary* lib = mdbLibrary();
     if (!lib) return false;
-    const char* stored = mdb->f->jet_version == MDB_VER_JET3 ? "CP936" : "UCS-2LE";
+    const char* stored = mdb->f->jet_version == MDB_VER_JET3 ? "CP936" : "UTF-16LE";
     iconv_t in = iconv_open("UTF-8", stored);
     iconv_t out = iconv_open(stored, "UTF-8");
     if (in == iconv_t(-1) || out == iconv_t(-1)) {
@@ -414,8 +501,50 @@ bool setMdbTextDecoding(MdbHandle* mdb) {
     return true;
 }
 
-bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reason) {
-    if (!checkHeader(file, reason)) return false;
+namespace {
+
+// Standard error diverted to a temporary file while libmdb works: it writes its warnings
+// about a damaged file there directly, dozens of lines that would bury the program's own.
+// The lines are counted when the diversion ends.
+class QuietStderr {
+public:
+    QuietStderr() {
+        std::fflush(stderr);
+        file_ = std::tmpfile();
+        saved_ = file_ ? ::dup(STDERR_FILENO) : -1;
+        if (saved_ < 0 || ::dup2(fileno(file_), STDERR_FILENO) < 0) restore();
+    }
+    ~QuietStderr() { restore(); }
+    // Ends the diversion; the number of lines written meanwhile.
+    int finish() {
+        if (saved_ < 0) return 0;
+        std::fflush(stderr);
+        int lines = 0;
+        std::rewind(file_);
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0)
+            lines += int(std::count(buffer, buffer + n, '\n'));
+        restore();
+        return lines;
+    }
+
+private:
+    void restore() {
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+            saved_ = -1;
+        }
+        if (file_) std::fclose(file_);
+        file_ = nullptr;
+    }
+    std::FILE* file_ = nullptr;
+    int saved_ = -1;
+};
+
+bool importTables(const QByteArray& file, sqlite3* target, QString* reason) {
     QString loadError;
     const MdbLibrary* lib = mdbLibrary(&loadError);
     if (!lib) return fail(reason, loadError);
@@ -438,6 +567,17 @@ bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reaso
     if (sqlite3_exec(target, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(reason, QString::fromUtf8(sqlite3_errmsg(target)));
     return true;
+}
+
+} // namespace
+
+bool importMdbDictionary(const QByteArray& file, sqlite3* target, QString* reason, int* warnings) {
+    if (!checkHeader(file, reason)) return false;
+    if (!warnings) return importTables(file, target, reason);
+    QuietStderr quiet;
+    const bool ok = importTables(file, target, reason);
+    *warnings = quiet.finish();
+    return ok;
 }
 
 } // namespace mf

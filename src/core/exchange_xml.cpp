@@ -57,19 +57,6 @@ QString commentText(const QString& s) {
     return r;
 }
 
-bool isXmlName(const QString& name) {
-    if (name.isEmpty())
-        return false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        const bool start = c.isLetter() || c == u'_' || c == u':';
-        const bool other = c.isDigit() || c == u'-' || c == u'.';
-        if (!(start || (i > 0 && other)))
-            return false;
-    }
-    return true;
-}
-
 // The text of a node as one string: every text and CDATA node below it, in order.
 QString nodeText(const pugi::xml_node& node) {
     struct Collector : pugi::xml_tree_walker {
@@ -387,8 +374,13 @@ bool parseExchangeXml(const QByteArray& bytes, const KindFieldMap& map, FormValu
             if (vb::trim(value).isEmpty())
                 continue;
             const FieldPair* pair = map.byValue(QString::fromUtf8(node.name()));
-            if (!pair)
+            if (!pair) {
+                const QString name = QString::fromUtf8(node.name());
+                if (!values->unknownKeys.contains(name))
+                    values->unknownKeys.append(name);
                 continue;
+            }
+            ++values->knownKeys;
             dropped = dropped || removed;
             if (pair->FieldName == kBoundaryField) {
                 if (!boundaryStringWellFormed(value)) {

@@ -243,11 +243,24 @@ QString readLossMessage(const FormValues& values) {
     return parts.join(u'\n');
 }
 
+QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath) {
+    if (values.unknownKeys.isEmpty())
+        return {};
+    QString text = QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") +
+                   values.unknownKeys.join(QStringLiteral("、"));
+    // Mostly unknown keys: the file was written under another field map.
+    if (values.unknownKeys.size() > values.knownKeys)
+        text += QStringLiteral("\n该文件可能是用另一数据词典保存的；当前使用的数据词典：") + dictionaryPath;
+    return text;
+}
+
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
                        const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
-                       bool* lossy) {
+                       bool* lossy, QStringList* unknownKeys) {
     if (lossy)
         *lossy = false;
+    if (unknownKeys)
+        unknownKeys->clear();
     if (!fs::fileExists(path))
         return 0;
     const QString ext = fs::extension(path);
@@ -270,11 +283,23 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     if (!chosen.isEmpty())
         losses += (losses.isEmpty() ? QString() : QStringLiteral("\n")) +
                   QStringLiteral("以下字段的值已按代码表选为：") + chosen.join(QStringLiteral("、"));
-    if (!losses.isEmpty()) {
-        dialogs().message(QStringLiteral("提示"), losses, MsgIcon::Exclamation);
-        if (lossy)
-            *lossy = true;
-    }
+    // Keys the map does not know are named; the file keeps them until a save replaces it.
+    // A kind the dictionary holds no field of reads nothing, and says so instead.
+    const QString noFields = (fs::sameName(ext, QStringLiteral("TXT")) ? textKeyMap : xmlNameMap).count() == 0
+                                 ? kindWithoutFields(form.kind())
+                                 : QString();
+    const QString unknown = noFields.isEmpty() ? unknownKeysMessage(values, dictionary().path())
+                                         : noFields + QStringLiteral("，文件的内容未读入");
+    QStringList parts;
+    for (const QString& part : {losses, unknown})
+        if (!part.isEmpty())
+            parts << part;
+    if (!parts.isEmpty())
+        dialogs().message(QStringLiteral("提示"), parts.join(u'\n'), MsgIcon::Exclamation);
+    if (lossy)
+        *lossy = !losses.isEmpty();
+    if (unknownKeys)
+        *unknownKeys = values.unknownKeys;
     return -1;
 }
 

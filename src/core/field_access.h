@@ -65,15 +65,21 @@ void noteRepeatedFields(FormValues* values);
 // were dropped; "" when it held neither.
 QString readLossMessage(const FormValues& values);
 
+// What the user is told after loading a file whose keys (or elements) the dictionary does
+// not know: they are named, and when most of the file's keys are unknown the dictionary in
+// use (dictionaryPath) too; "" when there are none.
+QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath);
+
 // Reads a submission file into the form by its extension (.txt or .xml, any case).
 // -1 on success, 0 when the file is missing, cannot be read, is malformed, has another
 // extension or holds a boundary the control refuses. Messages come from the readers; the form is touched only after a whole file
 // was read successfully. A file loaded with losses (readLossMessage) or with values that
 // selected a list item by containment (named as "以下字段的值已按代码表选为：" and the
 // fields) is then named to the user once ("提示") and *lossy is set, so the form can count
-// as changed.
+// as changed. Keys the map does not know are named in the same message and listed in
+// *unknownKeys.
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
                        const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
-                       bool* lossy = nullptr);
+                       bool* lossy = nullptr, QStringList* unknownKeys = nullptr);
 
 } // namespace mf

@@ -52,6 +52,10 @@ struct FormValues {
     // whether characters were dropped (bytes that make no character, NULs and the like).
     QStringList repeatedFields;
     bool droppedCharacters = false;
+    // Reading only: the keys (text) or element names (XML) with a value that the field map
+    // does not know, each once in file order, and how many keys with a value it knew.
+    QStringList unknownKeys;
+    int knownKeys = 0;
 
     // Records that a special field (boundary, check boxes) was given again as next.
     template <typename T>

@@ -39,6 +39,15 @@ void setKindFile(int kind, const QString& path, const QByteArray& stamp) {
     AppState& st = state();
     st.KindFilePath[kind] = path;
     st.KindFileStamp[kind] = path.isEmpty() ? QByteArray() : stamp;
+    if (path.isEmpty()) st.KindUnknownKeys[kind].clear();
+}
+
+bool confirmDroppingUnknownKeys(int kind, const QString& target) {
+    if (!isKind(kind)) return true;
+    const QStringList& keys = state().KindUnknownKeys[kind];
+    if (keys.isEmpty() || !sameFile(target, state().KindFilePath[kind])) return true;
+    return dialogs().askYesNoDefaultNo(QStringLiteral("文件中以下字段不在当前数据词典中，保存后将从文件中删除：") +
+                                       keys.join(QStringLiteral("、")) + QStringLiteral("\n是否仍然保存?"));
 }
 
 std::unique_ptr<SaveLock> lockForSave(int kind, const QString& target) {

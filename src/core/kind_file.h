@@ -15,6 +15,11 @@ void setKindFile(int kind, const QString& path);
 // The same with what the file held when it was read (taken before reading it).
 void setKindFile(int kind, const QString& path, const QByteArray& stamp);
 
+// Before a save of the kind over target: when target is the kind's file and that file held
+// keys the dictionary did not know (AppState::KindUnknownKeys), asks whether to save and drop
+// them (否 is the default). True when the save may go on.
+bool confirmDroppingUnknownKeys(int kind, const QString& target);
+
 // Takes the save lock of target for a save of the kind. When target is the kind's file and
 // another program changed it since this program last read or wrote it, the lock is let go
 // and "文件已被其他程序修改，是否覆盖？" asked (否 is the default); after 是 the lock is taken

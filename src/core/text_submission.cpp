@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/boundary_walkers.h"
 #include "core/dictionary.h"
+#include "core/exchange_xml.h"
 #include "core/field_access.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
@@ -324,8 +325,12 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
         const QString value = line.mid(eq + 1);
         continuing = false;
         current = -1;
+        // The boundary's count line, 共伴生类型 and 变更类型 go by the keys the map gives
+        // those field names and by their literal keys, so a file reads back under any map.
+        const FieldPair* pair = map.byValue(key);
+        const bool countLine = key == kCoordinateCountKey || (pair && pair->FieldName == kBoundaryField);
         QString boundary;
-        if (key == kCoordinateCountKey) {
+        if (countLine) {
             const auto count = vb::isNumeric(value) ? vb::toInt32(vb::val(value)) : std::nullopt;
             if (!count || *count < 0) {
                 coordinateError();
@@ -334,17 +339,26 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
             if (!readCoordinateLines(lines, i + 1, *count, &boundary))
                 return false;
             i += *count;
+            if (!pair)
+                pair = map.byFieldName(kBoundaryField);
+        } else if (!pair && (key == kTogetherField || key == kChangeTypeField)) {
+            pair = map.byFieldName(key);
         }
-        const FieldPair* pair = map.byValue(key);
-        if (!pair)
+        if (!pair) {
+            if (!value.isEmpty() && !values->unknownKeys.contains(key))
+                values->unknownKeys.append(key);
+            // Its continuation lines belong to it, also those holding "=".
+            continuing = true;
             continue;
-        if (key == kCoordinateCountKey) {
+        }
+        ++values->knownKeys;
+        if (countLine) {
             values->noteRepeated(values->boundary, boundary, pair->FieldName);
             values->boundary = boundary;
-        } else if (key == kChangeTypeField) {
+        } else if (pair->FieldName == kChangeTypeField) {
             values->noteRepeated(values->changeTypes, value, pair->FieldName);
             values->changeTypes = value;
-        } else if (key == kTogetherField) {
+        } else if (pair->FieldName == kTogetherField) {
             values->noteRepeated(values->checkTogether, vb::val(value) == 2, pair->FieldName);
             values->checkTogether = vb::val(value) == 2;
         } else {

@@ -100,17 +100,21 @@ TEST(DictionaryLoad, OpenDictionaryUsesTheDictFolderOfTheDataPath) {
     // Every kind has its field: categories 1, 3, 4 and the four keys of category 2.
     const QString everyKind = trancodeRow("1", "甲", "A", "甲") + trancodeRow("2", "乙", "B", "乙", "乙", "乙", "乙") +
                               trancodeRow("3", "丙", "C", "丙") + trancodeRow("4", "丁", "D", "丁");
-    for (bool complete : {true, false}) {
-        // Without category 4 the annual report would be saved without any field.
-        DictFixture f(baseDictRows() + (complete ? everyKind : everyKind.left(everyKind.lastIndexOf("INSERT"))));
+    // Without category 4 the start goes on, the annual report without fields; without any
+    // pair every save would write an empty application.
+    const QString withoutKind7 = everyKind.left(everyKind.lastIndexOf("INSERT"));
+    for (const QString& rows : {everyKind, withoutKind7, QString()}) {
+        const bool starts = !rows.isEmpty();
+        DictFixture f(baseDictRows() + rows);
         QTemporaryDir data;
         ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("DICT")));
         ASSERT_TRUE(QFile::copy(f.path(), data.path() + QStringLiteral("/DICT/系统词典.db")));
         QString error;
-        EXPECT_EQ(OpenDictionary(data.path(), &error), complete) << error.toStdString();
-        EXPECT_EQ(dictionary().isOpen(), complete);
-        if (complete) EXPECT_EQ(dictionary().mineralList().size(), 1);
-        else EXPECT_EQ(error, QStringLiteral("数据词典 %1/DICT/系统词典.db：TRANCODE 中没有第 7 类申请的字段").arg(data.path()));
+        EXPECT_EQ(OpenDictionary(data.path(), &error), starts) << error.toStdString();
+        EXPECT_EQ(dictionary().isOpen(), starts);
+        if (starts) EXPECT_EQ(dictionary().mineralList().size(), 1);
+        else EXPECT_EQ(error, QStringLiteral("数据词典 %1/DICT/系统词典.db：TRANCODE 中没有任何一类申请的字段").arg(data.path()));
+        EXPECT_EQ(kindWithoutFields(7).isEmpty(), rows == everyKind);
         dictionary().close();
     }
     QString error;
@@ -158,11 +162,33 @@ TEST(DictionaryFieldMaps, CategoriesMapToKindsAndOthersAreIgnored) {
 
 TEST(DictionaryFieldMaps, AnEmptyKeyColumnKeepsTheRowOutEvenWithAnElementName) {
     Loaded l(trancodeRow("1", "甲", "JIA", "") + trancodeRow("1", "乙", "YI", QString()) +
-             trancodeRow("1", "丙", "", "丙键"));
+             trancodeRow("1", "丙", "BING", "丙键"));
     ASSERT_TRUE(l.ok);
     EXPECT_EQ(fieldNames(l.dict.textKeyMap(5)), QStringList{"丙"});
     EXPECT_EQ(fieldNames(l.dict.xmlNameMap(5)), QStringList{"丙"});
-    EXPECT_EQ(values(l.dict.xmlNameMap(5)), QStringList{""});
+    EXPECT_EQ(values(l.dict.xmlNameMap(5)), QStringList{"BING"});
+}
+
+// A key or element name that a saved file could not carry and give back fails the load,
+// naming the row, the field and why; one that can is taken (an Extension B character too).
+TEST(DictionaryFieldMaps, KeysThatCannotBeWrittenAndReadBackFailTheLoad) {
+    struct Case { const char *key, *element, *reason; };   // reason "": the row loads
+    const Case cases[] = {
+        {"甲=乙", "JIA", "文本键“甲=乙”含有“=”"}, {"甲\n乙", "JIA", "文本键含有换行"}, {"甲\r", "JIA", "文本键含有换行"},
+        {" 甲", "JIA", "首尾有空白"}, {"甲 ", "JIA", "首尾有空白"}, {"***甲", "JIA", "续行标记"},
+        {"矿区范围拐点坐标与标高的总行数", "JIA", "只能属于字段 区域坐标"}, {"甲", "", "英文名“”不是有效的 XML 元素名"},
+        {"甲", "1JIA", "不是有效的 XML 元素名"}, {"甲", "JI A", "不是有效"}, {"甲", "JIA<", "不是有效"}, {"甲 乙𠀀", "字段𠀀.名-1", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        DictFixture f(baseDictRows() + trancodeRow("2", "乙", "YI", "乙") +
+                      trancodeRow("4", "矿山名称", QString::fromUtf8(c.element), QString::fromUtf8(c.key)));
+        Dictionary d;
+        QString error;
+        EXPECT_EQ(d.open(f.path(), &error), !*c.reason) << error.toStdString();
+        EXPECT_TRUE(!*c.reason || (error.startsWith(QStringLiteral("TRANCODE 第 2 行（字段 矿山名称，第 7 类申请）：")) &&
+                                   error.contains(QString::fromUtf8(c.reason)))) << error.toStdString();
+    }
 }
 
 TEST(DictionaryFieldMaps, PairsKeepTheStoredOrderWithinAKind) {

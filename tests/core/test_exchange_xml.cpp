@@ -143,8 +143,8 @@ TEST_F(ExchangeXml, ValuesKeepTheirTextAndDropControlCharacters) {
 TEST_F(ExchangeXml, ReaderTakesEveryDataPartAndOnlyMappedElements) {
     const QByteArray bytes =
         "<APP><DATA><SQR>甲</SQR><UNKNOWN>x</UNKNOWN><!--c--><KSMC><![CDATA[a<b]]></KSMC>"
-        "<BGLX>1021101</BGLX><GBSLX>2</GBSLX></DATA><OTHER><TBR>不读</TBR></OTHER>"
-        "<DATA><TBR>乙</TBR><QYZB>0,</QYZB></DATA></APP>";
+        "<BGLX>1021101</BGLX><GBSLX>2</GBSLX><EMPTY> </EMPTY></DATA><OTHER><TBR>不读</TBR></OTHER>"
+        "<DATA><TBR>乙</TBR><QYZB>0,</QYZB><键𠀀>y</键𠀀><UNKNOWN>z</UNKNOWN></DATA></APP>";
     const FormValues v = parse(bytes);
     ASSERT_EQ(v.fields.size(), 3);
     EXPECT_EQ(v.fields.at(1).value, "a<b");
@@ -152,6 +152,9 @@ TEST_F(ExchangeXml, ReaderTakesEveryDataPartAndOnlyMappedElements) {
     EXPECT_EQ(v.changeTypes, "1021101");
     EXPECT_EQ(v.checkTogether, true);
     EXPECT_EQ(v.boundary, "0,");
+    // Elements with a value that the map does not know, each once; fewer than the known ones.
+    EXPECT_EQ(v.unknownKeys, (QStringList{"UNKNOWN", "键𠀀"}));
+    EXPECT_EQ(v.knownKeys, 6);
 }
 
 TEST_F(ExchangeXml, MalformedOrHostileDocumentsFailWithoutLoading) {

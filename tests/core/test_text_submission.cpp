@@ -204,6 +204,9 @@ TEST_F(TextSubmission, AnotherKindsFileLoadsTheCurrentFormsKeysOnly) {
     EXPECT_TRUE(readInto(*f, path));
     EXPECT_EQ(f->text(ControlArray::ChTXT, 0), source->text(ControlArray::ChTXT, 0));
     EXPECT_EQ(f->text(ControlArray::ChTXT, 15), source->text(ControlArray::ChTXT, 15));
+    // A dictionary without fields of the kind reads nothing and says so, not key by key.
+    EXPECT_EQ(ReadSubmissionFile(path, *makeForm(3), KindFieldMap{3, {}}, KindFieldMap{3, {}}, mineralLookup()), -1);
+    EXPECT_TRUE(dialogs.lastMessage().text.endsWith("中没有【采矿延续】申请的字段，文件的内容未读入"));
 }
 
 TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
@@ -213,7 +216,7 @@ TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
     const QString path = writeLines(
         "s.txt", {"[登记项目]", "***采矿变更登记项目内容***", "", "申请人=甲", "***续",
                   "变更类型=1111111", "***不属于任何字段", "共伴生类型=2", "未知键=x", "***丢弃",
-                  "申请人=乙"});
+                  "***丢弃=也属于未知键", "申请人=乙"});
     FormValues v;
     ASSERT_TRUE(ReadTextSubmission(path, map, &v));
     ASSERT_EQ(v.fields.size(), 2);
@@ -223,6 +226,26 @@ TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
     EXPECT_EQ(v.changeTypes, "1111111");
     EXPECT_EQ(v.checkTogether, true);
     EXPECT_FALSE(v.boundary.has_value());
+    EXPECT_EQ(v.unknownKeys, QStringList{"未知键"});
+
+    // The count line and both check boxes go by the keys the map gives their field names and
+    // by their literal keys; a map without the boundary names its count line.
+    KindFieldMap own = fixtureMap(2, false);
+    for (FieldPair& p : own.Pairs)
+        if (p.FieldName == "共伴生类型" || p.FieldName == "变更类型" || p.FieldName == "区域坐标") p.Value = "K_" + p.Value;
+    struct Case { KindFieldMap map; QStringList lines; std::optional<QString> types, boundary; QStringList unknown; };
+    const Case cases[] = {
+        {own, {"K_共伴生类型=2", "K_变更类型=10100", "K_矿区范围拐点坐标与标高的总行数= 2", "XY001=1,3800000,38500000",
+               "XY002=标高,500,200,,"}, "10100", "1,1,1,3800000,38500000,500,200,,,", {}},
+        {own, {"共伴生类型=2", "变更类型=01010", "矿区范围拐点坐标与标高的总行数= 0"}, "01010", "0,", {}},
+        {fixtureMap(3, false), {"变更类型=01010", "矿区范围拐点坐标与标高的总行数= 0"}, {}, {}, {"变更类型", kCoordinateCountKey}},
+    };
+    for (const Case& c : cases) {
+        FormValues w;
+        ASSERT_TRUE(parseTextSubmission(QStringList{"[登记项目]", "***采矿变更登记项目内容***", ""} + c.lines, c.map, &w));
+        EXPECT_EQ(std::tuple(w.checkTogether.value_or(false), w.changeTypes, w.boundary, w.unknownKeys),
+                  std::tuple(c.types.has_value(), c.types, c.boundary, c.unknown)) << c.lines.join(' ').toStdString();
+    }
 }
 
 TEST_F(TextSubmission, CharactersOutsideGbkSurvive) {

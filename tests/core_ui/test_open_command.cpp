@@ -131,6 +131,33 @@ TEST_F(OpenTest, AFileWithARepeatedFieldSaysSoOnceAndCountsAsChanged) {
     }
 }
 
+// Keys the dictionary does not know are named once after loading; a save over that file asks
+// before dropping them: 否 leaves the file as it is and the form changed, 是 saves.
+TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
+    for (const bool txt : {true, false}) {
+        const QString file = savedFile(3, txt ? "other.txt" : "other.xml", "甲"), key = txt ? "XL_旧键" : "EL_OLD";
+        QByteArray bytes = fileBytes(file);
+        if (txt) bytes += encodeGb18030("XL_旧键=旧值\r\n");
+        else bytes.replace("</DATA>", "<EL_OLD>旧值</EL_OLD></DATA>");
+        ASSERT_TRUE(writeBytes(file, bytes));
+        dialogs_.clear();
+        openConfirmed(file);
+        EXPECT_EQ(dialogs_.messageTexts(), (QStringList{kindConfirmation(3), "文件中以下字段不在当前数据词典中，未读入：" + key}));
+        EXPECT_FALSE(state().KindChanged[3]);
+        main_->editor(3)->setText(ControlArray::ChTXT, 0, "乙");
+        for (const MsgAnswer drop : {MsgAnswer::No, MsgAnswer::Yes}) {
+            dialogs_.clear();
+            dialogs_.answer(MsgAnswer::Yes).answer(drop);
+            main_->Toolbar_ButtonMenuClick(txt ? "SAVETXT" : "SAVEXML");
+            EXPECT_EQ(dialogs_.messages().value(1).text, "文件中以下字段不在当前数据词典中，保存后将从文件中删除：" + key + "\n是否仍然保存?");
+            EXPECT_EQ(dialogs_.messages().value(1).buttons, MsgButtons::YesNoDefaultNo);
+            EXPECT_EQ(fileBytes(file) == bytes, drop == MsgAnswer::No);
+            EXPECT_EQ(state().KindChanged[3], drop == MsgAnswer::No);
+        }
+        ASSERT_TRUE(closeEditor(3));
+    }
+}
+
 TEST_F(OpenTest, FilesThatAreGoneOrNoFilesSaySoAndLoadNothing) {
     const QString gone = savedFile(4, "gone.txt", "甲");
     QFile::remove(gone);  // deleted between the dialog and the open

@@ -215,6 +215,11 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     if (!form || !ValidateCurrentForm(form)) return false;
 
     AppState& st = state();
+    // A kind the dictionary holds no field of would be saved empty.
+    if (const QString none = kindWithoutFields(kind); !none.isEmpty()) {
+        dialogs().error(none + QStringLiteral("，不能保存"));
+        return false;
+    }
     const bool text = format == SaveFormat::Text;
     const char* type = text ? "txt" : "xml";
     const QString remembered = main->activityText();
@@ -247,6 +252,13 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         st.PendingFile = path;
     }
 
+    // Keys of that file the dictionary does not know go only when the user says so; 否 keeps
+    // the file as it is and the form changed.
+    if (!confirmDroppingUnknownKeys(kind, st.PendingFile)) {
+        st.PendingFile.clear();
+        return false;
+    }
+
     // Another program saving the same file is waited for; the file and its package are then
     // written by this save alone. A change that program made to the kind's file since this
     // one read or wrote it is replaced only when the user says so.
@@ -276,6 +288,7 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         };
     const PackageReport package = BuildPackage(current, st.PendingFile, textCopy);
     setKindFile(kind, st.PendingFile);
+    st.KindUnknownKeys[kind].clear();
     lock.reset();
     main->setFileText(st.KindFilePath[kind]);
     st.PendingFile.clear();

@@ -36,6 +36,9 @@ std::unique_ptr<TabMain> Startup::finish() {
     const bool opened = dictionary_.get();
     // Which dictionary decides the code lists and the keys of every saved file.
     std::fprintf(stderr, "词典：%s\n", dictionaryFile_.toLocal8Bit().constData());
+    // What the Access library wrote while reading it was held back; only its count is told.
+    if (const int warnings = dictionary().libraryWarnings(); warnings > 0)
+        std::fprintf(stderr, "词典：读取时 Access 数据库库给出 %d 行警告（未显示）\n", warnings);
     if (!opened) {
         // The message stays short; which file, table, row or error it was goes to standard error.
         std::fprintf(stderr, "mining-filer: %s\n", reason_.toLocal8Bit().constData());

@@ -89,7 +89,7 @@ bool EditorWindow::Form_Activate() {
             bool lossy = false;
             const int rc = ReadSubmissionFile(path, *this, dict.textKeyMap(kind_), dict.xmlNameMap(kind_),
                                               [&dict](const QString& code) { return dict.GetMineralName(code); },
-                                              &lossy);
+                                              &lossy, &st.KindUnknownKeys[kind_]);
             loading_ = false;
             if (rc == -1) {
                 setKindFile(kind_, path, stamp);
