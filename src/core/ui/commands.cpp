@@ -242,7 +242,8 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
             dialogs().error(QStringLiteral("文件保存失败：") + refusal);
             return false;
         }
-        if (QFileInfo::exists(path) && !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?")))
+        if (QFileInfo::exists(path) &&
+            !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?") + replacedPackageNote(current, path)))
             return false;
         st.PendingFile = path;
     }
