@@ -432,3 +432,48 @@ TEST_F(ReopenTest, ASaveAsksBeforeReplacingAChangeAnotherProgramMadeToTheFile) {
         QFile::remove(path("C.txt"));
     }
 }
+
+// A new application saved over a file that has a package (a new form, or a form whose list
+// came with another file): the question says that the package's documents go with the old
+// application, and the file gets a package of the new application's own list.
+TEST_F(ReopenTest, ANewApplicationSavedOverAFileWithAPackageTakesNoneOfItsDocuments) {
+    struct Row {
+        const char* ext;
+        bool otherFile;  // the form was saved as B.txt with a document of its own first
+    };
+    for (const Row& row : {Row{"txt", false}, Row{"xml", false}, Row{"txt", true}}) {
+        const std::string what = std::string(row.ext) + (row.otherFile ? ", another file's list" : ", new form");
+        savePackage(row.ext, "甲");
+        open(1)->setText(ControlArray::ChTXT, 0, row.otherFile ? "丙" : "乙");
+        if (row.otherFile) {
+            attachDocument(path("doc2.png"));
+            saveAs("SAVETXT", path("B.txt"));
+            main_->editor(1)->setText(ControlArray::ChTXT, 0, "乙");
+        }
+        dialogs_.clear();
+        QStringList asked;
+        if (row.otherFile) {
+            dialogs_.answer(MsgAnswer::No);  // not over B.txt
+            asked << "是否覆盖当前文件内容?";
+        }
+        dialogs_.answer(MsgAnswer::Yes);
+        saveAs(isXml(row.ext) ? "SAVEXML" : "SAVETXT", file(row.ext));
+        asked << "文件已经存在,是否覆盖?\n原申请文件及其报盘包中的 1 份附件属于原申请，将一并被替换，不会转给新申请。"
+              << "报盘文件保存成功...";
+        EXPECT_EQ(dialogs_.messageTexts(), asked) << what;
+        EXPECT_FALSE(state().KindChanged[1]) << what;
+        if (row.otherFile)
+            EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG2") << what;
+        else
+            EXPECT_FALSE(QFileInfo::exists(path("A"))) << what;
+        closeEditor(1);
+        openConfirmed(file(row.ext));
+        EXPECT_EQ(applicant(), "乙") << what;
+        EXPECT_EQ(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png"), row.otherFile) << what;
+        closeEditor(1);
+        dialogs_.clear();
+        fs::deleteDirTree(path("A"));
+        fs::deleteDirTree(path("B"));
+        for (const char* f : {"A.txt", "A.xml", "B.txt"}) QFile::remove(path(f));
+    }
+}
