@@ -68,12 +68,13 @@ private:
 };
 
 // Read a piece at a time that stays in the processor's cache while it is digested.
-constexpr size_t kDigestBuffer = 256 * 1024;
+constexpr size_t kDigestBuffer = 128 * 1024;
 
 // The digest of the bytes of the file open at fd from its start; "" when it cannot be read.
 DocumentDigests::Digest digestOf(int fd) {
     Hasher h;
-    std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
+    // One buffer per thread for every document read: most are small.
+    thread_local const std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
     for (off_t at = 0;;) {
         const ssize_t n = ::pread(fd, buffer.get(), kDigestBuffer, at);
         if (n < 0 && errno == EINTR) continue;
