@@ -498,66 +498,46 @@ unsigned modeOf(const QString& path) {
 } // namespace
 
 // A save reuses the documents that did not change since the package was built (the old
-// package's file, linked), copies the changed ones, and the old package goes as before.
-// A document is reused from the old package only when its bytes are known to be the same:
-// a new document of the same size and modification time reaches the package, whether the
-// program knows the digest of the package's copy or has to compare the bytes.
+// package's file, linked) and copies the changed ones. Unchanged means the same bytes: a new
+// document of the same size and modification time reaches the package, whether the program
+// knows the digest of the package's copy or has to compare the bytes.
 TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
-    const auto setTime = [](const QString& file, const struct timespec& t) {
-        const struct timespec times[2] = {{0, UTIME_OMIT}, t};
+    const struct timespec scanned = {time(nullptr) - 3600, 0};  // long settled when packaged
+    const auto setTime = [&](const QString& file) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, scanned};
         ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
     };
-    const auto timeOf = [](const QString& file) {
-        struct stat st {};
-        ::stat(QFile::encodeName(file).constData(), &st);
-        return st.st_mtim;
-    };
-    struct Row {
-        const char* change;   // made to the second document after the first save
-        bool digestsKept;     // the work area still knows the digests of the package's copies
-    };
-    for (const Row& row : {Row{"touch -r", true}, Row{"another file chosen", true}, Row{"edited in place", true},
-                           Row{"touch -r", false}, Row{"another file chosen", false}, Row{"edited in place", false},
-                           Row{"none", true}, Row{"none", false}}) {
-        const std::string what = std::string(row.change) + (row.digestsKept ? "" : ", digests lost");
-        ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
-        ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
-        // Scans of an hour ago: long settled when the package is made.
-        setTime(path("s/a.jpg"), {time(nullptr) - 3600, 0});
-        setTime(path("s/b.jpg"), {time(nullptr) - 3600, 0});
-        attach(path("s/a.jpg"), path("s/b.jpg"));
-        ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
-        const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
-        const struct timespec old = timeOf(path("s/b.jpg"));
-        QString second = path("s/b.jpg");
-        const std::string change = row.change;
-        if (change == "touch -r") {
-            ASSERT_TRUE(putBytes(path("s/b.jpg"), "bbbb"));
-            setTime(path("s/b.jpg"), timeOf(F() + "营业执照/营业执照2.jpg"));
-        } else if (change == "another file chosen") {
-            second = path("s/c.jpg");
-            ASSERT_TRUE(putBytes(second, "CCCC"));
-            setTime(second, old);
-        } else if (change == "edited in place") {
-            QFile f(path("s/b.jpg"));
-            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-            ASSERT_TRUE(f.write("b") == 1);
-            f.close();
-            setTime(path("s/b.jpg"), old);
+    for (const bool digestsKept : {true, false}) {
+        for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none"}) {
+            const std::string what = change + (digestsKept ? "" : ", digests lost");
+            ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
+            ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
+            setTime(path("s/a.jpg"));
+            setTime(path("s/b.jpg"));
+            attach(path("s/a.jpg"), path("s/b.jpg"));
+            ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+            const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
+            // The second document: new bytes of the same size, with the time it had.
+            const QString second = path(change == "another file chosen" ? "s/c.jpg" : "s/b.jpg");
+            if (change == "touch -r" || change == "another file chosen") ASSERT_TRUE(putBytes(second, "CCCC"));
+            QFile edited(second);
+            if (change == "edited in place")
+                ASSERT_TRUE(edited.open(QIODevice::ReadWrite) && edited.write("b") == 1 && edited.flush());
+            setTime(second);
+            if (!digestsKept) QFile::remove(state().KindTempDir[1] + "package-digests");
+            const QByteArray expected = readBytes(second);
+            attach(path("s/a.jpg"), second);
+            // Saved twice: the second save compares with what the first one put in the package.
+            for (int save = 0; save < 2; ++save) {
+                ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built) << what;
+                EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a) << what;
+                EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), expected) << what;
+            }
+            EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none") << what;
+            EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      (QStringList{"x", "x.txt"})) << what;
+            QDir(F()).removeRecursively();
         }
-        if (!row.digestsKept) QFile::remove(state().KindTempDir[1] + "package-digests");
-        const QByteArray expected = readBytes(second);
-        attach(path("s/a.jpg"), second);
-        // Saved twice: the second save compares with what the first one put in the package.
-        for (int save = 0; save < 2; ++save) {
-            ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built) << what;
-            EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a) << what;
-            EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), expected) << what;
-        }
-        EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none") << what;
-        EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  (QStringList{"x", "x.txt"})) << what;
-        QDir(F()).removeRecursively();
     }
 }
 
