@@ -111,8 +111,6 @@ void markChanged(TabMain* main, int kind) {
     main->SetToolbarButtonState(QStringLiteral("SAVE"), true);
 }
 
-bool isNewer(const QString& a, const QString& b) { return QFileInfo(a).lastModified() > QFileInfo(b).lastModified(); }
-
 // One application of a package as the question before opening shows it: its file and the
 // values read from it.
 struct Application {
@@ -230,7 +228,9 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     const bool writable = QFileInfo(given).isWritable();
     const bool besideFile = entryExists(beside) && !isPlainDir(beside);
     const Application other = besideFile ? readApplication(beside, kind) : Application{};
-    const Application copy = other.read ? readApplication(src, kind) : Application{src};
+    Application copy;
+    copy.path = src;
+    if (other.read) copy = readApplication(src, kind);
     const bool same = other.read && sameApplication(other, copy);
     const bool besideChosen = QFileInfo(given) == QFileInfo(beside);
     bool loadBeside = same && (writable || besideChosen);
@@ -274,7 +274,7 @@ void openXmlWithPackage(TabMain* main, const QString& xml, const QString& list) 
     const QString copy = own.isEmpty() ? QString() : fs::findInDir(DirOfPath(own), KindTextFileName(kind));
     const Application x = own.isEmpty() ? Application{} : readApplication(xml, kind);
     const Application c = x.read ? readApplication(copy, kind) : Application{};
-    const bool asked = x.read && !sameApplication(x, c);
+    const bool asked = x.read && c.read && !sameApplication(x, c);
     const bool loadXml = !asked || askOpenChosen(x, c, true);
     if (!handToEditor(main, kind, loadXml ? xml : copy)) return;
     bindWorkingList(kind, own);
