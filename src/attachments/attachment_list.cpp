@@ -78,6 +78,8 @@ bool EnsureWorkXml(QString* error) {
     fs::makeDirPath(state().KindTempDir[k]);
     const QString work = workListPath(k);
     if (QFileInfo::exists(work)) return true;
+    // A list started from the template belongs to no package.
+    KindPackageSource(k).clear();
     // A new file of our own, not the template's permissions: an installed read-only
     // template must not give a working list that refuses every change.
     return copyFileAtomic(templatePath(k), work, error);

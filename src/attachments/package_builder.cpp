@@ -54,21 +54,29 @@ QStringList folderEntries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The name an entry the program wrote under name has in dir.
+static QString nameIn(const QString& dir, const QString& name) {
+    const QString found = fs::findInDir(dir, name);
+    return found.isEmpty() ? name : QFileInfo(found).fileName();
+}
+
 ProgramEntries programEntries(const QString& folder, int kind) {
     ProgramEntries pe;
-    pe.top = {kPackageListName.toLower(), kMaterialListName.toLower(), KindTextFileName(kind).toLower()};
-    const QString list = entryPath(folder, kPackageListName);
+    pe.list = nameIn(folder, kPackageListName);
+    pe.top = {pe.list, nameIn(folder, kMaterialListName), nameIn(folder, KindTextFileName(kind))};
+    const QString list = withSlash(folder) + pe.list;
     ListDocument doc;
     if (!isPlainFile(list) || !doc.load(list)) return pe;
     const QString copy = QString::fromUtf8(doc.offer().first_attribute().next_attribute().value());
-    if (isSafeComponent(copy)) pe.top.insert((copy + QStringLiteral(".txt")).toLower());
+    if (isSafeComponent(copy)) pe.top.insert(nameIn(folder, copy + QStringLiteral(".txt")));
     for (const pugi::xpath_node& mn : doc.materials()) {
         const QString fjmc = nodeText(mn.node(), ".//fjmc");
         if (!isSafeComponent(fjmc)) continue;
-        QSet<QString>& docs = pe.materials[fjmc.toLower()];
+        const QString material = nameIn(folder, fjmc);
+        QSet<QString>& docs = pe.materials[material];
         for (const pugi::xpath_node& f : fileEntries(mn.node())) {
             const QString url = nodeText(f.node(), ".//fileUrl");
-            if (url.startsWith(kLocalPrefix)) docs.insert(url.mid(kLocalPrefix.size()).toLower());
+            if (url.startsWith(kLocalPrefix)) docs.insert(nameIn(withSlash(folder) + material, url.mid(kLocalPrefix.size())));
         }
     }
     return pe;
@@ -105,6 +113,12 @@ private:
     QElapsedTimer shown_;
 };
 
+// The digests of the documents of the kind's last built package, in its work folder.
+QString digestsPath(int kind) {
+    const QString dir = state().KindTempDir[kind];
+    return dir.isEmpty() ? QString() : withSlash(dir) + QStringLiteral("package-digests");
+}
+
 QString oldBase(const QString& previousPath) {
     const QFileInfo info(previousPath);
     const qsizetype dot = info.fileName().lastIndexOf(u'.');
@@ -117,8 +131,9 @@ QString oldBase(const QString& previousPath) {
 class PackageWriter {
 public:
     // replaced: the package this one replaces, whose unchanged documents are reused.
-    PackageWriter(int kind, const QString& B, QStringList sources, const QString& replaced, PackageReport& report)
-        : kind_(kind), B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report) {}
+    PackageWriter(int kind, const QString& B, QStringList sources, const QString& replaced, PackageReport& report,
+                  const DocumentDigests& digests)
+        : kind_(kind), B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report), digests_(digests) {}
 
     // The packaged documents and their entries; false (with report.error) on a write failure.
     bool writeDocuments(ListDocument& doc, BusyScope& busy) {
@@ -176,6 +191,9 @@ public:
     const QStringList& workUrls() const { return workUrls_; }
     // Per material: its new name where it was renamed, "" for the others.
     const QStringList& workNames() const { return workNames_; }
+    // The documents placed, relative to the package, with the digest of their bytes where it
+    // is known.
+    const QList<QPair<QString, DocumentDigests::Digest>>& placed() const { return placed_; }
 
 private:
     struct Placed {
@@ -253,10 +271,12 @@ private:
                 previous = entryPath(material, target);
         }
         QString why;
-        switch (placeDocument(from, withSlash(dir) + target, follow, previous, &why)) {
+        DocumentDigests::Digest digest;
+        switch (placeDocument(from, withSlash(dir) + target, follow, previous, &digests_, &digest, &why)) {
         case CopyFault::None:
             used.insert(target.toLower());
             p.name = target;
+            if (!digest.isEmpty()) placed_.append({folderName + u'/' + target, digest});
             break;
         case CopyFault::Source:
             break;
@@ -273,6 +293,8 @@ private:
     QStringList sources_;
     QString replaced_;
     PackageReport& report_;
+    const DocumentDigests& digests_;
+    QList<QPair<QString, DocumentDigests::Digest>> placed_;
     QStringList lines_{QString()};
     QStringList workUrls_;
     QStringList workNames_;
@@ -363,6 +385,28 @@ QString packageFolderFor(const QString& savedPath, int kind) {
 
 QString KindTextFileName(int kind) { return kindPackageTextName(kind); }
 
+// True when the kind's working list is the one of the package beside savedPath: the file is
+// the one the editor had, or the list came with that package (opened from it or built into
+// it). A new form's list, or another file's, is not.
+static bool listBelongsTo(int kind, const QString& previousPath, const QString& savedPath) {
+    if (!previousPath.isEmpty() && cleanDir(previousPath) == cleanDir(savedPath)) return true;
+    const QString folder = withoutSlash(packageFolderFor(savedPath, kind));
+    return isPlainFile(workListPath(kind)) && !folder.isEmpty() && cleanDir(KindPackageSource(kind)) == cleanDir(folder);
+}
+
+QString replacedPackageNote(const QString& previousPath, const QString& target) {
+    const int kind = state().CurrentKind;
+    if (!isKind(kind) || listBelongsTo(kind, previousPath, target)) return QString();
+    const QString folder = withoutSlash(packageFolderFor(target, kind));
+    if (folder.isEmpty() || !isPackageFolder(folder, kind)) return QString();
+    const ProgramEntries pe = programEntries(folder, kind);
+    int count = 0;
+    for (auto it = pe.materials.cbegin(); it != pe.materials.cend(); ++it)
+        for (const QString& doc : it.value()) count += isPlainFile(withSlash(folder) + it.key() + u'/' + doc) ? 1 : 0;
+    if (count == 0) return QString();
+    return QStringLiteral("\n原申请文件及其报盘包中的 %1 份附件属于原申请，将一并被替换，不会转给新申请。").arg(count);
+}
+
 QString& KindPackageSource(int kind) {
     static std::array<QString, kKindCount + 1> sources;
     return sources[isKind(kind) ? kind : 0];
@@ -386,6 +430,10 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     const bool exists = entryExists(folder);
     const bool isPackage = ownCopy ? isPlainDir(folder) : isPackageFolder(folder, kind);
 
+    // A new application replaces the old one's package with one of its own list (the
+    // template for a new form); none of the old package's documents comes with it.
+    const bool belongs = listBelongsTo(kind, previousPath, savedPath);
+    if (!belongs) EnsureWorkXml();
     // Without its list the package is left exactly as it is: the list is what says what the
     // package holds.
     const QString W = workListPath(kind);
@@ -409,7 +457,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     // (or last built into), the package of the previous file, the package being replaced.
     QStringList sources;
     for (const QString& s : {KindPackageSource(kind), savedPath != previousPath ? oldBase(previousPath) : QString(),
-                             isPackage && exists ? folder : QString()}) {
+                             isPackage && exists && belongs ? folder : QString()}) {
         const QString c = cleanDir(s);
         if (!c.isEmpty() && !sources.contains(c)) sources << c;
     }
@@ -445,7 +493,8 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
         return abandon();
     }
 
-    PackageWriter writer(kind, B, sources, isPackage && exists ? folder : QString(), report);
+    const DocumentDigests digests(digestsPath(kind));
+    PackageWriter writer(kind, B, sources, isPackage && exists ? folder : QString(), report, digests);
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
     if (!writeNewFile(withSlash(B) + kPackageListName, doc.bytes(), &why)) {
@@ -475,6 +524,12 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     const qsizetype keptBefore = report.kept.size();
     if (!old.isEmpty()) retire(old, folder, kind, report);
     if (report.kept.size() != keptBefore) syncFolder(folder);
+
+    // The documents as they now lie in the package, the old one gone: what the next save
+    // compares its sources with.
+    DocumentDigests kept(digestsPath(kind));
+    for (const auto& [rel, digest] : writer.placed()) kept.remember(withSlash(folder) + rel, digest);
+    kept.save();
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;

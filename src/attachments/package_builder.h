@@ -61,6 +61,12 @@ using ApplicationCopyWriter = std::function<bool(const QString& path, QString* e
 PackageReport BuildPackage(const QString& previousPath, const QString& savedPath,
                            const ApplicationCopyWriter& writeCopy = {});
 
+// The note the question before a save over target adds when target's package belongs to
+// the application being replaced rather than to the kind's working list (a new form, or a
+// list that came with another file): that package's documents go with the old application.
+// "" when there is nothing to add. previousPath: the kind's file before the save.
+QString replacedPackageNote(const QString& previousPath, const QString& target);
+
 // Before a file is opened: what a save of it that was killed while putting its package in
 // place left is put right, the newest complete package taking the package folder's place.
 // The caller holds the file's save lock.

@@ -43,10 +43,14 @@ void retire(const QString& old, const QString& dest, int kind, PackageReport& re
 void cleanLeftovers(const QString& parent, const QString& stem, const QString& folder, int kind,
                     const QString& reference, PackageReport& report);
 
-// The names the program writes into a package folder, read from the folder's own list.
+// The entries the program wrote into a package folder, read from the folder's own list, each
+// by the exact name it has in the folder: the exact name the list gives, or where that is
+// missing the one entry whose name differs from it only in case. Every other entry, a case
+// variant of a listed name included, is the user's.
 struct ProgramEntries {
-    QSet<QString> top;                         // files at the top, lower case
-    QHash<QString, QSet<QString>> materials;   // material folder -> its documents, lower case
+    QString list;                              // the list's name in the folder
+    QSet<QString> top;                         // files at the top
+    QHash<QString, QSet<QString>> materials;   // material folder -> its documents
 };
 
 ProgramEntries programEntries(const QString& folder, int kind);
@@ -58,23 +62,22 @@ void walkPackage(const QString& folder, const ProgramEntries& pe, Own onOwn, For
     QString list;
     for (const QString& name : folderEntries(folder)) {
         const QString path = withSlash(folder) + name;
-        const QString lower = name.toLower();
         const bool dir = isPlainDir(path);
-        if (pe.top.contains(lower) && !dir) {
+        if (pe.top.contains(name) && !dir) {
             // The list goes last: as long as it is there, it tells what else is the program's.
-            if (lower == kPackageListName.toLower() && list.isEmpty())
+            if (name == pe.list && list.isEmpty())
                 list = path;
             else
                 onOwn(path, false);
-        } else if (pe.materials.contains(lower)) {
+        } else if (pe.materials.contains(name)) {
             if (!dir) {
                 onOwn(path, false);  // a link where a material folder belongs
                 continue;
             }
-            const QSet<QString> docs = pe.materials.value(lower);
+            const QSet<QString> docs = pe.materials.value(name);
             for (const QString& sub : folderEntries(path)) {
                 const QString subPath = withSlash(path) + sub;
-                if (docs.contains(sub.toLower()) && !isPlainDir(subPath))
+                if (docs.contains(sub) && !isPlainDir(subPath))
                     onOwn(subPath, false);
                 else
                     onForeign(subPath, name + u'/' + sub);

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -13,12 +14,16 @@
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 namespace mf {
 
@@ -44,14 +49,69 @@ struct Fd {
 
 std::atomic<bool> syncThreadsFail{false};
 
-// Copies src into the new file dst; with keepTime dst takes src's modification time.
-CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime, QString* error);
+// The digest of a document's bytes, fed as they are read.
+class Hasher {
+public:
+    Hasher() : state_(XXH3_createState(), &XXH3_freeState) {
+        if (!state_) throw std::bad_alloc();
+        XXH3_128bits_reset(state_.get());
+    }
+    void add(const char* data, size_t size) { XXH3_128bits_update(state_.get(), data, size); }
+    DocumentDigests::Digest digest() const {
+        XXH128_canonical_t c;
+        XXH128_canonicalFromHash(&c, XXH3_128bits_digest(state_.get()));
+        return QByteArray(reinterpret_cast<const char*>(c.digest), sizeof c.digest).toHex();
+    }
 
-bool sameBytes(const QString& a, const QString& b, bool followA) {
+private:
+    std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state_;
+};
+
+// Read a piece at a time that stays in the processor's cache while it is digested.
+constexpr size_t kDigestBuffer = 128 * 1024;
+
+// The digest of the bytes of the file open at fd from its start; "" when it cannot be read.
+DocumentDigests::Digest digestOf(int fd) {
+    Hasher h;
+    // One buffer per thread for every document read: most are small.
+    thread_local const std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer.get(), kDigestBuffer, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {};
+        if (n == 0) return h.digest();
+        h.add(buffer.get(), size_t(n));
+        at += n;
+    }
+}
+
+DocumentDigests::Digest digestOfFile(const QString& path, bool follow) {
+    Fd f;
+    f.fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
+    if (f.fd < 0) return {};
+    ::posix_fadvise(f.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return digestOf(f.fd);
+}
+
+QByteArray statKey(const struct stat& st) {
+    auto ns = [](const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' ' +
+           QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(ns(st.st_mtim)) + ' ' +
+           QByteArray::number(ns(st.st_ctim));
+}
+
+// Copies src into the new file dst; with keepTime dst takes src's modification time; with
+// digest the digest of the bytes dst holds.
+CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime,
+                   DocumentDigests::Digest* digest, QString* error);
+
+// True when both files hold the same bytes; *digest then gets their digest.
+bool sameBytes(const QString& a, const QString& b, bool followA, DocumentDigests::Digest* digest = nullptr) {
     Fd fa, fb;
     fa.fd = ::open(native(a).constData(), O_RDONLY | O_CLOEXEC | (followA ? 0 : O_NOFOLLOW));
     fb.fd = ::open(native(b).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fa.fd < 0 || fb.fd < 0) return false;
+    Hasher h;
     std::unique_ptr<char[]> x(new char[kCopyBuffer]), y(new char[kCopyBuffer]);
     for (;;) {
         const ssize_t n = ::read(fa.fd, x.get(), kCopyBuffer);
@@ -62,8 +122,13 @@ bool sameBytes(const QString& a, const QString& b, bool followA) {
             if (got <= 0) return false;
             m += got;
         }
-        if (n == 0) return ::read(fb.fd, y.get(), 1) == 0;
+        if (n == 0) {
+            if (::read(fb.fd, y.get(), 1) != 0) return false;
+            if (digest) *digest = h.digest();
+            return true;
+        }
         if (std::memcmp(x.get(), y.get(), size_t(n)) != 0) return false;
+        if (digest) h.add(x.get(), size_t(n));
     }
 }
 
@@ -100,36 +165,76 @@ QString entryPath(const QString& dir, const QString& name) {
 }
 
 CopyFault copyStreaming(const QString& src, const QString& dst, bool followSourceLink, QString* error) {
-    return copyInto(src, dst, followSourceLink, false, error);
+    return copyInto(src, dst, followSourceLink, false, nullptr, error);
+}
+
+DocumentDigests::DocumentDigests(QString file) : file_(std::move(file)) {
+    if (file_.isEmpty()) return;
+    QFile in(file_);
+    if (!in.open(QIODevice::ReadOnly)) return;
+    // Each line: the digest, then the key of the file it belongs to. A line that is not whole
+    // is left out.
+    for (const QByteArray& line : in.readAll().split('\n')) {
+        const qsizetype blank = line.indexOf(' ');
+        if (blank != 32 || line.count(' ') != 5) continue;
+        known_.insert(line.mid(blank + 1), line.left(blank));
+    }
+}
+
+DocumentDigests::Digest DocumentDigests::known(const QString& path) const {
+    struct stat st {};
+    if (::lstat(native(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    const QByteArray key = statKey(st);
+    const Digest d = remembered_.value(key);
+    return d.isEmpty() ? known_.value(key) : d;
+}
+
+void DocumentDigests::remember(const QString& path, const Digest& digest) {
+    struct stat st {};
+    if (digest.size() == 32 && ::lstat(native(path).constData(), &st) == 0 && S_ISREG(st.st_mode))
+        remembered_.insert(statKey(st), digest);
+}
+
+bool DocumentDigests::save() const {
+    if (file_.isEmpty()) return false;
+    QByteArray text;
+    for (auto it = remembered_.cbegin(); it != remembered_.cend(); ++it) text += it.value() + ' ' + it.key() + '\n';
+    // The work area lasts one run of the program: nothing here needs to outlive a crash.
+    QSaveFile out(file_);
+    out.setDirectWriteFallback(false);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
 }
 
 CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,
-                        QString* error) {
+                        const DocumentDigests* digests, DocumentDigests::Digest* digest, QString* error) {
+    DocumentDigests::Digest local;
+    if (!digest) digest = &local;
+    digest->clear();
     struct stat s {}, p {};
     if (!previous.isEmpty() &&
         ::fstatat(AT_FDCWD, native(src).constData(), &s, followSourceLink ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(s.st_mode) && ::lstat(native(previous).constData(), &p) == 0 && S_ISREG(p.st_mode) &&
         s.st_size == p.st_size) {
         bool same = s.st_dev == p.st_dev && s.st_ino == p.st_ino;
-        if (!same) {
-            // The package's copy took the source's time when it was made (its change time);
-            // a source changed again within the clock's step after that keeps its time. The
-            // step is a tick of the kernel's clock, or two seconds on a drive that keeps
-            // coarse times (FAT).
-            auto ns = [](const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
-            const bool sameTime = ns(s.st_mtim) == ns(p.st_mtim);
-            const qint64 step = s.st_mtim.tv_nsec % 1000000 == 0 ? 2000000000 : 50000000;
-            const bool settled = ns(p.st_ctim) - ns(s.st_mtim) > step;
-            same = (sameTime && settled) || sameBytes(src, previous, followSourceLink);
+        if (same) {
+            if (digests) *digest = digests->known(previous);
+        } else if (const DocumentDigests::Digest old = digests ? digests->known(previous) : QByteArray();
+                   !old.isEmpty()) {
+            // The package's copy is known: the source is read once.
+            *digest = digestOfFile(src, followSourceLink);
+            same = *digest == old;
+        } else {
+            same = sameBytes(src, previous, followSourceLink, digest);
         }
         if (same && ::link(native(previous).constData(), native(dst).constData()) == 0) return CopyFault::None;
     }
-    return copyInto(src, dst, followSourceLink, true, error);
+    return copyInto(src, dst, followSourceLink, true, digest, error);
 }
 
 namespace {
 
-CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime, QString* error) {
+CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink, bool keepTime,
+                   DocumentDigests::Digest* digest, QString* error) {
     auto fail = [&](CopyFault fault, const QString& path, int err) {
         if (error) *error = describeFileError(path, fileErrorReason(err));
         return fault;
@@ -142,8 +247,11 @@ CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink
     if (!S_ISREG(st.st_mode)) return fail(CopyFault::Source, src, EISDIR);
 
     Fd out;
-    out.fd = ::open(native(dst).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    out.fd = ::open(native(dst).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out.fd < 0) return fail(CopyFault::Target, dst, errno);
+    std::optional<Hasher> hasher;
+    if (digest) hasher.emplace();
+    bool kernelCopied = false;
     ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     std::unique_ptr<char[]> buffer(new char[kCopyBuffer]);  // only where the kernel cannot copy
     auto abandon = [&](CopyFault fault, const QString& path, int err) {
@@ -156,7 +264,10 @@ CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink
     for (bool kernel = true;;) {
         if (kernel) {
             const ssize_t moved = ::copy_file_range(in.fd, nullptr, out.fd, nullptr, size_t(8 * kCopyBuffer), 0);
-            if (moved > 0) continue;
+            if (moved > 0) {
+                kernelCopied = true;
+                continue;
+            }
             if (moved == 0) break;
             if (errno == EINTR) continue;
             if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP && errno != EPERM)
@@ -170,6 +281,7 @@ CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink
             return abandon(CopyFault::Source, src, errno);
         }
         if (got == 0) break;
+        if (hasher) hasher->add(buffer.get(), size_t(got));
         for (ssize_t done = 0; done < got;) {
             const ssize_t put = ::write(out.fd, buffer.get() + done, size_t(got - done));
             if (put < 0) {
@@ -179,6 +291,8 @@ CopyFault copyInto(const QString& src, const QString& dst, bool followSourceLink
             done += put;
         }
     }
+    // What the kernel copied is read back from the new file (from the cache, as a rule).
+    if (digest) *digest = kernelCopied ? digestOf(out.fd) : hasher->digest();
     if (keepTime) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
         ::futimens(out.fd, times);

@@ -2,6 +2,8 @@
 // File rules of the package folder: names taken from a list must be single plain path
 // components, no symbolic link inside a package is ever followed, documents are copied
 // streaming into files created afresh.
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 namespace mf {
@@ -33,14 +35,38 @@ bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error =
 // True when both are files with the same bytes (b not reached through a link).
 bool sameFileBytes(const QString& a, const QString& b);
 
+// What the program knows of the bytes of the documents it put into packages: a digest of
+// each, kept in the kind's work area (never in a package), valid while the file is the same
+// inode with the same size, modification and change time. Writing to a file moves its change
+// time, which no program can set back.
+class DocumentDigests {
+public:
+    using Digest = QByteArray;
+    // Reads what file holds; "" keeps nothing beyond this object.
+    explicit DocumentDigests(QString file = QString());
+    // The digest of the file at path when one is known for it as it now is.
+    Digest known(const QString& path) const;
+    // Remembers the digest of the document now at path, for save().
+    void remember(const QString& path, const Digest& digest);
+    // Replaces what the file holds by what remember() was told since (the documents of the
+    // package just built). True when written.
+    bool save() const;
+
+private:
+    QString file_;
+    QHash<QByteArray, Digest> known_, remembered_;
+};
+
 // Puts the document src into the new file dst. When previous (a document of the package
 // being replaced) holds the same bytes as src, dst becomes a hard link to it, so an
-// unchanged document is never copied again: the same size and modification time (not so
-// recent that a change within the clock's step could hide) count as the same bytes, the
-// same size with another time is compared byte by byte. Otherwise, or where the file
-// system has no hard links, src is copied and dst takes src's modification time.
+// unchanged document is never copied again. The bytes are known to be the same when both
+// are one inode, when the digest of src equals the one digests knows for previous, or
+// when a byte compare finds them equal; size and time never decide it. Otherwise, or where
+// the file system has no hard links, src is copied and dst takes src's modification time.
+// *digest gets the digest of dst's bytes where it was read ("" where dst is previous's inode
+// and nothing was known of it).
 CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,
-                        QString* error = nullptr);
+                        const DocumentDigests* digests, DocumentDigests::Digest* digest, QString* error = nullptr);
 
 // Flushes every file and folder below dir (links not followed) to the disk; a file with a
 // second name (a document linked from the old package) was flushed when it was written. Done once after

@@ -24,7 +24,10 @@ const QString kOverwriteExisting = QStringLiteral("文件已经存在，是否�
 
 // Asks for a file through the save dialog; the command's extension is added when missing.
 // Empty when the user cancels or declines to overwrite.
-QString chooseTarget(const QString& filter, const char* ext, const QString& title = QStringLiteral("保存")) {
+// With previous (the kind's file before a save), the question names the documents of the
+// package that go with the file replaced.
+QString chooseTarget(const QString& filter, const char* ext, const QString& title = QStringLiteral("保存"),
+                     const QString* previous = nullptr) {
     FileDialogRequest req;
     req.title = title;
     req.filters = {filter};
@@ -32,7 +35,8 @@ QString chooseTarget(const QString& filter, const char* ext, const QString& titl
     if (!r.accepted || r.path.isEmpty()) return QString();
     QString path = r.path;
     if (!fs::sameName(fs::extension(path), QString::fromLatin1(ext))) path += u'.' + QString::fromLatin1(ext);
-    if (QFileInfo::exists(path) && !dialogs().askYesNo(kOverwriteExisting)) return QString();
+    const QString note = previous ? replacedPackageNote(*previous, path) : QString();
+    if (QFileInfo::exists(path) && !dialogs().askYesNo(kOverwriteExisting + note)) return QString();
     return path;
 }
 
@@ -58,7 +62,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
     }
     const QString oldPath = current;
     if (target.isEmpty()) {
-        target = chooseTarget(QStringLiteral("报盘文本文件(*.txt)"), "txt");
+        target = chooseTarget(QStringLiteral("报盘文本文件(*.txt)"), "txt", QStringLiteral("保存"), &oldPath);
         if (target.isEmpty()) return false;
     }
     st.PendingFile = target;

@@ -7,6 +7,8 @@
 #include "platform/text_file.h"
 
 #include <QDirIterator>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace mf;
@@ -273,7 +275,7 @@ TEST_F(PackageBuildTest, ATextCopyThatCannotBeWrittenSaysWhy) {
 
 TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
     using O = PackageReport::Outcome;
-    const QString kept = "报盘文件夹中保留了以下非本程序生成的文件：\nmine.doc\n营业执照/备注.txt";
+    const QString kept = "报盘文件夹中保留了以下非本程序生成的文件：\nmine.doc\n材料清单.TXT\n营业执照/备注.txt\n营业执照/营业执照1.JPG";
     const QString lost = "附件清单丢失，未更新报盘附件包。";
     struct Case {
         const char* change;
@@ -293,6 +295,9 @@ TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
         ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, O::Built);
         ASSERT_TRUE(putBytes(F() + "mine.doc", "user's own"));
         ASSERT_TRUE(putBytes(F() + "营业执照/备注.txt", "note"));
+        // Names that differ from the package's only in case are the user's.
+        ASSERT_TRUE(putBytes(F() + "营业执照/营业执照1.JPG", "user's scan"));
+        ASSERT_TRUE(putBytes(F() + "材料清单.TXT", "user's list"));
         const QStringList before = tree(F());
         if (what == "no documents") attach(QString());
         if (what == "new document") attach(path("s/lic.png"));
@@ -305,8 +310,18 @@ TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
         EXPECT_EQ(readBytes(F() + "营业执照/备注.txt"), "note") << what;
         EXPECT_EQ(QFileInfo::exists(F() + "VOREL.xck"), c.packageStays) << what;
         if (what == "no documents")
-            EXPECT_EQ(tree(F()), (QStringList{"mine.doc=user's own", "营业执照/", "营业执照/备注.txt=note"}));
-        if (what == "new document") EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.png"), "PNG");
+            EXPECT_EQ(tree(F()), (QStringList{"mine.doc=user's own", "材料清单.TXT=user's list", "营业执照/",
+                                              "营业执照/备注.txt=note", "营业执照/营业执照1.JPG=user's scan"}));
+        if (what == "new document") {
+            EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.png"), "PNG");
+            EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.JPG"), "user's scan");
+            EXPECT_EQ(readBytes(F() + "材料清单.TXT"), "user's list");
+            // Only the package's own entries go into the zip; the others are named.
+            QStringList others;
+            EXPECT_EQ(packageFiles(F(), 1, &others), (QStringList{"VOREL.xck", "材料清单.txt", "营业执照/营业执照1.png",
+                                                                  "采矿权申请登记书.txt"}));
+            EXPECT_EQ(others, (QStringList{"mine.doc", "材料清单.TXT", "营业执照/备注.txt", "营业执照/营业执照1.JPG"}));
+        }
         if (c.outcome == O::ListMissing) EXPECT_EQ(tree(F()), before) << what;
         reportPackage(r);
         EXPECT_EQ(dialogs_.messageTexts(), QStringList{c.message}) << what;
@@ -483,21 +498,47 @@ unsigned modeOf(const QString& path) {
 } // namespace
 
 // A save reuses the documents that did not change since the package was built (the old
-// package's file, linked), copies the changed ones, and the old package goes as before.
+// package's file, linked) and copies the changed ones. Unchanged means the same bytes: a new
+// document of the same size and modification time reaches the package, whether the program
+// knows the digest of the package's copy or has to compare the bytes.
 TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
-    ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
-    ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
-    attach(path("s/a.jpg"), path("s/b.jpg"));
-    ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
-    const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
-    ASSERT_TRUE(putBytes(path("s/b.jpg"), "bbbb"));  // same size, new bytes
-    attach(path("s/a.jpg"), path("s/b.jpg"));
-    ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
-    EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a);
-    EXPECT_NE(inode(F() + "营业执照/营业执照2.jpg"), b);
-    EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), "bbbb");
-    EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{"x", "x.txt"}));
+    const struct timespec scanned = {time(nullptr) - 3600, 0};  // long settled when packaged
+    const auto setTime = [&](const QString& file) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, scanned};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+    };
+    for (const bool digestsKept : {true, false}) {
+        for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none"}) {
+            const std::string what = change + (digestsKept ? "" : ", digests lost");
+            ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
+            ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
+            setTime(path("s/a.jpg"));
+            setTime(path("s/b.jpg"));
+            attach(path("s/a.jpg"), path("s/b.jpg"));
+            ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
+            const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
+            // The second document: new bytes of the same size, with the time it had.
+            const QString second = path(change == "another file chosen" ? "s/c.jpg" : "s/b.jpg");
+            if (change == "touch -r" || change == "another file chosen") ASSERT_TRUE(putBytes(second, "CCCC"));
+            QFile edited(second);
+            if (change == "edited in place")
+                ASSERT_TRUE(edited.open(QIODevice::ReadWrite) && edited.write("b") == 1 && edited.flush());
+            setTime(second);
+            if (!digestsKept) QFile::remove(state().KindTempDir[1] + "package-digests");
+            const QByteArray expected = readBytes(second);
+            attach(path("s/a.jpg"), second);
+            // Saved twice: the second save compares with what the first one put in the package.
+            for (int save = 0; save < 2; ++save) {
+                ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built) << what;
+                EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a) << what;
+                EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), expected) << what;
+            }
+            EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none") << what;
+            EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      (QStringList{"x", "x.txt"})) << what;
+            QDir(F()).removeRecursively();
+        }
+    }
 }
 
 // A machine that cannot start another thread still saves the package.

@@ -29,6 +29,8 @@
 #include "platform/text_file.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QSet>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,21 +111,82 @@ void markChanged(TabMain* main, int kind) {
     main->SetToolbarButtonState(QStringLiteral("SAVE"), true);
 }
 
-bool isNewer(const QString& a, const QString& b) { return QFileInfo(a).lastModified() > QFileInfo(b).lastModified(); }
+// One application of a package as the question before opening shows it: its file and the
+// values read from it.
+struct Application {
+    QString path;
+    bool read = false;                // read as a submission file of the kind
+    QHash<QString, QString> values;   // by field name; the boundary and check boxes by keys of their own
+    QString value(std::initializer_list<const char*> names) const {
+        for (const char* n : names)
+            if (values.contains(QString::fromUtf8(n))) return values.value(QString::fromUtf8(n));
+        return QString();
+    }
+};
 
-// The question before the file beside a package is replaced by the package's copy: both
-// files with their modification times, and which of them is newer.
-QString besideQuestion(const QString& beside, const QString& copy) {
-    const QDateTime tb = QFileInfo(beside).lastModified(), tc = QFileInfo(copy).lastModified();
-    auto line = [](const QString& path, const QDateTime& t, bool newer) {
-        return QDir::toNativeSeparators(path) + QStringLiteral("（修改于 ") + t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-               (newer ? QStringLiteral("，较新）") : QStringLiteral("）"));
+// Boxes of a reader that only looks: the load that follows shows them.
+class QuietDialogs : public Dialogs {
+public:
+    QuietDialogs() : shown_(installedDialogs()) { setDialogs(this); }
+    ~QuietDialogs() override { setDialogs(shown_); }
+    MsgAnswer message(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgAnswer::No; }
+    FileDialogResult openFile(const FileDialogRequest&) override { return {}; }
+    FileDialogResult saveFile(const FileDialogRequest&) override { return {}; }
+
+private:
+    Dialogs* shown_;
+};
+
+Application readApplication(const QString& path, int kind) {
+    Application a;
+    a.path = path;
+    if (!isPlainFile(path)) return a;
+    const QuietDialogs quiet;
+    FormValues v;
+    const Dictionary& dict = dictionary();
+    const bool ok = hasExtension(path, "xml") ? ReadExchangeXml(path, dict.xmlNameMap(kind), &v)
+                                              : ReadTextSubmission(path, dict.textKeyMap(kind), &v);
+    a.read = ok && v.kind == kind;
+    for (const FieldValue& f : v.fields) a.values.insert(f.fieldName, f.value);
+    // A boundary without points is written as "0," in a text file and left out of an XML file.
+    if (v.boundary && *v.boundary != QStringLiteral("0,")) a.values.insert(QStringLiteral(":boundary"), *v.boundary);
+    if (v.checkTogether) a.values.insert(QStringLiteral(":together"), *v.checkTogether ? QStringLiteral("1") : QString());
+    if (v.changeTypes) a.values.insert(QStringLiteral(":changes"), *v.changeTypes);
+    return a;
+}
+
+// True when both files hold the same application: the same bytes for two text files, the
+// same values for an exchange XML file and the package's text copy.
+bool sameApplication(const Application& a, const Application& b) {
+    if (!hasExtension(a.path, "xml") && !hasExtension(b.path, "xml")) return sameContent(a.path, b.path);
+    QSet<QString> keys;
+    for (const Application* x : {&a, &b})
+        for (auto it = x->values.cbegin(); it != x->values.cend(); ++it) keys.insert(it.key());
+    for (const QString& k : std::as_const(keys))
+        if (a.values.value(k) != b.values.value(k)) return false;
+    return true;
+}
+
+// When the file beside a package and the package's copy differ: which of the two to open.
+// The question names both with their times, applicants and mine names; its default (是)
+// opens the file the user chose. True when the chosen one is to be opened.
+bool askOpenChosen(const Application& beside, const Application& copy, bool besideChosen) {
+    const QDateTime tb = QFileInfo(beside.path).lastModified(), tc = QFileInfo(copy.path).lastModified();
+    auto line = [](const Application& a, const QDateTime& t, bool newer) {
+        return QDir::toNativeSeparators(a.path) + QStringLiteral("（修改于 ") +
+               t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + (newer ? QStringLiteral("，较新）") : QStringLiteral("）")) +
+               QStringLiteral("\n    申请人：") + a.value({"申请人", "转让申请人"}) + QStringLiteral("　矿山名称：") +
+               a.value({"矿山名称", "矿区名称"}) + u'\n';
     };
-    QString text = QStringLiteral("[") + QFileInfo(beside).fileName() +
-                   QStringLiteral("] 已存在且与报盘包中的申请文件不同。\n") + line(beside, tb, tb > tc) + u'\n' +
-                   line(copy, tc, tc > tb) + u'\n';
-    if (tb == tc) text += QStringLiteral("两个文件的修改时间相同。\n");
-    return text + QStringLiteral("是否用报盘包中的文件替换？");
+    const Application& chosen = besideChosen ? beside : copy;
+    const Application& other = besideChosen ? copy : beside;
+    const QString text = QStringLiteral("[") + QFileInfo(beside.path).fileName() +
+                         QStringLiteral("] 与报盘包中的申请文件不同：\n") + line(beside, tb, tb > tc) +
+                         line(copy, tc, tc > tb) + QStringLiteral("是否打开所选的文件 ") +
+                         QDir::toNativeSeparators(chosen.path) + QStringLiteral("？\n选“否”则打开 ") +
+                         QDir::toNativeSeparators(other.path) +
+                         QStringLiteral("。\n打开的文件带报盘包中的附件，另一个文件不作改动。");
+    return dialogs().askYesNoRequired(text);
 }
 
 // The package steps: p is the package list, given the path the user chose.
@@ -151,60 +214,73 @@ void openPackage(TabMain* main, const QString& given, const QString& list) {
     // and the file beside it, and what is loaded is decided on the files as they are after it.
     if (!main->settleChanges(kind)) return;
 
-    // The application text file beside the folder becomes the kind's file, so that the next
-    // save rewrites it and rebuilds the same package. When it is newer than the package's
-    // copy it holds the latest work (a package update that failed or was cut short, a package
-    // unpacked beside a newer draft): it is loaded with the package's documents and the form
-    // counts as changed. An older or equally old one that differs is replaced by the copy only
-    // when the user says so; otherwise, or where it cannot be written (a read-only file or
-    // medium), the kind's file stays the copy inside the package. Nothing is written when the
-    // load did not happen.
+    // The application file beside the folder (X.txt, else X.xml) becomes the kind's file when
+    // it holds the package's application, so that the next save rewrites it and rebuilds the
+    // same package; where there is none, the package's copy is put there (not on a read-only
+    // file or medium). When the two differ, the user says which one to open (the one she
+    // chose by default): that one gets the package's documents and counts as changed, the
+    // other is not touched. Nothing is written when the load did not happen.
     const QFileInfo folderInfo(folder);
-    const QString besideName = folderInfo.fileName() + QStringLiteral(".txt");
-    QString beside = fs::findInDir(folderInfo.absolutePath(), besideName);
-    if (beside.isEmpty()) beside = folderInfo.absolutePath() + QLatin1Char('/') + besideName;
+    const QString stem = folderInfo.absolutePath() + QLatin1Char('/') + folderInfo.fileName();
+    QString beside = fs::findInDir(folderInfo.absolutePath(), folderInfo.fileName() + QStringLiteral(".txt"));
+    if (beside.isEmpty()) beside = fs::findInDir(folderInfo.absolutePath(), folderInfo.fileName() + QStringLiteral(".xml"));
+    if (beside.isEmpty()) beside = stem + QStringLiteral(".txt");
     const bool writable = QFileInfo(given).isWritable();
     const bool besideFile = entryExists(beside) && !isPlainDir(beside);
-    const bool same = besideFile && sameContent(beside, src);
-    const bool besideNewer = besideFile && !same && isPlainFile(beside) && isNewer(beside, src) &&
-                             textFileKind(beside) == kind;
-    const bool loadBeside = besideNewer || (same && writable);
+    const Application other = besideFile ? readApplication(beside, kind) : Application{};
+    Application copy;
+    copy.path = src;
+    if (other.read) copy = readApplication(src, kind);
+    const bool same = other.read && sameApplication(other, copy);
+    const bool besideChosen = QFileInfo(given) == QFileInfo(beside);
+    bool loadBeside = same && (writable || besideChosen);
+    const bool asked = other.read && copy.read && !same;
+    if (asked) loadBeside = askOpenChosen(other, copy, besideChosen) == besideChosen;
     if (!handToEditor(main, kind, loadBeside ? beside : src)) return;
 
     QString loadPath = loadBeside ? beside : src;
-    if (!loadBeside) {
-        bool replace = writable;
-        if (replace && besideFile) replace = dialogs().askYesNoDefaultNo(besideQuestion(beside, src));
-        if (replace && copyFileAtomic(src, beside)) {
-            loadPath = beside;
-            setKindFile(kind, beside);
-            main->setFileText(beside);
-        }
+    if (!loadBeside && !besideFile && writable && copyFileAtomic(src, beside)) {
+        loadPath = beside;
+        setKindFile(kind, beside);
+        main->setFileText(beside);
     }
 
-    if (kind == 2) ReadApplyType(loadPath);
+    if (kind == 2) ReadApplyType(hasExtension(loadPath, "xml") ? src : loadPath);
     bindWorkingList(kind, list);
-    if (besideNewer) markChanged(main, kind);
+    if (asked) markChanged(main, kind);
 }
 
 // X.xml beside its package folder X: the XML itself is loaded (the package's text copy never
 // replaces it) and the package's checked list becomes the working list, so that the next
 // save rebuilds the package from its own documents. A list that cannot be read stops the
-// open, as for a text file. An XML file newer than the package's copy was saved after the
-// package was last brought up to date: the form counts as changed.
+// open, as for a text file. When the XML and the package's copy hold different
+// applications, the user says which one to open (the XML by default); that one gets the
+// package's documents and counts as changed.
 void openXmlWithPackage(TabMain* main, const QString& xml, const QString& list) {
+    AppState& st = state();
     bool listLoaded = false;
     PackageTextName(list, &listLoaded);
     if (!listLoaded) return;  // "XML文件不存在" has been shown
-    const int kind = LoadFileIntoForm(main, xml);
-    if (!kind) return;
+    if (!fs::fileExists(xml)) {
+        dialogs().error(kReadError);
+        return;
+    }
+    st.PendingFile = xml;
+    const int kind = GetXmlFileKind(xml);
+    st.PendingFile.clear();
+    if (!isKind(kind) || !main->settleChanges(kind)) return;
     // A folder that is no package of the loaded kind is left alone by every save.
     const QString own = ownPackageList(xml, kind);
+    const QString copy = own.isEmpty() ? QString() : fs::findInDir(DirOfPath(own), KindTextFileName(kind));
+    const Application x = own.isEmpty() ? Application{} : readApplication(xml, kind);
+    const Application c = x.read ? readApplication(copy, kind) : Application{};
+    const bool asked = x.read && c.read && !sameApplication(x, c);
+    const bool loadXml = !asked || askOpenChosen(x, c, true);
+    if (!handToEditor(main, kind, loadXml ? xml : copy)) return;
     bindWorkingList(kind, own);
     if (own.isEmpty()) return;
-    const QString copy = fs::findInDir(DirOfPath(own), KindTextFileName(kind));
     if (kind == 2) ReadApplyType(copy);
-    if (isNewer(xml, copy)) markChanged(main, kind);
+    if (asked) markChanged(main, kind);
 }
 
 } // namespace
@@ -247,7 +323,8 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
             dialogs().error(QStringLiteral("文件保存失败：") + refusal);
             return false;
         }
-        if (QFileInfo::exists(path) && !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?")))
+        if (QFileInfo::exists(path) &&
+            !dialogs().askYesNo(QStringLiteral("文件已经存在,是否覆盖?") + replacedPackageNote(current, path)))
             return false;
         st.PendingFile = path;
     }
