@@ -75,13 +75,14 @@ inline double Median(std::vector<double> v) {
 struct Rounds {
     double project = 0, anchor = 0, ratio = 0;   // medians
     int count = 0;
+    std::vector<double> projects, anchors;       // each round's figures
 };
 
 // The rounds' figures of each side, the i-th of each from the same round.
 inline Rounds FromRounds(const std::vector<double>& p, const std::vector<double>& a) {
     std::vector<double> r;
     for (std::size_t i = 0; i < p.size() && i < a.size(); ++i) r.push_back(a[i] > 0 ? p[i] / a[i] : 1e9);
-    return {Median(p), Median(a), Median(r), int(r.size())};
+    return {Median(p), Median(a), Median(r), int(r.size()), p, a};
 }
 
 // At least five rounds; project() and anchor() each return their figure of one round (seconds
@@ -100,6 +101,8 @@ Rounds Alternate(int rounds, P&& project, A&& anchor) {
 inline Rounds Scaled(Rounds r, double factor) {
     r.project *= factor;
     r.anchor *= factor;
+    for (double& f : r.projects) f *= factor;
+    for (double& f : r.anchors) f *= factor;
     return r;
 }
 
@@ -129,7 +132,16 @@ inline bool Goal(const char* name, const Rounds& r, const char* unit, double max
     char line[512];
     std::snprintf(line, sizeof line, "project %.4g %s, anchor %.4g %s, ratio %.2f of %d rounds (goal <= %.4g)",
                   r.project, unit, r.anchor, unit, r.ratio, r.count, maxRatio);
-    return Report(name, line, r.ratio <= maxRatio);
+    const bool pass = Report(name, line, r.ratio <= maxRatio);
+    // MF_BENCH_ROUNDS=1: each round's figures too, project/anchor.
+    if (const char* v = std::getenv("MF_BENCH_ROUNDS"); v && *v && *v != '0') {
+        std::printf("  rounds of %s (%s):", name, unit);
+        for (std::size_t i = 0; i < r.projects.size() && i < r.anchors.size(); ++i)
+            std::printf(" %.4g/%.4g", r.projects[i], r.anchors[i]);
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    return pass;
 }
 
 // A goal measured once against the anchor's figure of the same run (a size, a deterministic
