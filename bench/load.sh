@@ -18,7 +18,7 @@ done
 passed=0
 for r in $(seq "$RUNS"); do
   echo "== run $r of $RUNS ($LOAD busy loops), load average $(cut -d' ' -f1-3 /proc/loadavg)"
-  if make --no-print-directory bench JOBS="$JOBS" 2>&1 | grep -E '^(goal |bench: |== )'; [ "${PIPESTATUS[0]}" -eq 0 ]; then
+  if make --no-print-directory bench JOBS="$JOBS" 2>&1 | grep --line-buffered -E '^(goal |  rounds of |bench: |== )'; [ "${PIPESTATUS[0]}" -eq 0 ]; then
     passed=$((passed + 1))
     echo "== run $r: PASS"
   else
