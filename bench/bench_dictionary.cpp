@@ -129,10 +129,11 @@ double BareMdbImport() {
             if (!t || !mdb_read_columns(t)) std::exit(2);
             std::vector<std::vector<char>> buffers(columns.size(), std::vector<char>(mdb->bind_size + 1));
             std::vector<int> lengths(columns.size());
-            QByteArray create = QByteArray("create table \"") + name + "\"(", insert = QByteArray("insert into \"") + name + "\" values(";
+            QByteArray create = QByteArray("create table \"") + name + "\"(";
+            QByteArray insert = QByteArray("insert into \"") + name + "\" values(";
             for (size_t c = 0; c < columns.size(); ++c) {
-                const int number = mdb_bind_column_by_name(t, const_cast<char*>(columns[c]), buffers[c].data(), &lengths[c]);
-                if (number < 0) std::exit(2);
+                if (mdb_bind_column_by_name(t, const_cast<char*>(columns[c]), buffers[c].data(), &lengths[c]) < 0)
+                    std::exit(2);
                 create += QByteArray(c ? "," : "") + '"' + columns[c] + '"';
                 insert += c ? ",?" : "?";
             }

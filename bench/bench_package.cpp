@@ -1,10 +1,11 @@
 // Submission packages at size: building a package of 200 MB in 50 documents against `cp -r
-// --preserve=timestamps` of the same files with an fsync of each, the memory that build takes on top of what the
-// program held against the whole of cp's, saving the package again with no document changed
-// against reading the documents once (`cat`), the zip of a package against `zip -r -6` and
-// a sync of the zip (time and size), and a package of 10,000 small documents against `cp
-// -r` and a sync of the file system, and its zip against `zip -r -6`. Project and anchor
-// alternate round by round; each goal is the median of the rounds' ratios.
+// --preserve=timestamps` of the same files with an fsync of each, the memory that build
+// takes on top of what the program held against the whole of cp's, saving the package again
+// with no document changed against reading the documents once (`cat`), the zip of a package
+// against `zip -r -6` and a sync of the zip (time and size), and a package of 10,000 small
+// documents against `cp -r` and a sync of the file system, and its zip against `zip -r -6`.
+// Project and anchor alternate round by round; each goal is the median of the rounds'
+// ratios.
 #include "bench.h"
 
 #include "attachments/attachment_list.h"
@@ -222,6 +223,7 @@ int main(int argc, char** argv) {
     prepare(root, listOf(docs, 5, 10));
     build(root);  // the first build also warms the page cache for both sides
     const QString copy = root + QStringLiteral("/copy");
+    const QStringList cpCommand{QStringLiteral("cp"), QStringLiteral("-r"), QStringLiteral("--preserve=timestamps"), docs, copy};
     // Each round a first build: every document is copied, in a child process that also
     // reports the build's peak memory; the anchor copies the same files with cp, keeping
     // their times as the build does, and syncs each copy.
@@ -236,9 +238,7 @@ int main(int argc, char** argv) {
         },
         [&] {
             QDir(copy).removeRecursively();
-            const auto [seconds, peak] =
-                spawnPeak({QStringLiteral("cp"), QStringLiteral("-r"), QStringLiteral("--preserve=timestamps"), docs, copy},
-                          root + QStringLiteral("/cp-peak"));
+            const auto [seconds, peak] = spawnPeak(cpCommand, root + QStringLiteral("/cp-peak"));
             cpPeaks.push_back(peak);
             return seconds + spawn(QStringList{QStringLiteral("sync")} + documentsOf(copy)).seconds;
         });
@@ -311,7 +311,7 @@ int main(int argc, char** argv) {
         },
         [&] {
             QDir(copy).removeRecursively();
-            return spawn({QStringLiteral("cp"), QStringLiteral("-r"), QStringLiteral("--preserve=timestamps"), docs, copy}).seconds +
+            return spawn(cpCommand).seconds +
                    spawn({QStringLiteral("sync"), QStringLiteral("-f"), copy}).seconds;
         });
     QDir(copy).removeRecursively();
