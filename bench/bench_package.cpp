@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -60,7 +61,7 @@ QByteArray listOf(const QString& dir, int materials, int perMaterial) {
                    .arg(perMaterial);
         for (int i = 1; i <= perMaterial; ++i)
             xml += QStringLiteral("<file><fileXh>%1</fileXh><fileName>文件%1</fileName><fileTitle>文件%1</fileTitle>"
-                                  "<fileUrl>%2/d%3_%1.dat</fileUrl></file>")
+                                  "<fileUrl>%2/m%3/d%3_%1.dat</fileUrl></file>")
                        .arg(i)
                        .arg(dir)
                        .arg(m);
@@ -69,11 +70,13 @@ QByteArray listOf(const QString& dir, int materials, int perMaterial) {
     return (xml + QStringLiteral("</attachments></offer>\n")).toUtf8();
 }
 
+// The documents of each material in a folder of their own, as the package holds them.
 void makeDocuments(const QString& dir, int materials, int perMaterial, qint64 size) {
-    QDir().mkpath(dir);
-    for (int m = 1; m <= materials; ++m)
+    for (int m = 1; m <= materials; ++m) {
+        QDir().mkpath(dir + QStringLiteral("/m%1").arg(m));
         for (int i = 1; i <= perMaterial; ++i)
-            writeDocument(dir + QStringLiteral("/d%1_%2.dat").arg(m).arg(i), size, quint32(m * 1000 + i));
+            writeDocument(dir + QStringLiteral("/m%1/d%1_%2.dat").arg(m).arg(i), size, quint32(m * 1000 + i));
+    }
 }
 
 // Builds the package of root/a/x.txt from the working list; aborts unless it was built.
@@ -169,10 +172,15 @@ long statusKiB(const char* key) {
     return 0;
 }
 
-// The documents of a folder, sorted.
+// Flushes the file system's pending writes (those of removing the last round's copies
+// among them) before a timed round, so no round pays for the one before.
+void settle(const QString& root) { spawn({QStringLiteral("sync"), QStringLiteral("-f"), root}); }
+
+// The documents under a folder, sorted.
 QStringList documentsOf(const QString& dir) {
     QStringList files;
-    for (const QString& name : QDir(dir).entryList(QDir::Files, QDir::Name)) files << dir + u'/' + name;
+    for (QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) files << it.next();
+    files.sort();
     return files;
 }
 
@@ -184,6 +192,7 @@ int peakChild(const QString& root) {
     const QString docs = root + QStringLiteral("/docs");
     prepare(root, listOf(docs, 5, 10));
     QDir(root + QStringLiteral("/a/x")).removeRecursively();
+    settle(root);
     {
         std::ofstream clear("/proc/self/clear_refs");
         clear << "5";
@@ -238,6 +247,7 @@ int main(int argc, char** argv) {
         },
         [&] {
             QDir(copy).removeRecursively();
+            settle(root);
             const auto [seconds, peak] = spawnPeak(cpCommand, root + QStringLiteral("/cp-peak"));
             cpPeaks.push_back(peak);
             return seconds + spawn(QStringList{QStringLiteral("sync")} + documentsOf(copy)).seconds;
@@ -307,10 +317,12 @@ int main(int argc, char** argv) {
         5,
         [&] {
             QDir(F).removeRecursively();
+            settle(root);
             return mfbench::TimeOnce([&] { build(root); });
         },
         [&] {
             QDir(copy).removeRecursively();
+            settle(root);
             return spawn(cpCommand).seconds +
                    spawn({QStringLiteral("sync"), QStringLiteral("-f"), copy}).seconds;
         });
