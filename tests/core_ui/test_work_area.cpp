@@ -35,6 +35,8 @@ public:
         if (refuseThreads) {
             env.insert("LD_PRELOAD", MF_REFUSE_THREADS_LIBRARY);
             env.insert("MF_REFUSE_THREADS", *refuseThreads);
+            // A sanitized program wants its runtime loaded first; the preload comes before.
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         }
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(refuseThreads ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);

@@ -3,6 +3,7 @@
 // application.
 #include "core/dictionary.h"
 #include "core/form_access.h"
+#include "platform/vb.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
@@ -73,6 +74,17 @@ inline void writeInput(const QString& path, const uint8_t* data, size_t size) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         fail("cannot write the input file");
+}
+
+// The change types as the form holds them after loading what was read, and so as a save
+// writes them: a "1" or "0" per check box, set from the value's characters one by one.
+inline std::optional<QString> formChangeTypes(const std::optional<QString>& read) {
+    if (!read)
+        return read;
+    QString boxes;
+    for (int i = 0; i < 5; ++i)
+        boxes += vb::val(read->mid(i, 1)) == 1 ? u'1' : u'0';
+    return boxes;
 }
 
 // The same fields with the same values, in the same order.

@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Empty fields are not written; each line is trimmed on reading anyway.
     FormValues out = values;
     out.kind = 2;
+    out.changeTypes = fuzz::formChangeTypes(values.changeTypes);
     out.fields.clear();
     for (FieldValue f : values.fields) {
         f.value = f.value.trimmed();

@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (values.boundary)
         GetElevationRange(*values.boundary);
     values.kind = 2;
+    values.changeTypes = fuzz::formChangeTypes(values.changeTypes);
     if (!WriteExchangeXml(output, values, map))
         fuzz::fail("writer refused values read from a document");
     FormValues again;
