@@ -3,7 +3,6 @@
 #include "core/ui/startup.h"
 #include "core/ui/toolbar_icons.h"
 #include "forms/ui/editor_window.h"
-#include "helpers/refuse_threads.h"
 #include "platform/drawing_threads.h"
 #include "platform/scripted_dialogs.h"
 #include "test_support.h"
@@ -27,6 +26,10 @@
 #include <unistd.h>
 
 using namespace mf;
+
+namespace mf::test {
+void setRefuseThreads(bool refuse);   // helpers/refuse_threads.cpp
+}
 
 namespace {
 

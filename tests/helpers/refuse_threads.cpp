@@ -1,5 +1,7 @@
-#include "refuse_threads.h"
-
+// pthread_create refused, for tests of a run that cannot start threads. Linked into a test
+// program, setRefuseThreads(true) makes every thread start of the process (Qt's included)
+// fail with EAGAIN; preloaded into the program (LD_PRELOAD), MF_REFUSE_THREADS decides:
+// empty, every start fails; a path, starts fail once that file exists.
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -10,7 +12,6 @@
 namespace {
 
 std::atomic<bool> refuseAll{false};
-std::atomic<int> refused{0};
 
 bool refuseNow() {
     if (refuseAll) return true;
@@ -21,18 +22,11 @@ bool refuseNow() {
 } // namespace
 
 namespace mf::test {
-
 void setRefuseThreads(bool refuse) { refuseAll = refuse; }
-int refusedThreads() { return refused; }
-
 } // namespace mf::test
 
 extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attr, void* (*run)(void*), void* arg) {
     using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
     static const Create real = reinterpret_cast<Create>(::dlsym(RTLD_NEXT, "pthread_create"));
-    if (refuseNow() || !real) {
-        ++refused;
-        return EAGAIN;
-    }
-    return real(thread, attr, run, arg);
+    return refuseNow() || !real ? EAGAIN : real(thread, attr, run, arg);
 }
