@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -49,10 +51,17 @@ inline KindFieldMap changeMap(bool xml) {
 }
 
 // A new folder for this process, in memory where the system has /dev/shm: the writers sync
-// every file they write, which on a disk would cost most of each run.
+// every file they write, which on a disk would cost most of each run. libFuzzer often ends a
+// process without running destructors, so the folders of ended processes go here first.
 inline QString makeScratchFolder(const char* prefix) {
     const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string tmpl = std::string(base) + "/" + prefix + "XXXXXX";
+    const QString start = QString::fromLatin1(prefix);
+    for (const QString& name : QDir(QString::fromLatin1(base)).entryList({start + u'*'}, QDir::Dirs)) {
+        const pid_t pid = pid_t(name.mid(start.size()).section(u'_', 0, 0).toLongLong());
+        if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH)
+            QDir(QString::fromLatin1(base) + u'/' + name).removeRecursively();
+    }
+    std::string tmpl = std::string(base) + "/" + prefix + std::to_string(getpid()) + "_XXXXXX";
     if (!mkdtemp(tmpl.data()))
         fail("no temporary folder");
     return QString::fromLocal8Bit(tmpl.c_str());
