@@ -2,6 +2,7 @@
 #include "core/ui/main_window.h"
 #include "core/ui/startup.h"
 #include "platform/dialogs.h"
+#include "platform/drawing_threads.h"
 #include "platform/picture_part.h"
 #include "platform/quit_signals.h"
 #include "platform/ui/qt_dialogs.h"
@@ -13,9 +14,33 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <cstdio>
+#include <malloc.h>
+
 int main(int argc, char** argv) {
+    // One heap for all threads: by default each thread that allocates reserves a heap of its
+    // own of 64 MiB of address space, which under an address-space limit leaves too little
+    // for the windows and makes allocations fail deep inside the libraries.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("岩契录件"));
+    // Painting needs threads kept from the start (platform/drawing_threads.h); without any,
+    // the run ends here, before a window could freeze.
+    QString threadError;
+    if (mf::startDrawingThreads(&threadError) == 0) {
+        const QString text = QStringLiteral("系统无法为程序创建线程（%1），程序无法运行。").arg(threadError);
+        std::fprintf(stderr, "mining-filer: %s\n", text.toLocal8Bit().constData());
+        // The window system's events are read on a thread of their own: with no thread
+        // besides this one, a box could be shown but never answered.
+        if (mf::runningThreadCount() > 1) {
+            mf::installTranslations(app);
+            mf::QtDialogs box;
+            mf::setDialogs(&box);
+            mf::dialogs().error(text);
+            mf::setDialogs(nullptr);
+        }
+        return 1;
+    }
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QString dataPath = mf::findDataPath(exeDir);
     // The dictionary and the background picture are read on worker threads meanwhile.

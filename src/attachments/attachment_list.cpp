@@ -213,14 +213,14 @@ void RemoveFileEntry(const QString& fjid, const QString& number) {
     if (!openList(doc)) return;
     const QByteArray id = fjid.toUtf8();
     const double removed = vb::val(number);
+    // Entries are removed after the walk over every material of that id: an entry may hold
+    // others, even a material of the same id, which the walk still reaches.
+    std::vector<pugi::xml_node> gone;
     for (const pugi::xpath_node& mn : doc.materials()) {
         pugi::xml_node m = mn.node();
         if (id != m.attribute("fjid").value()) continue;
         pugi::xml_node list = m.select_node(".//fileList").node();
         if (!list) continue;
-        // Entries are removed after the walk: an entry may hold others, which the walk
-        // still reaches.
-        std::vector<pugi::xml_node> gone;
         for (const pugi::xpath_node& fn : list.select_nodes(".//file")) {
             pugi::xml_node f = fn.node();
             const QString k = nodeText(f, ".//fileXh");
@@ -236,16 +236,16 @@ void RemoveFileEntry(const QString& fjid, const QString& number) {
             setNodeText(f, ".//fileName", kAddedDocumentName + renumbered);
             setNodeText(f, ".//fileTitle", kAddedDocumentName + renumbered);
         }
-        auto insideGone = [&gone](pugi::xml_node f) {
-            for (pugi::xml_node a = f.parent(); a; a = a.parent())
-                if (std::find(gone.begin(), gone.end(), a) != gone.end()) return true;
-            return false;
-        };
-        std::vector<pugi::xml_node> outermost;
-        for (const pugi::xml_node& f : gone)
-            if (!insideGone(f)) outermost.push_back(f);
-        for (pugi::xml_node f : outermost) f.parent().remove_child(f);
     }
+    auto insideGone = [&gone](pugi::xml_node f) {
+        for (pugi::xml_node a = f.parent(); a; a = a.parent())
+            if (std::find(gone.begin(), gone.end(), a) != gone.end()) return true;
+        return false;
+    };
+    std::vector<pugi::xml_node> outermost;
+    for (const pugi::xml_node& f : gone)
+        if (!insideGone(f) && std::find(outermost.begin(), outermost.end(), f) == outermost.end()) outermost.push_back(f);
+    for (pugi::xml_node f : outermost) f.parent().remove_child(f);
     commit(doc);
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 
 namespace mf {
 
@@ -118,7 +119,12 @@ void PictureDecoding::start(const QString& path, const QSize& want) {
         result_ = ready.get_future();
         return;
     }
-    result_ = std::async(std::launch::async, [path, want] { return decodePicturePart(path, want); });
+    auto decode = [path, want] { return decodePicturePart(path, want); };
+    try {
+        result_ = std::async(std::launch::async, decode);
+    } catch (const std::system_error&) {
+        result_ = std::async(std::launch::deferred, decode);   // no thread: decoded when taken
+    }
 }
 
 PicturePart PictureDecoding::take() { return result_.valid() ? result_.get() : PicturePart{}; }

@@ -1,6 +1,7 @@
 #include "platform/work_area.h"
 
 #include "platform/fs.h"
+#include "platform/quit_signals.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +78,7 @@ bool WorkArea::create(QString* tried) {
         dir.setAutoRemove(false);
         path_ = dir.path();
         lockFd_ = fd;
+        setQuitSignalFolder(path_);
         const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
         if (::write(fd, pid.constData(), size_t(pid.size())) < 0) {
             // The pid is for people looking at the folder; the lock is what counts.
@@ -89,6 +91,7 @@ bool WorkArea::create(QString* tried) {
 
 void WorkArea::remove() {
     if (!path_.isEmpty()) {
+        setQuitSignalFolder(QString());
         fs::deleteDirTree(path_);
         path_.clear();
     }

@@ -3,6 +3,7 @@
 #include "core/ui/startup.h"
 #include "core/ui/toolbar_icons.h"
 #include "forms/ui/editor_window.h"
+#include "platform/drawing_threads.h"
 #include "platform/scripted_dialogs.h"
 #include "test_support.h"
 
@@ -15,14 +16,21 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 using namespace mf;
+
+namespace mf::test {
+void setRefuseThreads(bool refuse);   // helpers/refuse_threads.cpp
+}
 
 namespace {
 
@@ -352,4 +360,31 @@ TEST_F(MainWindowTest, LongWorkRunsOnAWorkerWhileTheWindowKeepsItsEventsAndRefus
     const auto* bar = main_->findChild<QProgressBar*>("MBar");
     ASSERT_TRUE(bar);
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(MainWindowTest, PaintsTheWindowAndAnOpenEditorWhenNoThreadCanStart) {
+    ASSERT_GT(startDrawingThreads(), 0);   // as the program does when it starts
+    main_->resize(1366, 768);
+    main_->showOnScreen();
+    main_->Toolbar_ButtonClick("NEW");
+    ASSERT_TRUE(main_->editor(1));
+    QCoreApplication::processEvents();
+    // The user pauses: the pool's idle threads end when it lets them.
+    if (const int expiry = QThreadPool::globalInstance()->expiryTimeout(); expiry >= 0)
+        QThread::msleep(expiry + 500);
+    // From here no thread starts; a paint that waited for one would never return, and the
+    // alarm would end the test program.
+    test::setRefuseThreads(true);
+    ::alarm(60);
+    for (QWidget* w : {static_cast<QWidget*>(main_->mdiArea()->viewport()), static_cast<QWidget*>(main_->editor(1))}) {
+        // Two rectangles: painted through spans, the road that splits large areas over threads.
+        const QRegion halves = QRegion(0, 0, w->width(), w->height() / 2 + 7) +
+                               QRegion(w->width() / 3, w->height() / 2, w->width() / 2, w->height() / 2);
+        w->repaint(halves);
+        EXPECT_FALSE(w->grab().isNull());
+    }
+    main_->resize(1000, 700);
+    QCoreApplication::processEvents();
+    ::alarm(0);
+    test::setRefuseThreads(false);
 }

@@ -1,8 +1,10 @@
 // The work area of a run as the program itself makes and removes it: ended runs' folders
 // go at the next start, live ones stay, and a terminating signal removes the run's own.
+#include "platform/quit_signals.h"
 #include "platform/work_area.h"
 #include "test_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,7 +13,9 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -22,13 +26,20 @@ namespace {
 // The program under the offscreen platform with its runtime location in `runtime`.
 class ProgramRun {
 public:
-    explicit ProgramRun(const QString& runtime) {
+    // refuseThreads: pthread_create fails at once when "", else once that file exists.
+    explicit ProgramRun(const QString& runtime, const QString* refuseThreads = nullptr) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtime);
         env.insert("TMPDIR", runtime + "/missing");
+        if (refuseThreads) {
+            env.insert("LD_PRELOAD", MF_REFUSE_THREADS_LIBRARY);
+            env.insert("MF_REFUSE_THREADS", *refuseThreads);
+            // A sanitized program wants its runtime loaded first; the preload comes before.
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        }
         p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.setProcessChannelMode(refuseThreads ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
         p.start(test::binDir() + "/mining-filer", {});
     }
     ~ProgramRun() {
@@ -108,4 +119,61 @@ TEST(WorkArea, BasesAreAbsoluteUsableFoldersNeverTheRoot) {
         }
     }
     qputenv("TMPDIR", saved);
+}
+
+TEST(WorkArea, WithoutThreadsTheStartEndsWithAMessageAndATerminatingSignalStillEndsTheRun) {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QString base = runtime.path();
+
+    // No thread at all: a plain failure with the reason, never an abort, and no work area.
+    const QString always;
+    ProgramRun start(base, &always);
+    ASSERT_TRUE(start.p.waitForFinished(30000));
+    EXPECT_EQ(start.p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(start.p.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(start.p.readAllStandardError()).contains("系统无法为程序创建线程"));
+    EXPECT_TRUE(workFolders(base).isEmpty());
+
+    // Threads refused once the run is going: SIGTERM ends it and removes its folder.
+    const QString trigger = base + "/refuse";
+    ProgramRun run(base, &trigger);
+    const QString own = waitForNewWorkFolder(base, {});
+    ASSERT_FALSE(own.isEmpty());
+    QFile(trigger).open(QIODevice::WriteOnly);
+    QThread::msleep(300);
+    ::kill(pid_t(run.p.processId()), SIGTERM);
+    ASSERT_TRUE(run.p.waitForFinished(30000));
+    EXPECT_EQ(run.p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.p.exitCode(), 128 + SIGTERM);
+    EXPECT_FALSE(QFileInfo(base + "/" + own).exists());
+}
+
+TEST(WorkArea, ATerminatingSignalEndsARunWhoseWindowThreadIsStuck) {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QString base = runtime.path();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // A run whose window thread never returns to its event loop.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base));
+        WorkArea area;
+        if (!area.create() || !QDir(area.path()).mkpath("tempZip/VORELNJ") ||
+            !installQuitSignals([](int sig) { QCoreApplication::exit(128 + sig); }))
+            ::_exit(2);
+        for (;;) ::pause();
+    }
+    const QString own = waitForNewWorkFolder(base, {});
+    ASSERT_FALSE(own.isEmpty());
+    QFile(base + "/" + own + "/tempZip/VORELNJ/a.xml").open(QIODevice::WriteOnly);
+    ::kill(child, SIGTERM);
+    int status = 0;
+    QElapsedTimer t;
+    t.start();
+    while (::waitpid(child, &status, WNOHANG) == 0 && t.elapsed() < (kQuitGraceSeconds + 20) * 1000) QThread::msleep(50);
+    if (t.elapsed() >= (kQuitGraceSeconds + 20) * 1000) ::kill(child, SIGKILL);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    EXPECT_FALSE(QFileInfo(base + "/" + own).exists());
 }

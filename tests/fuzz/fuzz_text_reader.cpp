@@ -1,25 +1,26 @@
-// Fuzzes the submission text reader with arbitrary file bytes. Whatever it accepts must
-// write back into a file it accepts again with the same values, and the boundary walkers
-// must cope with whatever boundary it produced.
+// Fuzzes the submission text reader with arbitrary file bytes, read from a file as the
+// program reads it. Whatever it accepts must write back into a file that reads again with
+// the same values and without dropped characters, and the boundary walkers must cope with
+// whatever boundary it produced.
 #include "fuzz_common.h"
 
 #include "core/boundary_walkers.h"
+#include "core/field_access.h"
 #include "core/text_submission.h"
-#include "platform/text_file.h"
-
-#include <QCoreApplication>
 
 using namespace mf;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::installSilentDialogs();
     static const KindFieldMap map = fuzz::changeMap(false);
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    bool valid = true;
-    const QStringList lines = splitLines(decodeGb18030(bytes, &valid));
+    static const QString input = fuzz::inputPath("input.txt");
+    static const QString output = fuzz::inputPath("output.txt");
+    fuzz::writeInput(input, data, size);
+    textFileKind(input);
     FormValues values;
-    if (!parseTextSubmission(lines, map, &values))
+    if (!ReadTextSubmission(input, map, &values))
         return 0;
+    readLossMessage(values);
     if (values.boundary) {
         SketchPointSet s;
         BuildSketchPoints(*values.boundary, s);
@@ -29,17 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Empty fields are not written; each line is trimmed on reading anyway.
     FormValues out = values;
     out.kind = 2;
+    out.changeTypes = fuzz::formChangeTypes(values.changeTypes);
     out.fields.clear();
     for (FieldValue f : values.fields) {
         f.value = f.value.trimmed();
         if (!f.value.isEmpty())
             out.fields.append(f);
     }
-    const QStringList written = textSubmissionLines(out, map);
+    QString error;
+    if (!WriteTextSubmission(output, out, map, &error))
+        fuzz::fail("values read could not be written");
     FormValues again;
-    if (!parseTextSubmission(written, map, &again))
+    if (!ReadTextSubmission(output, map, &again))
         fuzz::fail("written file not accepted");
-    if (again.fields.size() != out.fields.size())
-        fuzz::fail("field count changed");
+    if (again.droppedCharacters)
+        fuzz::fail("a written file holds characters the reader drops");
+    if (!fuzz::sameFields(again.fields, out.fields))
+        fuzz::fail("fields changed on reading the written file");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <system_error>
 
 namespace mf {
 
@@ -27,7 +28,12 @@ Startup::Startup(const QString& appPath, const QString& dataPath) {
     fs::addProtectedDir(dataPath);
     st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
     // Nothing else touches the dictionary until finish() has waited for it.
-    dictionary_ = std::async(std::launch::async, [this, dataPath] { return OpenDictionary(dataPath, &reason_, &dictionaryFile_); });
+    auto open = [this, dataPath] { return OpenDictionary(dataPath, &reason_, &dictionaryFile_); };
+    try {
+        dictionary_ = std::async(std::launch::async, open);
+    } catch (const std::system_error&) {
+        dictionary_ = std::async(std::launch::deferred, open);   // no thread: opened in finish()
+    }
     const TabMain::BackgroundPicture picture = TabMain::backgroundPicture();
     background_.start(picture.path, picture.size);
 }
