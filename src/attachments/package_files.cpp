@@ -6,7 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -49,32 +49,113 @@ struct Fd {
 
 std::atomic<bool> syncThreadsFail{false};
 
-// The digest of a document's bytes, fed as they are read.
-class Hasher {
+// A document's digest is the digest of the digests of its pieces of kDigestPiece bytes (one
+// piece for an empty document), so that the pieces of a large document can be read and
+// digested side by side.
+constexpr size_t kDigestPiece = 1 << 20;
+
+class PieceDigest {
 public:
-    Hasher() : state_(XXH3_createState(), &XXH3_freeState) {
-        if (!state_) throw std::bad_alloc();
-        XXH3_128bits_reset(state_.get());
-    }
-    void add(const char* data, size_t size) { XXH3_128bits_update(state_.get(), data, size); }
-    DocumentDigests::Digest digest() const {
+    PieceDigest() { XXH3_128bits_reset(&state_); }
+    void add(const char* data, size_t size) { XXH3_128bits_update(&state_, data, size); }
+    XXH128_canonical_t take() {
         XXH128_canonical_t c;
-        XXH128_canonicalFromHash(&c, XXH3_128bits_digest(state_.get()));
-        return QByteArray(reinterpret_cast<const char*>(c.digest), sizeof c.digest).toHex();
+        XXH128_canonicalFromHash(&c, XXH3_128bits_digest(&state_));
+        XXH3_128bits_reset(&state_);
+        return c;
     }
 
 private:
-    std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state_;
+    XXH3_state_t state_;
 };
 
-// Read a piece at a time that stays in the processor's cache while it is digested.
+DocumentDigests::Digest combined(const std::vector<XXH128_canonical_t>& pieces) {
+    XXH128_canonical_t c;
+    XXH128_canonicalFromHash(&c, XXH3_128bits(pieces.data(), pieces.size() * sizeof(XXH128_canonical_t)));
+    return QByteArray(reinterpret_cast<const char*>(c.digest), sizeof c.digest).toHex();
+}
+
+// The digest of a document's bytes, fed in order as they are read.
+class Hasher {
+public:
+    void add(const char* data, size_t size) {
+        while (size > 0) {
+            const size_t take = std::min(size, kDigestPiece - filled_);
+            piece_.add(data, take);
+            filled_ += take;
+            data += take;
+            size -= take;
+            if (filled_ == kDigestPiece) endPiece();
+        }
+    }
+    DocumentDigests::Digest digest() {
+        if (filled_ > 0 || pieces_.empty()) endPiece();
+        return combined(pieces_);
+    }
+
+private:
+    void endPiece() {
+        pieces_.push_back(piece_.take());
+        filled_ = 0;
+    }
+    PieceDigest piece_;
+    size_t filled_ = 0;
+    std::vector<XXH128_canonical_t> pieces_;
+};
+
+// Read a part at a time that stays in the processor's cache while it is digested.
 constexpr size_t kDigestBuffer = 128 * 1024;
+constexpr int kDigestThreads = 4;
+
+// Reads piece i of the file open at fd whole and digests it; false when it cannot be read
+// or ends early.
+bool digestPiece(int fd, off_t size, size_t i, char* buffer, XXH128_canonical_t* out) {
+    PieceDigest d;
+    const off_t from = off_t(i * kDigestPiece);
+    const off_t to = std::min<off_t>(size, from + off_t(kDigestPiece));
+    for (off_t at = from; at < to;) {
+        const ssize_t n = ::pread(fd, buffer, size_t(std::min<off_t>(to - at, off_t(kDigestBuffer))), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        d.add(buffer, size_t(n));
+        at += n;
+    }
+    *out = d.take();
+    return true;
+}
 
 // The digest of the bytes of the file open at fd from its start; "" when it cannot be read.
+// The pieces of a large file are read by a few threads at once (where threads can start);
+// a file whose size changes meanwhile is read again in order.
 DocumentDigests::Digest digestOf(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return {};
+    const size_t count = st.st_size > 0 ? size_t((st.st_size + off_t(kDigestPiece) - 1) / off_t(kDigestPiece)) : 1;
+    if (count > 1) {
+        std::vector<XXH128_canonical_t> pieces(count);
+        std::atomic<size_t> next{0};
+        std::atomic<bool> whole{true};
+        auto work = [&] {
+            const std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
+            for (size_t i = next++; i < count && whole; i = next++)
+                if (!digestPiece(fd, st.st_size, i, buffer.get(), &pieces[i])) whole = false;
+        };
+        std::vector<std::thread> threads;
+        try {
+            for (int t = 1; t < kDigestThreads && size_t(t) < count; ++t) {
+                if (syncThreadsFail) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+                threads.emplace_back(work);
+            }
+        } catch (const std::system_error&) {
+            // No further thread: the threads started and this one read the rest.
+        }
+        work();
+        for (std::thread& t : threads) t.join();
+        char probe;
+        if (whole && ::pread(fd, &probe, 1, st.st_size) == 0) return combined(pieces);
+    }
     Hasher h;
-    // One buffer per thread for every document read: most are small.
-    thread_local const std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
+    const std::unique_ptr<char[]> buffer(new char[kDigestBuffer]);
     for (off_t at = 0;;) {
         const ssize_t n = ::pread(fd, buffer.get(), kDigestBuffer, at);
         if (n < 0 && errno == EINTR) continue;
@@ -199,10 +280,16 @@ bool DocumentDigests::save() const {
     if (file_.isEmpty()) return false;
     QByteArray text;
     for (auto it = remembered_.cbegin(); it != remembered_.cend(); ++it) text += it.value() + ' ' + it.key() + '\n';
-    // The work area lasts one run of the program: nothing here needs to outlive a crash.
-    QSaveFile out(file_);
-    out.setDirectWriteFallback(false);
-    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
+    // The work area lasts one run of the program: nothing here needs to outlive a crash, so
+    // the file is replaced whole by a rename but not synced to the disk.
+    const QString part = file_ + QStringLiteral(".part");
+    QFile out(part);
+    const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size() &&
+                         out.flush();
+    out.close();
+    if (written && ::rename(native(part).constData(), native(file_).constData()) == 0) return true;
+    QFile::remove(part);
+    return false;
 }
 
 CopyFault placeDocument(const QString& src, const QString& dst, bool followSourceLink, const QString& previous,

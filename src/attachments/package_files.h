@@ -73,8 +73,8 @@ CopyFault placeDocument(const QString& src, const QString& dst, bool followSourc
 // a whole folder was written, so the journal commits once rather than once per file.
 // Syncs on several threads; where no thread can be started it goes on alone.
 bool syncTree(const QString& dir, QString* error = nullptr);
-// For tests: every further thread syncTree starts fails to start, as on a machine out of
-// threads or address space.
+// For tests: every further thread that syncTree or the reading of a document's digest
+// starts fails to start, as on a machine out of threads or address space.
 void failSyncThreadStartsForTesting(bool fail);
 
 // The name of a hidden sibling of name: "." + name + tag, followed by `reserve` bytes the

@@ -500,18 +500,23 @@ unsigned modeOf(const QString& path) {
 // A save reuses the documents that did not change since the package was built (the old
 // package's file, linked) and copies the changed ones. Unchanged means the same bytes: a new
 // document of the same size and modification time reaches the package, whether the program
-// knows the digest of the package's copy or has to compare the bytes.
+// knows the digest of the package's copy or has to compare the bytes, and whether a large
+// document's pieces are read side by side or, where no thread can start, in order.
 TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
     const struct timespec scanned = {time(nullptr) - 3600, 0};  // long settled when packaged
     const auto setTime = [&](const QString& file) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, scanned};
         ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
     };
-    for (const bool digestsKept : {true, false}) {
+    for (const auto& [digestsKept, large] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
+        // A large document changes in its last piece; without kept digests its pieces are
+        // digested in order first, side by side at the next save.
+        const QByteArray filler(large ? 2'500'000 : 0, 'F');
+        failSyncThreadStartsForTesting(large && digestsKept);
         for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none"}) {
-            const std::string what = change + (digestsKept ? "" : ", digests lost");
-            ASSERT_TRUE(putBytes(path("s/a.jpg"), "AAAA"));
-            ASSERT_TRUE(putBytes(path("s/b.jpg"), "BBBB"));
+            const std::string what = change + (digestsKept ? "" : ", digests lost") + (large ? ", large" : "");
+            ASSERT_TRUE(putBytes(path("s/a.jpg"), filler + "AAAA"));
+            ASSERT_TRUE(putBytes(path("s/b.jpg"), filler + "BBBB"));
             setTime(path("s/a.jpg"));
             setTime(path("s/b.jpg"));
             attach(path("s/a.jpg"), path("s/b.jpg"));
@@ -519,7 +524,7 @@ TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnes
             const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
             // The second document: new bytes of the same size, with the time it had.
             const QString second = path(change == "another file chosen" ? "s/c.jpg" : "s/b.jpg");
-            if (change == "touch -r" || change == "another file chosen") ASSERT_TRUE(putBytes(second, "CCCC"));
+            if (change == "touch -r" || change == "another file chosen") ASSERT_TRUE(putBytes(second, filler + "CCCC"));
             QFile edited(second);
             if (change == "edited in place")
                 ASSERT_TRUE(edited.open(QIODevice::ReadWrite) && edited.write("b") == 1 && edited.flush());
@@ -539,6 +544,7 @@ TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnes
             QDir(F()).removeRecursively();
         }
     }
+    failSyncThreadStartsForTesting(false);
 }
 
 // A machine that cannot start another thread still saves the package.
