@@ -369,18 +369,16 @@ TEST_F(MainWindowTest, PaintsTheWindowAndAnOpenEditorWhenNoThreadCanStart) {
     main_->Toolbar_ButtonClick("NEW");
     ASSERT_TRUE(main_->editor(1));
     QCoreApplication::processEvents();
-    // The user pauses: the pool's idle threads end when it lets them.
+    // The user pauses: the pool's idle threads end. From here no thread starts; a paint that
+    // waited for one would never return, and the alarm would end the test program.
     if (const int expiry = QThreadPool::globalInstance()->expiryTimeout(); expiry >= 0)
         QThread::msleep(expiry + 500);
-    // From here no thread starts; a paint that waited for one would never return, and the
-    // alarm would end the test program.
     test::setRefuseThreads(true);
     ::alarm(60);
     for (QWidget* w : {static_cast<QWidget*>(main_->mdiArea()->viewport()), static_cast<QWidget*>(main_->editor(1))}) {
         // Two rectangles: painted through spans, the road that splits large areas over threads.
-        const QRegion halves = QRegion(0, 0, w->width(), w->height() / 2 + 7) +
-                               QRegion(w->width() / 3, w->height() / 2, w->width() / 2, w->height() / 2);
-        w->repaint(halves);
+        w->repaint(QRegion(0, 0, w->width(), w->height() / 2 + 7) +
+                   QRegion(w->width() / 3, w->height() / 2, w->width() / 2, w->height() / 2));
         EXPECT_FALSE(w->grab().isNull());
     }
     main_->resize(1000, 700);

@@ -136,9 +136,8 @@ TEST_F(OpenTest, AFileWithARepeatedFieldSaysSoOnceAndCountsAsChanged) {
 TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
     for (const bool txt : {true, false}) {
         const QString file = savedFile(3, txt ? "other.txt" : "other.xml", "甲"), key = txt ? "XL_旧键" : "EL_OLD";
-        QByteArray bytes = fileBytes(file);
-        if (txt) bytes += encodeGb18030("XL_旧键=旧值\r\n");
-        else bytes.replace("</DATA>", "<EL_OLD>旧值</EL_OLD></DATA>");
+        const QByteArray bytes = txt ? fileBytes(file) + encodeGb18030("XL_旧键=旧值\r\n")
+                                     : fileBytes(file).replace("</DATA>", "<EL_OLD>旧值</EL_OLD></DATA>");
         ASSERT_TRUE(writeBytes(file, bytes));
         dialogs_.clear();
         openConfirmed(file);

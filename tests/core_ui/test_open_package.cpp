@@ -47,10 +47,10 @@ protected:
     QString applicant() const { return main_->editor(1)->text(ControlArray::ChTXT, 0); }
     // Opens the package and answers the question about the differing X.txt beside it, which
     // is older than the package's copy.
-    void openReplacing(const QString& file, MsgAnswer chosen) {
+    void openReplacing(const QString& file, MsgAnswer replace) {
         setModified(path("X.txt"), besideTime());
         setModified(path("X/采矿权申请登记书.txt"), besideTime().addSecs(60));
-        dialogs_.answer(MsgAnswer::Yes).answer(chosen);
+        dialogs_.answer(MsgAnswer::Yes).answer(replace);
         commands::OpenSubmissionFile(main_.get(), file);
     }
     static QDateTime besideTime() { return QDateTime(QDate(2026, 3, 4), QTime(10, 20, 30)); }
@@ -58,29 +58,25 @@ protected:
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(t, QFileDevice::FileModificationTime));
     }
-    // The question names both files with their times, which is newer, and each one's
-    // applicant and mine name; its 是 opens the file chosen.
+    // The question names both files with their times and applicants; its 是 opens the file chosen.
     QStringList openMessages(const QString& chosen) const {
         const QString beside = path("X.txt"), copy = path("X/采矿权申请登记书.txt");
         return {kindConfirmation(1), "[X.txt] 与报盘包中的申请文件不同：\n" + beside +
                                          "（修改于 2026-03-04 10:20:30）\n    申请人：外面　矿山名称：\n" + copy +
-                                         "（修改于 2026-03-04 10:21:30，较新）\n    申请人：包内　矿山名称：\n"
-                                         "是否打开所选的文件 " + (chosen == beside ? beside : copy) + "？\n选“否”则打开 " +
-                                         (chosen == beside ? copy : beside) +
+                                         "（修改于 2026-03-04 10:21:30，较新）\n    申请人：包内　矿山名称：\n是否打开所选的文件 " +
+                                         chosen + "？\n选“否”则打开 " + (chosen == beside ? copy : beside) +
                                          "。\n打开的文件带报盘包中的附件，另一个文件不作改动。"};
     }
     void expectPackageOpened(const QString& loadedFile, const QStringList& messages) {
         ASSERT_TRUE(main_->editor(1));
-        EXPECT_EQ(applicant(), loadedFile == path("X.txt") ? "外面" : "包内");
+        EXPECT_EQ(applicant(), loadedFile == path("X.txt") && messages.size() > 1 ? "外面" : "包内");
         EXPECT_EQ(state().KindFilePath[1], loadedFile);
         EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("name=\"采矿权申请登记书\""));
         EXPECT_EQ(fileBytes(path("X/VOREL.xck")), list_);  // the package is never written
         EXPECT_EQ(fileBytes(path("X/采矿权申请登记书.txt")), inside_);
         EXPECT_EQ(dialogs_.messageTexts(), messages);
-        if (messages.size() > 1) {
-            EXPECT_EQ(dialogs_.messages().at(1).buttons, MsgButtons::YesNoRequired);
-            EXPECT_TRUE(state().KindChanged[1]);
-        }
+        EXPECT_EQ(state().KindChanged[1], messages.size() > 1);
+        if (messages.size() > 1) EXPECT_EQ(dialogs_.messages().at(1).buttons, MsgButtons::YesNoRequired);
     }
 
     QByteArray list_, inside_, beside_;
@@ -88,9 +84,8 @@ protected:
 
 } // namespace
 
-// A differing X.txt beside the folder is never replaced by the package's copy: the question
-// opens the file chosen (是) or the other one (否), with the package's documents. An equal
-// one is no question.
+// A differing X.txt beside the folder is never replaced: 是 opens the file chosen, 否 the other,
+// with the package's documents. An equal one is no question.
 TEST_F(PackageTest, ADifferingFileBesideItsPackageFolderIsNeverReplacedTheQuestionOpensTheChosenOne) {
     openReplacing(path("X.txt"), MsgAnswer::Yes);
     expectPackageOpened(path("X.txt"), openMessages(path("X.txt")));
@@ -107,10 +102,7 @@ TEST_F(PackageTest, ADifferingFileBesideItsPackageFolderIsNeverReplacedTheQuesti
 
     ASSERT_TRUE(writeBytes(path("X.txt"), inside_));
     openConfirmed(path("X.txt"));
-    EXPECT_EQ(applicant(), "包内");
-    EXPECT_EQ(state().KindFilePath[1], path("X.txt"));
-    EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(1)});
-    EXPECT_FALSE(state().KindChanged[1]);
+    expectPackageOpened(path("X.txt"), {kindConfirmation(1)});
 }
 
 // The copy inside the package, saved as the kind's file, is locked during the save like any
@@ -127,16 +119,16 @@ TEST_F(PackageTest, SavingTheCopyInsideThePackageNamesNoFileOfItsOwn) {
 }
 
 TEST_F(PackageTest, ATextFileInsideThePackageOrTheListItselfOpenThePackage) {
-    for (const char* chosen : {"X/采矿权申请登记书.txt", "X/VOREL.xck"}) {
-        for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
-            openReplacing(path(chosen), answer);
-            const QString loaded = answer == MsgAnswer::Yes ? path("X/采矿权申请登记书.txt") : path("X.txt");
-            expectPackageOpened(loaded, openMessages(path("X/采矿权申请登记书.txt")));
-            EXPECT_EQ(fileBytes(path("X.txt")), beside_) << chosen;
-            state().KindChanged[1] = false;
-            closeEditor(1);
-            dialogs_.clear();
-        }
+    const QString copy = path("X/采矿权申请登记书.txt");
+    using Row = std::pair<const char*, MsgAnswer>;
+    for (const auto& [chosen, answer] : {Row{"X/采矿权申请登记书.txt", MsgAnswer::Yes}, Row{"X/采矿权申请登记书.txt", MsgAnswer::No},
+                                         Row{"X/VOREL.xck", MsgAnswer::Yes}, Row{"X/VOREL.xck", MsgAnswer::No}}) {
+        openReplacing(path(chosen), answer);
+        expectPackageOpened(answer == MsgAnswer::Yes ? copy : path("X.txt"), openMessages(copy));
+        EXPECT_EQ(fileBytes(path("X.txt")), beside_) << chosen;
+        state().KindChanged[1] = false;
+        closeEditor(1);
+        dialogs_.clear();
     }
 }
 
@@ -360,45 +352,40 @@ TEST_F(ReopenTest, AFileWithoutAPackageStartsFromTheTemplateList) {
     EXPECT_FALSE(QFileInfo::exists(path("B")));
 }
 
-// A file beside its package that differs from the package's copy (a newer draft, another
-// applicant's) is never paired silently: on either road the question comes first, its 是
-// opens the file chosen, and whichever opens gets the package's documents and counts as
-// changed until a save brings the package up to date. The other file is not touched.
+// A file differing from its package's copy is paired only after the question, on either road; the one
+// opened gets the package's documents and counts as changed until a save; the other is not touched.
 TEST_F(ReopenTest, AFileThatDiffersFromItsPackagesCopyOpensOnlyAfterTheQuestionOnEitherRoad) {
-    for (const char* ext : {"txt", "xml"}) {
-        for (const bool throughList : {false, true}) {
-            const std::string what = std::string(ext) + (throughList ? " through VOREL.xck" : "");
-            open(1)->setText(ControlArray::ChTXT, 0, "新");
-            saveAs(isXml(ext) ? "SAVEXML" : "SAVETXT", path(QStringLiteral("draft.") + QLatin1String(ext)));
-            closeEditor(1);
-            savePackage(ext, "旧");
-            ASSERT_TRUE(QFile::remove(file(ext)));
-            ASSERT_TRUE(QFile::copy(path(QStringLiteral("draft.") + QLatin1String(ext)), file(ext)));
-            const QByteArray newer = fileBytes(file(ext));
-            const QByteArray copy = fileBytes(path("A/采矿权申请登记书.txt"));
-            dialogs_.clear();
-            dialogs_.answer(MsgAnswer::Yes);  // the default: the file chosen
-            openConfirmed(throughList ? path("A/VOREL.xck") : file(ext));
-            ASSERT_EQ(dialogs_.messages().size(), 2) << what;
-            EXPECT_TRUE(dialogs_.messages()[1].text.contains("申请人：新")) << what;
-            EXPECT_TRUE(dialogs_.messages()[1].text.contains("申请人：旧")) << what;
-            EXPECT_EQ(dialogs_.messages()[1].buttons, MsgButtons::YesNoRequired) << what;
-            EXPECT_EQ(applicant(), throughList ? "旧" : "新") << what;
-            EXPECT_EQ(state().KindFilePath[1], throughList ? path("A/采矿权申请登记书.txt") : file(ext)) << what;
-            EXPECT_EQ(fileBytes(file(ext)), newer) << what;
-            EXPECT_EQ(fileBytes(path("A/采矿权申请登记书.txt")), copy) << what;
-            EXPECT_TRUE(state().KindChanged[1]) << what;
-            EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << what;
-            EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png")) << what;
-            saveAgain(isXml(ext) && !throughList ? "xml" : "txt");
-            EXPECT_FALSE(state().KindChanged[1]) << what;
-            EXPECT_TRUE(decodeGb18030(fileBytes(path("A/采矿权申请登记书.txt"))).contains(throughList ? "旧" : "新")) << what;
-            EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG1") << what;
-            if (throughList) EXPECT_EQ(fileBytes(file(ext)), newer) << what;
-            closeEditor(1);
-            fs::deleteDirTree(path("A"));
-            QFile::remove(file(ext));
-        }
+    using R = std::pair<const char*, bool>;  // extension, opened through VOREL.xck
+    for (const auto& [ext, throughList] : {R{"txt", false}, R{"txt", true}, R{"xml", false}, R{"xml", true}}) {
+        SCOPED_TRACE(throughList ? "through VOREL.xck" : "beside");
+        open(1)->setText(ControlArray::ChTXT, 0, "新");
+        saveAs(isXml(ext) ? "SAVEXML" : "SAVETXT", path(QStringLiteral("draft.") + QLatin1String(ext)));
+        closeEditor(1);
+        savePackage(ext, "旧");
+        ASSERT_TRUE(QFile::remove(file(ext)));
+        ASSERT_TRUE(QFile::copy(path(QStringLiteral("draft.") + QLatin1String(ext)), file(ext)));
+        const QByteArray newer = fileBytes(file(ext)), copy = fileBytes(path("A/采矿权申请登记书.txt"));
+        dialogs_.clear();
+        dialogs_.answer(MsgAnswer::Yes);
+        openConfirmed(throughList ? path("A/VOREL.xck") : file(ext));
+        ASSERT_EQ(dialogs_.messages().size(), 2) << ext;
+        for (const char* name : {"申请人：新", "申请人：旧"}) EXPECT_TRUE(dialogs_.messages()[1].text.contains(name)) << ext;
+        EXPECT_EQ(dialogs_.messages()[1].buttons, MsgButtons::YesNoRequired) << ext;
+        EXPECT_EQ(applicant(), throughList ? "旧" : "新") << ext;
+        EXPECT_EQ(state().KindFilePath[1], throughList ? path("A/采矿权申请登记书.txt") : file(ext)) << ext;
+        EXPECT_EQ(fileBytes(file(ext)), newer) << ext;
+        EXPECT_EQ(fileBytes(path("A/采矿权申请登记书.txt")), copy) << ext;
+        EXPECT_TRUE(state().KindChanged[1]) << ext;
+        EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << ext;
+        EXPECT_TRUE(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png")) << ext;
+        saveAgain(throughList ? "txt" : ext);
+        EXPECT_FALSE(state().KindChanged[1]) << ext;
+        EXPECT_TRUE(decodeGb18030(fileBytes(path("A/采矿权申请登记书.txt"))).contains(throughList ? "旧" : "新")) << ext;
+        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), "PNG1") << ext;
+        if (throughList) EXPECT_EQ(fileBytes(file(ext)), newer) << ext;
+        closeEditor(1);
+        fs::deleteDirTree(path("A"));
+        QFile::remove(file(ext));
     }
 }
 
@@ -454,37 +441,32 @@ TEST_F(ReopenTest, ASaveAsksBeforeReplacingAChangeAnotherProgramMadeToTheFile) {
     }
 }
 
-// A new application saved over a file that has a package (a new form, or a form whose list
-// came with another file): the question says that the package's documents go with the old
-// application, and the file gets a package of the new application's own list.
+// A new application saved over a file with a package: the old package's documents stay with the
+// old application, and the file gets a package of the new application's own list.
 TEST_F(ReopenTest, ANewApplicationSavedOverAFileWithAPackageTakesNoneOfItsDocuments) {
-    struct Row {
-        const char* ext;
-        bool otherFile;  // the form was saved as B.txt with a document of its own first
-    };
-    for (const Row& row : {Row{"txt", false}, Row{"xml", false}, Row{"txt", true}}) {
-        const std::string what = std::string(row.ext) + (row.otherFile ? ", another file's list" : ", new form");
-        savePackage(row.ext, "甲");
-        open(1)->setText(ControlArray::ChTXT, 0, row.otherFile ? "丙" : "乙");
-        if (row.otherFile) {
+    using Row = std::pair<const char*, bool>;  // extension, the form saved as B.txt with a document of its own first
+    for (const auto& [ext, otherFile] : {Row{"txt", false}, Row{"xml", false}, Row{"txt", true}}) {
+        SCOPED_TRACE(std::string(ext) + (otherFile ? ", another file's list" : ", new form"));
+        savePackage(ext, "甲");
+        open(1)->setText(ControlArray::ChTXT, 0, otherFile ? "丙" : "乙");
+        if (otherFile) {
             attachDocument(path("doc2.png"));
             saveAs("SAVETXT", path("B.txt"));
             main_->editor(1)->setText(ControlArray::ChTXT, 0, "乙");
         }
         dialogs_.clear();
-        if (row.otherFile) dialogs_.answer(MsgAnswer::No);  // not over B.txt
+        if (otherFile) dialogs_.answer(MsgAnswer::No);  // not over B.txt
         dialogs_.answer(MsgAnswer::Yes);
-        saveAs(isXml(row.ext) ? "SAVEXML" : "SAVETXT", file(row.ext));
-        EXPECT_EQ(dialogs_.messageTexts().mid(row.otherFile ? 1 : 0),
+        saveAs(isXml(ext) ? "SAVEXML" : "SAVETXT", file(ext));
+        EXPECT_EQ(dialogs_.messageTexts().mid(otherFile ? 1 : 0),
                   (QStringList{"文件已经存在,是否覆盖?\n原申请文件及其报盘包中的 1 份附件属于原申请，将一并被替换，不会转给新申请。",
-                               "报盘文件保存成功..."})) << what;
-        EXPECT_FALSE(state().KindChanged[1]) << what;
-        // The package holds B's document, or is gone with the old application's.
-        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), row.otherFile ? "PNG2" : "") << what;
+                               "报盘文件保存成功..."}));
+        EXPECT_FALSE(state().KindChanged[1]);
+        EXPECT_EQ(fileBytes(path("A/营业执照/营业执照1.png")), otherFile ? "PNG2" : "");
         closeEditor(1);
-        openConfirmed(file(row.ext));
-        EXPECT_EQ(applicant(), "乙") << what;
-        EXPECT_EQ(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png"), row.otherFile) << what;
+        openConfirmed(file(ext));
+        EXPECT_EQ(applicant(), "乙");
+        EXPECT_EQ(fileBytes(workXmlPath(1)).contains("Local:\\\\营业执照1.png"), otherFile);
         closeEditor(1);
         dialogs_.clear();
         for (const char* f : {"A", "B"}) fs::deleteDirTree(path(f));

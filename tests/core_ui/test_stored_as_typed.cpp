@@ -159,8 +159,8 @@ TEST_F(CommandsTest, ASaveStopsAtAMineralNotFromTheListAndAsksAboutTextOutsideGb
 }
 
 // Coordinate text that is no number is never saved; in another program's file it comes
-// back as it was stored and stays refused by 计算 and by the save. An empty coordinate or
-// a point number the text file would misread is never saved either.
+// back as it was stored and stays refused by 计算 and by the save; an empty coordinate or a point
+// number the text file would misread is never saved.
 TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
     const QString boundary = "1,6,1,abc,xyz,2,116.30.45,39.3000,3,116°30′45″,39.3015,4,１１６.３,39.31,"
                              "5,6.0E1,0x1A,6,inf,nan,1200,1100,,1,";
