@@ -228,11 +228,9 @@ TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
     EXPECT_FALSE(v.boundary.has_value());
     EXPECT_EQ(v.unknownKeys, QStringList{"未知键"});
 
-    // The count line and both check boxes go by the keys the map gives their field names and
-    // by their literal keys; a map without the boundary names its count line.
+    // The count line and check boxes go by their mapped and literal keys; unmapped, they are named.
     KindFieldMap own = fixtureMap(2, false);
-    for (FieldPair& p : own.Pairs)
-        if (p.FieldName == "共伴生类型" || p.FieldName == "变更类型" || p.FieldName == "区域坐标") p.Value = "K_" + p.Value;
+    for (FieldPair& p : own.Pairs) if (QStringList{"共伴生类型", "变更类型", "区域坐标"}.contains(p.FieldName)) p.Value = "K_" + p.Value;
     struct Case { KindFieldMap map; QStringList lines; std::optional<QString> types, boundary; QStringList unknown; };
     const Case cases[] = {
         {own, {"K_共伴生类型=2", "K_变更类型=10100", "K_矿区范围拐点坐标与标高的总行数= 2", "XY001=1,3800000,38500000",
