@@ -232,11 +232,9 @@ TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
         typeOnGrid(typed.left(1));
         auto* mask = qobject_cast<DegreeMaskEdit*>(g.activeEditor());
         ASSERT_TRUE(mask) << c.typed;
-        for (QChar ch : typed.mid(1)) {
-            QInputMethodEvent ime;
-            ime.setCommitString(QString(ch));
-            c.ime && !ch.isDigit() ? void(QApplication::sendEvent(mask, &ime)) : typeInEditor(QString(ch));
-        }
+        for (QChar ch : typed.mid(1))
+            if (QInputMethodEvent ime; c.ime && !ch.isDigit()) ime.setCommitString(ch), QApplication::sendEvent(mask, &ime);
+            else typeInEditor(QString(ch));
         g.commitEditor(false);
         EXPECT_EQ(g.core().grid().cell(2, c.col), QString(c.cell)) << c.typed;
         EXPECT_EQ(g.table()->model()->index(1, c.col - 1).data().toString(), QString(c.cell)) << c.typed;
