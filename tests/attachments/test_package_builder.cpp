@@ -296,8 +296,7 @@ TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
         ASSERT_TRUE(putBytes(F() + "mine.doc", "user's own"));
         ASSERT_TRUE(putBytes(F() + "营业执照/备注.txt", "note"));
         // Names that differ from the package's only in case are the user's.
-        ASSERT_TRUE(putBytes(F() + "营业执照/营业执照1.JPG", "user's scan"));
-        ASSERT_TRUE(putBytes(F() + "材料清单.TXT", "user's list"));
+        ASSERT_TRUE(putBytes(F() + "营业执照/营业执照1.JPG", "user's scan") && putBytes(F() + "材料清单.TXT", "user's list"));
         const QStringList before = tree(F());
         if (what == "no documents") attach(QString());
         if (what == "new document") attach(path("s/lic.png"));
@@ -316,8 +315,7 @@ TEST_F(PackageBuildTest, ASaveReplacesOrRemovesOnlyWhatTheProgramWrote) {
             EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.png"), "PNG");
             EXPECT_EQ(readBytes(F() + "营业执照/营业执照1.JPG"), "user's scan");
             EXPECT_EQ(readBytes(F() + "材料清单.TXT"), "user's list");
-            // Only the package's own entries go into the zip; the others are named.
-            QStringList others;
+            QStringList others;   // only the package's own entries go into the zip
             EXPECT_EQ(packageFiles(F(), 1, &others), (QStringList{"VOREL.xck", "材料清单.txt", "营业执照/营业执照1.png",
                                                                   "采矿权申请登记书.txt"}));
             EXPECT_EQ(others, (QStringList{"mine.doc", "材料清单.TXT", "营业执照/备注.txt", "营业执照/营业执照1.JPG"}));
@@ -498,49 +496,36 @@ unsigned modeOf(const QString& path) {
 } // namespace
 
 // A save reuses the documents that did not change since the package was built (the old
-// package's file, linked) and copies the changed ones. Unchanged means the same bytes: a new
-// document of the same size and modification time reaches the package, whether the program
-// knows the digest of the package's copy or has to compare the bytes, and whether a large
-// document's pieces are read side by side or, where no thread can start, in order.
+// package's file, linked), copies the changed ones, and the old package goes as before.
+// Unchanged means the same bytes, also at the same size and time, with or without the kept
+// digests, and for a large document digested side by side or (no thread) in order.
 TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
-    const struct timespec scanned = {time(nullptr) - 3600, 0};  // long settled when packaged
-    const auto setTime = [&](const QString& file) {
-        const struct timespec times[2] = {{0, UTIME_OMIT}, scanned};
-        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
-    };
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};  // long settled when packaged
+    const auto setTime = [&](const QString& file) { ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0); };
     for (const auto& [digestsKept, large] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
-        // A large document changes in its last piece; without kept digests its pieces are
-        // digested in order first, side by side at the next save.
         const QByteArray filler(large ? 2'500'000 : 0, 'F');
         failSyncThreadStartsForTesting(large && digestsKept);
         for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none"}) {
             const std::string what = change + (digestsKept ? "" : ", digests lost") + (large ? ", large" : "");
-            ASSERT_TRUE(putBytes(path("s/a.jpg"), filler + "AAAA"));
-            ASSERT_TRUE(putBytes(path("s/b.jpg"), filler + "BBBB"));
-            setTime(path("s/a.jpg"));
-            setTime(path("s/b.jpg"));
+            ASSERT_TRUE(putBytes(path("s/a.jpg"), filler + "AAAA") && putBytes(path("s/b.jpg"), filler + "BBBB"));
+            setTime(path("s/a.jpg")), setTime(path("s/b.jpg"));
             attach(path("s/a.jpg"), path("s/b.jpg"));
             ASSERT_EQ(BuildPackage(QString(), path("a/x.txt")).outcome, PackageReport::Outcome::Built);
             const ino_t a = inode(F() + "营业执照/营业执照1.jpg"), b = inode(F() + "营业执照/营业执照2.jpg");
-            // The second document: new bytes of the same size, with the time it had.
             const QString second = path(change == "another file chosen" ? "s/c.jpg" : "s/b.jpg");
             if (change == "touch -r" || change == "another file chosen") ASSERT_TRUE(putBytes(second, filler + "CCCC"));
-            QFile edited(second);
-            if (change == "edited in place")
-                ASSERT_TRUE(edited.open(QIODevice::ReadWrite) && edited.write("b") == 1 && edited.flush());
+            if (QFile edited(second); change == "edited in place") ASSERT_TRUE(edited.open(QIODevice::ReadWrite) && edited.write("b") == 1 && edited.flush());
             setTime(second);
             if (!digestsKept) QFile::remove(state().KindTempDir[1] + "package-digests");
             const QByteArray expected = readBytes(second);
             attach(path("s/a.jpg"), second);
-            // Saved twice: the second save compares with what the first one put in the package.
-            for (int save = 0; save < 2; ++save) {
+            for (int save = 0; save < 2; ++save) {   // the second compares with what the first put in
                 ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built) << what;
                 EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a) << what;
                 EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), expected) << what;
             }
             EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none") << what;
-            EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                      (QStringList{"x", "x.txt"})) << what;
+            EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"x", "x.txt"})) << what;
             QDir(F()).removeRecursively();
         }
     }

@@ -100,8 +100,7 @@ TEST(DictionaryLoad, OpenDictionaryUsesTheDictFolderOfTheDataPath) {
     // Every kind has its field: categories 1, 3, 4 and the four keys of category 2.
     const QString everyKind = trancodeRow("1", "甲", "A", "甲") + trancodeRow("2", "乙", "B", "乙", "乙", "乙", "乙") +
                               trancodeRow("3", "丙", "C", "丙") + trancodeRow("4", "丁", "D", "丁");
-    // Without category 4 the start goes on, the annual report without fields; without any
-    // pair every save would write an empty application.
+    // Without category 4 the start goes on; without any pair, saves would write nothing.
     const QString withoutKind7 = everyKind.left(everyKind.lastIndexOf("INSERT"));
     for (const QString& rows : {everyKind, withoutKind7, QString()}) {
         const bool starts = !rows.isEmpty();
@@ -169,17 +168,15 @@ TEST(DictionaryFieldMaps, AnEmptyKeyColumnKeepsTheRowOutEvenWithAnElementName) {
     EXPECT_EQ(values(l.dict.xmlNameMap(5)), QStringList{"BING"});
 }
 
-// A key or element name that a saved file could not carry and give back fails the load,
-// naming the row, the field and why; one that can is taken (an Extension B character too).
+// A key or element name that a saved file cannot carry back fails the load, saying where and why.
 TEST(DictionaryFieldMaps, KeysThatCannotBeWrittenAndReadBackFailTheLoad) {
-    struct Case { const char *key, *element, *reason; };   // reason "": the row loads
-    const Case cases[] = {
+    const struct { const char *key, *element, *reason; } cases[] = {   // reason "": the row loads
         {"甲=乙", "JIA", "文本键“甲=乙”含有“=”"}, {"甲\n乙", "JIA", "文本键含有换行"}, {"甲\r", "JIA", "文本键含有换行"},
         {" 甲", "JIA", "首尾有空白"}, {"甲 ", "JIA", "首尾有空白"}, {"***甲", "JIA", "续行标记"},
         {"矿区范围拐点坐标与标高的总行数", "JIA", "只能属于字段 区域坐标"}, {"甲", "", "英文名“”不是有效的 XML 元素名"},
         {"甲", "1JIA", "不是有效的 XML 元素名"}, {"甲", "JI A", "不是有效"}, {"甲", "JIA<", "不是有效"}, {"甲 乙𠀀", "字段𠀀.名-1", ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
         DictFixture f(baseDictRows() + trancodeRow("2", "乙", "YI", "乙") +
                       trancodeRow("4", "矿山名称", QString::fromUtf8(c.element), QString::fromUtf8(c.key)));

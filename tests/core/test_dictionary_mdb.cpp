@@ -75,50 +75,44 @@ private:
     QByteArray old_;
 };
 
-// A form holding every field of a kind's map once: text boxes, the main mineral as its
-// combo, and the check boxes and the grid that the map names.
+// A form with every field of a map once: text boxes, the mineral combo, check boxes, the grid.
 std::unique_ptr<test::FakeForm> formOfMap(const KindFieldMap& map) {
     auto f = std::make_unique<test::FakeForm>();
     f->kindValue = map.Kind;
-    for (const FieldPair& p : map.Pairs) {
+    for (const FieldPair& p : map.Pairs)
         if (p.FieldName == kTogetherField) f->hasTogether = true;
         else if (p.FieldName == kChangeTypeField) f->changeTypes = QList<bool>(5, false);
         else if (p.FieldName == kBoundaryField) f->grid = std::make_unique<test::FakeGrid>();
         else if (!FindControlByFieldName(*f, p.FieldName))
             f->arrays[p.FieldName == kMainMineralField ? ControlArray::ChCBO : ControlArray::ChTXT].append({p.FieldName});
-    }
     return f;
 }
 
 } // namespace
 
-// Every field of every kind, both check boxes and the boundary go out under keys and element
-// names of the authority's own and come back whole; read where the shipped dictionary is
-// used, every key it does not know is named.
+// Every field of every kind goes out under other keys and names and comes back whole; read
+// with the shipped dictionary, every key it does not know is named.
 TEST(DictionaryMdb, EveryKindRoundTripsUnderOtherKeysAndUnknownKeysAreNamed) {
     ScriptedDialogs dialogs;
     dialogs.install();
     Dictionary other, shipped;
     ASSERT_TRUE(other.open(fixture(QStringLiteral("other-keys-v2003.mdb"))) && shipped.open(test::shippedDictionary()));
-    // Characters outside the BMP in a key, an element name, a region and a mineral name.
     EXPECT_EQ(other.textKeyMap(2).byValue(QStringLiteral("BG_矿山𠀀名称"))->FieldName, other.xmlNameMap(2).byValue("EL_KSMC𠀀")->FieldName);
     EXPECT_EQ(other.GetRegionFullName(QStringLiteral("130102")), QStringLiteral("河北省石家庄市长安𠀀区"));
     EXPECT_EQ(other.GetMineralName(QStringLiteral("11001")), QStringLiteral("煤𠀀"));
     QTemporaryDir dir;
-    for (int kind = 1; kind <= 7; ++kind) {
+    for (int kind = 1; kind <= 7; ++kind)
         for (bool xml : {false, true}) {
             SCOPED_TRACE(QStringLiteral("kind %1 %2").arg(kind).arg(xml ? "xml" : "txt").toStdString());
             const KindFieldMap& map = xml ? other.xmlNameMap(kind) : other.textKeyMap(kind);
             auto source = formOfMap(map);
             for (int i : source->indexes(ControlArray::ChTXT)) source->setText(ControlArray::ChTXT, i, QStringLiteral("值%1 a=b").arg(i));
-            for (int i : source->indexes(ControlArray::ChCBO)) source->setComboItems(i, {QStringLiteral("11001 煤𠀀")});
-            for (int i : source->indexes(ControlArray::ChCBO)) source->setComboCurrentIndex(i, 0);
+            for (int i : source->indexes(ControlArray::ChCBO)) source->setComboItems(i, {QStringLiteral("11001 煤𠀀")}), source->setComboCurrentIndex(i, 0);
             source->together = source->hasTogether;
             for (int i = 0; i < source->changeTypes.size(); ++i) source->changeTypes[i] = i != 1;
             if (source->grid) source->grid->shown = test::sampleBoundary();
-            const FormValues values = collectFormValues(*source);
             const QString path = dir.filePath(QStringLiteral("k%1.%2").arg(kind).arg(xml ? "xml" : "txt"));
-            ASSERT_TRUE(xml ? WriteExchangeXml(path, values, map) : WriteTextSubmission(path, values, map));
+            ASSERT_TRUE(xml ? WriteExchangeXml(path, collectFormValues(*source), map) : WriteTextSubmission(path, collectFormValues(*source), map));
             auto mineral = [&other](const QString& code) { return other.GetMineralName(code); };
             auto back = formOfMap(map), cleared = formOfMap(shipped.textKeyMap(kind));
             EXPECT_EQ(ReadSubmissionFile(path, *back, other.textKeyMap(kind), other.xmlNameMap(kind), mineral), -1);
@@ -126,18 +120,14 @@ TEST(DictionaryMdb, EveryKindRoundTripsUnderOtherKeysAndUnknownKeysAreNamed) {
             EXPECT_EQ(std::tuple(back->together, back->changeTypes, back->grid ? back->grid->ZB_String() : QString()),
                       std::tuple(source->together, source->changeTypes, source->grid ? test::sampleBoundary() : QString()));
             EXPECT_TRUE(dialogs.messages().isEmpty());
-            // Under the shipped keys every key written is named, but the literal count line.
-            QStringList written, unknown;
-            for (const FieldPair& p : map.Pairs)
-                if (xml || p.FieldName != kBoundaryField) written << p.Value;
-            EXPECT_EQ(ReadSubmissionFile(path, *cleared, shipped.textKeyMap(kind), shipped.xmlNameMap(kind), mineral,
-                                         nullptr, &unknown), -1);
+            QStringList written, unknown;   // every key written but the literal count line
+            for (const FieldPair& p : map.Pairs) if (xml || p.FieldName != kBoundaryField) written << p.Value;
+            EXPECT_EQ(ReadSubmissionFile(path, *cleared, shipped.textKeyMap(kind), shipped.xmlNameMap(kind), mineral, nullptr, &unknown), -1);
             EXPECT_EQ(dialogs.lastMessage().text, QStringLiteral("文件中以下字段不在当前数据词典中，未读入：%1\n该文件可能是用另一数据词典保存的；当前使用的数据词典：%2")
                                                       .arg(unknown.join(u'、'), dictionary().path()));
             EXPECT_EQ(QSet(unknown.begin(), unknown.end()), QSet(written.begin(), written.end()));
             dialogs.clear();
         }
-    }
 }
 
 TEST(DictionaryMdb, TheShippedDataAsAnAccessFileLoadsRowForRow) {
@@ -249,10 +239,10 @@ TEST(DictionaryMdb, AnUnusableAccessFileFailsWithItsReasonAndNothingReplacesIt) 
     const qsizetype at = base.indexOf(utf16);
     ASSERT_GT(at, 0);
     overwritten.replace(at / 4096 * 4096, 4096, QByteArray(4096, '\xA5'));
-    // A character outside the BMP whose second half is lost.
-    QByteArray lonePair = fixtureBytes(QStringLiteral("other-keys-v2003.mdb"));
-    ASSERT_GT(lonePair.indexOf(QByteArray("\x40\xD8\x00\xDC", 4)), 0);
-    lonePair.replace(lonePair.indexOf(QByteArray("\x40\xD8\x00\xDC", 4)) + 2, 2, QByteArray("A\0", 2));
+    QByteArray lonePair = fixtureBytes(QStringLiteral("other-keys-v2003.mdb"));   // 𠀀 loses its second half
+    const qsizetype pair = lonePair.indexOf(QByteArray("\x40\xD8\x00\xDC", 4));
+    ASSERT_GT(pair, 0);
+    lonePair.replace(pair + 2, 2, QByteArray("A\0", 2));
     QByteArray compound(4096 * 4, '\0');
     compound.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
     struct Case {
@@ -366,11 +356,9 @@ TEST(DictionaryMdb, TextIsDecodedByTheFilesVersion) {
         guint32 version;
         QByteArray stored;
     };
-    // Access 2000 and later: UTF-16, a character outside the BMP as its surrogate pair.
-    const QString name = QStringLiteral("硼矿 B2O3");
-    const QString outside = QStringLiteral("硼𠀀矿");
-    const QByteArray utf16(reinterpret_cast<const char*>(outside.utf16()), outside.size() * 2);
-    for (const Case& c : {Case{MDB_VER_JET3, QByteArray("\xC5\xF0\xBF\xF3 B2O3")}, Case{MDB_VER_JET4, utf16}}) {
+    const QString name = QStringLiteral("硼矿 B2O3"), outside = QStringLiteral("硼𠀀矿");   // UTF-16: 𠀀 as its pair
+    const QByteArray ucs2(reinterpret_cast<const char*>(outside.utf16()), outside.size() * 2);
+    for (const Case& c : {Case{MDB_VER_JET3, QByteArray("\xC5\xF0\xBF\xF3 B2O3")}, Case{MDB_VER_JET4, ucs2}}) {
         SCOPED_TRACE(c.version);
         MdbFile file{};
         file.jet_version = c.version;

@@ -227,20 +227,16 @@ TEST_F(TextSubmission, SpecialKeysAndContinuationsAfterThem) {
     EXPECT_EQ(v.checkTogether, true);
     EXPECT_FALSE(v.boundary.has_value());
     EXPECT_EQ(v.unknownKeys, QStringList{"未知键"});
-
-    // The count line and both check boxes go by the keys the map gives their field names and
-    // by their literal keys; a map without the boundary names its count line.
+    // The count line and check boxes go by their mapped and literal keys; unmapped, they are named.
     KindFieldMap own = fixtureMap(2, false);
-    for (FieldPair& p : own.Pairs)
-        if (p.FieldName == "共伴生类型" || p.FieldName == "变更类型" || p.FieldName == "区域坐标") p.Value = "K_" + p.Value;
-    struct Case { KindFieldMap map; QStringList lines; std::optional<QString> types, boundary; QStringList unknown; };
-    const Case cases[] = {
+    for (FieldPair& p : own.Pairs) if (QStringList{"共伴生类型", "变更类型", "区域坐标"}.contains(p.FieldName)) p.Value = "K_" + p.Value;
+    const struct { KindFieldMap map; QStringList lines; std::optional<QString> types, boundary; QStringList unknown; } cases[] = {
         {own, {"K_共伴生类型=2", "K_变更类型=10100", "K_矿区范围拐点坐标与标高的总行数= 2", "XY001=1,3800000,38500000",
                "XY002=标高,500,200,,"}, "10100", "1,1,1,3800000,38500000,500,200,,,", {}},
         {own, {"共伴生类型=2", "变更类型=01010", "矿区范围拐点坐标与标高的总行数= 0"}, "01010", "0,", {}},
         {fixtureMap(3, false), {"变更类型=01010", "矿区范围拐点坐标与标高的总行数= 0"}, {}, {}, {"变更类型", kCoordinateCountKey}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FormValues w;
         ASSERT_TRUE(parseTextSubmission(QStringList{"[登记项目]", "***采矿变更登记项目内容***", ""} + c.lines, c.map, &w));
         EXPECT_EQ(std::tuple(w.checkTogether.value_or(false), w.changeTypes, w.boundary, w.unknownKeys),

@@ -89,12 +89,12 @@ TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFee) {
     EXPECT_TRUE(changed(2));   // the depths changed
 }
 
-// On the change form the fee is a stored field: every successful computation sets it from
-// the new area (asking first when the fee held was typed differently), a failed one empties
-// it with the area; the second page shows it, and what prints is what the file holds.
+// On the change form the fee is a stored field, set by every computation (asking before a typed
+// fee is replaced) and emptied by a failed one;
+// the second page shows it, and what prints is what the file holds.
 TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
     struct Step {
-        const char* area;   // computed by 计 算 ("-": the check fails); nullptr: the fee is typed
+        const char* area;   // computed by 计 算 ("": the check fails); nullptr: the fee is typed
         const char* typed;
         const char* stored;   // ChTXT(21), the file's 采矿权使用费
         std::optional<MsgAnswer> asked = std::nullopt;   // the replace question and its answer
@@ -106,7 +106,7 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
         {nullptr, "7", "7"},          // typed: kept
         {" 0.600", nullptr, "7", MsgAnswer::No},
         {" 0.539", nullptr, "1", MsgAnswer::Yes},
-        {"-", nullptr, ""},           // failed: area and fee emptied together
+        {"", nullptr, ""},            // failed: area and fee emptied together
         {" 3.500", nullptr, "4"},
         {nullptr, "", ""},            // emptied: the paper shows none either
         {" 0.600", nullptr, "1"},
@@ -121,18 +121,16 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
         dialogs_.clear();
         if (s.asked) dialogs_.answer(*s.asked);
         if (s.area) {
-            grid->checkPasses = QString(s.area) != "-";
+            grid->checkPasses = *s.area;
             grid->nextArea = s.area;
             e->miningArea()->CALCOM_Click();
-            const QString area = grid->checkPasses ? s.area : "";
-            EXPECT_EQ(txt(*e, 22), area);
-            EXPECT_EQ(exist(*e, 2), area);
+            EXPECT_EQ(txt(*e, 22), s.area);
+            EXPECT_EQ(exist(*e, 2), s.area);
         } else {
             type(*e, 21, s.typed);
         }
         EXPECT_EQ(txt(*e, 21), s.stored) << s.stored;
         EXPECT_EQ(exist(*e, 3), s.stored) << s.stored;
-        // Both questions are about a fee of 1 computed from the new area; 否 is the default.
         const QString q = QStringLiteral("采矿权使用费填写为7千元/年，按矿区面积%1平方公里计算应为1千元/年，是否替换为计算结果？");
         EXPECT_EQ(dialogs_.messageTexts(), s.asked ? QStringList{q.arg(QString(s.area).trimmed())} : QStringList{});
         if (s.asked) EXPECT_EQ(dialogs_.lastMessage().buttons, MsgButtons::YesNoDefaultNo);

@@ -10,6 +10,7 @@ jobs=${JOBS:-3}
 CC=${CC:-clang} CXX=${CXX:-clang++} cmake -S "$root" -B "$out" -G Ninja -DMF_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g"
 targets="text_reader xml_reader attachment_list mdb_dictionary"
+set --
 for t in $targets; do set -- "$@" "fuzz_$t"; done
 cmake --build "$out" -j "$jobs" --target "$@"
 # Each target's corpus starts as a copy of its seeds; libFuzzer adds what it finds there.

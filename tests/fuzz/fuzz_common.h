@@ -9,11 +9,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <unistd.h>
 
 namespace mf::fuzz {
@@ -50,60 +49,42 @@ inline KindFieldMap changeMap(bool xml) {
     abort();
 }
 
-// A new folder for this process, in memory where the system has /dev/shm: the writers sync
-// every file they write, which on a disk would cost most of each run. libFuzzer often ends a
-// process without running destructors, so the folders of ended processes go here first.
+// A folder of this process, in /dev/shm where there is one (the writers sync each file);
+// first the folders of ended processes go, since libFuzzer often exits without destructors.
 inline QString makeScratchFolder(const char* prefix) {
-    const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    const QString start = QString::fromLatin1(prefix);
-    for (const QString& name : QDir(QString::fromLatin1(base)).entryList({start + u'*'}, QDir::Dirs)) {
-        const pid_t pid = pid_t(name.mid(start.size()).section(u'_', 0, 0).toLongLong());
-        if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH)
-            QDir(QString::fromLatin1(base) + u'/' + name).removeRecursively();
-    }
-    std::string tmpl = std::string(base) + "/" + prefix + std::to_string(getpid()) + "_XXXXXX";
-    if (!mkdtemp(tmpl.data()))
-        fail("no temporary folder");
-    return QString::fromLocal8Bit(tmpl.c_str());
+    const QString base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp", start = prefix;
+    for (const QString& name : QDir(base).entryList({start + u'*'}, QDir::Dirs))
+        if (const long pid = name.mid(start.size()).section(u'_', 0, 0).toLong(); pid > 0 && kill(pid, 0) != 0 && errno == ESRCH)
+            QDir(base + u'/' + name).removeRecursively();
+    QByteArray tmpl = (base + u'/' + start + QString::number(getpid()) + "_XXXXXX").toLocal8Bit();
+    if (!mkdtemp(tmpl.data())) fail("no temporary folder");
+    return QString::fromLocal8Bit(tmpl);
 }
 
-// A path named name in a folder of this process; the folder is removed at exit. The
-// targets hand the input to the program's readers as a file, as the program reads it.
+// A path in a folder of this process removed at exit: the readers get the input as a file.
 inline QString inputPath(const char* name) {
-    struct Folder {
-        QString path = makeScratchFolder("fuzz_input_");
-        ~Folder() { QDir(path).removeRecursively(); }
-    };
-    static const Folder folder;
+    static const struct Folder { QString path = makeScratchFolder("fuzz_input_"); ~Folder() { QDir(path).removeRecursively(); } } folder;
     return folder.path + u'/' + QString::fromUtf8(name);
 }
 
-inline void writeInput(const QString& path, const uint8_t* data, size_t size) {
+inline QString writeInput(const char* name, const uint8_t* data, size_t size) {
+    const QString path = inputPath(name);
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+    if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         fail("cannot write the input file");
+    return path;
 }
 
-// The change types as the form holds them after loading what was read, and so as a save
-// writes them: a "1" or "0" per check box, set from the value's characters one by one.
+// The change types as a save writes them after loading: one "1"/"0" per check box.
 inline std::optional<QString> formChangeTypes(const std::optional<QString>& read) {
-    if (!read)
-        return read;
     QString boxes;
-    for (int i = 0; i < 5; ++i)
-        boxes += vb::val(read->mid(i, 1)) == 1 ? u'1' : u'0';
-    return boxes;
+    for (int i = 0; read && i < 5; ++i) boxes += vb::val(read->mid(i, 1)) == 1 ? u'1' : u'0';
+    return read ? std::optional(boxes) : read;
 }
 
-// The same fields with the same values, in the same order.
 inline bool sameFields(const QList<FieldValue>& a, const QList<FieldValue>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (a[i].fieldName != b[i].fieldName || a[i].value != b[i].value)
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const FieldValue& x, const FieldValue& y) { return x.fieldName == y.fieldName && x.value == y.value; });
 }
 
 } // namespace mf::fuzz

@@ -1,7 +1,7 @@
-// Fuzzes the submission text reader with arbitrary file bytes, read from a file as the
-// program reads it. Whatever it accepts must write back into a file that reads again with
-// the same values and without dropped characters, and the boundary walkers must cope with
-// whatever boundary it produced.
+// Fuzzes the submission text reader with arbitrary file bytes. Whatever it accepts must
+// write back into a file it accepts again with the same values, and the boundary walkers
+// must cope with whatever boundary it produced. Input and output go through files, and a
+// written file must hold no character that the reader drops.
 #include "fuzz_common.h"
 
 #include "core/boundary_walkers.h"
@@ -13,9 +13,8 @@ using namespace mf;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::installSilentDialogs();
     static const KindFieldMap map = fuzz::changeMap(false);
-    static const QString input = fuzz::inputPath("input.txt");
     static const QString output = fuzz::inputPath("output.txt");
-    fuzz::writeInput(input, data, size);
+    const QString input = fuzz::writeInput("input.txt", data, size);
     textFileKind(input);
     FormValues values;
     if (!ReadTextSubmission(input, map, &values))
@@ -37,15 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!f.value.isEmpty())
             out.fields.append(f);
     }
-    QString error;
-    if (!WriteTextSubmission(output, out, map, &error))
-        fuzz::fail("values read could not be written");
+    if (QString error; !WriteTextSubmission(output, out, map, &error)) fuzz::fail("values read could not be written");
     FormValues again;
     if (!ReadTextSubmission(output, map, &again))
         fuzz::fail("written file not accepted");
-    if (again.droppedCharacters)
-        fuzz::fail("a written file holds characters the reader drops");
-    if (!fuzz::sameFields(again.fields, out.fields))
-        fuzz::fail("fields changed on reading the written file");
+    if (again.droppedCharacters) fuzz::fail("a written file holds characters the reader drops");
+    if (!fuzz::sameFields(again.fields, out.fields)) fuzz::fail("fields changed on reading the written file");
     return 0;
 }

@@ -47,22 +47,22 @@ TEST(CellEdit, ZtrimReadsTheMask) {
     const struct {
         const char* text;
         int col;
-        bool asTyped;   // two separators typed: each field reads as its own digits
         const char* cell;
+        bool asTyped = false;   // two separators typed: each field reads as its own digits
     } cases[] = {
-        {"116°30′45.  ″", 2, false, "116.3045"},
-        {" 98°5 ′  .  ″", 2, false, "98.5000"},   // by position, as "98.5" in a file
-        {" 98°05′3 .  ″", 2, true, "98.0503"},
-        {" 98°05′3 .  ″", 2, false, "98.0530"},
-        {"39°05′03.5 ″", 3, true, "39.050350"},   // hundredths: a fraction of the second
-        {"   °30′  .  ″", 2, false, "0.3000"},
-        {"39°50′00.  ″", 3, false, "39.5000"},
-        {"10°75′00.  ″", 3, false, "10.7500"},
-        {"39°30′45.12″", 3, false, "39.304512"},
-        {"39°30′45.5 ″", 3, false, "39.304550"},
-        {"39°30′ 5.00″", 3, false, "39.300500"},
-        {"  °  ′  .  ″", 3, true, ""},
-        {"116.3", 2, false, ""},   // no degree sign
+        {"116°30′45.  ″", 2, "116.3045"},
+        {" 98°5 ′  .  ″", 2, "98.5000"},   // by position, as "98.5" in a file
+        {" 98°05′3 .  ″", 2, "98.0503", true},
+        {" 98°05′3 .  ″", 2, "98.0530"},
+        {"39°05′03.5 ″", 3, "39.050350", true},   // hundredths: a fraction of the second
+        {"   °30′  .  ″", 2, "0.3000"},
+        {"39°50′00.  ″", 3, "39.5000"},
+        {"10°75′00.  ″", 3, "10.7500"},
+        {"39°30′45.12″", 3, "39.304512"},
+        {"39°30′45.5 ″", 3, "39.304550"},
+        {"39°30′ 5.00″", 3, "39.300500"},
+        {"  °  ′  .  ″", 3, "", true},
+        {"116.3", 2, ""},   // no degree sign
     };
     for (const auto& c : cases)
         EXPECT_EQ(ztrim(c.text, true, c.col, c.asTyped), QString(c.cell)) << c.text;

@@ -185,17 +185,17 @@ TEST(CoordCheck, EndMarkerAndMode2) {
     EXPECT_EQ(check(gridOf({{"1", "x", "y"}}), 2).texts, QStringList{"第1行<坐标>列必须输入数据值..."});
 }
 
-// Text that is no plain number never passes as a coordinate, however it reached the grid,
-// nor is it saved (an empty cell is named as such). A point number the text file would read
-// as a region end or split is refused on every check.
+// Text that is no plain number never passes as a coordinate, however it reached the grid;
+// nor is it saved (an empty cell is named as such). A point number the
+// text file would read as a region end or split is refused on every check.
 TEST(CoordCheck, CoordinateTextsAndReservedPointNumbers) {
     const QString noNumber = "第1行<坐标>列必须输入数据值...";
     const struct {
         const char* point;
         const char* lon;
         const char* lat;
-        const char* area;   // mode 1, geographic; "" the number message, "-" passes
-        const char* save;   // mode 2; "" the number message, "-" passes
+        const char* area;   // mode 1, geographic
+        const char* save;   // mode 2; in both "" is the number message, "-" passes
     } cases[] = {
         {"1", "6.0E1", "39.3000", "", ""},
         {"1", "116.3000", "0x1A", "", ""},
@@ -217,8 +217,8 @@ TEST(CoordCheck, CoordinateTextsAndReservedPointNumbers) {
     for (const auto& c : cases) {
         const CoordGrid g = gridOf({{c.point, c.lon, c.lat}, {"2", "116.3000", "39.3000"}, {"3", "116.3100", "39.3100"},
                                     {"*", "1", "0", "", "1"}});
-        auto expected = [&](const QString& t) { return t.isEmpty() ? noNumber : t == "-" ? QString() : t; };
-        const QString area = expected(c.area), save = expected(c.save);
+        const QString area = QString(c.area).isEmpty() ? noNumber : QString(c.area) == "-" ? QString() : QString(c.area);
+        const QString save = QString(c.save).isEmpty() ? noNumber : QString(c.save) == "-" ? QString() : QString(c.save);
         const CheckRun r1 = check(g, 1, 1);
         EXPECT_EQ(r1.texts.join(""), area) << c.point << " " << c.lon << " " << c.lat;
         EXPECT_EQ(r1.ok, area.isEmpty());

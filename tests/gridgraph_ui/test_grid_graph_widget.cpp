@@ -192,17 +192,15 @@ TEST_F(GridGraphTest, DegreeMaskOnGeographicCells) {
     EXPECT_EQ(qobject_cast<DegreeMaskEdit*>(g.activeEditor()), nullptr);
 }
 
-// Degrees, minutes and seconds typed with "." or blanks between them are stored as meant.
-// One separator reads as a stored number would ("98.3" is 98°30′); after a second one each
-// field is its own digits ("116.30.5" is 116°30′05″). The cell then shows what is stored,
-// and opens again as that angle.
+// Degrees, minutes and seconds typed with "." or blanks between them are stored as meant;
+// one separator reads as in a file ("98.3" is 98°30′), two as fields ("116.30.5" is 116°30′05″).
 TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
     const struct {
         int col;
         const char* typed;
         const char* cell;
-        const char* reopened;
-        bool ime = false;   // the separators come from an input method
+        const char* reopened;   // the mask when the cell opens again
+        bool ime = false;       // separators from an input method
     } cases[] = {
         {2, "116.30.45", "116.3045", "116°30′45.  ″"},
         {3, "39.30.15", "39.3015", "39°30′15.  ″"},
@@ -234,11 +232,9 @@ TEST_F(GridGraphTest, DegreeEntriesTypedWithSeparators) {
         typeOnGrid(typed.left(1));
         auto* mask = qobject_cast<DegreeMaskEdit*>(g.activeEditor());
         ASSERT_TRUE(mask) << c.typed;
-        for (QChar ch : typed.mid(1)) {
-            QInputMethodEvent ime;   // a separator from the input method arrives as its text
-            ime.setCommitString(QString(ch));
-            c.ime && !ch.isDigit() ? void(QApplication::sendEvent(mask, &ime)) : typeInEditor(QString(ch));
-        }
+        for (QChar ch : typed.mid(1))
+            if (QInputMethodEvent ime; c.ime && !ch.isDigit()) ime.setCommitString(ch), QApplication::sendEvent(mask, &ime);
+            else typeInEditor(QString(ch));
         g.commitEditor(false);
         EXPECT_EQ(g.core().grid().cell(2, c.col), QString(c.cell)) << c.typed;
         EXPECT_EQ(g.table()->model()->index(1, c.col - 1).data().toString(), QString(c.cell)) << c.typed;

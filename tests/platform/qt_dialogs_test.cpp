@@ -107,10 +107,8 @@ TEST(QtDialogs, SaveDialogDoesNotAskAboutOverwriting) {
 // A name longer than a file name may be keeps 保存(S) usable and is named when pressed.
 TEST(QtDialogs, SaveDialogNamesANameTooLong) {
     ScriptedDialogs shown;
-    shown.install();
-    for (const auto& [name, refused] : {std::pair{QString(255, u'x'), false}, {QString(256, u'x'), true},
-                                        {QString(86, u'矿'), true}}) {
-        shown.clear();
+    for (const auto& [name, refused] : {std::pair{QString(255, u'x'), false}, {QString(256, u'x'), true}, {QString(86, u'矿'), true}}) {
+        shown.install().clear();
         auto dialog = QtDialogs::makeFileDialog(nullptr, {}, true);
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
         QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
