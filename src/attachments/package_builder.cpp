@@ -131,9 +131,9 @@ QString oldBase(const QString& previousPath) {
 class PackageWriter {
 public:
     // replaced: the package this one replaces, whose unchanged documents are reused.
-    PackageWriter(int kind, const QString& B, QStringList sources, const QString& replaced, PackageReport& report,
+    PackageWriter(const QString& B, QStringList sources, const QString& replaced, PackageReport& report,
                   const DocumentDigests& digests)
-        : kind_(kind), B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report), digests_(digests) {}
+        : B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report), digests_(digests) {}
 
     // The packaged documents and their entries; false (with report.error) on a write failure.
     bool writeDocuments(ListDocument& doc, BusyScope& busy) {
@@ -288,7 +288,6 @@ private:
         return p;
     }
 
-    int kind_;
     QString B_;
     QStringList sources_;
     QString replaced_;
@@ -494,7 +493,7 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     }
 
     const DocumentDigests digests(digestsPath(kind));
-    PackageWriter writer(kind, B, sources, isPackage && exists ? folder : QString(), report, digests);
+    PackageWriter writer(B, sources, isPackage && exists ? folder : QString(), report, digests);
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
     if (!writeNewFile(withSlash(B) + kPackageListName, doc.bytes(), &why)) {
