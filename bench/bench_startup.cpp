@@ -133,7 +133,9 @@ int main() {
     using mfbench::Scaled;
     mfbench::Goal("startup-time", Scaled(FromRounds(pt, at), 1e3), "ms", 1.2);
     mfbench::Goal("startup-time-mdb", Scaled(FromRounds(mt, at), 1e3), "ms", 1.3);
-    mfbench::Goal("startup-cpu", Scaled(FromRounds(pc, ac), 1e3), "ms", 1.2);
+    // The program starts and keeps the threads its drawing needs before the window shows (so
+    // that no paint ever waits for a thread the system may refuse); the bare program starts none.
+    mfbench::Goal("startup-cpu", Scaled(FromRounds(pc, ac), 1e3), "ms", 1.3);
     mfbench::Goal("startup-memory", FromRounds(pm, am), "MiB", 1.5);
     return mfbench::Finish();
 }
