@@ -5,6 +5,7 @@
 #include "core/app_state.h"
 #include "core/dictionary.h"
 #include "core/field_access.h"
+#include "core/field_match.h"
 #include "core/form_access.h"
 #include "core/kind_file.h"
 #include "core/shell.h"
@@ -76,7 +77,7 @@ bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package
         dialogs().error(none + QStringLiteral("，不能保存"));
         return false;
     }
-    if (!confirmDroppingUnknownKeys(kind, st.PendingFile)) {
+    if (!confirmDroppingUnknownKeys(kind, st.PendingFile) || !confirmLeavingOutFields(*form)) {
         st.PendingFile.clear();
         return false;
     }

@@ -30,8 +30,8 @@ struct AppState {
     std::array<QString, kKindCount + 1> KindTempDir{};   // ends with "/"
     // What the kind's file held when this program last read or wrote it (fs::fileFingerprint).
     std::array<QByteArray, kKindCount + 1> KindFileStamp{};
-    // The keys of the kind's file that the dictionary did not know when it was loaded: a save
-    // over that file drops them, so it asks first.
+    // The keys of the kind's file that the dictionary did not know when it was loaded, or whose
+    // fields the form does not carry: a save over that file drops them, so it asks first.
     std::array<QStringList, kKindCount + 1> KindUnknownKeys{};
     QString PendingFile;
     int PrinterCount = 0;

@@ -447,6 +447,8 @@ bool Dictionary::open(const QString& path, QString* error) {
 
     // Field maps. Within one 类别 the rows keep the order in which they were stored.
     {
+        // The TRANCODE row of each pair, to name both rows of a key given twice.
+        std::array<QStringList, 8> rowOf{};
         DictQuery q(*this, "select 类别,字段名,英文名,新立,变更,延续,注销,rowid from TRANCODE order by 类别, rowid");
         while (q.next()) {
             const QString category = q.text(0);
@@ -462,12 +464,23 @@ bool Dictionary::open(const QString& path, QString* error) {
                     return failWith(QStringLiteral("TRANCODE 中第 %1 类申请的字段超过 %2 个")
                                         .arg(src.kind).arg(kMaxFieldPairs));
                 const QString field = q.text(1);
-                // A key that cannot be written and read back would lose its field on reopening.
-                if (const QString why = unusablePair(field, key, q.text(2)); !why.isEmpty())
+                const QString element = q.text(2);
+                // A key that cannot be written and read back would lose its field on reopening;
+                // a key or element name of two fields would read one field's value into the other.
+                QString why = unusablePair(field, key, element);
+                for (int i = 0; i < text.count() && why.isEmpty(); ++i) {
+                    const bool sameKey = text.Pairs[i].Value == key;
+                    if (sameKey || xml.Pairs[i].Value == element)
+                        why = QStringLiteral("第 %1 行与第 %2 行的%3相同：%4")
+                                  .arg(rowOf[src.kind][i], q.text(7), sameKey ? QStringLiteral("文本键") : QStringLiteral("英文名"),
+                                       sameKey ? key : element);
+                }
+                if (!why.isEmpty())
                     return failWith(QStringLiteral("TRANCODE 第 %1 行（字段 %2，第 %3 类申请）：%4")
                                         .arg(q.text(7), field).arg(src.kind).arg(why));
                 text.Pairs.append(FieldPair{field, key});
-                xml.Pairs.append(FieldPair{field, q.text(2)});
+                xml.Pairs.append(FieldPair{field, element});
+                rowOf[src.kind].append(q.text(7));
             }
         }
         if (q.failed())
@@ -595,13 +608,16 @@ bool OpenDictionary(const QString& dataPath, QString* error, QString* file) {
     return true;
 }
 
-QString kindWithoutFields(int kind) {
+QString kindName(int kind) {
     static const char* const names[] = {"", "采矿新立", "采矿变更", "采矿延续", "采矿注销",
                                         "划定矿区范围", "采矿转让", "采矿年检"};
+    return kind >= 1 && kind <= 7 ? QString::fromUtf8(names[kind]) : QString();
+}
+
+QString kindWithoutFields(int kind) {
     if (kind < 1 || kind > 7 || dictionary().textKeyMap(kind).count() > 0)
         return {};
-    return QStringLiteral("当前数据词典（%1）中没有【%2】申请的字段")
-        .arg(dictionary().path(), QString::fromUtf8(names[kind]));
+    return QStringLiteral("当前数据词典（%1）中没有【%2】申请的字段").arg(dictionary().path(), kindName(kind));
 }
 
 QString StripTrailingPoint(const QString& s) {

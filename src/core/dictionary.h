@@ -72,8 +72,9 @@ public:
     // file cannot be opened or read or is damaged, a table is missing or empty, a value is
     // not a number, a kind gets a 102nd field pair, or a field's text key or element name
     // could not be written and read back ("=", a line break, blanks at either end, no XML
-    // name; the reason names the TRANCODE row); the connection is then closed and the rows
-    // loaded before the failure stay.
+    // name; the reason names the TRANCODE row), or two fields of one kind share a text key or
+    // an element name (both rows named); the connection is then closed and the rows loaded
+    // before the failure stay.
     bool open(const QString& path, QString* error = nullptr);
     bool isOpen() const { return db_ != nullptr; }
     // The file last opened (also when it failed), and the number of lines the Access library
@@ -177,6 +178,9 @@ QString dictionaryFile(const QString& dataPath);
 // pair to any kind; the reason names the file. An unusable .mdb is never replaced by
 // the shipped dictionary: files saved with another field map would be wrong.
 bool OpenDictionary(const QString& dataPath, QString* error = nullptr, QString* file = nullptr);
+
+// The name of a kind as the messages give it ("采矿变更"); "" outside 1 to 7.
+QString kindName(int kind);
 
 // "当前数据词典（path）中没有【…】申请的字段" when the program's dictionary holds no field of the
 // kind (its files can be neither read nor saved); "" when it holds some.

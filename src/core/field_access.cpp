@@ -2,6 +2,7 @@
 
 #include "core/dictionary.h"
 #include "core/exchange_xml.h"
+#include "core/field_match.h"
 #include "core/grid_graph_access.h"
 #include "core/text_submission.h"
 #include "platform/dialogs.h"
@@ -244,14 +245,16 @@ QString readLossMessage(const FormValues& values) {
 }
 
 QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath) {
-    if (values.unknownKeys.isEmpty())
-        return {};
-    QString text = QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") +
-                   values.unknownKeys.join(QStringLiteral("、"));
-    // Mostly unknown keys: the file was written under another field map.
-    if (values.unknownKeys.size() > values.knownKeys)
-        text += QStringLiteral("\n该文件可能是用另一数据词典保存的；当前使用的数据词典：") + dictionaryPath;
-    return text;
+    QStringList parts;
+    if (!values.unknownKeys.isEmpty()) {
+        parts << QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") + values.unknownKeys.join(QStringLiteral("、"));
+        // Mostly unknown keys: the file was written under another field map.
+        if (values.unknownKeys.size() > values.knownKeys)
+            parts << QStringLiteral("该文件可能是用另一数据词典保存的；当前使用的数据词典：") + dictionaryPath;
+    }
+    if (!values.formlessKeys.isEmpty())
+        parts << kFormlessKeys + QStringLiteral("未读入：") + values.formlessKeys.join(QStringLiteral("、"));
+    return parts.join(u'\n');
 }
 
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
@@ -274,6 +277,10 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     } else {
         return 0;
     }
+    // Values of fields the dictionary names but this form does not carry are kept out and
+    // named like unknown keys.
+    const KindFieldMap& map = fs::sameName(ext, QStringLiteral("TXT")) ? textKeyMap : xmlNameMap;
+    setAsideFormlessValues(&values, map, carriedFields(form));
     QStringList chosen;
     if (!applyFormValues(form, values, mineralName, &chosen))
         return 0;
@@ -285,9 +292,7 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
                   QStringLiteral("以下字段的值已按代码表选为：") + chosen.join(QStringLiteral("、"));
     // Keys the map does not know are named; the file keeps them until a save replaces it.
     // A kind the dictionary holds no field of reads nothing, and says so instead.
-    const QString noFields = (fs::sameName(ext, QStringLiteral("TXT")) ? textKeyMap : xmlNameMap).count() == 0
-                                 ? kindWithoutFields(form.kind())
-                                 : QString();
+    const QString noFields = map.count() == 0 ? kindWithoutFields(form.kind()) : QString();
     const QString unknown = noFields.isEmpty() ? unknownKeysMessage(values, dictionary().path())
                                          : noFields + QStringLiteral("，文件的内容未读入");
     QStringList parts;
@@ -299,7 +304,7 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     if (lossy)
         *lossy = !losses.isEmpty();
     if (unknownKeys)
-        *unknownKeys = values.unknownKeys;
+        *unknownKeys = values.unknownKeys + values.formlessKeys;
     return -1;
 }
 

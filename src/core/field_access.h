@@ -65,9 +65,13 @@ void noteRepeatedFields(FormValues* values);
 // were dropped; "" when it held neither.
 QString readLossMessage(const FormValues& values);
 
+// The start of the message naming keys of a file whose fields the form does not carry.
+inline const QString kFormlessKeys = QStringLiteral("文件中以下字段在当前表单中没有，");
+
 // What the user is told after loading a file whose keys (or elements) the dictionary does
 // not know: they are named, and when most of the file's keys are unknown the dictionary in
-// use (dictionaryPath) too; "" when there are none.
+// use (dictionaryPath) too; then the keys whose fields the form does not carry
+// (values.formlessKeys); "" when there are none.
 QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath);
 
 // Reads a submission file into the form by its extension (.txt or .xml, any case).
@@ -76,8 +80,8 @@ QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPa
 // was read successfully. A file loaded with losses (readLossMessage) or with values that
 // selected a list item by containment (named as "以下字段的值已按代码表选为：" and the
 // fields) is then named to the user once ("提示") and *lossy is set, so the form can count
-// as changed. Keys the map does not know are named in the same message and listed in
-// *unknownKeys.
+// as changed. Keys the map does not know, and keys of fields the form does not carry, are
+// named in the same message and listed in *unknownKeys.
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
                        const KindFieldMap& xmlNameMap, const MineralNameLookup& mineralName,
                        bool* lossy = nullptr, QStringList* unknownKeys = nullptr);

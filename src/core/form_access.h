@@ -56,6 +56,9 @@ struct FormValues {
     // does not know, each once in file order, and how many keys with a value it knew.
     QStringList unknownKeys;
     int knownKeys = 0;
+    // Reading only: the keys (or element names) with a value whose field the dictionary names
+    // but the form does not carry, each once; their values are not loaded.
+    QStringList formlessKeys;
 
     // Records that a special field (boundary, check boxes) was given again as next.
     template <typename T>

@@ -1,6 +1,8 @@
 #include "core/kind_file.h"
 
 #include "core/app_state.h"
+#include "core/dictionary.h"
+#include "core/field_access.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/save_lock.h"
@@ -46,8 +48,17 @@ bool confirmDroppingUnknownKeys(int kind, const QString& target) {
     if (!isKind(kind)) return true;
     const QStringList& keys = state().KindUnknownKeys[kind];
     if (keys.isEmpty() || !sameFile(target, state().KindFilePath[kind])) return true;
-    return dialogs().askYesNoDefaultNo(QStringLiteral("文件中以下字段不在当前数据词典中，保存后将从文件中删除：") +
-                                       keys.join(QStringLiteral("、")) + QStringLiteral("\n是否仍然保存?"));
+    // Keys the dictionary knows belong to fields the form does not carry.
+    const Dictionary& dict = dictionary();
+    const KindFieldMap& map = fs::sameName(fs::extension(target), QStringLiteral("TXT")) ? dict.textKeyMap(kind)
+                                                                                         : dict.xmlNameMap(kind);
+    QStringList unknown, formless, parts;
+    for (const QString& key : keys) (map.byValue(key) ? formless : unknown).append(key);
+    if (!unknown.isEmpty())
+        parts << QStringLiteral("文件中以下字段不在当前数据词典中，保存后将从文件中删除：") + unknown.join(QStringLiteral("、"));
+    if (!formless.isEmpty())
+        parts << kFormlessKeys + QStringLiteral("保存后将从文件中删除：") + formless.join(QStringLiteral("、"));
+    return dialogs().askYesNoDefaultNo(parts.join(u'\n') + QStringLiteral("\n是否仍然保存?"));
 }
 
 std::unique_ptr<SaveLock> lockForSave(int kind, const QString& target) {

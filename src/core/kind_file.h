@@ -16,8 +16,9 @@ void setKindFile(int kind, const QString& path);
 void setKindFile(int kind, const QString& path, const QByteArray& stamp);
 
 // Before a save of the kind over target: when target is the kind's file and that file held
-// keys the dictionary did not know (AppState::KindUnknownKeys), asks whether to save and drop
-// them (否 is the default). True when the save may go on.
+// keys the dictionary did not know or keys of fields the form does not carry
+// (AppState::KindUnknownKeys), asks whether to save and drop them (否 is the default). True
+// when the save may go on.
 bool confirmDroppingUnknownKeys(int kind, const QString& target);
 
 // Takes the save lock of target for a save of the kind. When target is the kind's file and

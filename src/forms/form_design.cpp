@@ -427,6 +427,14 @@ std::vector<const DesignControl*> FormDesign::withField(const QString& fieldName
     return out;
 }
 
+QStringList FormDesign::dataFieldNames() const {
+    QStringList out;
+    for (const auto& c : controls)
+        if (c.isArrayMember() && (c.name == u"ChTXT" || c.name == u"ChMEMO" || c.name == u"ChCBO"))
+            out.append(c.fieldName);
+    return out;
+}
+
 FormDesign parseFormDesign(const QByteArray& utf8, const QString& sourceName, QString* error) {
     Parser parser(sourceName);
     const QStringList lines = QString::fromUtf8(utf8).split(u'\n');

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -100,6 +101,8 @@ public:
     TwipsRect absoluteRect(const DesignControl& c) const;
     // Data controls carrying this field name, in form order.
     std::vector<const DesignControl*> withField(const QString& fieldName) const;
+    // The field names of the data controls a file stores (ChTXT, ChMEMO, ChCBO), in form order.
+    QStringList dataFieldNames() const;
 };
 
 // Reads a design from a Qt resource (":/forms/newtab.frm") or a file path. On failure

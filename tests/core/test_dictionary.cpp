@@ -168,17 +168,19 @@ TEST(DictionaryFieldMaps, AnEmptyKeyColumnKeepsTheRowOutEvenWithAnElementName) {
     EXPECT_EQ(values(l.dict.xmlNameMap(5)), QStringList{"BING"});
 }
 
-// A key or element name that a saved file cannot carry back fails the load, saying where and why.
+// A key or element name that a saved file cannot carry back, or that another field of the
+// kind has (row 1, 乙), fails the load, saying where and why.
 TEST(DictionaryFieldMaps, KeysThatCannotBeWrittenAndReadBackFailTheLoad) {
     const struct { const char *key, *element, *reason; } cases[] = {   // reason "": the row loads
         {"甲=乙", "JIA", "文本键“甲=乙”含有“=”"}, {"甲\n乙", "JIA", "文本键含有换行"}, {"甲\r", "JIA", "文本键含有换行"},
         {" 甲", "JIA", "首尾有空白"}, {"甲 ", "JIA", "首尾有空白"}, {"***甲", "JIA", "续行标记"},
         {"矿区范围拐点坐标与标高的总行数", "JIA", "只能属于字段 区域坐标"}, {"甲", "", "英文名“”不是有效的 XML 元素名"},
         {"甲", "1JIA", "不是有效的 XML 元素名"}, {"甲", "JI A", "不是有效"}, {"甲", "JIA<", "不是有效"}, {"甲 乙𠀀", "字段𠀀.名-1", ""},
+        {"乙", "JIA", "第 1 行与第 2 行的文本键相同：乙"}, {"甲", "YI", "第 1 行与第 2 行的英文名相同：YI"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
-        DictFixture f(baseDictRows() + trancodeRow("2", "乙", "YI", "乙") +
+        DictFixture f(baseDictRows() + trancodeRow("4", "乙", "YI", "乙") +
                       trancodeRow("4", "矿山名称", QString::fromUtf8(c.element), QString::fromUtf8(c.key)));
         Dictionary d;
         QString error;
@@ -213,7 +215,7 @@ TEST(DictionaryFieldMaps, AKindTakes101PairsAndA102ndFailsTheLoad) {
     {
         // 101 rows with a 新立 key and 101 more with a 变更 key: two kinds, each at its limit.
         QString sql = rows(101, "2") + repeatRows(101, [](int i) {
-            return trancodeRow("2", QStringLiteral("变%1").arg(i), "B", "", QStringLiteral("变键%1").arg(i));
+            return trancodeRow("2", QStringLiteral("变%1").arg(i), QStringLiteral("B%1").arg(i), "", QStringLiteral("变键%1").arg(i));
         });
         Loaded l(sql);
         ASSERT_TRUE(l.ok);

@@ -1,4 +1,5 @@
 #include "commands_fixture.h"
+#include "attachments/submission_save.h"
 #include "core/dictionary.h"
 #include "core/text_submission.h"
 #include "platform/text_file.h"
@@ -131,30 +132,64 @@ TEST_F(OpenTest, AFileWithARepeatedFieldSaysSoOnceAndCountsAsChanged) {
     }
 }
 
-// Keys the dictionary does not know are named once after loading; a save over that file asks
-// before dropping them: 否 leaves the file as it is and the form changed, 是 saves.
+// Keys of a file that the form does not get (the dictionary in use does not know them, or
+// names fields the form does not carry) are named once after loading, and fields of the form
+// that the dictionary gives no key once on opening. A save by either road asks before
+// dropping or leaving out any of them: 否 leaves the file as it is and the form changed,
+// 是 saves, and the file reopens with what was saved.
 TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
-    for (const bool txt : {true, false}) {
-        const QString file = savedFile(3, txt ? "other.txt" : "other.xml", "甲"), key = txt ? "XL_旧键" : "EL_OLD";
-        const QByteArray bytes = txt ? fileBytes(file) + encodeGb18030("XL_旧键=旧值\r\n")
-                                     : fileBytes(file).replace("</DATA>", "<EL_OLD>旧值</EL_OLD></DATA>");
-        ASSERT_TRUE(writeBytes(file, bytes));
-        dialogs_.clear();
-        openConfirmed(file);
-        EXPECT_EQ(dialogs_.messageTexts(), (QStringList{kindConfirmation(3), "文件中以下字段不在当前数据词典中，未读入：" + key}));
-        EXPECT_FALSE(state().KindChanged[3]);
-        main_->editor(3)->setText(ControlArray::ChTXT, 0, "乙");
-        for (const MsgAnswer drop : {MsgAnswer::No, MsgAnswer::Yes}) {
+    const QString formless = "文件中以下字段在当前表单中没有，", noKey = "当前数据词典中没有以下字段的键，保存时不能写入文件：申请人";
+    const struct {
+        const char* dict;        // under tests/fixtures/dict; "": the shipped one
+        int kind;
+        QString txtKey, xmlKey;  // %1 of the messages
+        bool added;              // a value under the key is added to the saved file
+        QStringList named, asked, reopened;
+    } cases[] = {
+        {"", 3, "XL_旧键", "EL_OLD", true, {"文件中以下字段不在当前数据词典中，未读入：%1"},
+         {"文件中以下字段不在当前数据词典中，保存后将从文件中删除：%1\n是否仍然保存?"}, {}},
+        {"kind2-extra-field.mdb", 2, "B_统一社会信用代码", "E_TYSHXYDM", true, {formless + "未读入：%1"},
+         {formless + "保存后将从文件中删除：%1\n是否仍然保存?"}, {}},
+        {"kind2-reworded-field.mdb", 2, "申请人", "SQR", false, {noKey, formless + "未读入：%1"},
+         {formless + "保存后将从文件中删除：%1\n是否仍然保存?", noKey + "\n是否仍然保存?"}, {noKey}},
+    };
+    int saved = 0;
+    for (const auto& c : cases)
+        for (const QString road : {"txt", "xml", "attachment window"}) {
+            SCOPED_TRACE((c.dict + (" " + road)).toStdString());
+            const bool txt = road != "xml";
+            const QString file = savedFile(c.kind, QString::number(++saved) + (txt ? ".txt" : ".xml"), "甲");
+            const QString key = txt ? c.txtKey : c.xmlKey;
+            QByteArray bytes = fileBytes(file);
+            if (c.added)
+                bytes = txt ? bytes + encodeGb18030(key + "=旧值\r\n")
+                            : bytes.replace("</DATA>", ("<" + key + ">旧值</" + key + "></DATA>").toUtf8());
+            ASSERT_TRUE(writeBytes(file, bytes));
+            if (*c.dict) ASSERT_TRUE(dictionary().open(test::sourceDir() + "/tests/fixtures/dict/" + c.dict));
             dialogs_.clear();
-            dialogs_.answer(MsgAnswer::Yes).answer(drop);
-            main_->Toolbar_ButtonMenuClick(txt ? "SAVETXT" : "SAVEXML");
-            EXPECT_EQ(dialogs_.messages().value(1).text, "文件中以下字段不在当前数据词典中，保存后将从文件中删除：" + key + "\n是否仍然保存?");
-            EXPECT_EQ(dialogs_.messages().value(1).buttons, MsgButtons::YesNoDefaultNo);
-            EXPECT_EQ(fileBytes(file) == bytes, drop == MsgAnswer::No);
-            EXPECT_EQ(state().KindChanged[3], drop == MsgAnswer::No);
+            openConfirmed(file);
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(c.kind)} + QStringList(c.named).replaceInStrings("%1", key));
+            EXPECT_FALSE(state().KindChanged[c.kind]);
+            main_->editor(c.kind)->setText(ControlArray::ChTXT, 0, "乙");
+            for (const bool agree : {false, true}) {   // 否 to the last question, then 是 to all
+                dialogs_.clear();
+                dialogs_.answer(MsgAnswer::Yes);
+                for (int i = 0; i < c.asked.size(); ++i) dialogs_.answer(agree || i + 1 < c.asked.size() ? MsgAnswer::Yes : MsgAnswer::No);
+                if (road == "attachment window") SaveSubmission(main_->editor(c.kind), 0);
+                else main_->Toolbar_ButtonMenuClick(txt ? "SAVETXT" : "SAVEXML");
+                EXPECT_EQ(dialogs_.messageTexts().mid(1, c.asked.size()), QStringList(c.asked).replaceInStrings("%1", key));
+                EXPECT_EQ(dialogs_.messages().value(int(c.asked.size())).buttons, MsgButtons::YesNoDefaultNo);
+                EXPECT_EQ(fileBytes(file) == bytes, !agree);
+                EXPECT_EQ(state().KindChanged[c.kind], !agree);
+            }
+            ASSERT_TRUE(closeEditor(c.kind));
+            dialogs_.clear();
+            openConfirmed(file);
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(c.kind)} + c.reopened);
+            EXPECT_EQ(applicant(c.kind), c.added ? "乙" : "");
+            ASSERT_TRUE(closeEditor(c.kind));
+            ASSERT_TRUE(dictionary().open(test::shippedDictionary()));
         }
-        ASSERT_TRUE(closeEditor(3));
-    }
 }
 
 TEST_F(OpenTest, FilesThatAreGoneOrNoFilesSaySoAndLoadNothing) {

@@ -4,6 +4,7 @@
 #include "core/dictionary.h"
 #include "core/exchange_xml.h"
 #include "core/field_access.h"
+#include "core/field_match.h"
 #include "core/kind_file.h"
 #include "attachments/attachment_list.h"
 #include "attachments/package_builder.h"
@@ -329,9 +330,9 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
         st.PendingFile = path;
     }
 
-    // Keys of that file the dictionary does not know go only when the user says so; 否 keeps
-    // the file as it is and the form changed.
-    if (!confirmDroppingUnknownKeys(kind, st.PendingFile)) {
+    // Keys of that file the dictionary does not know, and fields of the form it gives no key,
+    // go only when the user says so; 否 keeps the file as it is and the form changed.
+    if (!confirmDroppingUnknownKeys(kind, st.PendingFile) || !confirmLeavingOutFields(*form)) {
         st.PendingFile.clear();
         return false;
     }

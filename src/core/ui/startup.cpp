@@ -2,7 +2,10 @@
 
 #include "core/app_state.h"
 #include "core/dictionary.h"
+#include "core/field_match.h"
 #include "core/ui/main_window.h"
+#include "forms/form_design.h"
+#include "forms/kind_profile.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 
@@ -28,7 +31,17 @@ Startup::Startup(const QString& appPath, const QString& dataPath) {
     fs::addProtectedDir(dataPath);
     st.HelpFilePath = dataPath + QStringLiteral("/璞川录联机帮助.chm");
     // Nothing else touches the dictionary until finish() has waited for it.
-    auto open = [this, dataPath] { return OpenDictionary(dataPath, &reason_, &dictionaryFile_); };
+    auto open = [this, dataPath] {
+        if (!OpenDictionary(dataPath, &reason_, &dictionaryFile_)) return false;
+        // The dictionary's fields and the fields of the forms, matched kind by kind.
+        for (int kind = 1; kind <= kKindCount; ++kind) {
+            const FormDesign design = loadFormDesign(kindProfile(kind).designResource(), nullptr);
+            if (design.isValid())
+                fieldMismatches_ += fieldMismatchLines(kind, dictionary().textKeyMap(kind),
+                                                       carriedFields(kind, design.dataFieldNames()));
+        }
+        return true;
+    };
     try {
         dictionary_ = std::async(std::launch::async, open);
     } catch (const std::system_error&) {
@@ -45,10 +58,13 @@ std::unique_ptr<TabMain> Startup::finish() {
     // What the Access library wrote while reading it was held back; only its count is told.
     if (const int warnings = dictionary().libraryWarnings(); warnings > 0)
         std::fprintf(stderr, "词典：读取时 Access 数据库库给出 %d 行警告（未显示）\n", warnings);
+    for (const QString& line : fieldMismatches_)
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     if (!opened) {
-        // The message stays short; which file, table, row or error it was goes to standard error.
+        // The box names the file and the reason below its first line, for a user who started
+        // the program from the desktop and sees no standard error.
         std::fprintf(stderr, "mining-filer: %s\n", reason_.toLocal8Bit().constData());
-        dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典..."));
+        dialogs().error(QStringLiteral("缺少系统运行所必须的数据词典...\n") + reason_);
         return nullptr;
     }
 

@@ -5,6 +5,7 @@
 #include "core/app_state.h"
 #include "core/dictionary.h"
 #include "core/field_access.h"
+#include "core/field_match.h"
 #include "core/kind_file.h"
 #include "core/main_window_rules.h"
 #include "core/shell.h"
@@ -68,6 +69,9 @@ void EditorWindow::Form_Load() {
         tabs_->setCurrentIndex(0);
     }
     ShowCurrentPage();
+    // Fields a save cannot write under the dictionary in use are named once as the form opens.
+    if (const QString notice = fieldsWithoutKeyNotice(*this); !notice.isEmpty())
+        dialogs().message(QStringLiteral("提示"), notice, MsgIcon::Exclamation);
 }
 
 bool EditorWindow::Form_Activate() {
