@@ -111,7 +111,7 @@ bool confirmLeavingOutFields(FormAccess& form) {
     // The special fields lose nothing when they hold what reading assumes without them.
     note(kTogetherField, miningArea(values.kind) && values.checkTogether.value_or(false));
     note(kChangeTypeField, values.kind == 2 && values.changeTypes.value_or(QString()).contains(u'1'));
-    note(kBoundaryField, miningArea(values.kind) && !values.boundary.value_or(QString()).trimmed().isEmpty());
+    note(kBoundaryField, miningArea(values.kind) && coordinateBlockLines(values.boundary.value_or(QString())).size() > 2);
     return fields.isEmpty() ||
            dialogs().askYesNoDefaultNo(kWithoutKey + fields.join(QStringLiteral("、")) + QStringLiteral("\n是否仍然保存?"));
 }
