@@ -245,16 +245,14 @@ QString readLossMessage(const FormValues& values) {
 }
 
 QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath) {
-    QStringList parts;
-    if (!values.unknownKeys.isEmpty()) {
-        parts << QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") + values.unknownKeys.join(QStringLiteral("、"));
-        // Mostly unknown keys: the file was written under another field map.
-        if (values.unknownKeys.size() > values.knownKeys)
-            parts << QStringLiteral("该文件可能是用另一数据词典保存的；当前使用的数据词典：") + dictionaryPath;
-    }
-    if (!values.formlessKeys.isEmpty())
-        parts << kFormlessKeys + QStringLiteral("未读入：") + values.formlessKeys.join(QStringLiteral("、"));
-    return parts.join(u'\n');
+    if (values.unknownKeys.isEmpty())
+        return {};
+    QString text = QStringLiteral("文件中以下字段不在当前数据词典中，未读入：") +
+                   values.unknownKeys.join(QStringLiteral("、"));
+    // Mostly unknown keys: the file was written under another field map.
+    if (values.unknownKeys.size() > values.knownKeys)
+        text += QStringLiteral("\n该文件可能是用另一数据词典保存的；当前使用的数据词典：") + dictionaryPath;
+    return text;
 }
 
 int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap& textKeyMap,
@@ -295,8 +293,9 @@ int ReadSubmissionFile(const QString& path, FormAccess& form, const KindFieldMap
     const QString noFields = map.count() == 0 ? kindWithoutFields(form.kind()) : QString();
     const QString unknown = noFields.isEmpty() ? unknownKeysMessage(values, dictionary().path())
                                          : noFields + QStringLiteral("，文件的内容未读入");
+    const QString formless = formlessKeysText(values.formlessKeys, map, QStringLiteral("未读入："));
     QStringList parts;
-    for (const QString& part : {losses, unknown})
+    for (const QString& part : {losses, unknown, formless})
         if (!part.isEmpty())
             parts << part;
     if (!parts.isEmpty())

@@ -65,13 +65,9 @@ void noteRepeatedFields(FormValues* values);
 // were dropped; "" when it held neither.
 QString readLossMessage(const FormValues& values);
 
-// The start of the message naming keys of a file whose fields the form does not carry.
-inline const QString kFormlessKeys = QStringLiteral("文件中以下字段在当前表单中没有，");
-
 // What the user is told after loading a file whose keys (or elements) the dictionary does
 // not know: they are named, and when most of the file's keys are unknown the dictionary in
-// use (dictionaryPath) too; then the keys whose fields the form does not carry
-// (values.formlessKeys); "" when there are none.
+// use (dictionaryPath) too; "" when there are none.
 QString unknownKeysMessage(const FormValues& values, const QString& dictionaryPath);
 
 // Reads a submission file into the form by its extension (.txt or .xml, any case).

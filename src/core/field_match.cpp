@@ -90,6 +90,17 @@ void setAsideFormlessValues(FormValues* values, const KindFieldMap& map, const Q
         values->boundary.reset();
 }
 
+QString formlessKeysText(const QStringList& keys, const KindFieldMap& map, const QString& what) {
+    if (keys.isEmpty())
+        return {};
+    QStringList named;
+    for (const QString& key : keys) {
+        const FieldPair* pair = map.byValue(key);
+        named << key + (pair ? u'（' + pair->FieldName + u'）' : QString());
+    }
+    return QStringLiteral("文件中以下键所属的字段不在当前表单上，") + what + named.join(QStringLiteral("、"));
+}
+
 QString fieldsWithoutKeyNotice(const FormAccess& form) {
     const KindFieldMap& map = dictionary().textKeyMap(form.kind());
     if (map.count() == 0)

@@ -29,6 +29,10 @@ QStringList fieldMismatchLines(int kind, const KindFieldMap& map, const QStringL
 // keys (element names) go to values->formlessKeys.
 void setAsideFormlessValues(FormValues* values, const KindFieldMap& map, const QStringList& carried);
 
+// "文件中以下键所属的字段不在当前表单上，" what and each key with its field name from the map
+// ("申请人（申请人名称）"); "" without keys.
+QString formlessKeysText(const QStringList& keys, const KindFieldMap& map, const QString& what);
+
 // What opening the form names: the fields the program's dictionary gives no key; "" when
 // there are none.
 QString fieldsWithoutKeyNotice(const FormAccess& form);

@@ -2,7 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/dictionary.h"
-#include "core/field_access.h"
+#include "core/field_match.h"
 #include "platform/dialogs.h"
 #include "platform/fs.h"
 #include "platform/save_lock.h"
@@ -57,7 +57,7 @@ bool confirmDroppingUnknownKeys(int kind, const QString& target) {
     if (!unknown.isEmpty())
         parts << QStringLiteral("文件中以下字段不在当前数据词典中，保存后将从文件中删除：") + unknown.join(QStringLiteral("、"));
     if (!formless.isEmpty())
-        parts << kFormlessKeys + QStringLiteral("保存后将从文件中删除：") + formless.join(QStringLiteral("、"));
+        parts << formlessKeysText(formless, map, QStringLiteral("保存后将从文件中删除："));
     return dialogs().askYesNoDefaultNo(parts.join(u'\n') + QStringLiteral("\n是否仍然保存?"));
 }
 

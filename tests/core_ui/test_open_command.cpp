@@ -138,19 +138,19 @@ TEST_F(OpenTest, AFileWithARepeatedFieldSaysSoOnceAndCountsAsChanged) {
 // dropping or leaving out any of them: 否 leaves the file as it is and the form changed,
 // 是 saves, and the file reopens with what was saved.
 TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
-    const QString formless = "文件中以下字段在当前表单中没有，", noKey = "当前数据词典中没有以下字段的键，保存时不能写入文件：申请人";
+    const QString formless = "文件中以下键所属的字段不在当前表单上，", noKey = "当前数据词典中没有以下字段的键，保存时不能写入文件：申请人";
     const struct {
         const char* dict;        // under tests/fixtures/dict; "": the shipped one
         int kind;
-        QString txtKey, xmlKey;  // %1 of the messages
-        bool added;              // a value under the key is added to the saved file
+        QString txtKey, xmlKey, field;   // %1 of the messages: the key and the field the dictionary gives it
+        bool added;                      // a value under the key is added to the saved file
         QStringList named, asked, reopened;
     } cases[] = {
-        {"", 3, "XL_旧键", "EL_OLD", true, {"文件中以下字段不在当前数据词典中，未读入：%1"},
+        {"", 3, "XL_旧键", "EL_OLD", "", true, {"文件中以下字段不在当前数据词典中，未读入：%1"},
          {"文件中以下字段不在当前数据词典中，保存后将从文件中删除：%1\n是否仍然保存?"}, {}},
-        {"kind2-extra-field.mdb", 2, "B_统一社会信用代码", "E_TYSHXYDM", true, {formless + "未读入：%1"},
+        {"kind2-extra-field.mdb", 2, "B_统一社会信用代码", "E_TYSHXYDM", "统一社会信用代码", true, {formless + "未读入：%1"},
          {formless + "保存后将从文件中删除：%1\n是否仍然保存?"}, {}},
-        {"kind2-reworded-field.mdb", 2, "申请人", "SQR", false, {noKey, formless + "未读入：%1"},
+        {"kind2-reworded-field.mdb", 2, "申请人", "SQR", "申请人名称", false, {noKey, formless + "未读入：%1"},
          {formless + "保存后将从文件中删除：%1\n是否仍然保存?", noKey + "\n是否仍然保存?"}, {noKey}},
     };
     int saved = 0;
@@ -159,7 +159,7 @@ TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
             SCOPED_TRACE((c.dict + (" " + road)).toStdString());
             const bool txt = road != "xml";
             const QString file = savedFile(c.kind, QString::number(++saved) + (txt ? ".txt" : ".xml"), "甲");
-            const QString key = txt ? c.txtKey : c.xmlKey;
+            const QString key = txt ? c.txtKey : c.xmlKey, named = key + (c.field.isEmpty() ? "" : "（" + c.field + "）");
             QByteArray bytes = fileBytes(file);
             if (c.added)
                 bytes = txt ? bytes + encodeGb18030(key + "=旧值\r\n")
@@ -168,7 +168,7 @@ TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
             if (*c.dict) ASSERT_TRUE(dictionary().open(test::sourceDir() + "/tests/fixtures/dict/" + c.dict));
             dialogs_.clear();
             openConfirmed(file);
-            EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(c.kind)} + QStringList(c.named).replaceInStrings("%1", key));
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{kindConfirmation(c.kind)} + QStringList(c.named).replaceInStrings("%1", named));
             EXPECT_FALSE(state().KindChanged[c.kind]);
             main_->editor(c.kind)->setText(ControlArray::ChTXT, 0, "乙");
             for (const bool agree : {false, true}) {   // 否 to the last question, then 是 to all
@@ -177,7 +177,7 @@ TEST_F(OpenTest, UnknownKeysAreNamedAndASaveOverTheirFileAsksFirst) {
                 for (int i = 0; i < c.asked.size(); ++i) dialogs_.answer(agree || i + 1 < c.asked.size() ? MsgAnswer::Yes : MsgAnswer::No);
                 if (road == "attachment window") SaveSubmission(main_->editor(c.kind), 0);
                 else main_->Toolbar_ButtonMenuClick(txt ? "SAVETXT" : "SAVEXML");
-                EXPECT_EQ(dialogs_.messageTexts().mid(1, c.asked.size()), QStringList(c.asked).replaceInStrings("%1", key));
+                EXPECT_EQ(dialogs_.messageTexts().mid(1, c.asked.size()), QStringList(c.asked).replaceInStrings("%1", named));
                 EXPECT_EQ(dialogs_.messages().value(int(c.asked.size())).buttons, MsgButtons::YesNoDefaultNo);
                 EXPECT_EQ(fileBytes(file) == bytes, !agree);
                 EXPECT_EQ(state().KindChanged[c.kind], !agree);
