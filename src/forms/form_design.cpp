@@ -427,14 +427,6 @@ std::vector<const DesignControl*> FormDesign::withField(const QString& fieldName
     return out;
 }
 
-QStringList FormDesign::dataFieldNames() const {
-    QStringList out;
-    for (const auto& c : controls)
-        if (c.isArrayMember() && (c.name == u"ChTXT" || c.name == u"ChMEMO" || c.name == u"ChCBO"))
-            out.append(c.fieldName);
-    return out;
-}
-
 FormDesign parseFormDesign(const QByteArray& utf8, const QString& sourceName, QString* error) {
     Parser parser(sourceName);
     const QStringList lines = QString::fromUtf8(utf8).split(u'\n');
@@ -452,6 +444,40 @@ FormDesign parseFormDesign(const QByteArray& utf8, const QString& sourceName, QS
         return {};
     }
     return parser.take();
+}
+
+QStringList dataFieldNames(const QString& resourceOrPath) {
+    if (resourceOrPath.startsWith(u':'))
+        initDesignResources();
+    QFile file(resourceOrPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Only the lines that hold "|Ch" are looked at, column by column without copying: the
+    // check at start-up costs the start little.
+    const QByteArray text = file.readAll();
+    const QByteArrayView all(text);
+    QStringList out;
+    for (qsizetype at = all.indexOf("|Ch"); at >= 0; at = all.indexOf("|Ch", at + 1)) {
+        const qsizetype start = all.lastIndexOf('\n', at) + 1;
+        qsizetype end = all.indexOf('\n', at);
+        if (end < 0)
+            end = all.size();
+        QByteArrayView col[kControlFields];
+        int n = 0;
+        for (qsizetype from = start; n < kControlFields && from <= end; ++n) {
+            const qsizetype bar = all.indexOf('|', from);
+            const qsizetype to = bar < 0 || bar > end ? end : bar;
+            col[n] = all.sliced(from, to - from);
+            from = to + 1;
+        }
+        const QByteArrayView name = col[1].trimmed();
+        bool ok = false;
+        if (n == kControlFields && (name == "ChTXT" || name == "ChMEMO" || name == "ChCBO") &&
+            col[2].trimmed().toInt(&ok) >= 0 && ok)
+            out.append(QString::fromUtf8(col[9]));
+        at = end;
+    }
+    return out;
 }
 
 FormDesign loadFormDesign(const QString& resourceOrPath, QString* error) {

@@ -101,9 +101,11 @@ public:
     TwipsRect absoluteRect(const DesignControl& c) const;
     // Data controls carrying this field name, in form order.
     std::vector<const DesignControl*> withField(const QString& fieldName) const;
-    // The field names of the data controls a file stores (ChTXT, ChMEMO, ChCBO), in form order.
-    QStringList dataFieldNames() const;
 };
+
+// The field names of the data controls a file stores (ChTXT, ChMEMO, ChCBO) in a design, in
+// form order, read without the rest of the design; empty when it cannot be read.
+QStringList dataFieldNames(const QString& resourceOrPath);
 
 // Reads a design from a Qt resource (":/forms/newtab.frm") or a file path. On failure
 // returns an invalid design and sets *error to "<source>:<line>: <reason>".

@@ -34,12 +34,9 @@ Startup::Startup(const QString& appPath, const QString& dataPath) {
     auto open = [this, dataPath] {
         if (!OpenDictionary(dataPath, &reason_, &dictionaryFile_)) return false;
         // The dictionary's fields and the fields of the forms, matched kind by kind.
-        for (int kind = 1; kind <= kKindCount; ++kind) {
-            const FormDesign design = loadFormDesign(kindProfile(kind).designResource(), nullptr);
-            if (design.isValid())
-                fieldMismatches_ += fieldMismatchLines(kind, dictionary().textKeyMap(kind),
-                                                       carriedFields(kind, design.dataFieldNames()));
-        }
+        for (int kind = 1; kind <= kKindCount; ++kind)
+            if (const QStringList fields = dataFieldNames(kindProfile(kind).designResource()); !fields.isEmpty())
+                fieldMismatches_ += fieldMismatchLines(kind, dictionary().textKeyMap(kind), carriedFields(kind, fields));
         return true;
     };
     try {
