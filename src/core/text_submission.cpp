@@ -350,12 +350,13 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
             // A count that is no number or disagrees with the corner-point lines names its line.
             const int found = coordinateLinesFrom(lines, i + 1);
             if (count.value_or(-1) != found) {
-                coordinateError(QStringLiteral("第%1行：总行数为%2，实有坐标行%3").arg(i + 1).arg(vb::trim(value)).arg(found));
+                coordinateError(QStringLiteral("第%1行：总行数为%2，实有坐标行%3")
+                                    .arg(QString::number(i + 1), vb::trim(value), QString::number(found)));
                 return false;
             }
-            if (!readCoordinateLines(lines, i + 1, *count, &boundary))
+            if (!readCoordinateLines(lines, i + 1, found, &boundary))
                 return false;
-            i += *count;
+            i += found;
             if (!pair)
                 pair = map.byFieldName(kBoundaryField);
         } else if (!pair && (key == kTogetherField || key == kChangeTypeField)) {
