@@ -532,6 +532,8 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     }
 
     const DocumentDigests digests(digestsPath(kind));
+    // A list that belongs to no package (a new form's) has no copies in one.
+    if (KindPackageSource(kind).isEmpty()) sourceCopies(kind).clear();
     PackageWriter writer(B, sources, isPackage && exists ? folder : QString(), report, digests, sourceCopies(kind));
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
