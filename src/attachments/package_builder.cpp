@@ -635,7 +635,9 @@ void reportPackage(const PackageReport& report, const QString& saved) {
     using O = PackageReport::Outcome;
     const bool built = report.outcome == O::Built;
     const QString choose = QStringLiteral("可在申报材料管理中点“...”重新选择文件，或点“清除附件”去掉该附件");
-    const auto joined = [](const QString& a, const QString& b) { return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral("\n\n") + b; };
+    const auto joined = [](const QString& a, const QString& b) {
+        return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral("\n\n") + b;
+    };
     const QString keptNote = built && !report.keptCopies.isEmpty()
         ? QStringLiteral("以下附件的原文件已不存在或无法读取，已保留报盘文件夹中原有的附件：\n") +
               report.keptCopies.join(u'\n') + u'\n' + choose + u'。'

@@ -37,7 +37,7 @@ struct PackageReport {
     Outcome outcome = Outcome::Nothing;
     QString folder;          // the package folder, with its trailing "/"
     QStringList notCopied;   // documents that could not be put into the package
-    QStringList keptCopies;  // documents whose source could not be read, kept from the package: "name（原文件：path）"
+    QStringList keptCopies;  // documents kept from the package, their source unreadable: "name（原文件：path）"
     QStringList kept;        // entries of the folder the program did not write
     QStringList renamed;     // new names of materials whose name an earlier one had
     QString error;           // why the package could not be written (Failed)
