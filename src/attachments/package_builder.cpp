@@ -119,6 +119,13 @@ QString digestsPath(int kind) {
     return dir.isEmpty() ? QString() : withSlash(dir) + QStringLiteral("package-digests");
 }
 
+// Per kind: where the last package built holds the copy of each document it copied from
+// the user's files, by the source's path; a save that can no longer read a source keeps it.
+QHash<QString, QStringList>& sourceCopies(int kind) {
+    static std::array<QHash<QString, QStringList>, kKindCount + 1> copies;
+    return copies[isKind(kind) ? kind : 0];
+}
+
 QString oldBase(const QString& previousPath) {
     const QFileInfo info(previousPath);
     const qsizetype dot = info.fileName().lastIndexOf(u'.');
@@ -131,9 +138,11 @@ QString oldBase(const QString& previousPath) {
 class PackageWriter {
 public:
     // replaced: the package this one replaces, whose unchanged documents are reused.
+    // copies: the package copies of the user's files, as sourceCopies() holds them.
     PackageWriter(const QString& B, QStringList sources, const QString& replaced, PackageReport& report,
-                  const DocumentDigests& digests)
-        : B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report), digests_(digests) {}
+                  const DocumentDigests& digests, const QHash<QString, QStringList>& copies)
+        : B_(B), sources_(std::move(sources)), replaced_(replaced), report_(report), digests_(digests),
+          copies_(copies) {}
 
     // The packaged documents and their entries; false (with report.error) on a write failure.
     bool writeDocuments(ListDocument& doc, BusyScope& busy) {
@@ -194,6 +203,9 @@ public:
     // The documents placed, relative to the package, with the digest of their bytes where it
     // is known.
     const QList<QPair<QString, DocumentDigests::Digest>>& placed() const { return placed_; }
+    // The documents placed from the user's files (or kept for them): each source's path and
+    // its document relative to the package.
+    const QList<QPair<QString, QString>>& copied() const { return copied_; }
 
 private:
     struct Placed {
@@ -204,6 +216,20 @@ private:
 
     static QString shownName(const QString& url) {
         return url.startsWith(kLocalPrefix) ? url.mid(kLocalPrefix.size()) : QFileInfo(url).fileName();
+    }
+
+    // The copy a source package holds of a document of the user's files, links never
+    // followed; one this build has not kept already, where there is such a one.
+    QString keptCopy(const QString& url) const {
+        QString found;
+        for (const QString& copy : copies_.value(url)) {
+            bool known = false;
+            for (const QString& s : sources_) known = known || inside(copy, s);
+            if (!known || !isPlainDir(QFileInfo(copy).absolutePath()) || !isPlainFile(copy)) continue;
+            if (!keptUsed_.contains(copy)) return copy;
+            if (found.isEmpty()) found = copy;
+        }
+        return found;
     }
 
     // The document of an entry found in the source packages, links never followed.
@@ -221,7 +247,7 @@ private:
                  BusyScope& busy) {
         Placed p;
         if (!isSafeComponent(fjmc)) return p;
-        QString from;
+        QString from, kept;
         bool follow = false;
         if (url.startsWith(kLocalPrefix)) {
             const QString rel = url.mid(kLocalPrefix.size());
@@ -235,11 +261,13 @@ private:
                 // A document chosen inside a package: no link there is followed.
                 if (isPlainFile(url) && isPlainDir(QFileInfo(url).absolutePath())) from = url;
                 p.fromPackage = true;
-            } else if (QFileInfo(url).isFile()) {
-                from = url;
-                follow = true;
+            } else {
+                if (QFileInfo(url).isFile()) from = url, follow = true;
+                kept = keptCopy(url);
             }
         }
+        // A source that is gone: the package's copy of it stays.
+        if (from.isEmpty()) from = kept;
         if (from.isEmpty()) return p;
 
         const QString ext = fs::extension(QFileInfo(from).fileName());
@@ -262,21 +290,29 @@ private:
         }
         busy.show(QStringLiteral("正在复制附件：") + target);
         // The replaced package's document of the same place, if it may be reused.
-        QString previous;
-        if (!replaced_.isEmpty()) {
-            const QString material = entryPath(replaced_, folderName);
-            if (inside(from, replaced_))
-                previous = from;
-            else if (isPlainDir(material))
-                previous = entryPath(material, target);
-        }
+        const auto previous = [&] {
+            const QString material = replaced_.isEmpty() ? QString() : entryPath(replaced_, folderName);
+            if (inside(from, replaced_)) return from;
+            return isPlainDir(material) ? entryPath(material, target) : QString();
+        };
         QString why;
         DocumentDigests::Digest digest;
-        switch (placeDocument(from, withSlash(dir) + target, follow, previous, &digests_, &digest, &why)) {
+        CopyFault fault = placeDocument(from, withSlash(dir) + target, follow, previous(), &digests_, &digest, &why);
+        if (fault == CopyFault::Source && !kept.isEmpty() && from != kept) {
+            // The source cannot be read: the package's copy of it stays.
+            from = kept;
+            fault = placeDocument(from, withSlash(dir) + target, false, previous(), &digests_, &digest, &why);
+        }
+        switch (fault) {
         case CopyFault::None:
             used.insert(target.toLower());
             p.name = target;
             if (!digest.isEmpty()) placed_.append({folderName + u'/' + target, digest});
+            if (!p.fromPackage) copied_.append({url, folderName + u'/' + target});
+            if (from == kept) {
+                keptUsed_.insert(kept);
+                report_.keptCopies << target + QStringLiteral("（原文件：") + url + QStringLiteral("）");
+            }
             break;
         case CopyFault::Source:
             break;
@@ -293,6 +329,9 @@ private:
     QString replaced_;
     PackageReport& report_;
     const DocumentDigests& digests_;
+    const QHash<QString, QStringList>& copies_;
+    QSet<QString> keptUsed_;
+    QList<QPair<QString, QString>> copied_;
     QList<QPair<QString, DocumentDigests::Digest>> placed_;
     QStringList lines_{QString()};
     QStringList workUrls_;
@@ -493,7 +532,9 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     }
 
     const DocumentDigests digests(digestsPath(kind));
-    PackageWriter writer(B, sources, isPackage && exists ? folder : QString(), report, digests);
+    // A list that belongs to no package (a new form's) has no copies in one.
+    if (KindPackageSource(kind).isEmpty()) sourceCopies(kind).clear();
+    PackageWriter writer(B, sources, isPackage && exists ? folder : QString(), report, digests, sourceCopies(kind));
     if (!writer.writeDocuments(doc, busy)) return abandon();
     QString why;
     if (!writeNewFile(withSlash(B) + kPackageListName, doc.bytes(), &why)) {
@@ -529,6 +570,9 @@ static PackageReport buildPackageFolder(const QString& previousPath, const QStri
     DocumentDigests kept(digestsPath(kind));
     for (const auto& [rel, digest] : writer.placed()) kept.remember(withSlash(folder) + rel, digest);
     kept.save();
+    QHash<QString, QStringList> copies;
+    for (const auto& [url, rel] : writer.copied()) copies[url] << withSlash(folder) + rel;
+    sourceCopies(kind) = copies;
 
     updateWorkList(W, writer.workUrls(), writer.workNames());
     PackageFolder = F;
@@ -587,8 +631,26 @@ QStringList packageFiles(const QString& folder, int kind, QStringList* others) {
     return files;
 }
 
-void reportPackage(const PackageReport& report) {
+void reportPackage(const PackageReport& report, const QString& saved) {
     using O = PackageReport::Outcome;
+    const bool built = report.outcome == O::Built;
+    const QString choose = QStringLiteral("可在申报材料管理中点“...”重新选择文件，或点“清除附件”去掉该附件");
+    const auto joined = [](const QString& a, const QString& b) {
+        return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral("\n\n") + b;
+    };
+    const QString keptNote = built && !report.keptCopies.isEmpty()
+        ? QStringLiteral("以下附件的原文件已不存在或无法读取，已保留报盘文件夹中原有的附件：\n") +
+              report.keptCopies.join(u'\n') + u'\n' + choose + u'。'
+        : QString();
+    // One result message: success only where the package holds every listed document.
+    if (built && !report.notCopied.isEmpty())
+        dialogs().message(QStringLiteral("提示"),
+                          joined(QStringLiteral("报盘文件已保存，但报盘附件包缺少附件。\n以下附件未能复制到报盘文件夹：\n") +
+                                     report.notCopied.join(u'\n') + u'\n' + choose + QStringLiteral("，然后再保存。"),
+                                 keptNote),
+                          MsgIcon::Exclamation);
+    else if (report.outcome != O::Failed && !joined(saved, keptNote).isEmpty())
+        dialogs().info(joined(saved, keptNote));
     if (!report.leftOver.isEmpty())
         dialogs().error(QStringLiteral("旧的报盘文件夹未能删除，请手工删除：\n") + report.leftOver.join(u'\n'));
     switch (report.outcome) {
@@ -610,8 +672,6 @@ void reportPackage(const PackageReport& report) {
     }
     if (report.outcome == O::Built && !report.renamed.isEmpty())
         dialogs().info(QStringLiteral("附件清单中有重名的材料，已改名为：\n") + report.renamed.join(u'\n'));
-    if (report.outcome == O::Built && !report.notCopied.isEmpty())
-        dialogs().info(QStringLiteral("以下附件未能复制到报盘文件夹：\n") + report.notCopied.join(u'\n'));
     if (!report.kept.isEmpty()) {
         constexpr qsizetype kShown = 20;
         QStringList names = report.kept.mid(0, kShown);

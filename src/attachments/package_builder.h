@@ -37,6 +37,7 @@ struct PackageReport {
     Outcome outcome = Outcome::Nothing;
     QString folder;          // the package folder, with its trailing "/"
     QStringList notCopied;   // documents that could not be put into the package
+    QStringList keptCopies;  // documents kept from the package, their source unreadable: "name（原文件：path）"
     QStringList kept;        // entries of the folder the program did not write
     QStringList renamed;     // new names of materials whose name an earlier one had
     QString error;           // why the package could not be written (Failed)
@@ -86,7 +87,10 @@ void setPackageStepHookForTesting(std::function<void()> hook);
 
 // Shows what the save's user must know of the build: a folder of the package's name that
 // is not a package, a missing list, a package that could not be written, documents that
-// could not be packaged, files of the folder that are not the program's.
-void reportPackage(const PackageReport& report);
+// could not be packaged or were kept from the package, files of the folder that are not the
+// program's. saved: the caller's success message; it comes first, with the documents kept
+// from the package, and is left out where the package lacks a listed document or could not
+// be written, whose one message says the file was saved.
+void reportPackage(const PackageReport& report, const QString& saved = QString());
 
 } // namespace mf

@@ -45,7 +45,8 @@ QString chooseTarget(const QString& filter, const char* ext, const QString& titl
 
 bool packageLeftStale(const PackageReport& report) {
     using O = PackageReport::Outcome;
-    return report.outcome == O::Failed || report.outcome == O::ListMissing || report.outcome == O::FolderClash;
+    return report.outcome == O::Failed || report.outcome == O::ListMissing || report.outcome == O::FolderClash ||
+           (report.outcome == O::Built && !report.notCopied.isEmpty());
 }
 
 bool SaveSubmission(FormAccess* form, int askForFileName, PackageReport* package) {
@@ -120,9 +121,9 @@ void PackSubmission(FormAccess* form) {
     }
     PackageReport report;
     if (!SaveSubmission(form, 1, &report)) return;
-    using O = PackageReport::Outcome;
-    // The package could not be brought up to date: its message was shown, nothing is zipped.
-    if (report.outcome == O::Failed || report.outcome == O::ListMissing || report.outcome == O::FolderClash) return;
+    // The package could not be brought up to date or lacks a listed document: its message
+    // was shown, nothing is zipped.
+    if (packageLeftStale(report)) return;
 
     const QString folder = packageFolderFor(st.KindFilePath[kind], kind);
     if (folder.isEmpty() || !isPackageFolder(folder, kind)) {

@@ -52,6 +52,15 @@ bool nonZeroCode(const QString& code) {
     return false;
 }
 
+// The items a code matches by containment: those without a blank that contain it.
+QStringList containingItems(const QStringList& items, const QString& code) {
+    QStringList found;
+    for (const QString& item : items)
+        if (!item.contains(u' ') && item.contains(code))
+            found << item;
+    return found;
+}
+
 // True when loading value into a code-list combo selected an item that merely contains it:
 // neither the item's text nor its code is the value.
 bool selectedByContainment(const FormAccess& form, const FieldRef& ref, const QString& value) {
@@ -119,10 +128,10 @@ bool SelectListItemByCode(FormAccess& form, int comboIndex, const QString& code)
     for (int i = 0; i < items.size() && found < 0; ++i)
         if (items.at(i) == code)
             found = i;
-    for (int i = 0; i < items.size() && found < 0; ++i) {
-        const QString& item = items.at(i);
-        if (!item.contains(u' ') && item.contains(code))
-            found = i;
+    if (found < 0) {
+        const QStringList containing = containingItems(items, code);
+        if (!containing.isEmpty())
+            found = int(items.indexOf(containing.first()));
     }
     if (found >= 0) {
         form.setComboCurrentIndex(comboIndex, found);
@@ -189,22 +198,30 @@ FormValues collectFormValues(FormAccess& form) {
 
 bool applyFormValues(FormAccess& form, const FormValues& values,
                      const MineralNameLookup& mineralName, QStringList* chosenItems) {
-    // Field name, stored value and item of each field selected by containment; a field
-    // given again counts as its last value does.
-    QList<std::array<QString, 3>> chosen;
+    // Field name, stored value, item and the other items containing the value, of each field
+    // selected by containment; a field given again counts as its last value does.
+    QList<std::array<QString, 4>> chosen;
     for (const FieldValue& f : values.fields) {
         const auto ref = FindControlByFieldName(form, f.fieldName);
         if (!ref)
             continue;
         loadFieldValue(form, *ref, f.value, mineralName);
-        chosen.removeIf([&](const std::array<QString, 3>& c) { return c[0] == f.fieldName; });
-        if (selectedByContainment(form, *ref, f.value))
-            chosen.append({f.fieldName, f.value, form.text(ControlArray::ChCBO, ref->index)});
+        chosen.removeIf([&](const std::array<QString, 4>& c) { return c[0] == f.fieldName; });
+        if (selectedByContainment(form, *ref, f.value)) {
+            const QString item = form.text(ControlArray::ChCBO, ref->index);
+            QStringList others = containingItems(form.comboItems(ref->index), f.value);
+            others.removeAll(item);
+            chosen.append({f.fieldName, f.value, item, others.join(QStringLiteral("”、“"))});
+        }
     }
     if (chosenItems) {
         chosenItems->clear();
+        // Where other items contain the value too, the choice was a guess: they are named.
         for (const auto& c : chosen)
-            chosenItems->append(c[0] + u'“' + c[1] + QStringLiteral("”→“") + c[2] + u'”');
+            chosenItems->append(c[0] + u'“' + c[1] + QStringLiteral("”→“") + c[2] + u'”' +
+                                (c[3].isEmpty() ? QString()
+                                                : QStringLiteral("（另有“") + c[3] + QStringLiteral("”也包含“") +
+                                                      c[1] + QStringLiteral("”，请核对）")));
     }
     if (values.checkTogether && form.hasCheckTogether())
         form.setCheckTogether(*values.checkTogether);

@@ -53,7 +53,8 @@ FormValues collectFormValues(FormAccess& form);
 // has them. The form is expected to be cleared already. False when the control refused the
 // boundary (with its own message), so the form does not hold the whole file.
 // *chosenItems gets, once per field, each code-list value that selected an item merely
-// containing it (neither its text nor its code), as 字段“值”→“选中的项”.
+// containing it (neither its text nor its code), as 字段“值”→“选中的项”, followed by
+// （另有“项”、“项”也包含“值”，请核对） where other items contain it too.
 bool applyFormValues(FormAccess& form, const FormValues& values,
                      const MineralNameLookup& mineralName, QStringList* chosenItems = nullptr);
 

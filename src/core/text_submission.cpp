@@ -204,6 +204,20 @@ int kindOfHead(const QByteArray& bytes) {
     return kind;
 }
 
+// Where the key of a corner-point line ("XY...=") ends, or -1 when the line is none.
+qsizetype coordinateKeyEnd(const QString& trimmedLine) {
+    const qsizetype p = trimmedLine.indexOf(u'=');
+    return p >= 0 && vb::trim(trimmedLine.left(p)).startsWith(QStringLiteral("XY")) ? p : -1;
+}
+
+// The corner-point lines that follow one another from line first on.
+int coordinateLinesFrom(const QStringList& lines, int first) {
+    int n = 0;
+    while (first + n < lines.size() && coordinateKeyEnd(vb::trim(lines.at(first + n))) >= 0)
+        ++n;
+    return n;
+}
+
 } // namespace
 
 int textFileKind(const QString& path) {
@@ -235,8 +249,9 @@ int ReadTextFileKind(const QString& path) {
     return confirmFileKind(kind) ? kind : 0;
 }
 
-void coordinateError() {
-    dialogs().message(QStringLiteral("提示"), kCoordinateError, MsgIcon::Exclamation);
+void coordinateError(const QString& detail) {
+    dialogs().message(QStringLiteral("提示"), detail.isEmpty() ? kCoordinateError : kCoordinateError + u'\n' + detail,
+                      MsgIcon::Exclamation);
 }
 
 bool readCoordinateLines(const QStringList& lines, int first, int count, QString* boundary) {
@@ -251,8 +266,8 @@ bool readCoordinateLines(const QStringList& lines, int first, int count, QString
     QString body;
     for (int j = first; j < first + count; ++j) {
         const QString line = vb::trim(lines.at(j));
-        const qsizetype p = line.indexOf(u'=');
-        if (p < 0 || !vb::trim(line.left(p)).startsWith(QStringLiteral("XY"))) {
+        const qsizetype p = coordinateKeyEnd(line);
+        if (p < 0) {
             coordinateError();
             return false;
         }
@@ -332,13 +347,16 @@ bool parseTextSubmission(const QStringList& lines, const KindFieldMap& map, Form
         QString boundary;
         if (countLine) {
             const auto count = vb::isNumeric(value) ? vb::toInt32(vb::val(value)) : std::nullopt;
-            if (!count || *count < 0) {
-                coordinateError();
+            // A count that is no number or disagrees with the corner-point lines names its line.
+            const int found = coordinateLinesFrom(lines, i + 1);
+            if (count.value_or(-1) != found) {
+                coordinateError(QStringLiteral("第%1行：总行数为%2，实有坐标行%3")
+                                    .arg(QString::number(i + 1), vb::trim(value), QString::number(found)));
                 return false;
             }
-            if (!readCoordinateLines(lines, i + 1, *count, &boundary))
+            if (!readCoordinateLines(lines, i + 1, found, &boundary))
                 return false;
-            i += *count;
+            i += found;
             if (!pair)
                 pair = map.byFieldName(kBoundaryField);
         } else if (!pair && (key == kTogetherField || key == kChangeTypeField)) {

@@ -56,8 +56,9 @@ QStringList coordinateBlockLines(const QString& boundary);
 // is malformed, a block is cut short or the lines run out.
 bool readCoordinateLines(const QStringList& lines, int first, int count, QString* boundary);
 
-// "坐标数据格式错!": a stored boundary that cannot be read whole.
-void coordinateError();
+// "坐标数据格式错!": a stored boundary that cannot be read whole; a detail, when given,
+// follows on its own line.
+void coordinateError(const QString& detail = QString());
 
 } // namespace mf
 

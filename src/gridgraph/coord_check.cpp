@@ -31,6 +31,32 @@ bool reservedPointNumber(const QString& text) {
     return vb::trim(text) == QStringLiteral("标高") || text.contains(u',');
 }
 
+// What 计算's range tests refuse in a corner whose coordinates are numbers: the message of
+// the first fault, or "" when the corner can be placed. type: 0 plane, else geographic.
+QString rangeFault(const QString& c2, const QString& c3, int type) {
+    if (type == 0) {
+        const double x = vb::val(c2), y = vb::val(c3);
+        if (!(x >= 1000000 && x <= 10000000))
+            return kXRange;
+        if (!(y >= 10000000 && y <= 100000000))
+            return kYRange;
+        return {};
+    }
+    // A negative packed angle is out of range (its minutes would count the wrong way).
+    const double lon = geo::Get_Divi_Degree(vb::trim(c2));
+    const double lat = geo::Get_Divi_Degree(vb::trim(c3));
+    if (vb::val(c2) < 0 || !(lon >= 70 && lon <= 140) || !packedAngleUsable(c2))
+        return kLonRange;
+    if (vb::val(c3) < 0 || !(lat >= 0 && lat <= 55) || !packedAngleUsable(c3))
+        return kLatRange;
+    // 116.7500 is no angle: minutes and seconds count to 59.
+    if (!minutesAndSecondsValid(c2))
+        return kLonMinSec;
+    if (!minutesAndSecondsValid(c3))
+        return kLatMinSec;
+    return {};
+}
+
 } // namespace
 
 CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs) {
@@ -85,50 +111,34 @@ CheckResult CheckCoordGrid(CoordGrid& grid, int mode, int type, Dialogs& dialogs
         if (reservedPointNumber(c1))
             return error(rowText(r, kPointNoReserved));
         const QString c2 = grid.cell(r, 2), c3 = grid.cell(r, 3);
-        if (mode == 2) {
-            // A corner without both coordinates is never saved (it would reopen as 0), nor
-            // one whose coordinates are no numbers (计算 would refuse what the file holds).
-            if (vb::trim(c2).isEmpty() || vb::trim(c3).isEmpty())
-                return error(rowText(r, kCoordIncomplete));
-            if (!plainNumber(c2) || !plainNumber(c3))
-                return error(rowText(r, kCoordMissing));
-            ++pointsInRegion;
-            continue;
-        }
+        // A corner without both coordinates is never saved (it would reopen as 0), nor
+        // one whose coordinates are no numbers (计算 would refuse what the file holds).
+        if (mode == 2 && (vb::trim(c2).isEmpty() || vb::trim(c3).isEmpty()))
+            return error(rowText(r, kCoordIncomplete));
         if (!plainNumber(c2) || !plainNumber(c3))
             return error(rowText(r, kCoordMissing));
-        if (type != 0) {
-            // A negative packed angle is out of range (its minutes would count the wrong way).
-            const double lon = geo::Get_Divi_Degree(vb::trim(c2));
-            const double lat = geo::Get_Divi_Degree(vb::trim(c3));
-            if (vb::val(c2) < 0 || !(lon >= 70 && lon <= 140) || !packedAngleUsable(c2))
-                return error(rowText(r, kLonRange));
-            if (vb::val(c3) < 0 || !(lat >= 0 && lat <= 55) || !packedAngleUsable(c3))
-                return error(rowText(r, kLatRange));
-            // 116.7500 is no angle: minutes and seconds count to 59.
-            if (!minutesAndSecondsValid(c2))
-                return error(rowText(r, kLonMinSec));
-            if (!minutesAndSecondsValid(c3))
-                return error(rowText(r, kLatMinSec));
-            ++pointsInRegion;
-        } else {
-            const double x = vb::val(c2), y = vb::val(c3);
-            if (!(x >= 1000000 && x <= 10000000))
-                return error(rowText(r, kXRange));
-            if (!(y >= 10000000 && y <= 100000000))
-                return error(rowText(r, kYRange));
-            if (havePrev) {
-                const double d = geo::PointDistance(x, y, prevX, prevY);
-                if (d > 5000 && warnStops(rowText(r, kTooFar)))
-                    return res;
-                if (d == 0 && warnStops(rowText(r, kSamePoint)))
-                    return res;
-            }
-            havePrev = true;
-            prevX = x;
-            prevY = y;
-            ++pointsInRegion;
+        if (const QString fault = rangeFault(c2, c3, type); !fault.isEmpty()) {
+            if (mode != 2)
+                return error(rowText(r, fault));
+            // A save may keep a corner 计算 cannot place, as typed, when the user says so.
+            if (dialogs.message(kTitleWarning, rowText(r, fault) + kSaveAnyway, MsgIcon::Question,
+                                MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes)
+                return res;
         }
+        ++pointsInRegion;
+        if (mode == 2 || type != 0)
+            continue;
+        const double x = vb::val(c2), y = vb::val(c3);
+        if (havePrev) {
+            const double d = geo::PointDistance(x, y, prevX, prevY);
+            if (d > 5000 && warnStops(rowText(r, kTooFar)))
+                return res;
+            if (d == 0 && warnStops(rowText(r, kSamePoint)))
+                return res;
+        }
+        havePrev = true;
+        prevX = x;
+        prevY = y;
     }
     if (grid.rows() >= 3 && grid.isEndRow(grid.lastDataRow())) {
         res.ok = true;

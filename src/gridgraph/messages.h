@@ -50,6 +50,8 @@ inline const QString kTooManyRegions = QStringLiteral("区域个数超过255个.
 inline const QString kElevIncomplete = QStringLiteral("<标高>数据不全,继续?");
 inline const QString kTooFar = QStringLiteral("区域坐标填写不合理(与上点相差超过5000米),继续?");
 inline const QString kSamePoint = QStringLiteral("区域坐标填写不合理(与上点相同),继续?");
+// Appended to a range fault found before a save.
+inline const QString kSaveAnyway = QStringLiteral("\n是否仍然保存?");
 
 inline QString rowText(int row, const QString& text) {
     return QStringLiteral("第") + QString::number(row) + QStringLiteral("行") + text;

@@ -1,6 +1,7 @@
 #include "platform/pdf_file.h"
 
 #include "platform/dialogs.h"
+#include "platform/text_layout.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,9 +85,10 @@ QString pdfFileName(const QString& stem, const QString& detail) {
     const QString head = clean.isEmpty() ? stem : stem + u'-';
     const qsizetype room = kNameMaxBytes - QFile::encodeName(head + extension).size();
     // Whole characters only: a surrogate pair is never split.
+    const WholeChars chars(clean);
     qsizetype bytes = 0, end = 0;
     while (end < clean.size()) {
-        const qsizetype next = end + (clean.at(end).isHighSurrogate() && end + 1 < clean.size() ? 2 : 1);
+        const qsizetype next = chars.next(int(end));
         const qsizetype size = QFile::encodeName(clean.mid(end, next - end)).size();
         if (bytes + size > room) break;
         bytes += size;

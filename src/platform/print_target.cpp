@@ -166,7 +166,7 @@ void RecordingTarget::setFont(const QString& name, double size, bool bold) {
 
 double RecordingTarget::textWidth(const QString& s) {
     double w = 0;
-    for (const QChar ch : s) w += fontSize_ * (ch.unicode() >= 0x2E80 ? 20 : 10);
+    for (const char32_t ch : s.toUcs4()) w += fontSize_ * (ch >= 0x2E80 ? 20 : 10);   // a pair is one character
     return w;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/print_target.h"
 
+#include <algorithm>
+
 namespace mf {
 
 namespace {
@@ -22,9 +24,32 @@ bool insideWord(const QString& text, int i) {
 
 } // namespace
 
-int lineBreakBefore(const QString& text, int lineStart, int i) {
+WholeChars::WholeChars(const QString& text) : text_(text), finder_(QTextBoundaryFinder::Grapheme, text) {}
+
+int WholeChars::next(int i) const {
+    if (i >= text_.size()) return int(text_.size());
+    finder_.setPosition(i);
+    const qsizetype end = finder_.toNextBoundary();
+    return end < 0 ? int(text_.size()) : int(end);
+}
+
+int WholeChars::prev(int i) const {
+    if (i <= 0) return 0;
+    finder_.setPosition(i);
+    return int(std::max<qsizetype>(0, finder_.toPreviousBoundary()));
+}
+
+QStringList WholeChars::split(const QString& text) {
+    const WholeChars chars(text);
+    QStringList out;
+    for (int i = 0; i < text.size(); i = chars.next(i)) out << text.mid(i, chars.next(i) - i);
+    return out;
+}
+
+int lineBreakBefore(const WholeChars& chars, int lineStart, int i) {
+    const QString& text = chars.text();
     if (i <= lineStart || i >= text.size()) return i;
-    for (int b = i; b > lineStart; --b) {
+    for (int b = i; b > lineStart; b = chars.prev(b)) {
         if (noLineStart(text.at(b)) || noLineEnd(text.at(b - 1)) || insideWord(text, b)) continue;
         return b;
     }
@@ -40,15 +65,17 @@ QStringList fitCell(PrintTarget& t, const QString& text, int width, int height, 
     }
     if (t.textWidth(text) <= width) return {text};
 
+    const WholeChars chars(text);
     QStringList lines;
     int start = 0;
     while (start < text.size()) {
-        int end = start + 1;
-        while (end < text.size() && t.textWidth(text.mid(start, end + 1 - start)) <= width) ++end;
+        int end = chars.next(start);
+        while (end < text.size() && t.textWidth(text.mid(start, chars.next(end) - start)) <= width)
+            end = chars.next(end);
         if (end < text.size()) {
-            const int b = lineBreakBefore(text, start, end);
+            const int b = lineBreakBefore(chars, start, end);
             // The moved word must fit a line of its own.
-            if (b > start && t.textWidth(text.mid(b, end + 1 - b)) <= width) end = b;
+            if (b > start && t.textWidth(text.mid(b, chars.next(end) - b)) <= width) end = b;
         }
         lines << text.mid(start, end - start);
         start = end;
@@ -58,7 +85,10 @@ QStringList fitCell(PrintTarget& t, const QString& text, int width, int height, 
         lines = lines.mid(0, room);
         QString& last = lines.last();
         const QString ellipsis = QStringLiteral("…");
-        while (!last.isEmpty() && t.textWidth(last + ellipsis) > width) last.chop(1);
+        const WholeChars lastChars(last);
+        int keep = int(last.size());
+        while (keep > 0 && t.textWidth(last.left(keep) + ellipsis) > width) keep = lastChars.prev(keep);
+        last.truncate(keep);
         last += ellipsis;
     }
     return lines;

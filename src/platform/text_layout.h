@@ -3,15 +3,35 @@
 // cell of a printed table.
 #include <QString>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 
 namespace mf {
 
 class PrintTarget;
 
-// Where a line that has no room left for text[i] should end, counting from lineStart:
-// never inside a run of digits or Latin letters, never before a closing mark ("，。；：、）》"
-// and their kin), never after an opening one ("（《" ...). i when no such place exists.
-int lineBreakBefore(const QString& text, int lineStart, int i);
+// Steps through a text by whole characters (grapheme clusters): where a printout breaks,
+// spaces or shortens a text, a surrogate pair or a letter with its marks is never cut.
+class WholeChars {
+public:
+    explicit WholeChars(const QString& text);
+    const QString& text() const { return text_; }
+    // The end of the character that starts at i; the text's size from its end on.
+    int next(int i) const;
+    // The start of the character that ends at i; 0 from the start back.
+    int prev(int i) const;
+    // The characters of text, in order.
+    static QStringList split(const QString& text);
+
+private:
+    QString text_;
+    mutable QTextBoundaryFinder finder_;
+};
+
+// Where a line that has no room left for the character at i should end, counting from
+// lineStart: never inside a character, a run of digits or Latin letters, never before a
+// closing mark ("，。；：、）》" and their kin), never after an opening one ("（《" ...). i when
+// no such place exists.
+int lineBreakBefore(const WholeChars& chars, int lineStart, int i);
 
 // The lines of text in a cell of width by height twips: the font size of the target goes
 // down in steps of 0.5 point, not below minSize, until the text fits on one line; at

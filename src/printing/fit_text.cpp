@@ -19,21 +19,20 @@ struct Layout {
     bool tooTall = false;   // the lines so far already overflow the box
 };
 
-// Lays text out in lines of at most W. Above the smallest size a layout that cannot fit
-// stops early: the size is lowered and the text laid out again anyway, so a long text
-// does not cost a full layout at every size.
+// Lays text out in lines of at most W, a whole character at a time. Above the smallest
+// size a layout that cannot fit stops early: the size is lowered and the text laid out
+// again anyway, so a long text does not cost a full layout at every size.
 Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeight, bool atFloor) {
     Layout r;
     auto overflows = [&] { return !atFloor && r.lines * lineHeight > H; };
+    const WholeChars chars(text);
     QString line;
     double lineWidth = 0;
     const int n = int(text.size());
     int i = 0;
     int lineStart = 0;   // index in text of the current line's first character
     while (i < n) {
-        const QChar ch = text.at(i);
-        const bool last = i == n - 1;
-        if (!last && ch == QLatin1Char('\r')) {
+        if (i < n - 1 && text.at(i) == QLatin1Char('\r')) {
             if (text.at(i + 1) == QLatin1Char('\n')) {
                 r.out += QStringLiteral("\r\n");
                 ++r.lines;
@@ -50,8 +49,11 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
             }
             continue;
         }
-        const double chWidth = t.textWidth(QString(ch));
-        if (ch != QLatin1Char(' ') && chWidth > W && !atFloor) {
+        const int next = chars.next(i);
+        const QString ch = text.mid(i, next - i);
+        const bool last = next == n;
+        const double chWidth = t.textWidth(ch);
+        if (ch != QLatin1String(" ") && chWidth > W && !atFloor) {
             r.tooWide = true;
             return r;
         }
@@ -61,7 +63,7 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
             line += ch;
             r.out += ch;
             lineWidth = t.textWidth(line);
-            ++i;
+            i = next;
             if (last) r.out += QLatin1Char('\r');
             if (lineWidth > W) {
                 ++r.lines;
@@ -72,7 +74,7 @@ Layout layOut(PrintTarget& t, const QString& text, int W, int H, double lineHeig
         } else {
             // Break where Chinese typesetting allows: the end of the line moves down with
             // ch when it fits a line of its own.
-            const int b = lineBreakBefore(text, lineStart, i);
+            const int b = lineBreakBefore(chars, lineStart, i);
             const QString moved = text.mid(b, i - b);
             const bool carry = b > lineStart && line.endsWith(moved) && t.textWidth(moved + ch) <= W;
             if (carry) r.out.chop(moved.size());

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "platform/dialogs.h"
 #include "platform/print_target.h"
+#include "platform/text_layout.h"
 #include "platform/vb.h"
 #include "printing/boundary_sketch.h"
 #include "printing/fit_text.h"
@@ -96,14 +97,14 @@ void fittedPrint(PrintTarget& t, const Box& b, QString text, int hAlign, int vAl
 }
 
 void spacedPrint(PrintTarget& t, const Box& b, const QString& text) {
-    const QString s = StripBlanks(text);
-    const int n = int(s.size());
+    const QStringList chars = WholeChars::split(StripBlanks(text));
+    const int n = int(chars.size());
     if (n == 0) return;
     const double c = t.textHeight(QStringLiteral("中"));
     // One character prints at the left edge.
     const int pitch = n > 1 ? roundTwips(c + (double(state().PrintScaleX) * b.width - n * c) / (n - 1)) : 0;
     const int dy = roundTwips((double(state().PrintScaleY) * b.height - c) / 2);
-    for (int i = 0; i < n; ++i) t.drawText(MapPrintX(b.left) + i * pitch, MapPrintY(b.top) + dy, QString(s.at(i)));
+    for (int i = 0; i < n; ++i) t.drawText(MapPrintX(b.left) + i * pitch, MapPrintY(b.top) + dy, chars[i]);
 }
 
 int hAlignOf(const DesignControl& c) { return int(c.align); }

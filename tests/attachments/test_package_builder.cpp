@@ -116,8 +116,9 @@ TEST_F(PackageBuildTest, ADocumentThatCannotBeCopiedKeepsItsPathAndIsReported) {
     EXPECT_EQ(entryField(F() + "VOREL.xck", "A1", "1", ".//fileUrl"), "");
     EXPECT_EQ(entryField(workXmlPath(1), "A1", "1", ".//fileUrl"), path("s/gone.jpg"));
     EXPECT_EQ(readBytes(F() + "材料清单.txt"), encodeGb18030("上报材料清单：\r\n1、营业执照2.png\r\n"));
-    reportPackage(r);
-    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"以下附件未能复制到报盘文件夹：\ngone.jpg"});
+    reportPackage(r, "报盘文件保存成功...");  // no success first
+    EXPECT_EQ(dialogs_.messageTexts(), QStringList{"报盘文件已保存，但报盘附件包缺少附件。\n以下附件未能复制到报盘文件夹：\ngone.jpg\n"
+                                                   "可在申报材料管理中点“...”重新选择文件，或点“清除附件”去掉该附件，然后再保存。"});
 }
 
 // A package that cannot be written completely (here: a file-size limit) is not put in place:
@@ -498,14 +499,15 @@ unsigned modeOf(const QString& path) {
 // A save reuses the documents that did not change since the package was built (the old
 // package's file, linked), copies the changed ones, and the old package goes as before.
 // Unchanged means the same bytes, also at the same size and time, with or without the kept
-// digests, and for a large document digested side by side or (no thread) in order.
+// digests, and for a large document digested side by side or (no thread) in order. A source
+// gone since keeps the package's copy, which the message names and the zip takes.
 TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnesCopied) {
     const struct timespec times[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};  // long settled when packaged
     const auto setTime = [&](const QString& file) { ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0); };
     for (const auto& [digestsKept, large] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
         const QByteArray filler(large ? 2'500'000 : 0, 'F');
         failSyncThreadStartsForTesting(large && digestsKept);
-        for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none"}) {
+        for (const std::string change : {"touch -r", "another file chosen", "edited in place", "none", "source deleted"}) {
             const std::string what = change + (digestsKept ? "" : ", digests lost") + (large ? ", large" : "");
             ASSERT_TRUE(putBytes(path("s/a.jpg"), filler + "AAAA") && putBytes(path("s/b.jpg"), filler + "BBBB"));
             setTime(path("s/a.jpg")), setTime(path("s/b.jpg"));
@@ -518,13 +520,23 @@ TEST_F(PackageBuildTest, UnchangedDocumentsAreLinkedFromTheOldPackageChangedOnes
             setTime(second);
             if (!digestsKept) QFile::remove(state().KindTempDir[1] + "package-digests");
             const QByteArray expected = readBytes(second);
+            const bool gone = change == "source deleted" && QFile::remove(second);
             attach(path("s/a.jpg"), second);
+            PackageReport r;
             for (int save = 0; save < 2; ++save) {   // the second compares with what the first put in
-                ASSERT_EQ(BuildPackage(path("a/x.txt"), path("a/x.txt")).outcome, PackageReport::Outcome::Built) << what;
+                r = BuildPackage(path("a/x.txt"), path("a/x.txt"));
+                ASSERT_EQ(r.outcome, PackageReport::Outcome::Built) << what;
                 EXPECT_EQ(inode(F() + "营业执照/营业执照1.jpg"), a) << what;
                 EXPECT_EQ(readBytes(F() + "营业执照/营业执照2.jpg"), expected) << what;
+                EXPECT_EQ(r.keptCopies, gone ? QStringList{"营业执照2.jpg（原文件：" + second + "）"} : QStringList{}) << what;
             }
-            EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none") << what;
+            EXPECT_EQ(inode(F() + "营业执照/营业执照2.jpg") == b, change == "none" || gone) << what;
+            EXPECT_TRUE(packageFiles(F(), 1).contains("营业执照/营业执照2.jpg")) << what;
+            dialogs_.clear();
+            reportPackage(r, "报盘文件保存成功...");
+            const QString kept = "\n\n以下附件的原文件已不存在或无法读取，已保留报盘文件夹中原有的附件：\n营业执照2.jpg（原文件：" +
+                                 second + "）\n可在申报材料管理中点“...”重新选择文件，或点“清除附件”去掉该附件。";
+            EXPECT_EQ(dialogs_.messageTexts(), QStringList{"报盘文件保存成功..." + (gone ? kept : QString())}) << what;
             EXPECT_EQ(QDir(path("a")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"x", "x.txt"})) << what;
             QDir(F()).removeRecursively();
         }

@@ -75,7 +75,7 @@ TEST_F(StoredCharacters, AFileWithRepeatedFieldsOrInvalidCharactersLoadsAndSaysW
         {"text: list values by their text and code", "i.txt", textFile(gb("申请人=甲\r\n开采方式=地下\r\n经济类型=120\r\n")),
          "甲", "", ""},
         {"text: a list value within an item, twice", "j.txt", textFile(gb("申请人=甲\r\n开采方式=天\r\n开采方式=地\r\n")),
-         "甲", "", kRepeated + "开采方式\n" + kChosen + "开采方式“地”→“地下”"},
+         "甲", "", kRepeated + "开采方式\n" + kChosen + "开采方式“地”→“地下”（另有“露天/地下”也包含“地”，请核对）"},
         {"xml: elements twice", "a.xml",
          xmlFile("<SQR>甲</SQR><QYZB>0,</QYZB><SQR>乙</SQR><QYZB>" + kOneBlock.toUtf8() + "</QYZB><TBR> </TBR>"
                  "<TBR>丙</TBR>"),
@@ -86,7 +86,9 @@ TEST_F(StoredCharacters, AFileWithRepeatedFieldsOrInvalidCharactersLoadsAndSaysW
          xmlFile(QByteArray("<SQR>甲\0", 9) + "\xEF\xBF\xBE\xFF乙</SQR>"), "甲乙", "", kDropped},
         {"xml: nothing wrong", "d.xml", xmlFile("<SQR>甲乙</SQR>"), "甲乙", "", ""},
         {"xml: a list value within an item", "e.xml", xmlFile("<SQR>甲</SQR><KCFS>天</KCFS>"), "甲", "",
-         kChosen + "开采方式“天”→“露天”"},
+         kChosen + "开采方式“天”→“露天”（另有“露天/地下”也包含“天”，请核对）"},
+        {"xml: a list value within one item only", "f.xml", xmlFile("<SQR>甲</SQR><KCFS>/</KCFS>"), "甲", "",
+         kChosen + "开采方式“/”→“露天/地下”"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

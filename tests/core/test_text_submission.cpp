@@ -134,22 +134,24 @@ TEST_F(TextSubmission, EmptyBoundaryLoadsAsAnEmptyGrid) {
 TEST_F(TextSubmission, MalformedCoordinateBlocksFailTheRead) {
     const QStringList head = {"[登记项目]", "***采矿登记项目内容***", "", "申请人=甲",
                               "矿区范围拐点坐标总数应小于1000个"};
-    const QList<QStringList> bad = {
-        {"矿区范围拐点坐标与标高的总行数= 4", "XY001=1,10,20", "XY002=2,11,20"},   // truncated
-        {"矿区范围拐点坐标与标高的总行数= 2", "AB001=1,10,20", "XY002=标高,1,2,,1"},
-        {"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10", "XY002=标高,1,2,,1"},
-        {"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10,20", "XY002=标高,1,2,,1,9"},
-        {"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10,20", "XY002=2,11,20"},  // no 标高
-        {"矿区范围拐点坐标与标高的总行数= 99999999999", "XY001=1,10,20"},
-        {"矿区范围拐点坐标与标高的总行数= 甲", "XY001=1,10,20"},
-        {"矿区范围拐点坐标与标高的总行数= 1", "XY001=标高,1,2,,1"},   // a block without points
+    // A count that disagrees with the corner-point lines that follow names its line (the 6th).
+    const QList<std::pair<QStringList, QString>> bad = {
+        {{"矿区范围拐点坐标与标高的总行数= 4", "XY001=1,10,20", "XY002=2,11,20"}, "总行数为4，实有坐标行2"},
+        {{"矿区范围拐点坐标与标高的总行数= 2", "AB001=1,10,20", "XY002=标高,1,2,,1"}, "总行数为2，实有坐标行0"},
+        {{"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10", "XY002=标高,1,2,,1"}, ""},
+        {{"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10,20", "XY002=标高,1,2,,1,9"}, ""},
+        {{"矿区范围拐点坐标与标高的总行数= 2", "XY001=1,10,20", "XY002=2,11,20"}, ""},  // no 标高
+        {{"矿区范围拐点坐标与标高的总行数= 99999999999", "XY001=1,10,20"}, "总行数为99999999999，实有坐标行1"},
+        {{"矿区范围拐点坐标与标高的总行数= 甲", "XY001=1,10,20"}, "总行数为甲，实有坐标行1"},
+        {{"矿区范围拐点坐标与标高的总行数= 1", "XY001=标高,1,2,,1"}, ""},   // a block without points
+        {{"矿区范围拐点坐标与标高的总行数= 3", "XY001=1,10,20", "XY002=2,11,20", "XY003=标高,1,2,,1", "XY004=3,9,9"}, "总行数为3，实有坐标行4"},
     };
-    for (const QStringList& tail : bad) {
+    for (const auto& [tail, detail] : bad) {
         SCOPED_TRACE(tail.join(" | ").toStdString());
         dialogs.clear();
         auto f = makeForm(1);
         EXPECT_FALSE(readInto(*f, writeLines("bad.txt", head + tail)));
-        EXPECT_EQ(dialogs.messageTexts(), QStringList{"坐标数据格式错!"});
+        EXPECT_EQ(dialogs.messageTexts(), QStringList{detail.isEmpty() ? "坐标数据格式错!" : "坐标数据格式错!\n第6行：" + detail});
         EXPECT_EQ(dialogs.lastMessage().title, "提示");
         EXPECT_EQ(f->setTextCalls, 0);
         EXPECT_EQ(f->grid->initCount, 0);

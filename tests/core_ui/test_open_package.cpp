@@ -241,17 +241,27 @@ TEST_F(CommandsTest, AnXmlFileOpensWithItsPackageAndASaveKeepsItsDocuments) {
 TEST_F(CommandsTest, ASaveWhosePackageWasNotBroughtUpToDateKeepsTheFormChanged) {
     struct Row {
         const char* command;
-        bool listMissing;
+        QByteArray change;  // after a first save; none: the package cannot be written
+        QStringList messages;
     };
-    for (const Row& row : {Row{"SAVETXT", false}, Row{"SAVEXML", false}, Row{"SAVETXT", true}}) {
+    const Row rows[] = {
+        {"SAVETXT", "", {}},
+        {"SAVEXML", "", {}},
+        {"SAVETXT", "list missing", {"是否覆盖当前文件内容?", "报盘文件保存成功...", "附件清单丢失，未更新报盘附件包。"}},
+        // The source and the package's copy gone: no copy to keep, no success first.
+        {"SAVEXML", "document gone", {"是否覆盖当前文件内容?", "报盘文件已保存，但报盘附件包缺少附件。\n以下附件未能复制到报盘文件夹：\n"
+                                      "doc.png\n可在申报材料管理中点“...”重新选择文件，或点“清除附件”去掉该附件，然后再保存。"}},
+    };
+    for (const Row& row : rows) {
         ASSERT_TRUE(writeBytes(path("doc.png"), QByteArray(64 * 1024, 'x')));
         open(1)->setText(ControlArray::ChTXT, 0, "申请人");
         attachDocument(path("doc.png"));
-        if (row.listMissing) {
-            // The package exists; then the working list is lost.
+        if (!row.change.isEmpty()) {
+            // The package exists; then the working list or the document is lost.
             saveAs(row.command, path("B"));
             ASSERT_TRUE(QFileInfo::exists(path("B/VOREL.xck")));
-            DeleteWorkXml(1);
+            if (row.change == "list missing") DeleteWorkXml(1);
+            else ASSERT_TRUE(QFile::remove(path("doc.png")) && QFile::remove(path("B/营业执照/营业执照1.png")));
             main_->editor(1)->setText(ControlArray::ChTXT, 0, "申请人改");
             dialogs_.clear();
             dialogs_.answer(MsgAnswer::Yes);
@@ -261,14 +271,13 @@ TEST_F(CommandsTest, ASaveWhosePackageWasNotBroughtUpToDateKeepsTheFormChanged) 
             FileSizeLimit limit(32 * 1024);
             saveAs(row.command, path("B"));
         }
-        if (row.listMissing) {
-            EXPECT_EQ(dialogs_.messageTexts(), (QStringList{"是否覆盖当前文件内容?", "报盘文件保存成功...",
-                                                            "附件清单丢失，未更新报盘附件包。"}));
-        } else {
+        if (row.change.isEmpty()) {
             // One message says both: the file was saved, its package was not updated.
             ASSERT_EQ(dialogs_.messages().size(), 1) << row.command;
             EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("报盘文件已保存，但报盘附件包未能更新")) << row.command;
             EXPECT_TRUE(dialogs_.lastMessage().text.contains(path("B/"))) << row.command;
+        } else {
+            EXPECT_EQ(dialogs_.messageTexts(), row.messages) << row.change.constData();
         }
         EXPECT_TRUE(state().KindChanged[1]) << row.command;
         EXPECT_TRUE(main_->toolbarButtonAvailable("SAVE")) << row.command;

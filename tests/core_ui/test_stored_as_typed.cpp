@@ -229,6 +229,20 @@ TEST_F(CommandsTest, CoordinateTextReopensAsStoredAndStaysRefused) {
     saveAs("SAVETXT", refused);
     EXPECT_EQ(dialogs_.lastMessage().text, "第2行<拐点号>不能是“标高”，也不能含有逗号...");
     EXPECT_FALSE(QFile::exists(refused));
+    // A corner 计算 would refuse is saved, as typed, only when the user says so (否 first).
+    e->gridGraph()->setZB_String("1,3,1,275610.00,38500000,2,2756100,38500000,3,2756100,38500100,100,50,A,1,");
+    e->gridGraph()->init_grid_graph();
+    for (int i = 0; i < 4; ++i) {   // 否 on each format, then 是
+        const bool yes = i >= 2;
+        const QString file = path(i % 2 ? "asked.xml" : "asked.txt");
+        dialogs_.clear();
+        dialogs_.answer(yes ? MsgAnswer::Yes : MsgAnswer::No).chooseFile(file);
+        i % 2 ? commands::SaveXmlFile(main_.get()) : commands::SaveText(main_.get());
+        EXPECT_EQ(dialogs_.messages().value(0).text, "第1行<X_坐标>列数据超范围...\n是否仍然保存?");
+        EXPECT_EQ(dialogs_.messages().value(0).buttons, MsgButtons::YesNoDefaultNo);
+        EXPECT_EQ(fileBytes(file).contains("275610.00"), yes) << i;
+        EXPECT_EQ(state().KindChanged[1], !yes) << i;
+    }
 }
 
 // A form saved before any corner point reopens in plane coordinates from either file,
@@ -244,6 +258,8 @@ TEST_F(CommandsTest, AFormWithoutCornerPointsReopensInPlaneCoordinates) {
         emit areaCom->activated(1);
         ASSERT_EQ(g->ZB_Type(), 1);
     };
+    g->setZB_String(QString());
+    g->init_grid_graph();
     chooseGeographic();
     const QString txt = path("nopoints-text.txt"), xml = path("nopoints-xml.xml");
     saveAs("SAVETXT", txt);

@@ -305,6 +305,9 @@ TEST_F(FieldSetupTest, LoadingAFileFillsTheLabelsAndLeavesTheFormUnchanged) {
     EXPECT_EQ(exist(*f, 2), " 1.234");
     EXPECT_EQ(exist(*f, 3), "1.5");
     EXPECT_EQ(f->reserveLabels()->controls().list->count(), 3);
+    // Every single-line box shows the start of what it holds.
+    for (TextField* box : {f->textField(ControlArray::ChTXT, 29), f->textField(ControlArray::ExistTXT, 2)})
+        EXPECT_EQ(qobject_cast<QLineEdit*>(box->widget())->cursorPosition(), 0);
 }
 
 TEST_F(FieldSetupTest, CombosShowTheirCodeFirstOpenWideAndTakeTheWheelOnlyWithFocus) {

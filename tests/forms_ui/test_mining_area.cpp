@@ -59,19 +59,20 @@ TEST_F(MiningAreaTest, ComputeFillsDepthsAreaAndFee) {
     EXPECT_EQ(exist(*e, 3), "4");
 }
 
-TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFee) {
+TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFeeButNotTheDepths) {
     auto e = open(1);
     grid_->zb = planeBoundary();
     grid_->nextArea = " 2.000";
     e->miningArea()->CALCOM_Click();
     ASSERT_EQ(exist(*e, 3), "2");
-    // The grid changes into one whose check fails: depths follow, the old area and fee
-    // belong to another grid and are emptied.
-    grid_->zb = "1,4,1,3000000,38000000,2,3000100,38000000,3,3000100,38000100,4,3000000,38000100,900,100,,1,";
+    // The grid changes into one whose check fails: the old area and fee belong to another
+    // grid and are emptied; the depths stay until a calculation passes.
+    grid_->zb = "1,4,1,3000000,38000000,2,3000100,38000000,3,3000100,38000100,4,3000000,38000100,900,0,,1,";
     grid_->checkPasses = false;
     e->miningArea()->CALCOM_Click();
-    EXPECT_EQ(txt(*e, 18), "900");
-    EXPECT_EQ(txt(*e, 19), "100");
+    EXPECT_EQ(txt(*e, 18), "1200");
+    EXPECT_EQ(txt(*e, 19), "350.5");
+    EXPECT_EQ(exist(*e, 1), "350.5");
     EXPECT_EQ(txt(*e, 20), "");
     EXPECT_EQ(exist(*e, 2), "");
     EXPECT_EQ(exist(*e, 3), "");
@@ -86,11 +87,12 @@ TEST_F(MiningAreaTest, AFailedAreaCheckClearsTheAreaAndTheFee) {
     EXPECT_EQ(txt(*f, 22), "");
     EXPECT_EQ(exist(*f, 2), "");
     EXPECT_EQ(exist(*f, 3), "");
-    EXPECT_TRUE(changed(2));   // the depths changed
+    EXPECT_EQ(txt(*f, 19), "");
+    EXPECT_FALSE(changed(2));
 }
 
 // On the change form the fee is a stored field, set by every computation (asking before a typed
-// fee is replaced) and emptied by a failed one;
+// fee is replaced) and, where it is the fee of the area, emptied by a failed one;
 // the second page shows it, and what prints is what the file holds.
 TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
     struct Step {
@@ -110,6 +112,9 @@ TEST_F(MiningAreaTest, ChangeFormsFeeOnPaperIsTheStoredFee) {
         {" 3.500", nullptr, "4"},
         {nullptr, "", ""},            // emptied: the paper shows none either
         {" 0.600", nullptr, "1"},
+        {nullptr, "7", "7"},
+        {"", nullptr, "7"},           // failed: a typed fee stays, and the next area asks
+        {" 0.600", nullptr, "7", MsgAnswer::No},
     };
     state().PrinterCount = 1;
     state().PrintScaleX = 1.5f;

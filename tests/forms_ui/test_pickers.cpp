@@ -46,6 +46,7 @@ TEST_F(PickerTest, RegionTreeIsFilledOnceAndLoadsCountiesOnFirstExpansion) {
     ASSERT_TRUE(city);
     ASSERT_EQ(city->childCount(), 1);
     EXPECT_EQ(city->child(0)->text(0), "NULL");
+    EXPECT_GT(p.tree()->sizeHintForRow(0), p.tree()->fontMetrics().lineSpacing());   // rows keep apart
 
     q = dictionary().queryCount();
     city->setExpanded(true);   // the user expands the city
@@ -143,6 +144,7 @@ TEST_F(PickerTest, MineralTreePicksAMineral) {
     EXPECT_FALSE(m.tree()->isHidden());
     QTreeWidget* tree = m.tree();
     ASSERT_GT(tree->topLevelItemCount(), 0);
+    EXPECT_GT(tree->sizeHintForRow(0), tree->fontMetrics().lineSpacing());
     unmark(1);
     m.TreeView2_NodeClick(tree->topLevelItem(0));   // a class: nothing
     EXPECT_FALSE(changed(1));

@@ -180,8 +180,7 @@ TEST(CoordCheck, EndMarkerAndMode2) {
     open.removeLast();
     EXPECT_EQ(check(gridOf(open), 0).texts, QStringList{"最后一个区域没有结束标记..."});
     EXPECT_TRUE(check(gridOf(open), 2).ok);
-    // Mode 2 skips the range tests of point rows, not the number test.
-    EXPECT_TRUE(check(gridOf({{"1", "1", "2"}}), 2).ok);
+    EXPECT_EQ(check(gridOf({{"1", "1", "2"}}), 2).texts, QStringList{"第1行<X_坐标>列数据超范围...\n是否仍然保存?"});
     EXPECT_EQ(check(gridOf({{"1", "x", "y"}}), 2).texts, QStringList{"第1行<坐标>列必须输入数据值..."});
 }
 
@@ -213,6 +212,8 @@ TEST(CoordCheck, CoordinateTextsAndReservedPointNumbers) {
         {" 标高 ", "116.3000", "39.3000", "第1行<拐点号>不能是“标高”，也不能含有逗号...", "第1行<拐点号>不能是“标高”，也不能含有逗号..."},
         {"P,1", "116.3000", "39.3000", "第1行<拐点号>不能是“标高”，也不能含有逗号...", "第1行<拐点号>不能是“标高”，也不能含有逗号..."},
         {"标高1", "116.3000", "39.3000", "-", "-"},
+        {"1", "116.7500", "39.3000", "第1行<经度坐标>列分、秒数据超范围(应小于60)...", "第1行<经度坐标>列分、秒数据超范围(应小于60)...\n是否仍然保存?"},
+        {"1", "216.3000", "39.3000", "第1行<经度坐标>列数据超范围...", "第1行<经度坐标>列数据超范围...\n是否仍然保存?"},
     };
     for (const auto& c : cases) {
         const CoordGrid g = gridOf({{c.point, c.lon, c.lat}, {"2", "116.3000", "39.3000"}, {"3", "116.3100", "39.3100"},
@@ -242,8 +243,8 @@ TEST(CoordCheck, EmptyAndBlankPointNumbers) {
 TEST(CoordCheck, MoreThan255RegionsRefused) {
     QList<QStringList> rows;
     for (int i = 0; i < 256; ++i)
-        rows += QList<QStringList>{{"1", "1", "1"}, {"2", "1", "1"}, {"3", "1", "1"}, {"*", "1", "0", "", "1"}};
+        rows += squareRows(3000000, 40000000, 100);
     EXPECT_EQ(check(gridOf(rows), 2).texts, QStringList{"区域个数超过255个..."});
-    rows.resize(255 * 4);
+    rows.resize(255 * 5);
     EXPECT_TRUE(check(gridOf(rows), 2).ok);
 }

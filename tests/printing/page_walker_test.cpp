@@ -2,6 +2,7 @@
 #include "print_fixtures.h"
 
 #include "platform/scripted_dialogs.h"
+#include "platform/text_layout.h"
 #include "printing/fit_text.h"
 #include "printing/page_walker.h"
 #include "printing/print_directives.h"
@@ -83,6 +84,9 @@ TEST(FitText, BreaksLinesAsChineseTypesettingAllows) {
         {zi + QStringLiteral("字；字"), QStringLiteral("字；字")},
         {zi + QStringLiteral("《书》"), QStringLiteral("《书》")},      // no opening mark at a line's end
         {zi + QStringLiteral("字字"), QStringLiteral("字")},           // an ordinary break
+        {zi + QStringLiteral("\U0002003E字"), QStringLiteral("字")},   // a surrogate pair is one character
+        {zi + QStringLiteral("字\U0002003E"), QStringLiteral("\U0002003E")},
+        {zi + QStringLiteral("\U0002003E。"), QStringLiteral("\U0002003E。")},
     };
     for (const auto& c : cases) {
         RecordingTarget t;
@@ -91,7 +95,13 @@ TEST(FitText, BreaksLinesAsChineseTypesettingAllows) {
         int dx = 0, dy = 0;
         double size = 0;
         EXPECT_EQ(FitTextToBox(t, 3000, 1140, dx, dy, text, 0, 0, size), 2) << c.text.toStdString();
+        // A table cell breaks the same way; its last line kept is cut before a whole character.
+        const QStringList cell = fitCell(t, c.text, 3000, 1140, 12), cut = fitCell(t, c.text, 2900, 276, 12);
+        for (const QStringList& lines : {fittedLines(text), cell, cut}) {
+            for (const QString& l : lines) EXPECT_TRUE(l.isValidUtf16()) << c.text.toStdString();
+        }
         EXPECT_EQ(fittedLines(text).value(1), c.second) << c.text.toStdString();
+        EXPECT_EQ(cell.value(1), c.second) << c.text.toStdString();
     }
 }
 
@@ -214,10 +224,13 @@ TEST_F(WalkerTest, HiddenControlsPrintOnlyWithV) {
 TEST_F(WalkerTest, LetterSpacingSpreadsAcrossTheBox) {
     FakeForm form(QStringLiteral(
         "Label|Label1|0|0||1000|1000|2000|400||申 请 表|黑体,16||F,ZN黑体,ZS16,[V]\n"
-        "Label|Label1|1|0||1000|2000|2000|400||表|黑体,16||F,ZN黑体,ZS16\n"));
+        "Label|Label1|1|0||1000|2000|2000|400||表|黑体,16||F,ZN黑体,ZS16\n"
+        "Label|Label1|2|0||1000|3000|2000|400||\U0002003E表|黑体,16||F,ZN黑体,ZS16\n"));
     print(form);
     const QList<Call> t = target.texts();
-    ASSERT_EQ(t.size(), 4);
+    ASSERT_EQ(t.size(), 6);
+    EXPECT_EQ(t[4].text, QStringLiteral("\U0002003E"));   // a whole character at each place
+    EXPECT_EQ(t[5].x, MapPrintX(3000) - 368);
     EXPECT_EQ(t[0].x, 2300);
     EXPECT_EQ(t[1].x, 3616);
     EXPECT_EQ(t[2].x, 4932);

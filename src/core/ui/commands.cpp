@@ -373,9 +373,9 @@ bool saveKind(TabMain* main, int kind, SaveFormat format) {
     // A package that was not brought up to date keeps the form marked changed.
     st.KindChanged[kind] = packageLeftStale(package);
     main->SetToolbarButtonState(QStringLiteral("SAVE"), st.KindChanged[kind]);
-    // A package that could not be updated says in its one message that the file was saved.
-    if (package.outcome != PackageReport::Outcome::Failed) dialogs().info(QStringLiteral("报盘文件保存成功..."));
-    reportPackage(package);
+    // A package that could not be updated or lacks a document says in its one message that the
+    // file was saved; a plain success is shown only where the package is whole.
+    reportPackage(package, QStringLiteral("报盘文件保存成功..."));
     return true;
 }
 

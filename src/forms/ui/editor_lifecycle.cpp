@@ -10,6 +10,7 @@
 #include "core/main_window_rules.h"
 #include "core/shell.h"
 #include "core/work_lists.h"
+#include "forms/ui/field_widgets.h"
 #include "forms/ui/mining_area_page.h"
 #include "forms/ui/reserve_labels.h"
 #include "platform/dialogs.h"
@@ -107,6 +108,10 @@ bool EditorWindow::Form_Activate() {
                 setKindFile(kind_, QString());
             }
             if (reserve_) reserve_->UpdateMineralScaleLabels(true);
+            // A value wider than its box shows its beginning, as after Home.
+            for (const auto* map : {&chTxt_, &existTxt_})
+                for (const auto& [i, f] : *map)
+                    if (!f->isMemo()) f->caretToStart();
             // Filling the fields ran their handlers; the freshly loaded form is unchanged,
             // unless the file held what it could not keep: saving it again is then the
             // user's choice.

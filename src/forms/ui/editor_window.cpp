@@ -29,6 +29,7 @@
 #include <QMdiArea>
 #include <QScrollArea>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QListWidget>
 #include <QPainter>
@@ -49,6 +50,19 @@ Qt::Alignment alignmentOf(const DesignControl& c) {
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
+
+// Tree rows as tall as the font's line spacing and a little more: the glyphs of
+// neighbouring rows stay apart whatever the font and the screen.
+class SpacedRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        constexpr int kMargin = 4;
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(std::max(s.height(), option.fontMetrics.lineSpacing() + kMargin));
+        return s;
+    }
+};
 
 std::optional<ControlArray> dataArrayOf(const QString& name) {
     if (name == QLatin1String("ChTXT")) return ControlArray::ChTXT;
@@ -255,6 +269,7 @@ QWidget* EditorWindow::createControl(const DesignControl& c, QWidget* parent) {
     case ControlType::TreeView: {
         auto* t = new QTreeWidget(parent);
         t->setHeaderHidden(true);
+        t->setItemDelegate(new SpacedRows(t));
         w = t;
         break;
     }

@@ -62,24 +62,31 @@ void MiningAreaPage::GRPHCOM_Click() {
     c_.grid->Graph_Draw(0);
 }
 
+namespace {
+
+// True when a fee text is the fee figure, by its text or its value.
+bool sameFee(const QString& held, const QString& fee) {
+    return vb::trim(held) == fee || (vb::isNumeric(held) && vb::val(held) == vb::val(fee));
+}
+
+} // namespace
+
 void MiningAreaPage::CALCOM_Click() {
     const QString oldArea = c_.area->text();
-    const ElevationRange r = GetElevationRange(c_.grid->ZB_String());
-    const QString from = elevationText(r.FromElevation);
-    c_.upper->setText(from);
-    setExist(0, from);
-    const QString to = elevationText(r.ToElevation);
-    c_.lower->setText(to);
-    setExist(1, to);
     c_.grid->Area_Calc();
-    // A failed calculation empties the area and the fee: what they held belongs to another
-    // grid, and no stale figure may be saved or printed.
+    // A failed calculation empties the area and a fee derived from it: what they held belongs
+    // to another grid, and no stale figure may be saved or printed. A typed fee is the
+    // user's and stays, as do the depths.
     if (!c_.grid->AreaCalcPassed()) {
         c_.area->setText(QString());
-        if (c_.storedFee) c_.storedFee->setText(QString());
+        if (c_.storedFee && sameFee(c_.storedFee->text(), usageFeeText(oldArea)))
+            c_.storedFee->setText(QString());
         ComputeAreaFields();
         return;
     }
+    const ElevationRange r = GetElevationRange(c_.grid->ZB_String());
+    c_.upper->setText(elevationText(r.FromElevation));
+    c_.lower->setText(elevationText(r.ToElevation));
     const QString area = c_.grid->Area_Size();
     c_.area->setText(area);
     // Where the fee is stored, it follows the new area. A fee that is not the one the
@@ -88,11 +95,8 @@ void MiningAreaPage::CALCOM_Click() {
     if (c_.storedFee) {
         const QString fee = usageFeeText(area);
         const QString held = c_.storedFee->text();
-        auto same = [](const QString& a, const QString& b) {
-            return vb::trim(a) == b || (vb::isNumeric(a) && vb::val(a) == vb::val(b));
-        };
-        if (!same(held, fee)) {
-            const bool derived = vb::trim(held).isEmpty() || same(held, usageFeeText(oldArea));
+        if (!sameFee(held, fee)) {
+            const bool derived = vb::trim(held).isEmpty() || sameFee(held, usageFeeText(oldArea));
             if (derived ||
                 dialogs().askYesNoDefaultNo(
                     QStringLiteral("采矿权使用费填写为%1千元/年，按矿区面积%2平方公里计算应为%3千元/年，是否替换为计算结果？")
