@@ -59,16 +59,16 @@ QStringList fieldsWithoutKey(const KindFieldMap& map, const QStringList& carried
 }
 
 QStringList fieldMismatchLines(int kind, const KindFieldMap& map, const QStringList& carried) {
-    const QString kind_ = u'【' + kindName(kind) + u'】';
+    const QString title = u'【' + kindName(kind) + u'】';
     if (map.count() == 0)
-        return {QStringLiteral("词典：数据词典中没有%1申请的字段，该类申请不能读入或保存").arg(kind_)};
+        return {QStringLiteral("词典：数据词典中没有%1申请的字段，该类申请不能读入或保存").arg(title)};
     QStringList lines;
     if (const QStringList fields = fieldsWithoutForm(map, carried); !fields.isEmpty())
         lines << QStringLiteral("词典：%1申请的表单中没有以下字段，文件中它们的值不读入：%2")
-                     .arg(kind_, fields.join(QStringLiteral("、")));
+                     .arg(title, fields.join(QStringLiteral("、")));
     if (const QStringList fields = fieldsWithoutKey(map, carried); !fields.isEmpty())
         lines << QStringLiteral("词典：%1申请的以下字段在数据词典中没有键，不能保存：%2")
-                     .arg(kind_, fields.join(QStringLiteral("、")));
+                     .arg(title, fields.join(QStringLiteral("、")));
     return lines;
 }
 
